@@ -1,0 +1,17 @@
+#pragma once
+// The .zembra file: the format version, the caption and the text (each behind a presence flag)
+// and the style word. Reading is split at the version so that a caller can ask the user
+// before it reads a file of another version.
+
+#include "app/core/MessageBoxDesign.h"
+
+class CArchive;
+
+double ReadZembraVersion(CArchive& ar);
+// True when the version compares less or greater than the program's; a NaN compares neither way.
+bool IsOtherVersion(double version);
+// Reads what follows the version into the design.
+void ReadZembraBody(CArchive& ar, MessageBoxDesign& design);
+
+// Writes the whole file: the program's version, then the design.
+void WriteZembra(CArchive& ar, const MessageBoxDesign& design);

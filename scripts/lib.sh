@@ -1,0 +1,62 @@
+# Shared set-up for the project's scripts: packages, build folders, the Wine prefix.
+# Sourced, never run on its own.
+
+ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+BUILD="$ROOT/build"
+DIST="$ROOT/dist"
+
+PACKAGES="cmake g++ googletest clang libclang-rt-14-dev g++-mingw-w64-x86-64-posix mingw-w64-tools \
+wine wine64 fonts-wine xvfb xauth imagemagick"
+
+install_packages() {
+    local missing=""
+    for p in $PACKAGES; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing="$missing $p"
+    done
+    [ -z "$missing" ] && return 0
+    echo "Installing:$missing"
+    local sudo=""
+    [ "$(id -u)" -ne 0 ] && sudo="sudo"
+    $sudo apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq $missing >/dev/null
+}
+
+build_all() {
+    cmake -S "$ROOT" -B "$BUILD/native" -DCMAKE_BUILD_TYPE=Release >/dev/null
+    cmake --build "$BUILD/native" -j"$(nproc)"
+    cmake -S "$ROOT" -B "$BUILD/windows" -DCMAKE_BUILD_TYPE=Release \
+        -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-w64-x86_64.cmake" >/dev/null
+    cmake --build "$BUILD/windows" -j"$(nproc)"
+    cmake --install "$BUILD/windows" --prefix "$DIST" >/dev/null
+}
+
+# Wine: the project's own prefix and home, never the user's.
+export WINEPREFIX="$BUILD/wineprefix"
+export WINEDEBUG=-all
+export WINEARCH=win64
+export WINEDLLOVERRIDES="winemenubuilder.exe=d;mscoree=d;mshtml=d"
+WINE_HOME="$BUILD/winehome"
+
+prepare_prefix() {
+    mkdir -p "$WINE_HOME"
+    if [ ! -f "$WINEPREFIX/.zembra-ready" ]; then
+        echo "Initialising the Wine prefix (once)..."
+        rm -rf "$WINEPREFIX"
+        HOME="$WINE_HOME" wineboot -i >/dev/null 2>&1
+        HOME="$WINE_HOME" wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
+        HOME="$WINE_HOME" wineserver -w
+        touch "$WINEPREFIX/.zembra-ready"
+    fi
+}
+
+# Runs "$@" inside one virtual display with one warm wineserver.
+# Must be called inside xvfb-run (see in_display).
+with_wine_session() {
+    export HOME="$WINE_HOME"
+    wineserver -p
+    wine cmd /c exit >/dev/null 2>&1
+    local rc=0
+    "$@" || rc=$?
+    wineserver -k 2>/dev/null || true
+    return $rc
+}
