@@ -49,14 +49,7 @@ prepare_prefix() {
     fi
 }
 
-# Runs "$@" inside one virtual display with one warm wineserver.
-# Must be called inside xvfb-run (see in_display).
-with_wine_session() {
-    export HOME="$WINE_HOME"
-    wineserver -p
-    wine cmd /c exit >/dev/null 2>&1
-    local rc=0
-    "$@" || rc=$?
-    wineserver -k 2>/dev/null || true
-    return $rc
+# Runs "$@" on a virtual display of its own with the project's Wine session.
+in_wine_display() {
+    xvfb-run -a -s "-screen 0 1280x1024x24" "$ROOT/scripts/wine-session" "$@"
 }

@@ -11,5 +11,8 @@ constexpr int kVersionDecimals = 1;
 // The product's key, under HKEY_LOCAL_MACHINE for the installation record and under
 // HKEY_CURRENT_USER for the user's settings.
 constexpr const char* kRegistryKey = "Software\\Zembra\\";
+// The installation record's values under the machine's product key.
+constexpr const char* kPathValue = "Path";
+constexpr const char* kVersionValue = "Version";
 
 } // namespace product

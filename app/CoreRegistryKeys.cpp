@@ -1,0 +1,25 @@
+#include "CoreRegistryKeys.h"
+
+#include "log/core/ValueFormat.h"
+#include "support/RegistryKey.h"
+#include "support/SystemHelpers.h"
+#include "support/core/ProductInfo.h"
+
+void CoreRegistryKeys::Load() {
+    RegistryKey key(HKEY_LOCAL_MACHINE, product::kRegistryKey);
+    m_strPath = key.GetString(product::kPathValue, "");
+    m_strVersion = key.GetString(product::kVersionValue, "");
+}
+
+bool CoreRegistryKeys::Check() {
+    Load();
+    return m_strPath == GetProgramPath() && m_strVersion == GetProgramVersion();
+}
+
+std::string CoreRegistryKeys::GetProgramPath() {
+    return GetProgramDirectory();
+}
+
+std::string CoreRegistryKeys::GetProgramVersion() {
+    return DoubleToString(product::kVersion, product::kVersionDecimals);
+}

@@ -1,0 +1,106 @@
+#include "Zembra.h"
+
+#include "app/core/CommandLine.h"
+#include "log/core/LogSettingsText.h"
+#include "log/core/ValueFormat.h"
+#include "framework/File.h"
+#include "framework/core/Exception.h"
+
+// The one application object. Its log is its first member, so the log's header precedes
+// every other line of the run.
+static CZembra theApp;
+
+ProgramLog& GetProgramLog() {
+    return theApp.m_Log;
+}
+
+LogFileSettings& GetLogFileSettings() {
+    return theApp.m_LogFileSettings;
+}
+
+CZembra::CZembra() {
+    m_Log.Append("CZembra object being created.");
+    m_bRunMode = false;
+    m_nReturnValue = 0;
+    m_Log.Append("CZembra object created.");
+}
+
+CZembra::~CZembra() {
+    m_Log.Append("CZembra object being destroyed.  Flushing log.");
+    if (!m_LogFileSettings.bOutputLog)
+        return;
+    CheckLogFileSize();
+    m_Log.WriteToFile(m_LogFileSettings.LogPath);
+}
+
+BOOL CZembra::InitInstance() {
+    m_Log.Append("CZembra::InitInstance() beginning.");
+    m_nCmdShow = SW_HIDE;
+
+    m_Log.Append(Enable3dControls() ? "Enable3dControls() succeeded."
+                                    : "Error: Enable3dControls() failed.");
+
+    m_Log.Append("Calling SetRegistryKey().");
+    SetRegistryKey("");
+    m_Log.Append("SetRegistryKey() returned.");
+
+    m_Log.Append("Checking core registry settings.");
+    CheckCoreRegistryKeys();
+
+    m_Log.Append("Calling m_LogFileSettings.Load().");
+    m_LogFileSettings.Load();
+    m_Log.Append("m_LogFileSettings.Load() returned.");
+
+    if (IsRunCommand(m_lpCmdLine)) {
+        m_Log.Append("Parameters indicate file should be run.");
+        m_bRunMode = true;
+        RunFile(m_lpCmdLine);
+        m_Log.Append(std::string("CZembra::InitInstance() returning false.") +
+                     "\n(Don't start editor).");
+        return FALSE;
+    }
+    // The editor does not exist yet: without RUN there is nothing to start.
+    return FALSE;
+}
+
+int CZembra::ExitInstance() {
+    m_Log.Append("CZembra::ExitInstance() beginning.");
+    m_Log.Append("Calling m_LogFileSettings.Save().");
+    m_LogFileSettings.Save();
+    m_Log.Append("m_LogFileSettings.Save() returned.");
+    if (m_bRunMode) {
+        m_Log.Append("CZembra::ExitInstance() returning message box value.");
+        m_Log.Append("Returning m_nReturnValue = " +
+                     UIntToString(static_cast<std::uint32_t>(m_nReturnValue), 1));
+        return m_nReturnValue;
+    }
+    m_Log.Append("CZembra::ExitInstance() succeeded.");
+    return CWinApp::ExitInstance();
+}
+
+void CZembra::CheckCoreRegistryKeys() {
+    if (m_CoreRegistryKeys.Check()) {
+        m_Log.Append("Core registry keys okay.");
+        return;
+    }
+    m_Log.Append("Invalid/missing core registry keys.");
+    m_Log.ShowMessage(std::string("Program path/version mismatch.\n") +
+                          "Consider re-installing the application.\n" +
+                          "See the help file for more information.",
+                      GetAppName(), MB_ICONERROR);
+}
+
+void CZembra::CheckLogFileSize() {
+    std::uint64_t fileLength = 0;
+    try {
+        CFile file(m_LogFileSettings.LogPath, CFile::modeRead | CFile::shareDenyWrite);
+        fileLength = file.GetLength();
+    } catch (const CException&) {
+    }
+    if (!LogFileOverLimit(fileLength, m_Log.GetText().size(), m_LogFileSettings.nMaxLogSize))
+        return;
+    try {
+        CFile(m_LogFileSettings.LogPath, CFile::modeCreate | CFile::modeWrite).Close();
+    } catch (const CException&) {
+    }
+}

@@ -1,0 +1,36 @@
+#pragma once
+// The Zembra application: runs a saved message box (RUN on the command line) or, later, the editor.
+
+#include "app/CoreRegistryKeys.h"
+#include "framework/WinApp.h"
+#include "log/LogFileSettings.h"
+#include "log/ProgramLog.h"
+
+#include <cstdint>
+#include <string>
+
+class CZembra : public CWinApp {
+public:
+    CZembra();
+    ~CZembra() override;
+
+    BOOL InitInstance() override;
+    int ExitInstance() override;
+
+    // Shows a message box, owned by the main window unless it is system-modal, and keeps
+    // the pressed button's number.
+    void ShowMessageBox(const std::string& caption, const std::string& text, std::uint32_t style);
+
+    ProgramLog m_Log;
+    bool m_bRunMode;
+    int m_nReturnValue;
+    LogFileSettings m_LogFileSettings;
+    CoreRegistryKeys m_CoreRegistryKeys;
+
+private:
+    void CheckCoreRegistryKeys();
+    // Loads the document named on the command line and shows its box.
+    void RunFile(const std::string& commandLine);
+    // Empties the log file when this run's text would take it past the size limit.
+    void CheckLogFileSize();
+};

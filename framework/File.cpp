@@ -1,0 +1,113 @@
+#include "File.h"
+
+#include "framework/SystemMessage.h"
+#include "framework/core/Exception.h"
+
+#include <algorithm>
+
+namespace {
+
+// The system's text without the line break it ends with.
+std::string FileErrorText(DWORD error) {
+    std::string text = SystemMessage(error);
+    while (!text.empty() && (text.back() == '\n' || text.back() == '\r' || text.back() == ' '))
+        text.pop_back();
+    return text;
+}
+
+} // namespace
+
+void CFile::ThrowLastError() const {
+    const DWORD error = GetLastError();
+    throw CFileException(error, FileErrorText(error));
+}
+
+void CFile::Open(const std::string& path, unsigned flags) {
+    Close();
+    m_strPath = path;
+    const DWORD access = (flags & modeWrite) ? GENERIC_WRITE : GENERIC_READ;
+    const DWORD share = (flags & shareDenyWrite) ? FILE_SHARE_READ : 0;
+    DWORD disposition = OPEN_EXISTING;
+    if (flags & modeCreate)
+        disposition = (flags & modeNoTruncate) ? OPEN_ALWAYS : CREATE_ALWAYS;
+    m_file.Reset(CreateFileA(path.c_str(), access, share, nullptr, disposition,
+                             FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!m_file.IsValid()) {
+        m_file.Reset();
+        ThrowLastError();
+    }
+}
+
+void CFile::Close() {
+    if (!m_file.Close())
+        ThrowLastError();
+}
+
+std::size_t CFile::Read(void* buffer, std::size_t count) {
+    auto* out = static_cast<char*>(buffer);
+    std::size_t total = 0;
+    while (total < count) {
+        const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(count - total, 1u << 30));
+        DWORD read = 0;
+        if (!ReadFile(m_file.Get(), out + total, chunk, &read, nullptr))
+            ThrowLastError();
+        if (read == 0)
+            break;
+        total += read;
+    }
+    return total;
+}
+
+void CFile::Write(const void* data, std::size_t count) {
+    const auto* in = static_cast<const char*>(data);
+    while (count != 0) {
+        const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(count, 1u << 30));
+        DWORD written = 0;
+        if (!WriteFile(m_file.Get(), in, chunk, &written, nullptr))
+            ThrowLastError();
+        if (written == 0) {
+            SetLastError(ERROR_WRITE_FAULT);
+            ThrowLastError();
+        }
+        in += written;
+        count -= written;
+    }
+}
+
+std::uint64_t CFile::GetLength() const {
+    LARGE_INTEGER size;
+    if (!GetFileSizeEx(m_file.Get(), &size))
+        ThrowLastError();
+    return static_cast<std::uint64_t>(size.QuadPart);
+}
+
+std::uint64_t CFile::GetRemaining() const {
+    LARGE_INTEGER zero{}, position;
+    if (!SetFilePointerEx(m_file.Get(), zero, &position, FILE_CURRENT))
+        ThrowLastError();
+    const std::uint64_t length = GetLength();
+    const auto at = static_cast<std::uint64_t>(position.QuadPart);
+    return at < length ? length - at : 0;
+}
+
+std::uint64_t CFile::SeekToEnd() {
+    LARGE_INTEGER zero{}, position;
+    if (!SetFilePointerEx(m_file.Get(), zero, &position, FILE_END))
+        ThrowLastError();
+    return static_cast<std::uint64_t>(position.QuadPart);
+}
+
+void CStdioFile::WriteString(const std::string& text) {
+    std::string chunk;
+    chunk.reserve(std::min<std::size_t>(text.size() + text.size() / 16, 1u << 20) + 2);
+    for (char c : text) {
+        if (c == '\n')
+            chunk += '\r';
+        chunk += c;
+        if (chunk.size() >= (1u << 20)) {
+            Write(chunk.data(), chunk.size());
+            chunk.clear();
+        }
+    }
+    Write(chunk.data(), chunk.size());
+}

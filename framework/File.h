@@ -1,0 +1,45 @@
+#pragma once
+// Files of the framework. Failures throw CFileException with the system's text.
+
+#include "framework/Handle.h"
+#include "framework/core/Archive.h"
+
+#include <cstdint>
+#include <string>
+
+class CFile : public ArchiveStream {
+public:
+    enum OpenFlags : unsigned {
+        modeRead = 0x0000,
+        modeWrite = 0x0001,
+        // Others may read the file while it is open.
+        shareDenyWrite = 0x0020,
+        modeCreate = 0x1000,
+        modeNoTruncate = 0x2000,
+    };
+
+    CFile() = default;
+    CFile(const std::string& path, unsigned flags) { Open(path, flags); }
+
+    void Open(const std::string& path, unsigned flags);
+    void Close();
+
+    std::size_t Read(void* buffer, std::size_t count) override;
+    void Write(const void* data, std::size_t count) override;
+    std::uint64_t GetRemaining() const override;
+    std::uint64_t GetLength() const;
+    std::uint64_t SeekToEnd();
+
+private:
+    [[noreturn]] void ThrowLastError() const;
+
+    CHandle m_file;
+    std::string m_strPath;
+};
+
+// A file written as text: every line feed reaches the file as CR LF.
+class CStdioFile : public CFile {
+public:
+    using CFile::CFile;
+    void WriteString(const std::string& text);
+};

@@ -1,0 +1,205 @@
+#include "tests/e2e/E2e.h"
+
+#include "app/core/ZembraFormat.h"
+#include "framework/core/Archive.h"
+
+#include <atomic>
+#include <cstring>
+#include <fstream>
+#include <sstream>
+
+namespace e2e {
+
+namespace {
+
+const char* const kProductKey = "Software\\Zembra\\";
+
+class Key {
+public:
+    Key(HKEY root, const std::string& path, bool create) {
+        const LONG result =
+            create ? RegCreateKeyExA(root, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
+                                     &m_key, nullptr)
+                   : RegOpenKeyExA(root, path.c_str(), 0, KEY_ALL_ACCESS, &m_key);
+        if (result != ERROR_SUCCESS)
+            m_key = nullptr;
+    }
+    ~Key() {
+        if (m_key)
+            RegCloseKey(m_key);
+    }
+    Key(const Key&) = delete;
+    Key& operator=(const Key&) = delete;
+    HKEY Get() const { return m_key; }
+
+private:
+    HKEY m_key = nullptr;
+};
+
+} // namespace
+
+std::string ZembraPath() {
+    return testdriver::WindowsPathOf(ZEMBRA_EXE_PATH);
+}
+
+std::string ZembraFolder() {
+    char full[MAX_PATH] = "";
+    GetFullPathNameA(ZembraPath().c_str(), MAX_PATH, full, nullptr);
+    std::string folder = full;
+    return folder.substr(0, folder.find_last_of('\\') + 1);
+}
+
+testdriver::Process StartZembra(const std::string& arguments) {
+    return testdriver::Process::Start("\"" + ZembraPath() + "\" " + arguments);
+}
+
+Bytes Document(const std::string& caption, const std::string& text, std::uint32_t style,
+               double version) {
+    MessageBoxDesign design;
+    design.SetCaption(caption);
+    design.SetText(text);
+    design.SetStyle(style);
+    MemoryStream stream;
+    CArchive ar(stream, CArchive::store);
+    WriteZembra(ar, design);
+    ar.Close();
+    Bytes bytes = stream.Bytes();
+    std::memcpy(bytes.data(), &version, sizeof version);
+    return bytes;
+}
+
+ScratchFolder::ScratchFolder() {
+    static std::atomic<int> counter{0};
+    char temp[MAX_PATH] = "";
+    GetTempPathA(MAX_PATH, temp);
+    m_path = std::string(temp) + "zembra-e2e-" + std::to_string(GetCurrentProcessId()) + "-" +
+             std::to_string(counter++) + "\\";
+    CreateDirectoryA(m_path.c_str(), nullptr);
+}
+
+ScratchFolder::~ScratchFolder() {
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA((m_path + "*").c_str(), &found);
+    if (search != INVALID_HANDLE_VALUE) {
+        do {
+            DeleteFileA((m_path + found.cFileName).c_str());
+        } while (FindNextFileA(search, &found));
+        FindClose(search);
+    }
+    RemoveDirectoryA(m_path.c_str());
+}
+
+std::string ScratchFolder::Write(const std::string& name, const Bytes& bytes) const {
+    const std::string path = m_path + name;
+    std::ofstream(path, std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()),
+               static_cast<std::streamsize>(bytes.size()));
+    return path;
+}
+
+std::string ScratchFolder::Write(const std::string& name, const std::string& text) const {
+    return Write(name, Bytes(text.begin(), text.end()));
+}
+
+std::optional<std::string> ReadFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        return std::nullopt;
+    std::ostringstream content;
+    content << in.rdbuf();
+    return content.str();
+}
+
+SavedValue::SavedValue(HKEY root, std::string key, std::string name)
+    : m_root(root), m_key(std::move(key)), m_name(std::move(name)) {
+    Key k(m_root, m_key, false);
+    DWORD size = 0;
+    if (k.Get() && RegQueryValueExA(k.Get(), m_name.c_str(), nullptr, &m_type, nullptr, &size) ==
+                       ERROR_SUCCESS) {
+        m_data.resize(size);
+        m_existed = RegQueryValueExA(k.Get(), m_name.c_str(), nullptr, &m_type,
+                                     m_data.empty() ? nullptr : m_data.data(),
+                                     &size) == ERROR_SUCCESS;
+    }
+}
+
+SavedValue::~SavedValue() {
+    if (m_existed) {
+        Key k(m_root, m_key, true);
+        RegSetValueExA(k.Get(), m_name.c_str(), 0, m_type, m_data.data(),
+                       static_cast<DWORD>(m_data.size()));
+    } else {
+        DeleteValue(m_root, m_key, m_name);
+    }
+}
+
+void SetString(HKEY root, const std::string& key, const std::string& name,
+               const std::string& value) {
+    Key k(root, key, true);
+    ASSERT_NE(k.Get(), nullptr) << key;
+    ASSERT_EQ(RegSetValueExA(k.Get(), name.c_str(), 0, REG_SZ,
+                             reinterpret_cast<const BYTE*>(value.c_str()),
+                             static_cast<DWORD>(value.size() + 1)),
+              ERROR_SUCCESS);
+}
+
+void DeleteValue(HKEY root, const std::string& key, const std::string& name) {
+    Key k(root, key, false);
+    if (k.Get())
+        RegDeleteValueA(k.Get(), name.c_str());
+}
+
+std::optional<std::string> GetString(HKEY root, const std::string& key, const std::string& name) {
+    Key k(root, key, false);
+    char data[1024] = "";
+    DWORD size = sizeof data - 1;
+    if (!k.Get() || RegQueryValueExA(k.Get(), name.c_str(), nullptr, nullptr,
+                                     reinterpret_cast<BYTE*>(data), &size) != ERROR_SUCCESS)
+        return std::nullopt;
+    return std::string(data, strnlen(data, size));
+}
+
+ZembraTest::ZembraTest() {
+    for (const char* name : {"Path", "Version"})
+        m_saved.push_back(std::make_unique<SavedValue>(HKEY_LOCAL_MACHINE, kProductKey, name));
+    for (const char* name : {"bOutputLog", "LogPath", "nMaxLogSize", "WindowPlacement"})
+        m_saved.push_back(std::make_unique<SavedValue>(HKEY_CURRENT_USER, kProductKey, name));
+    WriteInstallationRecord(ZembraFolder(), "1.0");
+    SetLogging(false, "", "65536");
+}
+
+void ZembraTest::WriteInstallationRecord(const std::string& path, const std::string& version) {
+    SetString(HKEY_LOCAL_MACHINE, kProductKey, "Path", path);
+    SetString(HKEY_LOCAL_MACHINE, kProductKey, "Version", version);
+}
+
+void ZembraTest::RemoveInstallationRecord() {
+    DeleteValue(HKEY_LOCAL_MACHINE, kProductKey, "Path");
+    DeleteValue(HKEY_LOCAL_MACHINE, kProductKey, "Version");
+}
+
+void ZembraTest::SetLogging(bool on, const std::string& path, const std::string& maxSize) {
+    SetString(HKEY_CURRENT_USER, kProductKey, "bOutputLog", on ? "True" : "False");
+    if (path.empty())
+        DeleteValue(HKEY_CURRENT_USER, kProductKey, "LogPath");
+    else
+        SetString(HKEY_CURRENT_USER, kProductKey, "LogPath", path);
+    SetString(HKEY_CURRENT_USER, kProductKey, "nMaxLogSize", maxSize);
+}
+
+DWORD ZembraTest::ExitCode(testdriver::Process& zembra) {
+    const std::optional<DWORD> code = zembra.WaitForExit(kExitLimit);
+    EXPECT_TRUE(code.has_value()) << "Zembra did not end";
+    return code.value_or(testdriver::Process::kTerminatedExitCode);
+}
+
+DWORD ZembraTest::Answer(testdriver::Process& zembra, int id) {
+    HWND box = testdriver::WaitForBox(zembra, kBoxLimit);
+    EXPECT_NE(box, nullptr) << "no box appeared";
+    if (box == nullptr)
+        return testdriver::Process::kTerminatedExitCode;
+    EXPECT_TRUE(testdriver::PressButton(box, id));
+    return ExitCode(zembra);
+}
+
+} // namespace e2e

@@ -1,0 +1,96 @@
+#pragma once
+// What the end-to-end tests share: the program under test, scratch files and the registry
+// values a run reads and writes, restored after each test.
+
+#include "tests/driver/Box.h"
+#include "tests/driver/Process.h"
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace e2e {
+
+using Bytes = std::vector<unsigned char>;
+using testdriver::milliseconds;
+
+// Limits for a box to appear and for a program to end after its last box is answered.
+inline constexpr milliseconds kBoxLimit{10000};
+inline constexpr milliseconds kExitLimit{10000};
+
+// Zembra.exe as Windows sees it, and its folder exactly as the program reports its own
+// (with the trailing backslash).
+std::string ZembraPath();
+std::string ZembraFolder();
+
+// Starts Zembra with the quoted program path, a blank and arguments.
+testdriver::Process StartZembra(const std::string& arguments);
+
+// A document as the program writes it; version is the format version stored first.
+Bytes Document(const std::string& caption, const std::string& text, std::uint32_t style,
+               double version = 1.0);
+
+// A file in a fresh scratch folder of the temporary folder, removed with the folder.
+class ScratchFolder {
+public:
+    ScratchFolder();
+    ~ScratchFolder();
+    ScratchFolder(const ScratchFolder&) = delete;
+    ScratchFolder& operator=(const ScratchFolder&) = delete;
+
+    const std::string& Path() const { return m_path; }
+    std::string Write(const std::string& name, const Bytes& bytes) const;
+    std::string Write(const std::string& name, const std::string& text) const;
+
+private:
+    std::string m_path;
+};
+
+std::optional<std::string> ReadFile(const std::string& path);
+
+// One registry value as it was, put back (or removed again) on destruction.
+class SavedValue {
+public:
+    SavedValue(HKEY root, std::string key, std::string name);
+    ~SavedValue();
+    SavedValue(const SavedValue&) = delete;
+    SavedValue& operator=(const SavedValue&) = delete;
+
+private:
+    HKEY m_root;
+    std::string m_key;
+    std::string m_name;
+    bool m_existed = false;
+    DWORD m_type = 0;
+    Bytes m_data;
+};
+
+void SetString(HKEY root, const std::string& key, const std::string& name,
+               const std::string& value);
+void DeleteValue(HKEY root, const std::string& key, const std::string& name);
+std::optional<std::string> GetString(HKEY root, const std::string& key, const std::string& name);
+
+// Every test of a run: the product's registry values are saved before and restored after, the
+// installation record names this program (so no warning appears) and logging is off.
+class ZembraTest : public testing::Test {
+protected:
+    ZembraTest();
+    void WriteInstallationRecord(const std::string& path, const std::string& version);
+    void RemoveInstallationRecord();
+    void SetLogging(bool on, const std::string& path, const std::string& maxSize);
+
+    // Answers the designed box of a run by pressing button id and returns the exit code.
+    static DWORD Answer(testdriver::Process& zembra, int id);
+    static DWORD ExitCode(testdriver::Process& zembra);
+
+    ScratchFolder m_scratch;
+
+private:
+    std::vector<std::unique_ptr<SavedValue>> m_saved;
+};
+
+} // namespace e2e

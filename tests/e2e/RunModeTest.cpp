@@ -1,0 +1,220 @@
+// Running saved documents as a person or a script would: the box appears on its own and the
+// pressed button's number comes back as the exit code.
+
+#include "tests/e2e/E2e.h"
+
+using namespace e2e;
+using testdriver::BoxIcon;
+using testdriver::Process;
+using testdriver::ReadBox;
+using testdriver::WaitForBox;
+
+namespace {
+
+using Strings = std::vector<std::string>;
+
+const Bytes kEmptyDocument = {0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0xF0, 0x3F, 0x00, 0x00,
+                              0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x20, 0x00, 0x00};
+
+class RunMode : public ZembraTest {
+protected:
+    std::string Quoted(const std::string& path) { return "\"" + path + "\""; }
+};
+
+} // namespace
+
+TEST_F(RunMode, EmptyDocumentShowsAnOwnerlessOkBoxAndOkExitsWithOne) {
+    const std::string path = m_scratch.Write("empty.zembra", kEmptyDocument);
+    Process zembra = StartZembra("RUN " + Quoted(path));
+    HWND box = WaitForBox(zembra, kBoxLimit);
+    ASSERT_NE(box, nullptr);
+    const auto contents = ReadBox(box);
+    ASSERT_TRUE(contents);
+    EXPECT_EQ(contents->caption, "");
+    EXPECT_EQ(contents->text, "");
+    EXPECT_EQ(contents->ButtonTexts(), Strings{"OK"});
+    EXPECT_EQ(contents->icon, BoxIcon::None);
+    EXPECT_EQ(contents->owner, nullptr);
+    EXPECT_FALSE(contents->topmost);
+    EXPECT_TRUE(testdriver::PressButton(box, IDOK));
+    EXPECT_EQ(ExitCode(zembra), 1u);
+}
+
+TEST_F(RunMode, WarningYesNoAnsweredNoExitsWithSeven) {
+    const std::string path = m_scratch.Write(
+        "warning.zembra", Document("Disk", "Almost full.\nGo on?", 0x2000 | 0x30 | 4 | 0x100));
+    Process zembra = StartZembra("RUN " + Quoted(path));
+    HWND box = WaitForBox(zembra, kBoxLimit);
+    ASSERT_NE(box, nullptr);
+    const auto contents = ReadBox(box);
+    ASSERT_TRUE(contents);
+    EXPECT_EQ(contents->caption, "Disk");
+    EXPECT_EQ(contents->text, "Almost full.\nGo on?");
+    EXPECT_EQ(contents->ButtonTexts(), (Strings{"Yes", "No"}));
+    EXPECT_EQ(contents->defaultButton, IDNO);
+    EXPECT_EQ(contents->icon, BoxIcon::Warning);
+    EXPECT_TRUE(testdriver::PressButton(box, IDNO));
+    EXPECT_EQ(ExitCode(zembra), 7u);
+}
+
+TEST_F(RunMode, EveryButtonSetAndIconIsShownAsDesigned) {
+    struct Case {
+        std::uint32_t style;
+        Strings buttons;
+        int defaultButton;
+        BoxIcon icon;
+        int press;
+    } cases[] = {
+        {0x2000 | 0x10 | 1, {"OK", "Cancel"}, IDOK, BoxIcon::Error, IDOK},
+        {0x2000 | 0x20 | 2 | 0x200, {"Abort", "Retry", "Ignore"}, IDIGNORE, BoxIcon::Question,
+         IDIGNORE},
+        {0x2000 | 0x40 | 3 | 0x100, {"Yes", "No", "Cancel"}, IDNO, BoxIcon::Information, IDYES},
+        {0x2000 | 5, {"Retry", "Cancel"}, IDRETRY, BoxIcon::None, IDRETRY},
+        {0x2000 | 2, {"Abort", "Retry", "Ignore"}, IDABORT, BoxIcon::None, IDABORT},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.style);
+        const std::string path = m_scratch.Write("set.zembra", Document("Set", "Body", c.style));
+        Process zembra = StartZembra("RUN " + Quoted(path));
+        HWND box = WaitForBox(zembra, kBoxLimit);
+        ASSERT_NE(box, nullptr);
+        const auto contents = ReadBox(box);
+        ASSERT_TRUE(contents);
+        EXPECT_EQ(contents->ButtonTexts(), c.buttons);
+        EXPECT_EQ(contents->defaultButton, c.defaultButton);
+        EXPECT_EQ(contents->icon, c.icon);
+        EXPECT_TRUE(testdriver::PressButton(box, c.press));
+        EXPECT_EQ(ExitCode(zembra), static_cast<DWORD>(c.press));
+    }
+}
+
+TEST_F(RunMode, EscapeOnABoxWithCancelExitsWithTwo) {
+    const std::string path = m_scratch.Write("cancel.zembra", Document("Q", "Sure?", 0x2000 | 1));
+    Process zembra = StartZembra("RUN " + Quoted(path));
+    HWND box = WaitForBox(zembra, kBoxLimit);
+    ASSERT_NE(box, nullptr);
+    EXPECT_TRUE(testdriver::SendKey(box, VK_ESCAPE));
+    EXPECT_EQ(ExitCode(zembra), 2u);
+}
+
+TEST_F(RunMode, SystemPriorityIsTopmostAndOwnerless) {
+    const std::string path =
+        m_scratch.Write("system.zembra", Document("Now", "Urgent", 0x1000 | 0x10));
+    Process zembra = StartZembra("RUN " + Quoted(path));
+    const auto contents = ReadBox(WaitForBox(zembra, kBoxLimit));
+    ASSERT_TRUE(contents);
+    EXPECT_TRUE(contents->topmost);
+    EXPECT_EQ(contents->owner, nullptr);
+    EXPECT_EQ(Answer(zembra, IDOK), 1u);
+}
+
+TEST_F(RunMode, RunAloneReportsAnEmptyFileNameAndExitsWithZero) {
+    Process zembra = StartZembra("RUN");
+    HWND box = WaitForBox(zembra, kBoxLimit);
+    ASSERT_NE(box, nullptr);
+    const auto contents = ReadBox(box);
+    ASSERT_TRUE(contents);
+    EXPECT_EQ(contents->caption, "Zembra");
+    EXPECT_EQ(contents->text.rfind("Could not load file.\n\n", 0), 0u) << contents->text;
+    EXPECT_GT(contents->text.size(), std::string("Could not load file.\n\n").size());
+    EXPECT_EQ(contents->icon, BoxIcon::Error);
+    EXPECT_EQ(contents->ButtonTexts(), Strings{"OK"});
+    EXPECT_TRUE(testdriver::PressButton(box, IDOK));
+    EXPECT_EQ(ExitCode(zembra), 0u);
+}
+
+TEST_F(RunMode, MissingAndCutFilesAreReportedAndExitWithZero) {
+    const Bytes whole = Document("Caption", "Text", 0x2034);
+    const std::string cut =
+        m_scratch.Write("cut.zembra", Bytes(whole.begin(), whole.begin() + 13));
+    const std::string missing = m_scratch.Path() + "missing.zembra";
+    const std::string huge = m_scratch.Write(
+        "huge.zembra", Bytes{0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0xF0, 0x3F, 0x01, 0x00, 0x00,
+                             0x00, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x7F, 'a'});
+    for (const std::string& path : {cut, missing, huge}) {
+        SCOPED_TRACE(path);
+        Process zembra = StartZembra("RUN " + Quoted(path));
+        const auto contents = ReadBox(WaitForBox(zembra, kBoxLimit));
+        ASSERT_TRUE(contents);
+        EXPECT_EQ(contents->caption, "Zembra");
+        EXPECT_EQ(contents->text.rfind("Could not load file.\n" + path + "\n", 0), 0u)
+            << contents->text;
+        EXPECT_EQ(contents->icon, BoxIcon::Error);
+        EXPECT_EQ(Answer(zembra, IDOK), 0u);
+    }
+}
+
+TEST_F(RunMode, OtherVersionAsksFirst) {
+    const std::string path =
+        m_scratch.Write("v2.zembra", Document("Later", "From the future", 0x2000 | 4, 2.0));
+    const std::string question = "Zembra 1.0 may not be able to load Zembra 2.0 files.\n"
+                                 "Attempt anyway?";
+    {
+        Process zembra = StartZembra("RUN " + Quoted(path));
+        HWND box = WaitForBox(zembra, kBoxLimit);
+        const auto contents = ReadBox(box);
+        ASSERT_TRUE(contents);
+        EXPECT_EQ(contents->caption, "Zembra");
+        EXPECT_EQ(contents->text, question);
+        EXPECT_EQ(contents->ButtonTexts(), (Strings{"Yes", "No"}));
+        EXPECT_EQ(contents->icon, BoxIcon::Information);
+        EXPECT_TRUE(testdriver::PressButton(box, IDNO));
+        EXPECT_EQ(ExitCode(zembra), 0u);
+    }
+    {
+        Process zembra = StartZembra("RUN " + Quoted(path));
+        HWND questionBox = WaitForBox(zembra, kBoxLimit);
+        ASSERT_NE(questionBox, nullptr);
+        EXPECT_TRUE(testdriver::PressButton(questionBox, IDYES));
+        HWND box = testdriver::WaitForNextBox(zembra, questionBox, kBoxLimit);
+        const auto contents = ReadBox(box);
+        ASSERT_TRUE(contents);
+        EXPECT_EQ(contents->caption, "Later");
+        EXPECT_EQ(contents->text, "From the future");
+        EXPECT_TRUE(testdriver::PressButton(box, IDYES));
+        EXPECT_EQ(ExitCode(zembra), 6u);
+    }
+}
+
+TEST_F(RunMode, CommandLineFormsOfThePath) {
+    const std::string path =
+        m_scratch.Write("with blanks.zembra", Document("Blanks", "ok", 0x2000));
+    Process unquoted = StartZembra("RUN " + path);
+    EXPECT_EQ(Answer(unquoted, IDOK), 1u);
+    Process blanks = StartZembra("RUN    " + Quoted(path));
+    EXPECT_EQ(Answer(blanks, IDOK), 1u);
+
+    // A blank after the closing quote keeps that quote in the name, and the open fails.
+    Process trailing = StartZembra("RUN " + Quoted(path) + " ");
+    const auto contents = ReadBox(WaitForBox(trailing, kBoxLimit));
+    ASSERT_TRUE(contents);
+    EXPECT_EQ(contents->text.rfind("Could not load file.\n" + path + "\" \n", 0), 0u)
+        << contents->text;
+    EXPECT_EQ(Answer(trailing, IDOK), 0u);
+}
+
+TEST_F(RunMode, OneDocumentRunsTwiceAtOnceAndCanBeSavedMeanwhile) {
+    const std::string path = m_scratch.Write("twice.zembra", Document("Twice", "A", 0x2000 | 1));
+    Process first = StartZembra("RUN " + Quoted(path));
+    Process second = StartZembra("RUN " + Quoted(path));
+    HWND firstBox = WaitForBox(first, kBoxLimit);
+    HWND secondBox = WaitForBox(second, kBoxLimit);
+    ASSERT_NE(firstBox, nullptr);
+    ASSERT_NE(secondBox, nullptr);
+
+    m_scratch.Write("twice.zembra", Document("Twice", "B", 0x2000 | 1));
+    EXPECT_EQ(ReadFile(path), std::string(reinterpret_cast<const char*>(
+                                              Document("Twice", "B", 0x2000 | 1).data()),
+                                          Document("Twice", "B", 0x2000 | 1).size()));
+
+    EXPECT_TRUE(testdriver::PressButton(secondBox, IDCANCEL));
+    EXPECT_TRUE(testdriver::PressButton(firstBox, IDOK));
+    EXPECT_EQ(ExitCode(first), 1u);
+    EXPECT_EQ(ExitCode(second), 2u);
+}
+
+TEST_F(RunMode, WithoutRunThereIsNothingToStartYet) {
+    Process zembra = StartZembra("run " + m_scratch.Write("x.zembra", kEmptyDocument));
+    EXPECT_EQ(ExitCode(zembra), 0u);
+    EXPECT_EQ(testdriver::VisibleWindows(zembra.Id()).size(), 0u);
+}
