@@ -5,6 +5,7 @@
 #include "log/core/ValueFormat.h"
 #include "framework/File.h"
 #include "framework/core/Exception.h"
+#include "support/ShowMessage.h"
 
 // The one application object. Its log is its first member, so the log's header precedes
 // every other line of the run.
@@ -18,8 +19,18 @@ LogFileSettings& GetLogFileSettings() {
     return theApp.m_LogFileSettings;
 }
 
+namespace {
+
+// Every message of the program's own goes into its log before it is shown.
+int LoggedMessage(const std::string& text, const std::string& caption, unsigned type) {
+    return GetProgramLog().ShowMessage(text, caption, type);
+}
+
+} // namespace
+
 CZembra::CZembra() {
     m_Log.Append("CZembra object being created.");
+    SetMessageHandler(LoggedMessage);
     m_bRunMode = false;
     m_nReturnValue = 0;
     m_Log.Append("CZembra object created.");

@@ -5,20 +5,13 @@
 #include "framework/core/Exception.h"
 #include "support/core/ErrorDescription.h"
 
+#include "support/ShowMessage.h"
+
 #include <windows.h>
-
-namespace {
-
-HWND MainWindow() {
-    const CWinApp* app = AfxGetApp();
-    return app != nullptr ? app->GetMainWnd() : nullptr;
-}
-
-} // namespace
 
 int ProgramLog::ShowMessage(const std::string& text, const std::string& caption, unsigned type) {
     Append(text);
-    return MessageBoxA(MainWindow(), text.c_str(), caption.c_str(), type);
+    return ShowMessageBox(text, caption, type);
 }
 
 bool ProgramLog::WriteToFile(const std::string& path) {

@@ -1,0 +1,7 @@
+#include "support/core/ErrorDescription.h"
+
+#include "framework/SystemMessage.h"
+
+std::string GetErrorDescription(unsigned long errorCode) {
+    return SystemMessage(errorCode);
+}

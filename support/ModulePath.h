@@ -1,0 +1,13 @@
+#pragma once
+// Where the running program lies.
+
+#include <string>
+#include <windows.h>
+
+// Full file name of the module (NULL: the running program); empty when it cannot be had, also
+// when it does not fit in MAX_PATH characters.
+std::string GetModulePath(HMODULE module = NULL);
+
+// The running program's folder with its trailing backslash, such as "C:\Tools\"; empty when the
+// program's path cannot be had or holds no backslash.
+std::string GetProgramDirectory();

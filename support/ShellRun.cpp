@@ -1,0 +1,35 @@
+#include "ShellRun.h"
+
+#include "UniqueHandle.h"
+
+#include <shellapi.h>
+
+namespace {
+SHELLEXECUTEINFOA MakeExecuteInfo(const std::string& file, const std::string& parameters,
+                                  int showCommand, ULONG mask) {
+    SHELLEXECUTEINFOA info{};
+    info.cbSize = sizeof(SHELLEXECUTEINFOA);
+    info.fMask = mask;
+    info.hwnd = NULL;
+    info.lpVerb = NULL;
+    info.lpFile = file.c_str();
+    info.lpParameters = parameters.c_str();
+    info.lpDirectory = NULL;
+    info.nShow = showCommand;
+    return info;
+}
+} // namespace
+
+bool ShellRun(const std::string& file, const std::string& parameters, int showCommand) {
+    SHELLEXECUTEINFOA info = MakeExecuteInfo(file, parameters, showCommand, 0);
+    return ShellExecuteExA(&info) != FALSE;
+}
+
+bool ShellRunAndWait(const std::string& file, const std::string& parameters, int showCommand) {
+    SHELLEXECUTEINFOA info =
+        MakeExecuteInfo(file, parameters, showCommand, SEE_MASK_NOCLOSEPROCESS);
+    if (!ShellExecuteExA(&info))
+        return false;
+    const KernelHandle process(info.hProcess);
+    return WaitForSingleObject(process.Get(), INFINITE) != WAIT_FAILED;
+}

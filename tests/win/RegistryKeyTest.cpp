@@ -1,0 +1,344 @@
+// RegistryKey and DeleteKeyTree against the real registry: every test works in its own scratch key
+// HKEY_CURRENT_USER\Software\ZembraTest\<test name>, removed again afterwards.
+
+#include "support/RegistryKey.h"
+#include "support/FailedStringWrite.h"
+#include "support/ShowMessage.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+namespace {
+
+const char* const TestRoot = "Software\\ZembraTest";
+
+struct RawValue {
+    bool found = false;
+    DWORD type = 0;
+    std::vector<BYTE> bytes;
+};
+
+class RegistryKeyTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        m_path = std::string(TestRoot) + "\\" +
+                 ::testing::UnitTest::GetInstance()->current_test_info()->name();
+        RegDeleteTreeA(HKEY_CURRENT_USER, m_path.c_str());
+    }
+
+    void TearDown() override {
+        RegDeleteTreeA(HKEY_CURRENT_USER, m_path.c_str());
+        RegDeleteKeyA(HKEY_CURRENT_USER, TestRoot);
+        SetFailedStringWriteHook(nullptr);
+        SetMessageHandler(nullptr);
+    }
+
+    // The scratch key, or a key below it.
+    std::string Path(const std::string& below = std::string()) const {
+        return below.empty() ? m_path : m_path + "\\" + below;
+    }
+
+    static bool KeyExists(const std::string& path) {
+        RegKeyHandle key;
+        return RegOpenKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, KEY_READ, key.Receive()) ==
+               ERROR_SUCCESS;
+    }
+
+    static void CreateKey(const std::string& path) {
+        RegKeyHandle key;
+        ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, NULL, 0, KEY_ALL_ACCESS, NULL,
+                                  key.Receive(), NULL),
+                  ERROR_SUCCESS);
+    }
+
+    // Writes a value past RegistryKey, with exactly the given bytes.
+    static void WriteRaw(const std::string& path, const char* name, DWORD type, const void* data,
+                         DWORD size) {
+        RegKeyHandle key;
+        ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, NULL, 0, KEY_ALL_ACCESS, NULL,
+                                  key.Receive(), NULL),
+                  ERROR_SUCCESS);
+        ASSERT_EQ(RegSetValueExA(key.Get(), name, 0, type, static_cast<const BYTE*>(data), size),
+                  ERROR_SUCCESS);
+    }
+
+    // Reads a value past RegistryKey, as the registry gives it out in UTF-16.
+    static RawValue ReadRaw(const std::string& path, const wchar_t* name) {
+        RawValue value;
+        RegKeyHandle key;
+        if (RegOpenKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, KEY_READ, key.Receive()) !=
+            ERROR_SUCCESS)
+            return value;
+        DWORD size = 0;
+        if (RegQueryValueExW(key.Get(), name, NULL, &value.type, NULL, &size) != ERROR_SUCCESS)
+            return value;
+        value.bytes.resize(size);
+        if (RegQueryValueExW(key.Get(), name, NULL, &value.type, value.bytes.data(), &size) !=
+            ERROR_SUCCESS)
+            return value;
+        value.bytes.resize(size);
+        value.found = true;
+        return value;
+    }
+
+    // What the registry holds for a string written as exactly its bytes, without terminator.
+    RawValue StoredText(const std::string& text) const {
+        WriteRaw(Path("reference"), "Text", REG_SZ, text.data(), static_cast<DWORD>(text.size()));
+        return ReadRaw(Path("reference"), L"Text");
+    }
+
+    std::string m_path;
+};
+
+std::vector<std::string> g_failedWrites;
+void RecordFailedWrite(const std::string& valueName) {
+    g_failedWrites.push_back(valueName);
+}
+
+struct ShownMessage {
+    std::string text;
+    std::string caption;
+    unsigned type;
+};
+std::vector<ShownMessage> g_shownMessages;
+int RecordMessage(const std::string& text, const std::string& caption, unsigned type) {
+    g_shownMessages.push_back({text, caption, type});
+    return IDOK;
+}
+
+} // namespace
+
+TEST_F(RegistryKeyTest, NewObjectHasSucceededAndOpensNothing) {
+    RegistryKey key(HKEY_CURRENT_USER, Path("never"));
+    EXPECT_FALSE(key.Failed());
+    EXPECT_EQ(key.GetResult(), ERROR_SUCCESS);
+    EXPECT_FALSE(KeyExists(Path("never")));
+}
+
+TEST_F(RegistryKeyTest, OpenForReadNeedsTheKeyAndOpenForWriteCreatesThePath) {
+    RegistryKey key(HKEY_CURRENT_USER, Path("a\\b\\"));
+    EXPECT_EQ(key.Open(RegistryKey::Read), ERROR_FILE_NOT_FOUND);
+    EXPECT_TRUE(key.Failed());
+    EXPECT_FALSE(KeyExists(Path("a")));
+
+    EXPECT_EQ(key.Open(RegistryKey::Write), ERROR_SUCCESS);
+    EXPECT_FALSE(key.Failed());
+    key.Close();
+    EXPECT_TRUE(KeyExists(Path("a\\b")));
+    EXPECT_EQ(key.Open(RegistryKey::Read), ERROR_SUCCESS);
+}
+
+TEST_F(RegistryKeyTest, GetStringGivesTheDefaultForMissingKeyMissingValueAndEmptyValue) {
+    RegistryKey missingKey(HKEY_CURRENT_USER, Path("missing"));
+    EXPECT_EQ(missingKey.GetString("Name", "default"), "default");
+    EXPECT_TRUE(missingKey.Failed());
+    EXPECT_FALSE(KeyExists(Path("missing")));
+
+    CreateKey(Path());
+    RegistryKey key(HKEY_CURRENT_USER, Path());
+    EXPECT_EQ(key.GetString("Missing", "default"), "default");
+    EXPECT_TRUE(key.Failed());
+
+    WriteRaw(Path(), "Empty", REG_SZ, "", 0);
+    EXPECT_EQ(key.GetString("Empty", "default"), "default");
+}
+
+TEST_F(RegistryKeyTest, GetStringReadsDataUpToTheFirstNulWhateverItsType) {
+    WriteRaw(Path(), "NoNul", REG_SZ, "abc", 3);
+    WriteRaw(Path(), "Binary", REG_BINARY, "bin", 3);
+    WriteRaw(Path(), "EmbeddedNul", REG_BINARY, "ab\0cd", 5);
+    RegistryKey key(HKEY_CURRENT_USER, Path());
+    EXPECT_EQ(key.GetString("NoNul", "default"), "abc");
+    EXPECT_EQ(key.GetString("Binary", "default"), "bin");
+    EXPECT_EQ(key.GetString("EmbeddedNul", "default"), "ab");
+    EXPECT_FALSE(key.Failed());
+}
+
+TEST_F(RegistryKeyTest, SetStringStoresTheTextWithoutTerminatorAndReadsItBack) {
+    RegistryKey key(HKEY_CURRENT_USER, Path("deep\\below\\"));
+    key.SetString("Name", "Zembra");
+    key.SetString("", "default value");
+    EXPECT_FALSE(key.Failed());
+
+    const RawValue name = ReadRaw(Path("deep\\below"), L"Name");
+    ASSERT_TRUE(name.found);
+    EXPECT_EQ(name.type, static_cast<DWORD>(REG_SZ));
+    EXPECT_EQ(name.bytes, StoredText("Zembra").bytes);
+    EXPECT_EQ(ReadRaw(Path("deep\\below"), L"").bytes, StoredText("default value").bytes);
+
+    EXPECT_EQ(key.GetString("Name", "other"), "Zembra");
+    EXPECT_EQ(key.GetString("", "other"), "default value");
+}
+
+TEST_F(RegistryKeyTest, EmptyStringIsStoredEmptyAndReadsBackAsTheDefault) {
+    RegistryKey key(HKEY_CURRENT_USER, Path());
+    key.SetString("LogPath", "");
+    EXPECT_FALSE(key.Failed());
+
+    const RawValue stored = ReadRaw(Path(), L"LogPath");
+    ASSERT_TRUE(stored.found);
+    EXPECT_EQ(stored.type, static_cast<DWORD>(REG_SZ));
+    EXPECT_TRUE(stored.bytes.empty());
+    EXPECT_EQ(key.GetString("LogPath", "C:\\default.log"), "C:\\default.log");
+}
+
+TEST_F(RegistryKeyTest, SetDWORDStoresFourLittleEndianBytes) {
+    RegistryKey key(HKEY_CURRENT_USER, Path());
+    key.SetDWORD("nMaxLogSize", 0x01020304);
+    EXPECT_FALSE(key.Failed());
+
+    const RawValue stored = ReadRaw(Path(), L"nMaxLogSize");
+    ASSERT_TRUE(stored.found);
+    EXPECT_EQ(stored.type, static_cast<DWORD>(REG_DWORD));
+    EXPECT_EQ(stored.bytes, (std::vector<BYTE>{0x04, 0x03, 0x02, 0x01}));
+    EXPECT_EQ(key.GetValueSize("nMaxLogSize"), 4u);
+}
+
+TEST_F(RegistryKeyTest, BinaryValuesRoundTripWithTheirSize) {
+    const BYTE data[] = {0x2C, 0x00, 0x00, 0x00, 0xFF, 0x01, 0x00};
+    RegistryKey key(HKEY_CURRENT_USER, Path());
+    key.SetBinary("WindowPlacement", data, sizeof data);
+    EXPECT_FALSE(key.Failed());
+    EXPECT_EQ(ReadRaw(Path(), L"WindowPlacement").type, static_cast<DWORD>(REG_BINARY));
+
+    EXPECT_TRUE(key.ValueExists("WindowPlacement"));
+    ASSERT_EQ(key.GetValueSize("WindowPlacement"), sizeof data);
+    BYTE read[sizeof data] = {};
+    key.GetBinary("WindowPlacement", read, sizeof read);
+    EXPECT_FALSE(key.Failed());
+    EXPECT_EQ(std::memcmp(read, data, sizeof data), 0);
+}
+
+TEST_F(RegistryKeyTest, MissingValuesAndKeysHaveNoSizeAndDoNotExist) {
+    RegistryKey missingKey(HKEY_CURRENT_USER, Path("missing"));
+    EXPECT_EQ(missingKey.GetValueSize("Value"), 0u);
+    EXPECT_TRUE(missingKey.Failed());
+    EXPECT_FALSE(missingKey.ValueExists("Value"));
+
+    CreateKey(Path());
+    RegistryKey key(HKEY_CURRENT_USER, Path());
+    EXPECT_EQ(key.GetValueSize("Value"), 0u);
+    EXPECT_EQ(key.GetResult(), ERROR_FILE_NOT_FOUND);
+    EXPECT_FALSE(key.ValueExists("Value"));
+    BYTE untouched[4] = {1, 2, 3, 4};
+    key.GetBinary("Value", untouched, sizeof untouched);
+    EXPECT_EQ(untouched[0], 1);
+    EXPECT_EQ(untouched[3], 4);
+    EXPECT_FALSE(KeyExists(Path("missing")));
+}
+
+TEST_F(RegistryKeyTest, GetBinaryNeverWritesPastTheGivenBuffer) {
+    std::vector<BYTE> stored(16, 0xAB);
+    WriteRaw(Path(), "Grown", REG_BINARY, stored.data(), static_cast<DWORD>(stored.size()));
+
+    BYTE buffer[32];
+    std::memset(buffer, 0xCC, sizeof buffer);
+    RegistryKey key(HKEY_CURRENT_USER, Path());
+    key.GetBinary("Grown", buffer, 8);
+    EXPECT_EQ(key.GetResult(), ERROR_MORE_DATA);
+    for (std::size_t i = 8; i < sizeof buffer; ++i)
+        EXPECT_EQ(buffer[i], 0xCC) << "byte " << i;
+}
+
+TEST_F(RegistryKeyTest, SettersWriteNothingWhenTheKeyCannotBeOpened) {
+    SetFailedStringWriteHook(RecordFailedWrite);
+    g_failedWrites.clear();
+    // A key path may not begin with a backslash.
+    RegistryKey key(HKEY_CURRENT_USER, "\\" + Path());
+    key.SetString("Name", "text");
+    EXPECT_TRUE(key.Failed());
+    key.SetDWORD("Number", 1);
+    EXPECT_TRUE(key.Failed());
+    key.SetBinary("Data", "x", 1);
+    EXPECT_TRUE(key.Failed());
+    EXPECT_FALSE(KeyExists(Path()));
+    EXPECT_TRUE(g_failedWrites.empty());
+}
+
+TEST_F(RegistryKeyTest, FailedWriteIsReportedOnlyWhenTheOpenedKeyRejectsTheString) {
+    // The installer's set-up: the value's name in an error message captioned with its name.
+    SetFailedStringWriteHook([](const std::string& valueName) {
+        ReportFailedStringWrite(valueName, "Install Zembra 1.0");
+    });
+    SetMessageHandler(RecordMessage);
+    g_shownMessages.clear();
+
+    RegistryKey key(HKEY_CURRENT_USER, Path());
+    key.SetString("DisplayName", "Zembra");
+    EXPECT_FALSE(key.Failed());
+    EXPECT_TRUE(g_shownMessages.empty());
+
+    // Value names are limited to 16383 characters: the key opens, the value is rejected.
+    const std::string tooLong(16384, 'n');
+    key.SetDWORD(tooLong, 1);
+    EXPECT_TRUE(key.Failed());
+    EXPECT_TRUE(g_shownMessages.empty());
+
+    key.SetString(tooLong, "Zembra");
+    EXPECT_TRUE(key.Failed());
+    ASSERT_EQ(g_shownMessages.size(), 1u);
+    EXPECT_EQ(g_shownMessages[0].text, "The registry key " + tooLong + " could not be created.");
+    EXPECT_EQ(g_shownMessages[0].caption, "Install Zembra 1.0");
+    EXPECT_EQ(g_shownMessages[0].type, static_cast<unsigned>(MB_OK | MB_ICONERROR));
+
+    RegistryKey unopenable(HKEY_CURRENT_USER, "\\" + Path());
+    unopenable.SetString("DisplayName", "Zembra");
+    EXPECT_TRUE(unopenable.Failed());
+    EXPECT_EQ(g_shownMessages.size(), 1u);
+}
+
+TEST_F(RegistryKeyTest, SetKeyAimsLaterOperationsAtTheNewKey) {
+    RegistryKey key(HKEY_CURRENT_USER, Path("first"));
+    key.SetString("Value", "1");
+    key.SetKey(HKEY_CURRENT_USER, Path("second"));
+    key.SetString("Value", "2");
+    EXPECT_EQ(ReadRaw(Path("first"), L"Value").bytes, StoredText("1").bytes);
+    EXPECT_EQ(ReadRaw(Path("second"), L"Value").bytes, StoredText("2").bytes);
+}
+
+TEST_F(RegistryKeyTest, DeleteKeyRemovesTheWholeTreeAndNothingBeside) {
+    const std::string sibling = Path() + "Sibling";
+    CreateKey(sibling);
+    WriteRaw(Path(), "Top", REG_SZ, "t", 1);
+    WriteRaw(Path("a"), "Middle", REG_SZ, "m", 1);
+    WriteRaw(Path("a\\one\\leaf"), "Bottom", REG_SZ, "b", 1);
+    CreateKey(Path("a\\two"));
+    CreateKey(Path("b\\three"));
+
+    RegistryKey key(HKEY_CURRENT_USER, Path() + "\\");
+    EXPECT_EQ(key.DeleteKey(), ERROR_SUCCESS);
+    EXPECT_FALSE(key.Failed());
+    EXPECT_FALSE(KeyExists(Path()));
+    EXPECT_TRUE(KeyExists(sibling));
+    RegDeleteKeyA(HKEY_CURRENT_USER, sibling.c_str());
+}
+
+TEST_F(RegistryKeyTest, DeleteKeyOfAMissingKeySucceedsAndLeavesNothing) {
+    RegistryKey key(HKEY_CURRENT_USER, Path() + "\\");
+    EXPECT_EQ(key.DeleteKey(), ERROR_SUCCESS);
+    EXPECT_EQ(key.GetResult(), ERROR_SUCCESS);
+    EXPECT_FALSE(KeyExists(Path()));
+}
+
+TEST_F(RegistryKeyTest, DeleteKeyTreeRefusesAPathNamingTheRootItself) {
+    CreateKey(Path("keep"));
+    RegKeyHandle scratch;
+    ASSERT_EQ(
+        RegOpenKeyExA(HKEY_CURRENT_USER, Path().c_str(), 0, KEY_ALL_ACCESS, scratch.Receive()),
+        ERROR_SUCCESS);
+    EXPECT_EQ(DeleteKeyTree(scratch.Get(), ""), ERROR_INVALID_PARAMETER);
+    EXPECT_EQ(DeleteKeyTree(scratch.Get(), "\\"), ERROR_INVALID_PARAMETER);
+    RegistryKey key(scratch.Get(), "");
+    EXPECT_EQ(key.DeleteKey(), ERROR_INVALID_PARAMETER);
+    EXPECT_TRUE(KeyExists(Path("keep")));
+}
+
+TEST(GetHiveName, NamesTheThreeRootsInUseAndNoOther) {
+    EXPECT_EQ(GetHiveName(HKEY_CLASSES_ROOT), "HKEY_CLASSES_ROOT\\");
+    EXPECT_EQ(GetHiveName(HKEY_CURRENT_USER), "HKEY_CURRENT_USER\\");
+    EXPECT_EQ(GetHiveName(HKEY_LOCAL_MACHINE), "HKEY_LOCAL_MACHINE\\");
+    EXPECT_EQ(GetHiveName(HKEY_USERS), "HKEY_UNKOWN?\\");
+}

@@ -1,0 +1,352 @@
+// The system helpers under a real desktop: messages, shell, token, module paths, error texts and
+// the documents folder.
+
+#include "framework/WinApp.h"
+#include "support/SystemHelpers.h"
+#include "support/UniqueHandle.h"
+#include "support/core/ErrorDescription.h"
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <cctype>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace {
+
+struct SeenBox {
+    std::string caption;
+    std::string text;
+    HWND owner;
+};
+
+// Watches for dialog boxes of this process while it lives, notes each one and presses its OK
+// button, so that a test that shows a box is never left waiting for a user.
+class BoxCloser {
+public:
+    BoxCloser() : m_thread([this] { Watch(); }) {}
+    ~BoxCloser() {
+        m_stop = true;
+        m_thread.join();
+    }
+    BoxCloser(const BoxCloser&) = delete;
+    BoxCloser& operator=(const BoxCloser&) = delete;
+
+    std::vector<SeenBox> Seen() {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        return m_seen;
+    }
+
+private:
+    // A safeguard against a box that cannot be closed, not a measure of the test.
+    static const int MaxPolls = 1500;
+
+    void Watch() {
+        for (int poll = 0; poll < MaxPolls && !m_stop; ++poll) {
+            EnumWindows(&BoxCloser::OnWindow, reinterpret_cast<LPARAM>(this));
+            Sleep(20);
+        }
+    }
+
+    static BOOL CALLBACK OnWindow(HWND window, LPARAM self) {
+        reinterpret_cast<BoxCloser*>(self)->Inspect(window);
+        return TRUE;
+    }
+
+    void Inspect(HWND window) {
+        DWORD processId = 0;
+        GetWindowThreadProcessId(window, &processId);
+        char className[16] = {};
+        GetClassNameA(window, className, sizeof className);
+        if (processId != GetCurrentProcessId() || std::string(className) != "#32770" ||
+            !IsWindowVisible(window))
+            return;
+        for (HWND closed : m_closed) {
+            if (closed == window)
+                return;
+        }
+        SeenBox box;
+        char text[512] = {};
+        GetWindowTextA(window, text, sizeof text);
+        box.caption = text;
+        text[0] = '\0';
+        GetDlgItemTextA(window, 0xFFFF, text, sizeof text);
+        box.text = text;
+        box.owner = GetWindow(window, GW_OWNER);
+        {
+            std::lock_guard<std::mutex> lock(m_mutex);
+            m_seen.push_back(box);
+        }
+        m_closed.push_back(window);
+        PostMessageA(window, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    }
+
+    std::atomic<bool> m_stop{false};
+    std::mutex m_mutex;
+    std::vector<SeenBox> m_seen;
+    std::vector<HWND> m_closed;
+    std::thread m_thread;
+};
+
+// A plain top-level window standing in for a program's main window.
+class TestWindow {
+public:
+    TestWindow()
+        : m_window(CreateWindowExA(0, "STATIC", "Zembra test main window", WS_OVERLAPPEDWINDOW, 0,
+                                   0, 200, 100, NULL, NULL, GetModuleHandleA(NULL), NULL)) {}
+    ~TestWindow() { Destroy(); }
+    TestWindow(const TestWindow&) = delete;
+    TestWindow& operator=(const TestWindow&) = delete;
+
+    HWND Get() const { return m_window; }
+    void Destroy() {
+        if (m_window != NULL)
+            DestroyWindow(m_window);
+        m_window = NULL;
+    }
+
+private:
+    HWND m_window;
+};
+
+
+struct ShownMessage {
+    std::string text;
+    std::string caption;
+    unsigned type;
+};
+std::vector<ShownMessage> g_shownMessages;
+int RecordMessage(const std::string& text, const std::string& caption, unsigned type) {
+    g_shownMessages.push_back({text, caption, type});
+    return IDRETRY;
+}
+
+// Puts the message seam back as a program finds it; the application object stands in for a
+// program's own.
+class MessageSeamsTest : public ::testing::Test {
+protected:
+    void TearDown() override { SetMessageHandler(nullptr); }
+    CWinApp m_app;
+};
+
+std::string TempFolder() {
+    char buffer[MAX_PATH];
+    const DWORD length = GetTempPathA(MAX_PATH, buffer);
+    return std::string(buffer, length);
+}
+
+bool FileExists(const std::string& path) {
+    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+void WriteEmptyFile(const std::string& path) {
+    const HANDLE created = CreateFileA(path.c_str(), GENERIC_WRITE, 0, NULL, CREATE_ALWAYS,
+                                       FILE_ATTRIBUTE_NORMAL, NULL);
+    ASSERT_NE(created, INVALID_HANDLE_VALUE);
+    KernelHandle file(created);
+}
+
+std::string CurrentDirectory() {
+    char buffer[MAX_PATH];
+    const DWORD length = GetCurrentDirectoryA(MAX_PATH, buffer);
+    return std::string(buffer, length);
+}
+
+std::string Folded(std::string path) {
+    while (!path.empty() && path.back() == '\\')
+        path.pop_back();
+    for (char& c : path)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return path;
+}
+
+} // namespace
+
+TEST_F(MessageSeamsTest, ShowMessageGoesThroughTheHandlerThatIsSet) {
+    g_shownMessages.clear();
+    SetMessageHandler(RecordMessage);
+    EXPECT_EQ(ShowMessage("Text\nmore", "Zembra", MB_RETRYCANCEL), IDRETRY);
+    ASSERT_EQ(g_shownMessages.size(), 1u);
+    EXPECT_EQ(g_shownMessages[0].text, "Text\nmore");
+    EXPECT_EQ(g_shownMessages[0].caption, "Zembra");
+    EXPECT_EQ(g_shownMessages[0].type, static_cast<unsigned>(MB_RETRYCANCEL));
+}
+
+TEST_F(MessageSeamsTest, SilentHandlerAnswersYesAndShowsNothing) {
+    SetMessageHandler(SilentMessageHandler);
+    BoxCloser closer;
+    EXPECT_EQ(ShowMessage("Remove Zembra?", "Uninstall", MB_YESNO | MB_ICONINFORMATION), IDYES);
+    EXPECT_EQ(ShowMessage("Could not delete.\n", "Uninstall", MB_OK | MB_ICONERROR), IDYES);
+    EXPECT_TRUE(closer.Seen().empty());
+}
+
+TEST_F(MessageSeamsTest, OwnerIsTheMainWindowOnlyWhileItExists) {
+    EXPECT_EQ(GetMessageOwner(), static_cast<HWND>(NULL));
+
+    TestWindow mainWindow;
+    ASSERT_NE(mainWindow.Get(), static_cast<HWND>(NULL));
+    m_app.m_hMainWnd = mainWindow.Get();
+    EXPECT_EQ(GetMessageOwner(), mainWindow.Get());
+
+    mainWindow.Destroy();
+    EXPECT_EQ(GetMessageOwner(), static_cast<HWND>(NULL));
+}
+
+TEST_F(MessageSeamsTest, ShowMessageShowsABoxOwnedByTheMainWindow) {
+    TestWindow mainWindow;
+    ASSERT_NE(mainWindow.Get(), static_cast<HWND>(NULL));
+    m_app.m_hMainWnd = mainWindow.Get();
+
+    int pressed = 0;
+    std::vector<SeenBox> seen;
+    {
+        BoxCloser closer;
+        pressed = ShowMessage("Owned message.", "Zembra owned box test", MB_OK | MB_ICONERROR);
+        seen = closer.Seen();
+    }
+    EXPECT_EQ(pressed, IDOK);
+    ASSERT_EQ(seen.size(), 1u);
+    EXPECT_EQ(seen[0].caption, "Zembra owned box test");
+    EXPECT_EQ(seen[0].text, "Owned message.");
+    EXPECT_EQ(seen[0].owner, mainWindow.Get());
+}
+
+TEST_F(MessageSeamsTest, ShowMessageShowsAnOwnerlessBoxWithoutMainWindow) {
+    int pressed = 0;
+    std::vector<SeenBox> seen;
+    {
+        BoxCloser closer;
+        pressed = ShowMessage("Ownerless message.", "Zembra ownerless box test", MB_OK);
+        seen = closer.Seen();
+    }
+    EXPECT_EQ(pressed, IDOK);
+    ASSERT_EQ(seen.size(), 1u);
+    EXPECT_EQ(seen[0].text, "Ownerless message.");
+    EXPECT_EQ(seen[0].owner, static_cast<HWND>(NULL));
+}
+
+TEST(ShellRun, FailsForADocumentTypeWithoutAssociatedProgram) {
+    const std::string document = TempFolder() + "ZembraTest.zembratestnoassociation";
+    WriteEmptyFile(document);
+    bool started = true;
+    {
+        // The shell tells the user itself that no program opens the file.
+        BoxCloser closer;
+        started = ShellRun(document, "", SW_SHOWNORMAL);
+    }
+    EXPECT_FALSE(started);
+    DeleteFileA(document.c_str());
+}
+
+TEST(ShellRun, RunAndWaitReturnsOnlyAfterTheProgramHasEnded) {
+    const std::string marker = TempFolder() + "ZembraTestShellRunAndWait.txt";
+    DeleteFileA(marker.c_str());
+    // The marker is written as the program's very last step, after a while of busy work.
+    const std::string parameters =
+        "/c for /l %i in (1,1,3000) do @rem & echo done> \"" + marker + "\"";
+    EXPECT_TRUE(ShellRunAndWait("cmd.exe", parameters, SW_HIDE));
+    EXPECT_TRUE(FileExists(marker));
+    DeleteFileA(marker.c_str());
+}
+
+TEST(ShellRun, RunAndWaitFailsForAMissingProgram) {
+    bool started = true;
+    {
+        BoxCloser closer;
+        started = ShellRunAndWait(TempFolder() + "ZembraTestMissing.exe", "Silent", SW_HIDE);
+    }
+    EXPECT_FALSE(started);
+}
+
+TEST(IsAdministrator, IsTrueForWinesUserInTheAdministratorsGroup) {
+    EXPECT_TRUE(IsAdministrator());
+}
+
+TEST(ModulePath, IsTheRunningProgramsFullFileName) {
+    char expected[MAX_PATH];
+    const DWORD length = GetModuleFileNameA(NULL, expected, MAX_PATH);
+    ASSERT_GT(length, 0u);
+    EXPECT_EQ(GetModulePath(), std::string(expected, length));
+    EXPECT_EQ(GetModulePath(NULL), std::string(expected, length));
+
+    const std::string kernel = Folded(GetModulePath(GetModuleHandleA("kernel32.dll")));
+    ASSERT_GE(kernel.size(), 13u);
+    EXPECT_EQ(kernel.substr(kernel.size() - 13), "\\kernel32.dll");
+}
+
+TEST(ModulePath, ProgramDirectoryIsTheProgramsFolderWithTrailingBackslash) {
+    const std::string module = GetModulePath();
+    const std::string folder = GetProgramDirectory();
+    ASSERT_FALSE(folder.empty());
+    EXPECT_EQ(folder.back(), '\\');
+    ASSERT_LT(folder.size(), module.size());
+    EXPECT_EQ(module.substr(0, folder.size()), folder);
+    EXPECT_EQ(module.find('\\', folder.size()), std::string::npos);
+}
+
+TEST(GetErrorDescription, IsTheSystemsOwnTextForTheCode) {
+    char expected[512];
+    const DWORD length = FormatMessageA(
+        FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, NULL, ERROR_FILE_NOT_FOUND,
+        MAKELANGID(LANG_NEUTRAL, SUBLANG_DEFAULT), expected, sizeof expected, NULL);
+    ASSERT_GT(length, 2u);
+    const std::string description = GetErrorDescription(ERROR_FILE_NOT_FOUND);
+    EXPECT_EQ(description, std::string(expected, length));
+    EXPECT_EQ(description.substr(description.size() - 2), "\r\n");
+}
+
+TEST(GetErrorDescription, IsEmptyForACodeTheSystemDoesNotKnow) {
+    EXPECT_EQ(GetErrorDescription(0xDEADBEEFul), "");
+}
+
+// The profile folder of the user as an old system lays it out; tests create what is missing and
+// remove what they created.
+class ChangeToMyDocumentsTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        char userName[256];
+        DWORD length = sizeof userName;
+        ASSERT_TRUE(GetUserNameA(userName, &length));
+        const std::string profiles = "C:\\Documents and Settings\\";
+        m_folders = {profiles, profiles + userName + "\\",
+                     profiles + userName + "\\My Documents\\"};
+        m_startDirectory = TempFolder();
+        ASSERT_TRUE(SetCurrentDirectoryA(m_startDirectory.c_str()));
+    }
+
+    void TearDown() override {
+        SetCurrentDirectoryA(m_previousDirectory.c_str());
+        for (auto folder = m_created.rbegin(); folder != m_created.rend(); ++folder)
+            RemoveDirectoryA(folder->c_str());
+    }
+
+    void CreateMissingFolders() {
+        for (const std::string& folder : m_folders) {
+            if (!FileExists(folder)) {
+                ASSERT_TRUE(CreateDirectoryA(folder.c_str(), NULL)) << folder;
+                m_created.push_back(folder);
+            }
+        }
+    }
+
+    std::vector<std::string> m_folders;
+    std::vector<std::string> m_created;
+    std::string m_previousDirectory = CurrentDirectory();
+    std::string m_startDirectory;
+};
+
+TEST_F(ChangeToMyDocumentsTest, LeavesTheCurrentDirectoryWhenTheFolderIsMissing) {
+    if (FileExists(m_folders.back()))
+        GTEST_SKIP() << "this profile has the folder already: " << m_folders.back();
+    ChangeToMyDocuments();
+    EXPECT_EQ(Folded(CurrentDirectory()), Folded(m_startDirectory));
+}
+
+TEST_F(ChangeToMyDocumentsTest, MakesTheFolderCurrentWhenItExists) {
+    CreateMissingFolders();
+    ChangeToMyDocuments();
+    EXPECT_EQ(Folded(CurrentDirectory()), Folded(m_folders.back()));
+}
