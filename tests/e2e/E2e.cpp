@@ -139,7 +139,7 @@ void SetString(HKEY root, const std::string& key, const std::string& name,
     ASSERT_NE(k.Get(), nullptr) << key;
     ASSERT_EQ(RegSetValueExA(k.Get(), name.c_str(), 0, REG_SZ,
                              reinterpret_cast<const BYTE*>(value.c_str()),
-                             static_cast<DWORD>(value.size() + 1)),
+                             static_cast<DWORD>(value.size())),
               ERROR_SUCCESS);
 }
 

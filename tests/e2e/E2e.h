@@ -69,6 +69,7 @@ private:
     Bytes m_data;
 };
 
+// A REG_SZ value stored as the product stores it: the text's bytes without a terminator.
 void SetString(HKEY root, const std::string& key, const std::string& name,
                const std::string& value);
 void DeleteValue(HKEY root, const std::string& key, const std::string& name);

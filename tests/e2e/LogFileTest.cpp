@@ -125,7 +125,7 @@ TEST_F(LogFile, LimitEmptiesTheFileOnlyWhenTheSumIsOverIt) {
     // without the end and run-time lines, which are added after the size check.
     const Strings lines = CrLfLines(run);
     ASSERT_GE(lines.size(), 2u);
-    const std::size_t textLength = run.size() - 2 * lines.size() -
+    const std::size_t textLength = run.size() - lines.size() -
                                    (lines[lines.size() - 2].size() + 1) - (lines.back().size() + 1);
     const std::string earlier = "earlier run\r\n";
 
