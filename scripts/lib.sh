@@ -49,6 +49,13 @@ prepare_prefix() {
     fi
 }
 
+# An absolute Linux path as Wine's programs see it (drive Z:). Computed here rather than with
+# winepath, which would start Wine programs without a display.
+windows_path() {
+    local path="$1"
+    echo "Z:${path//\//\\}"
+}
+
 # Runs "$@" on a virtual display of its own with the project's Wine session.
 in_wine_display() {
     xvfb-run -a -s "-screen 0 1280x1024x24" "$ROOT/scripts/wine-session" "$@"
