@@ -9,6 +9,23 @@
 
 #include <windows.h>
 
+namespace {
+
+// The system clock in whole seconds since 1970. Much cheaper than the C library's time() on
+// some systems, and the log asks for the time at every entry.
+std::time_t SystemSeconds() {
+    FILETIME now;
+    GetSystemTimeAsFileTime(&now);
+    const unsigned long long ticks =
+        (static_cast<unsigned long long>(now.dwHighDateTime) << 32) | now.dwLowDateTime;
+    const unsigned long long ticksFrom1601To1970 = 116444736000000000ull;
+    return static_cast<std::time_t>((ticks - ticksFrom1601To1970) / 10000000ull);
+}
+
+} // namespace
+
+ProgramLog::ProgramLog() : LogText(SystemSeconds) {}
+
 int ProgramLog::ShowMessage(const std::string& text, const std::string& caption, unsigned type) {
     Append(text);
     return ShowMessageBox(text, caption, type);

@@ -7,7 +7,8 @@
 
 class ProgramLog : public LogText {
 public:
-    using LogText::LogText;
+    // Takes its time from the system clock.
+    ProgramLog();
 
     // Logs the text, then shows it in a message box owned by the main window while that exists.
     int ShowMessage(const std::string& text, const std::string& caption, unsigned type);

@@ -32,16 +32,21 @@ LogText::LogText(Clock clock) : m_clock(clock ? clock : SystemClock), m_startTim
 }
 
 void LogText::Append(const std::string& text) {
-    AppendRaw(ClockText() + "-> " + text);
+    m_strText += ClockText();
+    m_strText += "-> ";
+    AppendRaw(text);
 }
 
 void LogText::AppendRaw(const std::string& text) {
-    m_strText.reserve(m_strText.size() + text.size() + 1);
-    for (char c : text) {
-        if (c == '\n')
-            m_strText += "\\n";
-        else
-            m_strText += c;
+    for (std::size_t start = 0;;) {
+        const std::size_t lineFeed = text.find('\n', start);
+        if (lineFeed == std::string::npos) {
+            m_strText.append(text, start, std::string::npos);
+            break;
+        }
+        m_strText.append(text, start, lineFeed - start);
+        m_strText += "\\n";
+        start = lineFeed + 1;
     }
     m_strText += '\n';
 }
@@ -64,7 +69,7 @@ void LogText::MarkWritten() {
     m_strText.clear();
 }
 
-std::string LogText::ClockText() const {
+const std::string& LogText::ClockText() const {
     const std::time_t now = m_clock();
     if (now != m_clockTime) {
         m_clockTime = now;

@@ -30,7 +30,7 @@ protected:
     void MarkWritten();
 
 private:
-    std::string ClockText() const;
+    const std::string& ClockText() const;
 
     std::time_t (*m_clock)();
     std::time_t m_startTime;

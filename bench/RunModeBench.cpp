@@ -1,0 +1,127 @@
+// Times run mode from process start to the box being visible, against the floor: a program that
+// only calls MessageBoxA with the same caption, text and style.
+//   runmode_bench <boxprobe.exe> <Zembra.exe> <scratch folder> [rounds]
+// Runs the two alternately, with the installation record present and logging switched on, and
+// prints both medians and their ratio.
+
+#include "app/core/ZembraFormat.h"
+#include "framework/core/Archive.h"
+#include "tests/driver/Box.h"
+#include "tests/driver/Process.h"
+
+#include <windows.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <fstream>
+#include <string>
+#include <vector>
+
+using namespace testdriver;
+using Clock = std::chrono::steady_clock;
+
+namespace {
+
+const char* const kCaption = "Backup";
+const char* const kText = "Shall the backup start now?";
+const std::uint32_t kStyle = 0x2000 | 0x20 | 3;
+
+void SetString(HKEY root, const char* name, const std::string& value) {
+    HKEY key = nullptr;
+    if (RegCreateKeyExA(root, "Software\\Zembra\\", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
+                        nullptr) != ERROR_SUCCESS)
+        return;
+    RegSetValueExA(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.data()),
+                   static_cast<DWORD>(value.size()));
+    RegCloseKey(key);
+}
+
+std::string FolderOf(const std::string& path) {
+    char full[MAX_PATH] = "";
+    GetFullPathNameA(path.c_str(), MAX_PATH, full, nullptr);
+    const std::string fullPath = full;
+    return fullPath.substr(0, fullPath.find_last_of('\\') + 1);
+}
+
+std::string WriteDocument(const std::string& folder) {
+    MessageBoxDesign design;
+    design.SetCaption(kCaption);
+    design.SetText(kText);
+    design.SetStyle(kStyle);
+    MemoryStream stream;
+    CArchive ar(stream, CArchive::store);
+    WriteZembra(ar, design);
+    ar.Close();
+    const std::string path = folder + "bench.zembra";
+    std::ofstream(path, std::ios::binary)
+        .write(reinterpret_cast<const char*>(stream.Bytes().data()),
+               static_cast<std::streamsize>(stream.Bytes().size()));
+    return path;
+}
+
+// Milliseconds from CreateProcess to a visible box; the box is then answered. -1 on failure.
+double TimeToBox(const std::string& commandLine) {
+    const Clock::time_point start = Clock::now();
+    Process process = Process::Start(commandLine);
+    HWND box = nullptr;
+    while (box == nullptr && Clock::now() - start < std::chrono::seconds(20)) {
+        const std::vector<HWND> boxes = VisibleBoxes(process.Id());
+        if (!boxes.empty())
+            box = boxes.front();
+        else
+            Sleep(1);
+    }
+    const double ms = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+    if (box == nullptr || !PressButton(box, IDYES) || !process.WaitForExit(milliseconds(20000)))
+        return -1;
+    return ms;
+}
+
+double Median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    const std::size_t n = values.size();
+    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 4) {
+        std::fprintf(stderr, "usage: runmode_bench <boxprobe.exe> <Zembra.exe> <folder> [rounds]\n");
+        return 2;
+    }
+    const std::string probe = argv[1], zembra = argv[2], folder = argv[3];
+    const int rounds = argc > 4 ? std::atoi(argv[4]) : 10;
+
+    SetString(HKEY_LOCAL_MACHINE, "Path", FolderOf(zembra));
+    SetString(HKEY_LOCAL_MACHINE, "Version", "1.0");
+    SetString(HKEY_CURRENT_USER, "bOutputLog", "True");
+    SetString(HKEY_CURRENT_USER, "LogPath", folder + "bench-log.txt");
+    SetString(HKEY_CURRENT_USER, "nMaxLogSize", "65536");
+    const std::string document = WriteDocument(folder);
+
+    const std::string floorLine = "\"" + probe + "\" " + std::to_string(kStyle) + " \"" +
+                                  kCaption + "\" \"" + kText + "\"";
+    const std::string zembraLine = "\"" + zembra + "\" RUN \"" + document + "\"";
+    TimeToBox(floorLine); // warm both programs' files into the cache
+    TimeToBox(zembraLine);
+
+    std::vector<double> floorTimes, zembraTimes;
+    for (int i = 0; i < rounds; ++i) {
+        floorTimes.push_back(TimeToBox(floorLine));
+        zembraTimes.push_back(TimeToBox(zembraLine));
+    }
+    SetString(HKEY_CURRENT_USER, "bOutputLog", "False");
+    if (std::count(floorTimes.begin(), floorTimes.end(), -1.0) ||
+        std::count(zembraTimes.begin(), zembraTimes.end(), -1.0)) {
+        std::printf("A run did not show its box or did not end.\n");
+        return 1;
+    }
+    const double floorMedian = Median(floorTimes), zembraMedian = Median(zembraTimes);
+    std::printf("Process start to visible box, median of %d runs each:\n", rounds);
+    std::printf("  MessageBoxA alone   %8.1f ms\n", floorMedian);
+    std::printf("  Zembra.exe RUN      %8.1f ms\n", zembraMedian);
+    std::printf("  ratio               %8.3f   (goal: at most 1.10)\n", zembraMedian / floorMedian);
+    return 0;
+}
