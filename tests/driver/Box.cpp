@@ -1,0 +1,289 @@
+#include "tests/driver/Box.h"
+
+#include <algorithm>
+#include <chrono>
+#include <thread>
+
+namespace testdriver {
+
+namespace {
+
+constexpr int kTextControlId = 0xFFFF;
+constexpr UINT kMessageLimitMs = 2000;
+constexpr milliseconds kPollInterval(20);
+
+std::string ClassOf(HWND window) {
+    char name[64] = {};
+    const int length = GetClassNameA(window, name, sizeof(name));
+    return std::string(name, length > 0 ? length : 0);
+}
+
+bool IsBoxClass(HWND window) {
+    return ClassOf(window) == "#32770";
+}
+
+bool IsButtonClass(HWND window) {
+    return lstrcmpiA(ClassOf(window).c_str(), "Button") == 0;
+}
+
+DWORD ProcessOf(HWND window) {
+    DWORD pid = 0;
+    GetWindowThreadProcessId(window, &pid);
+    return pid;
+}
+
+struct WindowSearch {
+    DWORD pid;
+    std::vector<HWND> found;
+};
+
+BOOL CALLBACK CollectVisibleWindow(HWND window, LPARAM param) {
+    auto* search = reinterpret_cast<WindowSearch*>(param);
+    if (IsWindowVisible(window) && ProcessOf(window) == search->pid)
+        search->found.push_back(window);
+    return TRUE;
+}
+
+BOOL CALLBACK CollectChild(HWND window, LPARAM param) {
+    reinterpret_cast<std::vector<HWND>*>(param)->push_back(window);
+    return TRUE;
+}
+
+// The window's text through WM_GETTEXT, answered by the window's own thread; nothing when it does
+// not answer in time or is gone.
+std::optional<std::string> TextOf(HWND window) {
+    DWORD_PTR length = 0;
+    if (!SendMessageTimeoutA(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, kMessageLimitMs,
+                             &length))
+        return std::nullopt;
+    std::vector<char> buffer(length + 1, '\0');
+    DWORD_PTR copied = 0;
+    if (!SendMessageTimeoutA(window, WM_GETTEXT, buffer.size(),
+                             reinterpret_cast<LPARAM>(buffer.data()), SMTO_ABORTIFHUNG,
+                             kMessageLimitMs, &copied))
+        return std::nullopt;
+    return std::string(buffer.data(), std::min<std::size_t>(copied, length));
+}
+
+std::string WithoutMnemonics(const std::string& text) {
+    std::string shown;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '&') {
+            if (i + 1 < text.size() && text[i + 1] == '&')
+                ++i;
+            else
+                continue;
+        }
+        shown += text[i];
+    }
+    return shown;
+}
+
+bool IsDefaultPushButton(HWND button) {
+    const auto style = static_cast<DWORD>(GetWindowLongPtrA(button, GWL_STYLE));
+    return (style & BS_TYPEMASK) == BS_DEFPUSHBUTTON;
+}
+
+// The visible buttons of the box, from left to right (top to bottom where they share a column).
+std::vector<HWND> ButtonsOf(HWND box) {
+    std::vector<HWND> children;
+    EnumChildWindows(box, CollectChild, reinterpret_cast<LPARAM>(&children));
+    std::vector<std::pair<RECT, HWND>> buttons;
+    for (HWND child : children) {
+        if (GetParent(child) != box || !IsWindowVisible(child) || !IsButtonClass(child))
+            continue;
+        RECT rect{};
+        GetWindowRect(child, &rect);
+        buttons.emplace_back(rect, child);
+    }
+    std::stable_sort(buttons.begin(), buttons.end(), [](const auto& a, const auto& b) {
+        return a.first.left != b.first.left ? a.first.left < b.first.left
+                                            : a.first.top < b.first.top;
+    });
+    std::vector<HWND> ordered;
+    for (const auto& button : buttons)
+        ordered.push_back(button.second);
+    return ordered;
+}
+
+bool Click(HWND box, HWND button) {
+    if (!button || !IsWindowEnabled(button))
+        return false;
+    // WM_COMMAND BN_CLICKED is what the button sends its dialog when clicked; posting it does not
+    // depend on which window is active and never blocks on the program.
+    const int id = GetDlgCtrlID(button);
+    return PostMessageA(box, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                        reinterpret_cast<LPARAM>(button)) != FALSE;
+}
+
+template <typename Found> HWND Poll(const Process& process, milliseconds limit, Found found) {
+    const auto deadline = std::chrono::steady_clock::now() + limit;
+    for (;;) {
+        // Look first, then check whether the process has ended: a box shown just before the end
+        // is still reported, and an ended process can show nothing more.
+        const bool running = process.IsRunning();
+        if (HWND window = found())
+            return window;
+        if (!running || std::chrono::steady_clock::now() >= deadline)
+            return nullptr;
+        std::this_thread::sleep_for(kPollInterval);
+    }
+}
+
+} // namespace
+
+std::vector<HWND> VisibleWindows(DWORD pid) {
+    WindowSearch search{pid, {}};
+    EnumWindows(CollectVisibleWindow, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+std::vector<HWND> VisibleBoxes(DWORD pid) {
+    std::vector<HWND> boxes = VisibleWindows(pid);
+    boxes.erase(
+        std::remove_if(boxes.begin(), boxes.end(), [](HWND window) { return !IsBoxClass(window); }),
+        boxes.end());
+    return boxes;
+}
+
+HWND WaitForBox(const Process& process, milliseconds limit) {
+    return Poll(process, limit, [&]() -> HWND {
+        const auto boxes = VisibleBoxes(process.Id());
+        return boxes.empty() ? nullptr : boxes.front();
+    });
+}
+
+HWND WaitForWindow(const Process& process, milliseconds limit) {
+    return Poll(process, limit, [&]() -> HWND {
+        const auto windows = VisibleWindows(process.Id());
+        return windows.empty() ? nullptr : windows.front();
+    });
+}
+
+HWND WaitForNextBox(const Process& process, HWND previous, milliseconds limit) {
+    return Poll(process, limit, [&]() -> HWND {
+        for (HWND box : VisibleBoxes(process.Id())) {
+            if (box != previous)
+                return box;
+        }
+        return nullptr;
+    });
+}
+
+bool WaitUntilNoBox(const Process& process, milliseconds limit) {
+    const auto deadline = std::chrono::steady_clock::now() + limit;
+    for (;;) {
+        if (VisibleBoxes(process.Id()).empty())
+            return true;
+        if (std::chrono::steady_clock::now() >= deadline)
+            return false;
+        std::this_thread::sleep_for(kPollInterval);
+    }
+}
+
+const char* ToString(BoxIcon icon) {
+    switch (icon) {
+    case BoxIcon::None:
+        return "None";
+    case BoxIcon::Error:
+        return "Error";
+    case BoxIcon::Question:
+        return "Question";
+    case BoxIcon::Warning:
+        return "Warning";
+    case BoxIcon::Information:
+        return "Information";
+    case BoxIcon::Unknown:
+        return "Unknown";
+    }
+    return "Unknown";
+}
+
+std::ostream& operator<<(std::ostream& out, BoxIcon icon) {
+    return out << ToString(icon);
+}
+
+std::vector<std::string> BoxContents::ButtonTexts() const {
+    std::vector<std::string> texts;
+    for (const auto& button : buttons)
+        texts.push_back(button.text);
+    return texts;
+}
+
+std::vector<int> BoxContents::ButtonIds() const {
+    std::vector<int> ids;
+    for (const auto& button : buttons)
+        ids.push_back(button.id);
+    return ids;
+}
+
+std::optional<BoxContents> ReadBox(HWND box, milliseconds iconLimit) {
+    if (!IsWindow(box) || !IsBoxClass(box))
+        return std::nullopt;
+    BoxContents contents;
+    const auto caption = TextOf(box);
+    if (!caption)
+        return std::nullopt;
+    contents.caption = *caption;
+    if (HWND textControl = GetDlgItem(box, kTextControlId)) {
+        const auto text = TextOf(textControl);
+        if (!text)
+            return std::nullopt;
+        contents.text = *text;
+    }
+    for (HWND button : ButtonsOf(box)) {
+        const auto raw = TextOf(button);
+        if (!raw)
+            return std::nullopt;
+        const int id = GetDlgCtrlID(button);
+        contents.buttons.push_back({id, WithoutMnemonics(*raw), *raw});
+        if (IsDefaultPushButton(button))
+            contents.defaultButton = id;
+    }
+    const auto exStyle = static_cast<DWORD>(GetWindowLongPtrA(box, GWL_EXSTYLE));
+    contents.topmost = (exStyle & WS_EX_TOPMOST) != 0;
+    contents.owner = GetWindow(box, GW_OWNER);
+    contents.icon = ReadBoxIcon(box, iconLimit);
+    // A box that went away while being read may have given empty or partial answers.
+    if (!IsWindow(box))
+        return std::nullopt;
+    return contents;
+}
+
+bool PressButton(HWND box, int id) {
+    for (HWND button : ButtonsOf(box)) {
+        if (GetDlgCtrlID(button) == id)
+            return Click(box, button);
+    }
+    return false;
+}
+
+bool PressButtonWithText(HWND box, const std::string& text) {
+    for (HWND button : ButtonsOf(box)) {
+        const auto raw = TextOf(button);
+        if (raw && (*raw == text || WithoutMnemonics(*raw) == text))
+            return Click(box, button);
+    }
+    return false;
+}
+
+bool SendKey(HWND box, WORD virtualKey) {
+    if (!IsWindow(box))
+        return false;
+    // The key goes where the program's keyboard focus is, as a typed key would; the dialog's
+    // message loop turns it into the box's own action (Esc cancels, Enter presses the default).
+    HWND target = box;
+    GUITHREADINFO info{};
+    info.cbSize = sizeof(info);
+    const DWORD thread = GetWindowThreadProcessId(box, nullptr);
+    if (GetGUIThreadInfo(thread, &info) && info.hwndFocus &&
+        (info.hwndFocus == box || IsChild(box, info.hwndFocus)))
+        target = info.hwndFocus;
+    const UINT scan = MapVirtualKeyA(virtualKey, MAPVK_VK_TO_VSC);
+    const LPARAM down = 1 | (static_cast<LPARAM>(scan) << 16);
+    const LPARAM up = down | (LPARAM(1) << 30) | (LPARAM(1) << 31);
+    return PostMessageA(target, WM_KEYDOWN, virtualKey, down) &&
+           PostMessageA(target, WM_KEYUP, virtualKey, up);
+}
+
+} // namespace testdriver

@@ -1,0 +1,75 @@
+#pragma once
+// Finding, reading and answering the windows of one started program, the way a person sees and
+// uses them. Windows are always looked up by the program's process id, never by caption alone,
+// and every wait has a time limit.
+
+#include "tests/driver/Process.h"
+
+#include <windows.h>
+
+#include <optional>
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace testdriver {
+
+// The visible top-level windows of process id pid, in the system's z-order.
+std::vector<HWND> VisibleWindows(DWORD pid);
+// The visible message boxes (class "#32770") among them.
+std::vector<HWND> VisibleBoxes(DWORD pid);
+
+// The first visible message box of the process within limit; nullptr when none appears in time or
+// the process ends without one.
+HWND WaitForBox(const Process& process, milliseconds limit);
+// The first visible top-level window of any class of the process; nullptr as for WaitForBox.
+HWND WaitForWindow(const Process& process, milliseconds limit);
+// A visible message box of the process other than previous (for a program that shows a second box
+// once the first is answered); nullptr as for WaitForBox.
+HWND WaitForNextBox(const Process& process, HWND previous, milliseconds limit);
+// True once the process shows no message box (also when it has ended) within limit. Call it after
+// a box was seen: before the first box appears it is trivially true.
+bool WaitUntilNoBox(const Process& process, milliseconds limit);
+
+enum class BoxIcon { None, Error, Question, Warning, Information, Unknown };
+const char* ToString(BoxIcon icon);
+std::ostream& operator<<(std::ostream& out, BoxIcon icon);
+
+struct BoxButton {
+    int id = 0;          // control id, which is also what MessageBox returns for it (IDOK...)
+    std::string text;    // as shown: mnemonic markers removed ("&Yes" -> "Yes", "&&" -> "&")
+    std::string rawText; // as the control holds it
+};
+
+struct BoxContents {
+    std::string caption;
+    std::string text;
+    // The visible buttons from left to right.
+    std::vector<BoxButton> buttons;
+    // The control id of the button drawn as the default (BS_DEFPUSHBUTTON), if any.
+    std::optional<int> defaultButton;
+    BoxIcon icon = BoxIcon::None;
+    bool topmost = false;
+    HWND owner = nullptr;
+
+    std::vector<std::string> ButtonTexts() const;
+    std::vector<int> ButtonIds() const;
+};
+
+// Everything a person can read off the message box. The icon is recognised by its pixels on the
+// screen, so the box must not be covered; iconLimit is how long to wait for it to be painted
+// before it counts as Unknown. Nothing when box is not a message box or disappears while read.
+std::optional<BoxContents> ReadBox(HWND box, milliseconds iconLimit = milliseconds(3000));
+
+// Just the icon, as ReadBox recognises it.
+BoxIcon ReadBoxIcon(HWND box, milliseconds limit = milliseconds(3000));
+
+// Clicks the visible, enabled button with control id (IDOK, IDNO...). False when there is none.
+bool PressButton(HWND box, int id);
+// Clicks the visible, enabled button whose text, as shown or as held, is exactly text.
+bool PressButtonWithText(HWND box, const std::string& text);
+// Types one key (a virtual-key code such as VK_ESCAPE or VK_RETURN) into the box, where its
+// keyboard focus is.
+bool SendKey(HWND box, WORD virtualKey);
+
+} // namespace testdriver

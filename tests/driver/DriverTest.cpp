@@ -1,0 +1,298 @@
+// The test driver checked against boxprobe, which shows exactly the system box it is asked for:
+// whatever the driver reads or does must agree with what MessageBoxA was given and returns.
+
+#include "tests/driver/Box.h"
+#include "tests/driver/Handles.h"
+#include "tests/driver/Process.h"
+
+#include <gtest/gtest.h>
+
+#include <ostream>
+#include <stdexcept>
+#include <string>
+#include <utility>
+#include <vector>
+
+using namespace testdriver;
+
+namespace {
+
+const milliseconds kBoxLimit(10000);
+const milliseconds kExitLimit(10000);
+
+std::string BoxprobePath() {
+    return WindowsPathOf(ZEMBRA_BOXPROBE_PATH);
+}
+
+std::string BoxprobeCommand(UINT style, const std::string& caption, const std::string& text) {
+    return QuoteArgument(BoxprobePath()) + " " + std::to_string(style) + " " +
+           QuoteArgument(caption) + " " + QuoteArgument(text);
+}
+
+// A boxprobe process and the box it shows; box is nullptr when none appeared in time.
+struct ShownBox {
+    Process process;
+    HWND box;
+};
+
+ShownBox Show(UINT style, const std::string& caption = "Zembra driver",
+              const std::string& text = "Probe text") {
+    Process process = Process::Start(BoxprobeCommand(style, caption, text));
+    HWND box = WaitForBox(process, kBoxLimit);
+    return {std::move(process), box};
+}
+
+struct ButtonSet {
+    const char* name;
+    UINT style;
+    std::vector<std::string> texts;
+    std::vector<int> ids;
+};
+
+std::string NameOf(const testing::TestParamInfo<ButtonSet>& info) {
+    return info.param.name;
+}
+
+void PrintTo(const ButtonSet& set, std::ostream* out) {
+    *out << set.name;
+}
+
+const ButtonSet kButtonSets[] = {
+    {"Ok", MB_OK, {"OK"}, {IDOK}},
+    {"OkCancel", MB_OKCANCEL, {"OK", "Cancel"}, {IDOK, IDCANCEL}},
+    {"AbortRetryIgnore",
+     MB_ABORTRETRYIGNORE,
+     {"Abort", "Retry", "Ignore"},
+     {IDABORT, IDRETRY, IDIGNORE}},
+    {"YesNoCancel", MB_YESNOCANCEL, {"Yes", "No", "Cancel"}, {IDYES, IDNO, IDCANCEL}},
+    {"YesNo", MB_YESNO, {"Yes", "No"}, {IDYES, IDNO}},
+    {"RetryCancel", MB_RETRYCANCEL, {"Retry", "Cancel"}, {IDRETRY, IDCANCEL}},
+};
+
+} // namespace
+
+TEST(ReadBox, GivesCaptionAndTextExactlyAsPassedOnTheCommandLine) {
+    // Blanks, quotes, a trailing backslash and line breaks all have to survive the command line.
+    const std::string caption = "Zembra \"quoted\" caption \\";
+    const std::string text = "First line\nSecond line with \"quotes\" and C:\\path\\";
+    auto shown = Show(MB_OK, caption, text);
+    ASSERT_NE(shown.box, nullptr);
+    const auto contents = ReadBox(shown.box);
+    ASSERT_TRUE(contents);
+    EXPECT_EQ(contents->caption, caption);
+    EXPECT_EQ(contents->text, text);
+}
+
+TEST(ReadBox, EmptyArgumentsArriveEmpty) {
+    auto shown = Show(MB_OK, "", "");
+    ASSERT_NE(shown.box, nullptr);
+    const auto contents = ReadBox(shown.box);
+    ASSERT_TRUE(contents);
+    EXPECT_EQ(contents->caption, "");
+    EXPECT_EQ(contents->text, "");
+}
+
+TEST(ReadBox, PlainBoxIsOwnerlessNotTopmostAndWithoutIcon) {
+    auto shown = Show(MB_OK);
+    ASSERT_NE(shown.box, nullptr);
+    const auto contents = ReadBox(shown.box);
+    ASSERT_TRUE(contents);
+    EXPECT_EQ(contents->owner, nullptr);
+    EXPECT_FALSE(contents->topmost);
+    EXPECT_EQ(contents->icon, BoxIcon::None);
+}
+
+TEST(ReadBox, SystemModalBoxIsTopmost) {
+    auto shown = Show(MB_OK | MB_SYSTEMMODAL);
+    ASSERT_NE(shown.box, nullptr);
+    const auto contents = ReadBox(shown.box);
+    ASSERT_TRUE(contents);
+    EXPECT_TRUE(contents->topmost);
+    EXPECT_EQ(contents->owner, nullptr);
+}
+
+TEST(ReadBox, RefusesWindowsThatAreNotBoxes) {
+    EXPECT_FALSE(ReadBox(nullptr));
+    EXPECT_FALSE(ReadBox(GetDesktopWindow()));
+}
+
+TEST(ReadBox, DefaultButtonFollowsTheDefaultButtonStyle) {
+    struct Case {
+        UINT style;
+        int expected;
+    };
+    const Case cases[] = {
+        {MB_YESNOCANCEL, IDYES},
+        {MB_YESNOCANCEL | MB_DEFBUTTON2, IDNO},
+        {MB_YESNOCANCEL | MB_DEFBUTTON3, IDCANCEL},
+        {MB_ABORTRETRYIGNORE | MB_DEFBUTTON3, IDIGNORE},
+        {MB_RETRYCANCEL | MB_DEFBUTTON2, IDCANCEL},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE("style " + std::to_string(c.style));
+        auto shown = Show(c.style);
+        ASSERT_NE(shown.box, nullptr);
+        const auto contents = ReadBox(shown.box);
+        ASSERT_TRUE(contents);
+        EXPECT_EQ(contents->defaultButton, c.expected);
+    }
+}
+
+class IconTest : public testing::TestWithParam<std::pair<UINT, BoxIcon>> {};
+
+TEST_P(IconTest, RecognisesTheIconByItsPixels) {
+    auto shown = Show(MB_OK | GetParam().first);
+    ASSERT_NE(shown.box, nullptr);
+    EXPECT_EQ(ReadBoxIcon(shown.box), GetParam().second);
+}
+
+INSTANTIATE_TEST_SUITE_P(Icons, IconTest,
+                         testing::Values(std::make_pair(0u, BoxIcon::None),
+                                         std::make_pair(UINT(MB_ICONERROR), BoxIcon::Error),
+                                         std::make_pair(UINT(MB_ICONQUESTION), BoxIcon::Question),
+                                         std::make_pair(UINT(MB_ICONWARNING), BoxIcon::Warning),
+                                         std::make_pair(UINT(MB_ICONINFORMATION),
+                                                        BoxIcon::Information)),
+                         [](const auto& info) { return std::string(ToString(info.param.second)); });
+
+class ButtonSetTest : public testing::TestWithParam<ButtonSet> {};
+
+TEST_P(ButtonSetTest, ShowsExactlyTheSetsButtonsInOrder) {
+    auto shown = Show(GetParam().style);
+    ASSERT_NE(shown.box, nullptr);
+    const auto contents = ReadBox(shown.box);
+    ASSERT_TRUE(contents);
+    EXPECT_EQ(contents->ButtonTexts(), GetParam().texts);
+    EXPECT_EQ(contents->ButtonIds(), GetParam().ids);
+    EXPECT_EQ(contents->defaultButton, GetParam().ids.front());
+}
+
+TEST_P(ButtonSetTest, EachButtonPressedByTextEndsTheProgramWithItsId) {
+    for (std::size_t i = 0; i < GetParam().texts.size(); ++i) {
+        SCOPED_TRACE(GetParam().texts[i]);
+        auto shown = Show(GetParam().style);
+        ASSERT_NE(shown.box, nullptr);
+        ASSERT_TRUE(PressButtonWithText(shown.box, GetParam().texts[i]));
+        EXPECT_EQ(shown.process.WaitForExit(kExitLimit), DWORD(GetParam().ids[i]));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Sets, ButtonSetTest, testing::ValuesIn(kButtonSets), NameOf);
+
+TEST(PressButton, ById) {
+    auto shown = Show(MB_YESNO);
+    ASSERT_NE(shown.box, nullptr);
+    ASSERT_TRUE(PressButton(shown.box, IDNO));
+    EXPECT_EQ(shown.process.WaitForExit(kExitLimit), DWORD(IDNO));
+}
+
+TEST(PressButton, RefusesButtonsTheBoxDoesNotHave) {
+    auto shown = Show(MB_YESNO);
+    ASSERT_NE(shown.box, nullptr);
+    EXPECT_FALSE(PressButton(shown.box, IDOK));
+    EXPECT_FALSE(PressButton(shown.box, IDCANCEL));
+    EXPECT_FALSE(PressButtonWithText(shown.box, "OK"));
+    // The box is still there and still answers.
+    ASSERT_TRUE(PressButtonWithText(shown.box, "Yes"));
+    EXPECT_EQ(shown.process.WaitForExit(kExitLimit), DWORD(IDYES));
+}
+
+TEST(SendKey, EscapeCancelsABoxWithCancel) {
+    auto shown = Show(MB_OKCANCEL);
+    ASSERT_NE(shown.box, nullptr);
+    ASSERT_TRUE(SendKey(shown.box, VK_ESCAPE));
+    EXPECT_EQ(shown.process.WaitForExit(kExitLimit), DWORD(IDCANCEL));
+}
+
+TEST(SendKey, EnterPressesTheDefaultButton) {
+    auto shown = Show(MB_YESNOCANCEL | MB_DEFBUTTON2);
+    ASSERT_NE(shown.box, nullptr);
+    ASSERT_TRUE(SendKey(shown.box, VK_RETURN));
+    EXPECT_EQ(shown.process.WaitForExit(kExitLimit), DWORD(IDNO));
+}
+
+TEST(Wait, AnsweredBoxIsGoneAndNoSecondBoxFollows) {
+    auto shown = Show(MB_OK);
+    ASSERT_NE(shown.box, nullptr);
+    ASSERT_TRUE(PressButton(shown.box, IDOK));
+    EXPECT_TRUE(WaitUntilNoBox(shown.process, kBoxLimit));
+    EXPECT_EQ(WaitForNextBox(shown.process, shown.box, kBoxLimit), nullptr);
+    EXPECT_EQ(shown.process.WaitForExit(kExitLimit), DWORD(IDOK));
+}
+
+TEST(Wait, UnansweredBoxIsStillThere) {
+    auto shown = Show(MB_OK);
+    ASSERT_NE(shown.box, nullptr);
+    EXPECT_FALSE(WaitUntilNoBox(shown.process, milliseconds(300)));
+    EXPECT_EQ(WaitForNextBox(shown.process, shown.box, milliseconds(300)), nullptr);
+    EXPECT_EQ(WaitForNextBox(shown.process, nullptr, kBoxLimit), shown.box);
+    EXPECT_EQ(WaitForWindow(shown.process, kBoxLimit), shown.box);
+    EXPECT_FALSE(shown.process.WaitForExit(milliseconds(300)));
+}
+
+TEST(Wait, ProgramThatEndsWithoutABoxGivesNoBox) {
+    // Wrong arguments: boxprobe ends at once with 255 and never shows a box.
+    Process process = Process::Start(QuoteArgument(BoxprobePath()) + " not-a-style");
+    EXPECT_EQ(WaitForBox(process, kBoxLimit), nullptr);
+    EXPECT_EQ(WaitForWindow(process, kBoxLimit), nullptr);
+    EXPECT_EQ(process.WaitForExit(kExitLimit), DWORD(255));
+}
+
+TEST(Wait, OnlyTheProgramsOwnWindowsCount) {
+    // Another program's box with the very caption we would look for must not be taken for ours.
+    auto other = Show(MB_OK, "Zembra driver");
+    ASSERT_NE(other.box, nullptr);
+    Process silent = Process::Start("ping.exe -n 60 127.0.0.1");
+    ASSERT_TRUE(silent.IsRunning());
+    EXPECT_EQ(WaitForBox(silent, milliseconds(500)), nullptr);
+    EXPECT_EQ(WaitForWindow(silent, milliseconds(500)), nullptr);
+    EXPECT_TRUE(VisibleBoxes(silent.Id()).empty());
+    EXPECT_TRUE(WaitUntilNoBox(silent, milliseconds(500)));
+    EXPECT_TRUE(silent.IsRunning());
+}
+
+TEST(Process, StartsInTheGivenWorkingDirectory) {
+    char windows[MAX_PATH] = {};
+    ASSERT_GT(GetWindowsDirectoryA(windows, MAX_PATH), 0u);
+    const std::string windowsDir = windows;
+    const std::string check = "cmd.exe /c if exist win.ini (exit 7) else (exit 8)";
+    EXPECT_EQ(Process::Start(check, windowsDir).WaitForExit(kExitLimit), DWORD(7));
+    EXPECT_EQ(Process::Start(check, windowsDir + "\\system32").WaitForExit(kExitLimit), DWORD(8));
+}
+
+TEST(Process, FailsToStartAMissingProgram) {
+    EXPECT_THROW(Process::Start("Z:\\no\\such\\program.exe"), std::runtime_error);
+    EXPECT_THROW(Process::Start(QuoteArgument(BoxprobePath()), "Z:\\no\\such\\folder"),
+                 std::runtime_error);
+}
+
+TEST(Process, EndingTheObjectEndsTheProgramAndItsBox) {
+    HWND box = nullptr;
+    HANDLE duplicate = nullptr;
+    {
+        auto shown = Show(MB_OK);
+        ASSERT_NE(shown.box, nullptr);
+        box = shown.box;
+        ASSERT_TRUE(DuplicateHandle(GetCurrentProcess(), shown.process.Handle(),
+                                    GetCurrentProcess(), &duplicate, SYNCHRONIZE, FALSE, 0));
+        // Moving hands the program over; the moved-from object leaves it alone.
+        Process moved = std::move(shown.process);
+        EXPECT_TRUE(moved.IsRunning());
+        EXPECT_FALSE(shown.process.IsRunning());
+    }
+    const UniqueHandle process(duplicate);
+    EXPECT_EQ(WaitForSingleObject(process.Get(), 0), WAIT_OBJECT_0);
+    EXPECT_FALSE(IsWindowVisible(box));
+}
+
+TEST(Process, TerminatedProgramReportsTheDriversExitCode) {
+    auto shown = Show(MB_OK);
+    ASSERT_NE(shown.box, nullptr);
+    EXPECT_TRUE(shown.process.Terminate());
+    EXPECT_EQ(shown.process.WaitForExit(kExitLimit), Process::kTerminatedExitCode);
+}
+
+TEST(WindowsPathOf, MapsUnixPathsToDriveZ) {
+    EXPECT_EQ(WindowsPathOf("/work/build/a b.exe"), "Z:\\work\\build\\a b.exe");
+    EXPECT_EQ(WindowsPathOf("C:\\already\\windows"), "C:\\already\\windows");
+}

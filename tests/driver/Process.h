@@ -1,0 +1,65 @@
+#pragma once
+// A program started by a test, exactly as a person's shortcut or console would start it, and
+// the helpers that build its command line.
+
+#include "tests/driver/Handles.h"
+
+#include <windows.h>
+
+#include <chrono>
+#include <optional>
+#include <string>
+
+namespace testdriver {
+
+using std::chrono::milliseconds;
+
+class Process {
+public:
+    // The exit code a process gets when the driver has to end it.
+    static constexpr DWORD kTerminatedExitCode = 0xDEAD;
+
+    // Starts commandLine with CreateProcessA exactly as written (blanks and quotes untouched), in
+    // workingDirectory when it is not empty, otherwise in the caller's current folder.
+    // Throws std::runtime_error, naming the command line and the system error, when the program
+    // cannot be started.
+    static Process Start(const std::string& commandLine, const std::string& workingDirectory = {});
+
+    Process(const Process&) = delete;
+    Process& operator=(const Process&) = delete;
+    Process(Process&& other) noexcept;
+    Process& operator=(Process&& other) noexcept;
+    // Ends whatever is left of the process and waits briefly for it, so that a failed test never
+    // leaves a box behind for the next one.
+    ~Process();
+
+    // The process id. It cannot be reused by another process while this object holds the handle.
+    DWORD Id() const { return m_id; }
+    HANDLE Handle() const { return m_process.Get(); }
+    bool IsRunning() const;
+
+    // The exit code once the process has ended within limit; nothing if it is still running.
+    std::optional<DWORD> WaitForExit(milliseconds limit) const;
+
+    // Ends the process with kTerminatedExitCode and waits up to limit for it to be gone.
+    // True when it is gone (also when it had already ended by itself).
+    bool Terminate(milliseconds limit = milliseconds(2000));
+
+private:
+    Process(UniqueHandle process, DWORD id) : m_process(std::move(process)), m_id(id) {}
+
+    UniqueHandle m_process;
+    DWORD m_id = 0;
+};
+
+// One command-line argument quoted so that the C runtime's argv parsing gives back exactly arg:
+// wrapped in quotes when it is empty or holds blanks or quotes, inner quotes escaped, and
+// backslashes doubled where they precede a quote.
+std::string QuoteArgument(const std::string& arg);
+
+// A path from the build (which runs on Linux for the Windows build) as a Windows program sees it:
+// an absolute Unix path becomes Wine's drive Z: with backslashes ("/a/b" -> "Z:\a\b"); any other
+// path is returned unchanged.
+std::string WindowsPathOf(const std::string& buildPath);
+
+} // namespace testdriver
