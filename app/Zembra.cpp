@@ -1,10 +1,10 @@
 #include "Zembra.h"
 
 #include "app/core/CommandLine.h"
-#include "log/core/LogSettingsText.h"
-#include "log/core/ValueFormat.h"
 #include "framework/File.h"
 #include "framework/core/Exception.h"
+#include "log/core/LogSettingsText.h"
+#include "log/core/ValueFormat.h"
 #include "support/ShowMessage.h"
 
 // The one application object. Its log is its first member, so the log's header precedes

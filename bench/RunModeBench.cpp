@@ -8,6 +8,7 @@
 #include "framework/core/Archive.h"
 #include "tests/driver/Box.h"
 #include "tests/driver/Process.h"
+#include "tests/driver/Registry.h"
 
 #include <windows.h>
 
@@ -28,13 +29,7 @@ const char* const kText = "Shall the backup start now?";
 const std::uint32_t kStyle = 0x2000 | 0x20 | 3;
 
 void SetString(HKEY root, const char* name, const std::string& value) {
-    HKEY key = nullptr;
-    if (RegCreateKeyExA(root, "Software\\Zembra\\", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
-                        nullptr) != ERROR_SUCCESS)
-        return;
-    RegSetValueExA(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.data()),
-                   static_cast<DWORD>(value.size()));
-    RegCloseKey(key);
+    testdriver::SetString(root, "Software\\Zembra\\", name, value);
 }
 
 std::string FolderOf(const std::string& path) {
@@ -88,7 +83,8 @@ double Median(std::vector<double> values) {
 
 int main(int argc, char** argv) {
     if (argc < 4) {
-        std::fprintf(stderr, "usage: runmode_bench <boxprobe.exe> <Zembra.exe> <folder> [rounds]\n");
+        std::fprintf(stderr,
+                     "usage: runmode_bench <boxprobe.exe> <Zembra.exe> <folder> [rounds]\n");
         return 2;
     }
     const std::string probe = argv[1], zembra = argv[2], folder = argv[3];
@@ -101,8 +97,8 @@ int main(int argc, char** argv) {
     SetString(HKEY_CURRENT_USER, "nMaxLogSize", "65536");
     const std::string document = WriteDocument(folder);
 
-    const std::string floorLine = "\"" + probe + "\" " + std::to_string(kStyle) + " \"" +
-                                  kCaption + "\" \"" + kText + "\"";
+    const std::string floorLine =
+        "\"" + probe + "\" " + std::to_string(kStyle) + " \"" + kCaption + "\" \"" + kText + "\"";
     const std::string zembraLine = "\"" + zembra + "\" RUN \"" + document + "\"";
     TimeToBox(floorLine); // warm both programs' files into the cache
     TimeToBox(zembraLine);

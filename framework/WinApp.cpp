@@ -1,6 +1,5 @@
 #include "WinApp.h"
 
-
 namespace {
 
 CWinApp* g_pApp = nullptr;

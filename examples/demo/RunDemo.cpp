@@ -10,6 +10,7 @@
 #include "tests/driver/Box.h"
 #include "tests/driver/Handles.h"
 #include "tests/driver/Process.h"
+#include "tests/driver/Registry.h"
 
 #include <windows.h>
 
@@ -32,18 +33,9 @@ std::string FolderOf(const std::string& path) {
 }
 
 bool RecordInstallation(const std::string& folder) {
-    HKEY key = nullptr;
-    if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, "Software\\Zembra\\", 0, nullptr, 0, KEY_ALL_ACCESS,
-                        nullptr, &key, nullptr) != ERROR_SUCCESS)
-        return false;
-    const std::string version = "1.0";
-    const bool ok =
-        RegSetValueExA(key, "Path", 0, REG_SZ, reinterpret_cast<const BYTE*>(folder.data()),
-                       static_cast<DWORD>(folder.size())) == ERROR_SUCCESS &&
-        RegSetValueExA(key, "Version", 0, REG_SZ, reinterpret_cast<const BYTE*>(version.data()),
-                       static_cast<DWORD>(version.size())) == ERROR_SUCCESS;
-    RegCloseKey(key);
-    return ok;
+    const char* key = "Software\\Zembra\\";
+    return SetString(HKEY_LOCAL_MACHINE, key, "Path", folder) &&
+           SetString(HKEY_LOCAL_MACHINE, key, "Version", "1.0");
 }
 
 // Saves the box's part of the screen as a 24-bit bitmap file.
@@ -97,8 +89,8 @@ std::string Shown(const std::string& text) {
 }
 
 void Describe(const BoxContents& box) {
-    std::printf("  caption: \"%s\"\n  text:    \"%s\"\n  icon:    %s\n  buttons:", Shown(box.caption).c_str(),
-                Shown(box.text).c_str(), ToString(box.icon));
+    std::printf("  caption: \"%s\"\n  text:    \"%s\"\n  icon:    %s\n  buttons:",
+                Shown(box.caption).c_str(), Shown(box.text).c_str(), ToString(box.icon));
     for (const BoxButton& button : box.buttons)
         std::printf(" [%s]%s", button.text.c_str(),
                     box.defaultButton == button.id ? " (default)" : "");
@@ -108,8 +100,8 @@ void Describe(const BoxContents& box) {
 int AnswerEveryBox(Process& zembra, const std::string& screenshot) {
     HWND previous = nullptr;
     for (;;) {
-        HWND box = previous ? WaitForNextBox(zembra, previous, kBoxLimit)
-                            : WaitForBox(zembra, kBoxLimit);
+        HWND box =
+            previous ? WaitForNextBox(zembra, previous, kBoxLimit) : WaitForBox(zembra, kBoxLimit);
         if (box == nullptr)
             break;
         const auto contents = ReadBox(box);

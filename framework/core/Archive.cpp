@@ -130,10 +130,9 @@ void CArchive::WriteBytes(const void* data, std::size_t count) {
 }
 
 void CArchive::WriteUInt32(std::uint32_t value) {
-    const unsigned char b[4] = {static_cast<unsigned char>(value),
-                                static_cast<unsigned char>(value >> 8),
-                                static_cast<unsigned char>(value >> 16),
-                                static_cast<unsigned char>(value >> 24)};
+    const unsigned char b[4] = {
+        static_cast<unsigned char>(value), static_cast<unsigned char>(value >> 8),
+        static_cast<unsigned char>(value >> 16), static_cast<unsigned char>(value >> 24)};
     WriteBytes(b, sizeof b);
 }
 

@@ -20,6 +20,7 @@ static const char* ArchiveText(CArchiveException::Cause cause) {
                                                  : "The file is not in the expected format.";
 }
 
-CArchiveException::CArchiveException(Cause cause) : CException(ArchiveText(cause)), m_cause(cause) {}
+CArchiveException::CArchiveException(Cause cause)
+    : CException(ArchiveText(cause)), m_cause(cause) {}
 
 CMemoryException::CMemoryException() : CException("Out of memory.") {}

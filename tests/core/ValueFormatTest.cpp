@@ -28,7 +28,7 @@ TEST(ValueFormat, DoublesRoundToNearestAlikeInBothBuilds) {
     EXPECT_EQ(DoubleToString(1.0, 0), "1");
     EXPECT_EQ(DoubleToString(2.0, 2), "2.00");
     EXPECT_EQ(DoubleToString(1.04, 1), "1.0");
-    EXPECT_EQ(DoubleToString(1.05, 1), "1.1"); // 1.05 is stored a little above the half
+    EXPECT_EQ(DoubleToString(1.05, 1), "1.1");   // 1.05 is stored a little above the half
     EXPECT_EQ(DoubleToString(0.125, 2), "0.12"); // an exact half goes to the even digit
     EXPECT_EQ(DoubleToString(2.5, 0), "2");
     EXPECT_EQ(DoubleToString(-1.25, 1), "-1.2");

@@ -66,8 +66,8 @@ TEST(ZembraFormat, EmptyDocumentIsTwentyBytesBothWays) {
 }
 
 TEST(ZembraFormat, WorkedExampleIsTwentyFourBytesBothWays) {
-    const Bytes expected = Concat({kVersion1, kFlagSet, {0x03, 'a', 'b', 'c'}, kFlagClear,
-                                   kStyle2034});
+    const Bytes expected =
+        Concat({kVersion1, kFlagSet, {0x03, 'a', 'b', 'c'}, kFlagClear, kStyle2034});
     MessageBoxDesign design;
     design.SetCaption("abc");
     design.SetStyle(0x2034);
@@ -109,38 +109,45 @@ TEST(ZembraFormat, LengthFormsChangeAtTheirEdges) {
 }
 
 TEST(ZembraFormat, ReaderAcceptsLongFormsForShortStrings) {
-    const Bytes viaWord = Concat({kVersion1, kFlagSet, {0xFF, 0x02, 0x00, 'h', 'i'}, kFlagClear,
-                                  kStyle2034});
+    const Bytes viaWord =
+        Concat({kVersion1, kFlagSet, {0xFF, 0x02, 0x00, 'h', 'i'}, kFlagClear, kStyle2034});
     EXPECT_EQ(Read(viaWord).GetCaption(), "hi");
-    const Bytes viaDword = Concat({kVersion1, kFlagSet, {0xFF, 0xFF, 0xFF, 0x02, 0, 0, 0, 'h', 'i'},
-                                   kFlagClear, kStyle2034});
+    const Bytes viaDword = Concat(
+        {kVersion1, kFlagSet, {0xFF, 0xFF, 0xFF, 0x02, 0, 0, 0, 'h', 'i'}, kFlagClear, kStyle2034});
     EXPECT_EQ(Read(viaDword).GetCaption(), "hi");
 }
 
 TEST(ZembraFormat, WideStringsAreConverted) {
-    const Bytes wide = Concat({kVersion1, kFlagSet, {0xFF, 0xFE, 0xFF, 0x02, 'O', 0, 'K', 0},
-                               kFlagSet, {0xFF, 0xFE, 0xFF, 0x00}, kStyle2034});
+    const Bytes wide = Concat({kVersion1,
+                               kFlagSet,
+                               {0xFF, 0xFE, 0xFF, 0x02, 'O', 0, 'K', 0},
+                               kFlagSet,
+                               {0xFF, 0xFE, 0xFF, 0x00},
+                               kStyle2034});
     const MessageBoxDesign design = Read(wide);
     EXPECT_EQ(design.GetCaption(), "OK");
     EXPECT_EQ(design.GetText(), "");
     EXPECT_EQ(design.GetStyle(), 0x2034u);
 
-    const Bytes wideViaWord = Concat(
-        {kVersion1, kFlagSet, {0xFF, 0xFE, 0xFF, 0xFF, 0x01, 0x00, 'A', 0}, kFlagClear, kStyle2034});
+    const Bytes wideViaWord = Concat({kVersion1,
+                                      kFlagSet,
+                                      {0xFF, 0xFE, 0xFF, 0xFF, 0x01, 0x00, 'A', 0},
+                                      kFlagClear,
+                                      kStyle2034});
     EXPECT_EQ(Read(wideViaWord).GetCaption(), "A");
 }
 
 TEST(ZembraFormat, AnyNonZeroFlagMeansPresent) {
-    const Bytes flagTwo = Concat({kVersion1, {0x02, 0, 0, 0}, {0x01, 'c'}, {0, 0, 0, 0x80},
-                                  {0x01, 't'}, kStyle2034});
+    const Bytes flagTwo =
+        Concat({kVersion1, {0x02, 0, 0, 0}, {0x01, 'c'}, {0, 0, 0, 0x80}, {0x01, 't'}, kStyle2034});
     const MessageBoxDesign design = Read(flagTwo);
     EXPECT_EQ(design.GetCaption(), "c");
     EXPECT_EQ(design.GetText(), "t");
 }
 
 TEST(ZembraFormat, TrailingBytesAreIgnoredAndForeignBitsKept) {
-    const Bytes bytes = Concat({kVersion1, kFlagClear, kFlagClear, {0x34, 0x20, 0x04, 0x00},
-                                {0xDE, 0xAD, 0xBE, 0xEF}});
+    const Bytes bytes = Concat(
+        {kVersion1, kFlagClear, kFlagClear, {0x34, 0x20, 0x04, 0x00}, {0xDE, 0xAD, 0xBE, 0xEF}});
     const MessageBoxDesign design = Read(bytes);
     EXPECT_EQ(design.GetStyle(), 0x42034u);
     EXPECT_EQ(Write(design), Concat({kVersion1, kFlagClear, kFlagClear, {0x34, 0x20, 0x04, 0x00}}));
@@ -148,9 +155,8 @@ TEST(ZembraFormat, TrailingBytesAreIgnoredAndForeignBitsKept) {
 
 TEST(ZembraFormat, OtherVersionsAreReadAndRecognised) {
     double version = 0;
-    const MessageBoxDesign design = Read(Concat({VersionBytes(1.04), kFlagClear, kFlagClear,
-                                                 kStyle2034}),
-                                         &version);
+    const MessageBoxDesign design =
+        Read(Concat({VersionBytes(1.04), kFlagClear, kFlagClear, kStyle2034}), &version);
     EXPECT_EQ(version, 1.04);
     EXPECT_TRUE(IsOtherVersion(version));
     EXPECT_EQ(design.GetStyle(), 0x2034u);
@@ -178,8 +184,8 @@ TEST(ZembraFormat, EveryTruncationIsAnEndOfFile) {
 }
 
 TEST(ZembraFormat, LengthsBeyondTheFileFailWithoutAllocating) {
-    const Bytes hugeNarrow = Concat({kVersion1, kFlagSet, {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF},
-                                     {'a', 'b'}});
+    const Bytes hugeNarrow =
+        Concat({kVersion1, kFlagSet, {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}, {'a', 'b'}});
     EXPECT_THROW(Read(hugeNarrow), CArchiveException);
     const Bytes hugeWide = Concat(
         {kVersion1, kFlagSet, {0xFF, 0xFE, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}, {'a'}});

@@ -4,6 +4,7 @@
 
 #include "tests/driver/Box.h"
 #include "tests/driver/Process.h"
+#include "tests/driver/Registry.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -14,6 +15,10 @@
 #include <vector>
 
 namespace e2e {
+
+using testdriver::DeleteValue;
+using testdriver::GetString;
+using testdriver::SavedValue;
 
 using Bytes = std::vector<unsigned char>;
 using testdriver::milliseconds;
@@ -52,28 +57,9 @@ private:
 
 std::optional<std::string> ReadFile(const std::string& path);
 
-// One registry value as it was, put back (or removed again) on destruction.
-class SavedValue {
-public:
-    SavedValue(HKEY root, std::string key, std::string name);
-    ~SavedValue();
-    SavedValue(const SavedValue&) = delete;
-    SavedValue& operator=(const SavedValue&) = delete;
-
-private:
-    HKEY m_root;
-    std::string m_key;
-    std::string m_name;
-    bool m_existed = false;
-    DWORD m_type = 0;
-    Bytes m_data;
-};
-
-// A REG_SZ value stored as the product stores it: the text's bytes without a terminator.
+// Sets a REG_SZ value as the product stores it; a failure fails the test.
 void SetString(HKEY root, const std::string& key, const std::string& name,
                const std::string& value);
-void DeleteValue(HKEY root, const std::string& key, const std::string& name);
-std::optional<std::string> GetString(HKEY root, const std::string& key, const std::string& name);
 
 // Every test of a run: the product's registry values are saved before and restored after, the
 // installation record names this program (so no warning appears) and logging is off.

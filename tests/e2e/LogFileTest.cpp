@@ -133,7 +133,8 @@ TEST_F(LogFile, LimitEmptiesTheFileOnlyWhenTheSumIsOverIt) {
     SetLogging(true, m_log, std::to_string(earlier.size() + textLength));
     RunOnce();
     std::string content = ReadFile(m_log).value_or("");
-    EXPECT_EQ(content.compare(0, earlier.size() + 2, earlier + "\r\n"), 0) << "emptied at the limit";
+    EXPECT_EQ(content.compare(0, earlier.size() + 2, earlier + "\r\n"), 0)
+        << "emptied at the limit";
     EXPECT_EQ(content.size(), earlier.size() + 2 + run.size());
 
     m_scratch.Write("Log file.txt", earlier);

@@ -66,7 +66,10 @@ TEST_F(RunMode, EveryButtonSetAndIconIsShownAsDesigned) {
         int press;
     } cases[] = {
         {0x2000 | 0x10 | 1, {"OK", "Cancel"}, IDOK, BoxIcon::Error, IDOK},
-        {0x2000 | 0x20 | 2 | 0x200, {"Abort", "Retry", "Ignore"}, IDIGNORE, BoxIcon::Question,
+        {0x2000 | 0x20 | 2 | 0x200,
+         {"Abort", "Retry", "Ignore"},
+         IDIGNORE,
+         BoxIcon::Question,
          IDIGNORE},
         {0x2000 | 0x40 | 3 | 0x100, {"Yes", "No", "Cancel"}, IDNO, BoxIcon::Information, IDYES},
         {0x2000 | 5, {"Retry", "Cancel"}, IDRETRY, BoxIcon::None, IDRETRY},
@@ -125,12 +128,11 @@ TEST_F(RunMode, RunAloneReportsAnEmptyFileNameAndExitsWithZero) {
 
 TEST_F(RunMode, MissingAndCutFilesAreReportedAndExitWithZero) {
     const Bytes whole = Document("Caption", "Text", 0x2034);
-    const std::string cut =
-        m_scratch.Write("cut.zembra", Bytes(whole.begin(), whole.begin() + 13));
+    const std::string cut = m_scratch.Write("cut.zembra", Bytes(whole.begin(), whole.begin() + 13));
     const std::string missing = m_scratch.Path() + "missing.zembra";
     const std::string huge = m_scratch.Write(
-        "huge.zembra", Bytes{0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0xF0, 0x3F, 0x01, 0x00, 0x00,
-                             0x00, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x7F, 'a'});
+        "huge.zembra", Bytes{0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0xF0, 0x3F, 0x01, 0x00,
+                             0x00, 0x00, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x7F, 'a'});
     for (const std::string& path : {cut, missing, huge}) {
         SCOPED_TRACE(path);
         Process zembra = StartZembra("RUN " + Quoted(path));
@@ -203,9 +205,9 @@ TEST_F(RunMode, OneDocumentRunsTwiceAtOnceAndCanBeSavedMeanwhile) {
     ASSERT_NE(secondBox, nullptr);
 
     m_scratch.Write("twice.zembra", Document("Twice", "B", 0x2000 | 1));
-    EXPECT_EQ(ReadFile(path), std::string(reinterpret_cast<const char*>(
-                                              Document("Twice", "B", 0x2000 | 1).data()),
-                                          Document("Twice", "B", 0x2000 | 1).size()));
+    EXPECT_EQ(ReadFile(path),
+              std::string(reinterpret_cast<const char*>(Document("Twice", "B", 0x2000 | 1).data()),
+                          Document("Twice", "B", 0x2000 | 1).size()));
 
     EXPECT_TRUE(testdriver::PressButton(secondBox, IDCANCEL));
     EXPECT_TRUE(testdriver::PressButton(firstBox, IDOK));

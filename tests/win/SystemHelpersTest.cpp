@@ -1,10 +1,11 @@
 // The system helpers under a real desktop: messages, shell, token, module paths, error texts and
 // the documents folder.
 
-#include "framework/WinApp.h"
 #include "support/SystemHelpers.h"
+#include "framework/WinApp.h"
 #include "support/UniqueHandle.h"
 #include "support/core/ErrorDescription.h"
+#include "tests/driver/BoxCloser.h"
 
 #include <gtest/gtest.h>
 
@@ -17,79 +18,8 @@
 
 namespace {
 
-struct SeenBox {
-    std::string caption;
-    std::string text;
-    HWND owner;
-};
-
-// Watches for dialog boxes of this process while it lives, notes each one and presses its OK
-// button, so that a test that shows a box is never left waiting for a user.
-class BoxCloser {
-public:
-    BoxCloser() : m_thread([this] { Watch(); }) {}
-    ~BoxCloser() {
-        m_stop = true;
-        m_thread.join();
-    }
-    BoxCloser(const BoxCloser&) = delete;
-    BoxCloser& operator=(const BoxCloser&) = delete;
-
-    std::vector<SeenBox> Seen() {
-        std::lock_guard<std::mutex> lock(m_mutex);
-        return m_seen;
-    }
-
-private:
-    // A safeguard against a box that cannot be closed, not a measure of the test.
-    static const int MaxPolls = 1500;
-
-    void Watch() {
-        for (int poll = 0; poll < MaxPolls && !m_stop; ++poll) {
-            EnumWindows(&BoxCloser::OnWindow, reinterpret_cast<LPARAM>(this));
-            Sleep(20);
-        }
-    }
-
-    static BOOL CALLBACK OnWindow(HWND window, LPARAM self) {
-        reinterpret_cast<BoxCloser*>(self)->Inspect(window);
-        return TRUE;
-    }
-
-    void Inspect(HWND window) {
-        DWORD processId = 0;
-        GetWindowThreadProcessId(window, &processId);
-        char className[16] = {};
-        GetClassNameA(window, className, sizeof className);
-        if (processId != GetCurrentProcessId() || std::string(className) != "#32770" ||
-            !IsWindowVisible(window))
-            return;
-        for (HWND closed : m_closed) {
-            if (closed == window)
-                return;
-        }
-        SeenBox box;
-        char text[512] = {};
-        GetWindowTextA(window, text, sizeof text);
-        box.caption = text;
-        text[0] = '\0';
-        GetDlgItemTextA(window, 0xFFFF, text, sizeof text);
-        box.text = text;
-        box.owner = GetWindow(window, GW_OWNER);
-        {
-            std::lock_guard<std::mutex> lock(m_mutex);
-            m_seen.push_back(box);
-        }
-        m_closed.push_back(window);
-        PostMessageA(window, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
-    }
-
-    std::atomic<bool> m_stop{false};
-    std::mutex m_mutex;
-    std::vector<SeenBox> m_seen;
-    std::vector<HWND> m_closed;
-    std::thread m_thread;
-};
+using testdriver::BoxCloser;
+using testdriver::SeenBox;
 
 // A plain top-level window standing in for a program's main window.
 class TestWindow {
@@ -111,7 +41,6 @@ public:
 private:
     HWND m_window;
 };
-
 
 struct ShownMessage {
     std::string text;
