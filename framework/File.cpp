@@ -30,16 +30,16 @@ void CFile::Open(const std::string& path, unsigned flags) {
     DWORD disposition = OPEN_EXISTING;
     if (flags & modeCreate)
         disposition = (flags & modeNoTruncate) ? OPEN_ALWAYS : CREATE_ALWAYS;
-    m_file.Reset(CreateFileA(path.c_str(), access, share, nullptr, disposition,
-                             FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!m_file.IsValid()) {
-        m_file.Reset();
+    const HANDLE file = CreateFileA(path.c_str(), access, share, nullptr, disposition,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
         ThrowLastError();
-    }
+    m_file.Reset(file);
 }
 
 void CFile::Close() {
-    if (!m_file.Close())
+    const HANDLE file = m_file.Release();
+    if (file != nullptr && !CloseHandle(file))
         ThrowLastError();
 }
 

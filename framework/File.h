@@ -1,7 +1,7 @@
 #pragma once
 // Files of the framework. Failures throw CFileException with the system's text.
 
-#include "framework/Handle.h"
+#include "framework/UniqueHandle.h"
 #include "framework/core/Archive.h"
 
 #include <cstdint>
@@ -33,7 +33,7 @@ public:
 private:
     [[noreturn]] void ThrowLastError() const;
 
-    CHandle m_file;
+    KernelHandle m_file;
     std::string m_strPath;
 };
 

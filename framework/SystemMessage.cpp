@@ -1,13 +1,14 @@
 #include "SystemMessage.h"
 
-#include <windows.h>
+#include "framework/UniqueHandle.h"
 
 std::string SystemMessage(unsigned long errorCode) {
-    char* buffer = nullptr;
+    LocalMemory buffer;
     const DWORD length = FormatMessageA(
         FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_IGNORE_INSERTS | FORMAT_MESSAGE_FROM_SYSTEM,
-        nullptr, errorCode, LANG_USER_DEFAULT, reinterpret_cast<char*>(&buffer), 0, nullptr);
-    std::string text = length != 0 && buffer != nullptr ? std::string(buffer, length) : "";
-    LocalFree(buffer);
-    return text;
+        nullptr, errorCode, LANG_USER_DEFAULT, reinterpret_cast<char*>(buffer.Receive()), 0,
+        nullptr);
+    if (length == 0 || !buffer)
+        return std::string();
+    return std::string(static_cast<const char*>(buffer.Get()), length);
 }

@@ -1,6 +1,6 @@
 #include "Administrator.h"
 
-#include "UniqueHandle.h"
+#include "framework/UniqueHandle.h"
 
 #include <vector>
 

@@ -3,7 +3,7 @@
 // path; each operation opens the key, does one thing and closes it again. The result code of the
 // last registry call stays in the object for Failed and GetResult; no operation throws.
 
-#include "UniqueHandle.h"
+#include "framework/UniqueHandle.h"
 
 #include <string>
 #include <windows.h>

@@ -1,6 +1,6 @@
 #include "ShellRun.h"
 
-#include "UniqueHandle.h"
+#include "framework/UniqueHandle.h"
 
 #include <shellapi.h>
 

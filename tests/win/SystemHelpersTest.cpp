@@ -3,7 +3,7 @@
 
 #include "support/SystemHelpers.h"
 #include "framework/WinApp.h"
-#include "support/UniqueHandle.h"
+#include "framework/UniqueHandle.h"
 #include "support/core/ErrorDescription.h"
 #include "tests/driver/BoxCloser.h"
 

@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-template <typename T, auto Release> class UniqueHandle {
+template <typename T, auto Free> class UniqueHandle {
 public:
     UniqueHandle() = default;
     explicit UniqueHandle(T value) : m_value(value) {}
@@ -22,10 +22,17 @@ public:
         return &m_value;
     }
 
+    // Gives the resource up without releasing it.
+    T Release() {
+        const T value = m_value;
+        m_value = T();
+        return value;
+    }
+
     // Releases the resource held so far and takes the given one.
     void Reset(T value = T()) {
         if (m_value != T())
-            Release(m_value);
+            Free(m_value);
         m_value = value;
     }
 
