@@ -32,13 +32,6 @@ void SetString(HKEY root, const char* name, const std::string& value) {
     testdriver::SetString(root, "Software\\Zembra\\", name, value);
 }
 
-std::string FolderOf(const std::string& path) {
-    char full[MAX_PATH] = "";
-    GetFullPathNameA(path.c_str(), MAX_PATH, full, nullptr);
-    const std::string fullPath = full;
-    return fullPath.substr(0, fullPath.find_last_of('\\') + 1);
-}
-
 std::string WriteDocument(const std::string& folder) {
     MessageBoxDesign design;
     design.SetCaption(kCaption);
@@ -90,8 +83,7 @@ int main(int argc, char** argv) {
     const std::string probe = argv[1], zembra = argv[2], folder = argv[3];
     const int rounds = argc > 4 ? std::atoi(argv[4]) : 10;
 
-    SetString(HKEY_LOCAL_MACHINE, "Path", FolderOf(zembra));
-    SetString(HKEY_LOCAL_MACHINE, "Version", "1.0");
+    RecordInstallation(FolderOf(zembra), "1.0");
     SetString(HKEY_CURRENT_USER, "bOutputLog", "True");
     SetString(HKEY_CURRENT_USER, "LogPath", folder + "bench-log.txt");
     SetString(HKEY_CURRENT_USER, "nMaxLogSize", "65536");

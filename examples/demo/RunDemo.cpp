@@ -25,19 +25,6 @@ namespace {
 
 const milliseconds kBoxLimit{15000};
 
-std::string FolderOf(const std::string& path) {
-    char full[MAX_PATH] = "";
-    GetFullPathNameA(path.c_str(), MAX_PATH, full, nullptr);
-    const std::string fullPath = full;
-    return fullPath.substr(0, fullPath.find_last_of('\\') + 1);
-}
-
-bool RecordInstallation(const std::string& folder) {
-    const char* key = "Software\\Zembra\\";
-    return SetString(HKEY_LOCAL_MACHINE, key, "Path", folder) &&
-           SetString(HKEY_LOCAL_MACHINE, key, "Version", "1.0");
-}
-
 // Saves the box's part of the screen as a 24-bit bitmap file.
 bool SaveScreenshot(HWND box, const std::string& path) {
     RECT r;
@@ -128,7 +115,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     const std::string zembraPath = argv[1], document = argv[2];
-    if (!RecordInstallation(FolderOf(zembraPath)))
+    if (!RecordInstallation(FolderOf(zembraPath), "1.0"))
         std::fprintf(stderr, "warning: the installation record could not be written\n");
     const std::string commandLine = "\"" + zembraPath + "\" RUN \"" + document + "\"";
     std::printf("Starting: %s\n", commandLine.c_str());

@@ -113,4 +113,11 @@ std::string WindowsPathOf(const std::string& buildPath) {
     return path;
 }
 
+std::string FolderOf(const std::string& path) {
+    char full[MAX_PATH] = "";
+    GetFullPathNameA(path.c_str(), MAX_PATH, full, nullptr);
+    const std::string fullPath = full;
+    return fullPath.substr(0, fullPath.find_last_of('\\') + 1);
+}
+
 } // namespace testdriver

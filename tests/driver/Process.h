@@ -62,4 +62,8 @@ std::string QuoteArgument(const std::string& arg);
 // path is returned unchanged.
 std::string WindowsPathOf(const std::string& buildPath);
 
+// The folder of a program's path, made absolute as the system does it, with the trailing
+// backslash: what the program itself reports as its folder.
+std::string FolderOf(const std::string& programPath);
+
 } // namespace testdriver

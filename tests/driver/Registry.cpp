@@ -76,4 +76,10 @@ std::optional<std::string> GetString(HKEY root, const std::string& key, const st
     return std::string(data, strnlen(data, size));
 }
 
+bool RecordInstallation(const std::string& folder, const std::string& version) {
+    const std::string key = "Software\\Zembra\\";
+    return SetString(HKEY_LOCAL_MACHINE, key, "Path", folder) &&
+           SetString(HKEY_LOCAL_MACHINE, key, "Version", version);
+}
+
 } // namespace testdriver

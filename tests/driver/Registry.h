@@ -34,4 +34,8 @@ bool SetString(HKEY root, const std::string& key, const std::string& name,
 void DeleteValue(HKEY root, const std::string& key, const std::string& name);
 std::optional<std::string> GetString(HKEY root, const std::string& key, const std::string& name);
 
+// Writes the installation record as the installer does: the folder (with its trailing
+// backslash) and the version under the machine's product key. False when it cannot be written.
+bool RecordInstallation(const std::string& folder, const std::string& version);
+
 } // namespace testdriver

@@ -21,10 +21,7 @@ std::string ZembraPath() {
 }
 
 std::string ZembraFolder() {
-    char full[MAX_PATH] = "";
-    GetFullPathNameA(ZembraPath().c_str(), MAX_PATH, full, nullptr);
-    std::string folder = full;
-    return folder.substr(0, folder.find_last_of('\\') + 1);
+    return testdriver::FolderOf(ZembraPath());
 }
 
 testdriver::Process StartZembra(const std::string& arguments) {
@@ -103,8 +100,7 @@ ZembraTest::ZembraTest() {
 }
 
 void ZembraTest::WriteInstallationRecord(const std::string& path, const std::string& version) {
-    SetString(HKEY_LOCAL_MACHINE, kProductKey, "Path", path);
-    SetString(HKEY_LOCAL_MACHINE, kProductKey, "Version", version);
+    EXPECT_TRUE(testdriver::RecordInstallation(path, version));
 }
 
 void ZembraTest::RemoveInstallationRecord() {
