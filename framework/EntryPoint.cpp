@@ -1,16 +1,20 @@
+#include "framework/Guard.h"
 #include "framework/WinApp.h"
 
 #include "framework/core/EntryCommandLine.h"
 
 // The entry point hands over to the application object. Returning (rather than ending the
-// process) lets static destruction run, where the application writes its log.
+// process) lets static destruction run, where the application writes its log. An exception that
+// reaches this point ends the program with exit code 0, after the reporter has been told.
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int nCmdShow) {
-    CWinApp* app = AfxGetApp();
-    if (app == nullptr)
-        return 0;
-    app->m_lpCmdLine = SkipProgramName(GetCommandLineA());
-    app->m_nCmdShow = nCmdShow;
-    if (!app->InitInstance())
-        return app->ExitInstance();
-    return app->Run();
+    return Guarded("WinMain", 0, [nCmdShow] {
+        CWinApp* app = AfxGetApp();
+        if (app == nullptr)
+            return 0;
+        app->m_lpCmdLine = SkipProgramName(GetCommandLineA());
+        app->m_nCmdShow = nCmdShow;
+        if (!app->InitInstance())
+            return app->ExitInstance();
+        return app->Run();
+    });
 }

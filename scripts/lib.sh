@@ -6,7 +6,7 @@ BUILD="$ROOT/build"
 DIST="$ROOT/dist"
 
 PACKAGES="cmake g++ googletest clang libclang-rt-14-dev g++-mingw-w64-x86-64-posix mingw-w64-tools \
-wine wine64 fonts-wine xvfb xauth imagemagick"
+wine wine64 fonts-wine xvfb xauth imagemagick python3 chromium liblnk-utils"
 
 install_packages() {
     local missing=""
@@ -17,8 +17,9 @@ install_packages() {
     echo "Installing:$missing"
     local sudo=""
     [ "$(id -u)" -ne 0 ] && sudo="sudo"
-    $sudo apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq $missing >/dev/null
+    # Several scripts may install at once: wait for each other's lock rather than fail.
+    $sudo apt-get -o DPkg::Lock::Timeout=900 update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get -o DPkg::Lock::Timeout=900 install -y -qq $missing >/dev/null
 }
 
 build_all() {

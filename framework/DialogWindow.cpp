@@ -1,0 +1,81 @@
+#include "DialogWindow.h"
+
+#include "framework/Guard.h"
+
+#include <vector>
+
+namespace {
+
+const char* const kThisProperty = "CDialogWindow";
+
+} // namespace
+
+std::string CDialogWindow::GetDlgItemText(int id) const {
+    const HWND item = GetDlgItem(id);
+    const int length = item != nullptr ? GetWindowTextLengthA(item) : 0;
+    if (length <= 0)
+        return std::string();
+    std::vector<char> buffer(static_cast<std::size_t>(length) + 1);
+    const int copied = GetWindowTextA(item, buffer.data(), length + 1);
+    return std::string(buffer.data(), copied > 0 ? static_cast<std::size_t>(copied) : 0);
+}
+
+void CDialogWindow::SetDlgItemText(int id, const std::string& text) const {
+    ::SetDlgItemTextA(m_hWnd, id, text.c_str());
+}
+
+void CDialogWindow::SetWindowText(const std::string& text) const {
+    ::SetWindowTextA(m_hWnd, text.c_str());
+}
+
+bool CDialogWindow::CreateModeless(HWND parent) {
+    const HWND window =
+        CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(m_nIDTemplate), parent,
+                           DialogProc, reinterpret_cast<LPARAM>(this));
+    return window != nullptr;
+}
+
+INT_PTR CDialogWindow::RunModal(HWND parent) {
+    return DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(m_nIDTemplate), parent,
+                           DialogProc, reinterpret_cast<LPARAM>(this));
+}
+
+bool CDialogWindow::OnMessage(UINT, WPARAM, LPARAM, INT_PTR&) {
+    return false;
+}
+
+INT_PTR CALLBACK CDialogWindow::DialogProc(HWND window, UINT message, WPARAM wParam,
+                                           LPARAM lParam) {
+    auto* self = static_cast<CDialogWindow*>(GetPropA(window, kThisProperty));
+    if (message == WM_INITDIALOG) {
+        self = reinterpret_cast<CDialogWindow*>(lParam);
+        SetPropA(window, kThisProperty, self);
+        self->m_hWnd = window;
+    }
+    if (self == nullptr)
+        return FALSE;
+    if (message == WM_NCDESTROY) {
+        RemovePropA(window, kThisProperty);
+        Guarded("dialog destruction", 0, [self] {
+            self->OnNcDestroy();
+            return 0;
+        });
+        self->m_hWnd = nullptr;
+        return FALSE;
+    }
+    return Guarded("dialog procedure", INT_PTR(FALSE),
+                   [&] { return self->HandleMessage(message, wParam, lParam); });
+}
+
+INT_PTR CDialogWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_INITDIALOG:
+        return OnInitDialog();
+    case WM_COMMAND:
+        return OnCommand(LOWORD(wParam), HIWORD(wParam)) ? TRUE : FALSE;
+    default: {
+        INT_PTR result = FALSE;
+        return OnMessage(message, wParam, lParam, result) ? result : FALSE;
+    }
+    }
+}

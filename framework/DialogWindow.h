@@ -1,0 +1,48 @@
+#pragma once
+// A window made from a dialog template: the one dialog procedure, which binds the object to its
+// window at WM_INITDIALOG and dispatches to virtual handlers behind the exception barrier.
+// CDialog runs one modally; CFormView keeps one as a child of its frame.
+
+#include <windows.h>
+
+#include <string>
+
+class CDialogWindow {
+public:
+    CDialogWindow(const CDialogWindow&) = delete;
+    CDialogWindow& operator=(const CDialogWindow&) = delete;
+    virtual ~CDialogWindow() = default;
+
+    HWND GetSafeHwnd() const { return m_hWnd; }
+    UINT GetTemplateId() const { return m_nIDTemplate; }
+
+    HWND GetDlgItem(int id) const { return ::GetDlgItem(m_hWnd, id); }
+    std::string GetDlgItemText(int id) const;
+    void SetDlgItemText(int id, const std::string& text) const;
+    void SetWindowText(const std::string& text) const;
+
+protected:
+    explicit CDialogWindow(UINT templateId) : m_nIDTemplate(templateId) {}
+
+    // Creates the dialog modelessly as a child or owned window of parent. False on failure.
+    bool CreateModeless(HWND parent);
+    // Runs the dialog modally; the value EndDialog was given, or -1 when it cannot be created.
+    INT_PTR RunModal(HWND parent);
+
+    // WM_INITDIALOG. TRUE lets the system put the focus on the first tab stop.
+    virtual BOOL OnInitDialog() { return TRUE; }
+    // WM_COMMAND from a control, a menu or an accelerator. True when handled.
+    virtual bool OnCommand(WORD id, WORD code) = 0;
+    // Any other message; true when handled, with the dialog procedure's result in result.
+    virtual bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result);
+    // Last message the window receives; the object is detached afterwards.
+    virtual void OnNcDestroy() {}
+
+    HWND m_hWnd = nullptr;
+
+private:
+    static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+
+    UINT m_nIDTemplate;
+};
