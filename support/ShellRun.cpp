@@ -26,10 +26,19 @@ bool ShellRun(const std::string& file, const std::string& parameters, int showCo
 }
 
 bool ShellRunAndWait(const std::string& file, const std::string& parameters, int showCommand) {
+    return ShellRunAndWait(file, parameters, showCommand, nullptr);
+}
+
+bool ShellRunAndWait(const std::string& file, const std::string& parameters, int showCommand,
+                     const std::function<void(HANDLE process)>& afterExit) {
     SHELLEXECUTEINFOA info =
         MakeExecuteInfo(file, parameters, showCommand, SEE_MASK_NOCLOSEPROCESS);
     if (!ShellExecuteExA(&info))
         return false;
     const KernelHandle process(info.hProcess);
-    return WaitForSingleObject(process.Get(), INFINITE) != WAIT_FAILED;
+    if (WaitForSingleObject(process.Get(), INFINITE) == WAIT_FAILED)
+        return false;
+    if (afterExit)
+        afterExit(process.Get());
+    return true;
 }

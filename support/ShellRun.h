@@ -1,6 +1,9 @@
 #pragma once
 // Starting a program or opening a document through the shell's default action.
 
+#include <windows.h>
+
+#include <functional>
 #include <string>
 
 // Starts the file's default action with the parameters and the show command (SW_...), without
@@ -11,3 +14,8 @@ bool ShellRun(const std::string& file, const std::string& parameters, int showCo
 // As ShellRun, then waits without time limit until the started process has ended. False when the
 // shell failed or started no process of its own to wait for.
 bool ShellRunAndWait(const std::string& file, const std::string& parameters, int showCommand);
+
+// As above; once the process has ended, and only then, afterExit is called with its handle, still
+// open, so that the process's exit code and id can be read.
+bool ShellRunAndWait(const std::string& file, const std::string& parameters, int showCommand,
+                     const std::function<void(HANDLE process)>& afterExit);

@@ -1,0 +1,59 @@
+#include "BrowseForFolder.h"
+
+#include "ComPtr.h"
+#include "InstallPath.h"
+#include "framework/Guard.h"
+#include "installer/core/InstallerTexts.h"
+
+#include <shlobj.h>
+
+#include <cstring>
+
+namespace {
+
+// An item identifier list from the shell, freed through the shell's allocator.
+class ShellItemList {
+public:
+    explicit ShellItemList(LPITEMIDLIST list) : m_list(list) {}
+    ~ShellItemList() {
+        ComPtr<IMalloc> allocator;
+        if (m_list != nullptr && SUCCEEDED(SHGetMalloc(allocator.Receive())))
+            allocator->Free(m_list);
+    }
+    ShellItemList(const ShellItemList&) = delete;
+    ShellItemList& operator=(const ShellItemList&) = delete;
+
+    LPITEMIDLIST Get() const { return m_list; }
+
+private:
+    LPITEMIDLIST m_list;
+};
+
+} // namespace
+
+std::string BrowseForFolder(HWND owner) {
+    char displayName[MAX_PATH] = "";
+    BROWSEINFOA info{};
+    info.hwndOwner = owner;
+    info.pidlRoot = nullptr;
+    info.pszDisplayName = displayName;
+    info.lpszTitle = installer::kBrowseTitle;
+    info.ulFlags = BIF_RETURNONLYFSDIRS | BIF_EDITBOX;
+    info.lpfn = BrowseCallback;
+    info.lParam = 0;
+    const ShellItemList chosen(SHBrowseForFolderA(&info));
+    if (chosen.Get() == nullptr || !SHGetPathFromIDListA(chosen.Get(), displayName))
+        return std::string();
+    return displayName;
+}
+
+int CALLBACK BrowseCallback(HWND picker, UINT message, LPARAM, LPARAM) {
+    if (message != BFFM_INITIALIZED)
+        return 0;
+    return Guarded("folder picker", 0, [picker] {
+        char selection[MAX_PATH] = "";
+        std::strncpy(selection, g_strInstallPath.c_str(), MAX_PATH - 1);
+        SendMessageA(picker, BFFM_SETSELECTIONA, TRUE, reinterpret_cast<LPARAM>(selection));
+        return 0;
+    });
+}

@@ -1,0 +1,41 @@
+#include "ExtractFiles.h"
+
+#include "ResourceData.h"
+#include "framework/File.h"
+#include "framework/WinApp.h"
+#include "framework/core/Exception.h"
+#include "installer/core/InstallerTexts.h"
+#include "installer/core/Payload.h"
+#include "support/ShowMessage.h"
+#include "support/core/ErrorDescription.h"
+
+void ExtractFiles(const std::string& dir) {
+    if (!CreateDirectoryA(dir.c_str(), nullptr)) {
+        const DWORD error = GetLastError();
+        if (error != ERROR_ALREADY_EXISTS) {
+            ShowMessage(installer::kCouldNotCreateDirectory + GetErrorDescription(error),
+                        AfxGetAppName(), MB_ICONERROR);
+            return;
+        }
+    }
+    for (const installer::PayloadFile& file : installer::kPayload)
+        ExtractResourceFile(installer::kPayloadType, file.resourceId, dir + file.fileName);
+}
+
+void ExtractResourceFile(const char* type, unsigned id, const std::string& path) {
+    const ResourceData resource(type, id);
+    if (resource.GetErrorCode() != 0) {
+        ShowMessage(
+            installer::ResourceNotLoadedMessage(path, GetErrorDescription(resource.GetErrorCode())),
+            AfxGetAppName(), MB_ICONERROR);
+        return;
+    }
+    try {
+        CFile file(path, CFile::modeCreate | CFile::modeWrite);
+        file.Write(resource.GetData(), resource.GetSize());
+        file.Close();
+    } catch (const CException& e) {
+        ShowMessage(installer::FileNotWrittenMessage(path, GetErrorDescription(e, 255)),
+                    AfxGetAppName(), MB_ICONERROR);
+    }
+}

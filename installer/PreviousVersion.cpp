@@ -1,0 +1,32 @@
+#include "PreviousVersion.h"
+
+#include "SelfRemovalWait.h"
+#include "installer/core/InstalledVersion.h"
+#include "installer/core/InstallerTexts.h"
+#include "support/RegistryKey.h"
+#include "support/ShellRun.h"
+#include "support/ShowMessage.h"
+#include "support/core/ProductInfo.h"
+
+namespace {
+
+// How long the old uninstaller's removal script may take after the uninstaller has ended.
+constexpr DWORD kSelfRemovalLimitMs = 5000;
+
+} // namespace
+
+double GetInstalledVersion() {
+    RegistryKey key(HKEY_LOCAL_MACHINE, product::kRegistryKey);
+    return ParseInstalledVersion(key.GetString(product::kVersionValue, "0.0"));
+}
+
+void RemovePreviousVersion() {
+    RegistryKey key(HKEY_LOCAL_MACHINE, product::kUninstallKey);
+    const std::string uninstaller = key.GetString(product::kUninstallStringValue, "Uninstall.exe");
+    const bool removed =
+        ShellRunAndWait("\"" + uninstaller + "\"", "Silent", SW_HIDE, [&](HANDLE process) {
+            WaitForSelfRemoval(process, uninstaller, kSelfRemovalLimitMs);
+        });
+    if (!removed)
+        ShowMessage(installer::kPreviousNotRemoved, AfxGetAppName(), MB_ICONERROR);
+}

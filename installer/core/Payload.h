@@ -1,0 +1,43 @@
+#pragma once
+// The files an installation consists of, as the installer carries them: resources of type "INST"
+// stored in U.S. English, written in this order.
+
+#include <cstddef>
+#include <string>
+
+namespace installer {
+
+constexpr const char* kPayloadType = "INST";
+// The language the payload resources are stored in (U.S. English).
+constexpr unsigned short kPayloadLanguage = 1033;
+
+struct PayloadFile {
+    unsigned short resourceId;
+    const char* fileName;
+};
+
+constexpr PayloadFile kPayload[] = {
+    {131, "Zembra.exe"}, {132, "New MessageBox.zembra"}, {133, "Uninstall.exe"},
+    {130, "Help.htm"},   {129, "FileType Icon.ico"},
+};
+constexpr std::size_t kPayloadCount = sizeof kPayload / sizeof kPayload[0];
+
+// The install directory as the installer writes into it: a backslash appended when the path is
+// empty or does not end in one ("D:\Apps" -> "D:\Apps\", "" -> "\").
+std::string InstallDirectory(const std::string& path);
+
+// The part of a path after its last backslash (the whole path when it holds none).
+std::string FileNameOf(const std::string& path);
+
+// "The resource \"<file>\" could not be loaded.\n" + description + "Attempting to continue
+// installation."
+std::string ResourceNotLoadedMessage(const std::string& path, const std::string& description);
+
+// "The file \"<file>\" could not be written.\n" + description + "Attempting to continue
+// installation."
+std::string FileNotWrittenMessage(const std::string& path, const std::string& description);
+
+// The first maxChars characters of text (all of it when shorter).
+std::string FirstChars(const std::string& text, std::size_t maxChars);
+
+} // namespace installer

@@ -1,0 +1,132 @@
+// The installer's portable decisions: the recorded version as strtod reads it, the three-way
+// decision, the install directory and the texts of its messages.
+
+#include "installer/core/InstalledVersion.h"
+#include "installer/core/InstallerTexts.h"
+#include "installer/core/Payload.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+namespace {
+
+struct VersionCase {
+    const char* recorded;
+    double value;
+    InstallDecision decision;
+};
+
+const VersionCase kVersionCases[] = {
+    // What a missing key or value reads as (the default text).
+    {"0.0", 0.0, InstallDecision::InstallAtOnce},
+    {"0.9", 0.9, InstallDecision::InstallAtOnce},
+    {"1.0", 1.0, InstallDecision::AskReinstall},
+    {"1", 1.0, InstallDecision::AskReinstall},
+    {"1.00", 1.0, InstallDecision::AskReinstall},
+    {"1.0abc", 1.0, InstallDecision::AskReinstall},
+    {"1.", 1.0, InstallDecision::AskReinstall},
+    {"10e-1", 1.0, InstallDecision::AskReinstall},
+    {" \t1.0", 1.0, InstallDecision::AskReinstall},
+    {"+1.0", 1.0, InstallDecision::AskReinstall},
+    // An exponent letter without digits is not part of the number.
+    {"1e", 1.0, InstallDecision::AskReinstall},
+    {"1e+", 1.0, InstallDecision::AskReinstall},
+    {"1.0.1", 1.0, InstallDecision::AskReinstall},
+    // The comma is not a decimal separator, whatever the user's language.
+    {"1,5", 1.0, InstallDecision::AskReinstall},
+    {"1.5", 1.5, InstallDecision::AskReplaceHigher},
+    {"2.0", 2.0, InstallDecision::AskReplaceHigher},
+    {"1.0000001", 1.0000001, InstallDecision::AskReplaceHigher},
+    {".5", 0.5, InstallDecision::InstallAtOnce},
+    {"0.99999", 0.99999, InstallDecision::InstallAtOnce},
+    {"-1.0", -1.0, InstallDecision::InstallAtOnce},
+    // Text that does not begin with a decimal number reads as 0.0.
+    {"text", 0.0, InstallDecision::InstallAtOnce},
+    {"v1.0", 0.0, InstallDecision::InstallAtOnce},
+    {".", 0.0, InstallDecision::InstallAtOnce},
+    {"-", 0.0, InstallDecision::InstallAtOnce},
+    {"", 0.0, InstallDecision::InstallAtOnce},
+    {"0x1", 0.0, InstallDecision::InstallAtOnce},
+    {"inf", 0.0, InstallDecision::InstallAtOnce},
+    {"nan", 0.0, InstallDecision::InstallAtOnce},
+};
+
+TEST(InstalledVersion, ReadsTheLeadingDecimalNumberAndDecides) {
+    for (const VersionCase& c : kVersionCases) {
+        SCOPED_TRACE(std::string("\"") + c.recorded + "\"");
+        const double value = ParseInstalledVersion(c.recorded);
+        EXPECT_EQ(value, c.value);
+        EXPECT_EQ(DecideInstall(value), c.decision);
+    }
+}
+
+TEST(InstalledVersion, HugeNumbersAreHigherVersions) {
+    EXPECT_EQ(ParseInstalledVersion("1e999"), std::numeric_limits<double>::infinity());
+    EXPECT_EQ(DecideInstall(ParseInstalledVersion("1e999")), InstallDecision::AskReplaceHigher);
+}
+
+TEST(InstalledVersion, AValueThatComparesNeitherWayIsTreatedAsHigher) {
+    // Only a higher version is replaced after asking; nothing unreadable is installed over at once.
+    EXPECT_EQ(DecideInstall(std::nan("")), InstallDecision::AskReplaceHigher);
+}
+
+TEST(InstalledVersion, QuestionsForEachDecision) {
+    EXPECT_EQ(InstallQuestion(InstallDecision::InstallAtOnce), "");
+    EXPECT_EQ(
+        InstallQuestion(InstallDecision::AskReinstall),
+        "Zembra 1.0 has already been detected on your system.\nWould you like to re-install?");
+    EXPECT_EQ(InstallQuestion(InstallDecision::AskReplaceHigher),
+              "A higher version of Zembra is already installed on your system.\n"
+              "Would you like to replace is with Zembra 1.0");
+}
+
+TEST(InstallDirectory, AppendsOneBackslashWhereMissing) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"D:\\Apps", "D:\\Apps\\"},
+        {"D:\\Apps\\", "D:\\Apps\\"},
+        {"C:\\Program Files\\Zembra\\", "C:\\Program Files\\Zembra\\"},
+        {"C:\\My Programs\\Zembra Suite", "C:\\My Programs\\Zembra Suite\\"},
+        {"", "\\"},
+        {"\\", "\\"},
+        {"D:", "D:\\"},
+        {"C:\\x/", "C:\\x/\\"},
+    };
+    for (const auto& [path, expected] : cases)
+        EXPECT_EQ(installer::InstallDirectory(path), expected) << path;
+}
+
+TEST(PayloadMessages, NameTheFileAloneNeverItsFolder) {
+    EXPECT_EQ(installer::FileNameOf("C:\\Program Files\\Zembra\\Help.htm"), "Help.htm");
+    EXPECT_EQ(installer::FileNameOf("Help.htm"), "Help.htm");
+    EXPECT_EQ(installer::FileNameOf("C:\\dir\\"), "");
+    EXPECT_EQ(installer::ResourceNotLoadedMessage("C:\\My Dir\\Zembra.exe", "Not found.\r\n"),
+              "The resource \"Zembra.exe\" could not be loaded.\nNot found.\r\n"
+              "Attempting to continue installation.");
+    EXPECT_EQ(
+        installer::FileNotWrittenMessage("C:\\My Dir\\New MessageBox.zembra", "Sharing violation."),
+        "The file \"New MessageBox.zembra\" could not be written.\nSharing violation."
+        "Attempting to continue installation.");
+}
+
+TEST(Payload, FiveFilesInTheirOrderWithTheirIdentifiers) {
+    ASSERT_EQ(installer::kPayloadCount, 5u);
+    const std::pair<unsigned short, std::string> expected[] = {
+        {131, "Zembra.exe"}, {132, "New MessageBox.zembra"}, {133, "Uninstall.exe"},
+        {130, "Help.htm"},   {129, "FileType Icon.ico"},
+    };
+    for (std::size_t i = 0; i < installer::kPayloadCount; ++i) {
+        EXPECT_EQ(installer::kPayload[i].resourceId, expected[i].first) << i;
+        EXPECT_EQ(installer::kPayload[i].fileName, expected[i].second) << i;
+    }
+    EXPECT_STREQ(installer::kPayloadType, "INST");
+    EXPECT_EQ(installer::kPayloadLanguage, 1033);
+}
+
+TEST(FirstChars, CutsLongTextsOnly) {
+    EXPECT_EQ(installer::FirstChars(std::string(300, 'a'), 260), std::string(260, 'a'));
+    EXPECT_EQ(installer::FirstChars("C:\\x", 259), "C:\\x");
+}
+
+} // namespace
