@@ -7,6 +7,7 @@
 #include "installer/core/Payload.h"
 #include "support/RegistryEntries.h"
 #include "support/ShowMessage.h"
+#include "support/core/ProductInfo.h"
 
 namespace {
 
@@ -21,7 +22,7 @@ void InstallProduct(const std::string& path) {
     const std::string dir = installer::InstallDirectory(path);
     WriteRegistryEntries(dir);
     ExtractFiles(dir);
-    CreateShortcut(dir + "Zembra.exe", installer::kShortcutFileName, dir,
+    CreateShortcut(dir + product::kProgramFile, product::kShortcutFile, dir,
                    installer::kShortcutDescription);
     const HWND dialog = AfxGetApp()->GetMainWnd();
     if (dialog != nullptr)

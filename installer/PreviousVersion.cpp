@@ -22,7 +22,7 @@ double GetInstalledVersion() {
 
 void RemovePreviousVersion() {
     RegistryKey key(HKEY_LOCAL_MACHINE, product::kUninstallKey);
-    const std::string uninstaller = key.GetString(product::kUninstallStringValue, "Uninstall.exe");
+    const std::string uninstaller = key.GetString("UninstallString", product::kUninstallerFile);
     const bool removed =
         ShellRunAndWait("\"" + uninstaller + "\"", "Silent", SW_HIDE, [&](HANDLE process) {
             WaitForSelfRemoval(process, uninstaller, kSelfRemovalLimitMs);

@@ -3,8 +3,6 @@
 
 namespace installer {
 
-// The product as the installer names it to the user.
-constexpr const char* kDisplayName = "Zembra 1.0";
 constexpr const char* kWindowTitle = "Install Zembra 1.0";
 constexpr const char* kDefaultInstallPath = "C:\\Program Files\\Zembra\\";
 
@@ -36,7 +34,6 @@ constexpr const char* kCouldNotCreateDirectory = "Could not create directory.\n"
 constexpr const char* kAttemptingToContinue = "Attempting to continue installation.";
 
 // Shortcut.
-constexpr const char* kShortcutFileName = "Zembra.lnk";
 constexpr const char* kShortcutDescription = "Runs and edits message box (.zembra) files.";
 constexpr const char* kCoCreateInstanceFailed =
     "Could not create shortcut.\nCoCreateInstance() failed.\n";

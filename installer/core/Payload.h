@@ -2,6 +2,8 @@
 // The files an installation consists of, as the installer carries them: resources of type "INST"
 // stored in U.S. English, written in this order.
 
+#include "support/core/ProductInfo.h"
+
 #include <cstddef>
 #include <string>
 
