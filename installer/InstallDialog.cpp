@@ -4,6 +4,7 @@
 #include "InstallPath.h"
 #include "InstallProduct.h"
 #include "PreviousVersion.h"
+#include "framework/WinApp.h"
 #include "installer/core/InstalledVersion.h"
 #include "installer/core/InstallerTexts.h"
 #include "installer/core/Payload.h"

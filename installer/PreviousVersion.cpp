@@ -1,6 +1,7 @@
 #include "PreviousVersion.h"
 
 #include "SelfRemovalWait.h"
+#include "framework/WinApp.h"
 #include "installer/core/InstalledVersion.h"
 #include "installer/core/InstallerTexts.h"
 #include "support/RegistryKey.h"

@@ -1,0 +1,68 @@
+// Failures during an installation: each is reported, and the installation goes on.
+
+#include "tests/install/InstallTest.h"
+
+using namespace install;
+
+namespace {
+
+const char* const kComplete = "Installation complete.";
+
+class InstallFaults : public InstallerTest {};
+
+} // namespace
+
+TEST_F(InstallFaults, MissingParentFolderGivesOneMessageNoFilesAndStillTheShortcut) {
+    CreateDesktopFolder();
+    const std::string dir = Scratch() + "Missing Parent\\Zembra\\";
+    const auto messages = Install(dir);
+    EXPECT_EQ(Texts(messages),
+              (std::vector<std::string>{
+                  "Could not create directory.\n" + SystemText(ERROR_PATH_NOT_FOUND), kComplete}));
+    EXPECT_FALSE(FolderExists(dir));
+    EXPECT_TRUE(FileExists(ShortcutPath()));
+    ExpectRegistryInstalled(dir);
+}
+
+TEST_F(InstallFaults, LockedFileIsReportedByItsNameAloneAndTheOthersAreWritten) {
+    CreateDesktopFolder();
+    const std::string dir = InstallFolder();
+    CreateFolders(dir);
+    const std::string locked = dir + "Help.htm";
+    const HANDLE file = CreateFileA(locked.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(file, INVALID_HANDLE_VALUE);
+    const auto messages = Install(dir);
+    CloseHandle(file);
+    EXPECT_EQ(Texts(messages),
+              (std::vector<std::string>{"The file \"Help.htm\" could not be written.\n" +
+                                            FileExceptionText(ERROR_SHARING_VIOLATION) +
+                                            "Attempting to continue installation.",
+                                        kComplete}));
+    for (const PayloadSource& source : PayloadSources()) {
+        if (source.fileName == "Help.htm")
+            continue;
+        EXPECT_EQ(ReadFileBytes(dir + source.fileName), ReadFileBytes(source.sourcePath))
+            << source.fileName;
+    }
+    EXPECT_EQ(ReadFileBytes(locked), std::optional<std::string>(""));
+}
+
+TEST_F(InstallFaults, MissingOldUninstallerIsReportedAndInstallationContinues) {
+    CreateDesktopFolder();
+    RecordVersion("1.0");
+    RecordUninstaller(Scratch() + "Gone\\Uninstall.exe");
+    const auto messages = Install(InstallFolder());
+    const std::vector<std::string> texts = Texts(messages);
+    ASSERT_GE(texts.size(), 3u) << testing::PrintToString(messages);
+    EXPECT_EQ(
+        texts.front(),
+        "Zembra 1.0 has already been detected on your system.\nWould you like to re-install?");
+    // The shell may tell of the missing file itself before the installer's own message.
+    EXPECT_EQ(texts[texts.size() - 2],
+              "The previous version of Zembra could not be completely removed.\n"
+              "Continuing with installation anyway.");
+    EXPECT_EQ(texts.back(), kComplete);
+    EXPECT_LE(texts.size(), 4u) << testing::PrintToString(messages);
+    ExpectInstalled(InstallFolder());
+}

@@ -1,0 +1,248 @@
+// The installer driven as a person would: its questions, its dialog, a first installation and
+// the decision on an installed version.
+
+#include "tests/install/InstallTest.h"
+
+#include <objbase.h>
+#include <shlobj.h>
+
+#include <cstring>
+#include <thread>
+
+using namespace install;
+
+namespace {
+
+const char* const kComplete = "Installation complete.";
+const char* const kReinstall =
+    "Zembra 1.0 has already been detected on your system.\nWould you like to re-install?";
+const char* const kHigher = "A higher version of Zembra is already installed on your system.\n"
+                            "Would you like to replace is with Zembra 1.0";
+
+struct Link {
+    std::string target;
+    std::string workingDirectory;
+    std::string description;
+    std::string arguments;
+};
+
+// The shortcut as the shell's link object reads it back.
+std::optional<Link> ReadLink(const std::string& path) {
+    if (FAILED(CoInitialize(nullptr)))
+        return std::nullopt;
+    std::optional<Link> link;
+    IShellLinkA* shellLink = nullptr;
+    if (SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
+                                   reinterpret_cast<void**>(&shellLink)))) {
+        IPersistFile* file = nullptr;
+        if (SUCCEEDED(
+                shellLink->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file)))) {
+            wchar_t widePath[MAX_PATH] = L"";
+            MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, widePath, MAX_PATH);
+            if (SUCCEEDED(file->Load(widePath, STGM_READ))) {
+                char text[MAX_PATH] = "";
+                Link read;
+                shellLink->GetPath(text, MAX_PATH, nullptr, SLGP_RAWPATH);
+                read.target = text;
+                shellLink->GetWorkingDirectory(text, MAX_PATH);
+                read.workingDirectory = text;
+                shellLink->GetDescription(text, MAX_PATH);
+                read.description = text;
+                shellLink->GetArguments(text, MAX_PATH);
+                read.arguments = text;
+                link = read;
+            }
+            file->Release();
+        }
+        shellLink->Release();
+    }
+    CoUninitialize();
+    return link;
+}
+
+// The show command as the link file stores it (the link object always reports 1 under Wine).
+std::optional<std::uint32_t> StoredShowCommand(const std::string& path) {
+    const auto bytes = ReadFileBytes(path);
+    if (!bytes || bytes->size() < 0x40)
+        return std::nullopt;
+    std::uint32_t show = 0;
+    std::memcpy(&show, bytes->data() + 0x3C, sizeof show);
+    return show;
+}
+
+class InstallFlow : public InstallerTest {};
+
+} // namespace
+
+TEST_F(InstallFlow, DialogOffersTheDefaultFolderSelectedInTheFocusedPathField) {
+    HWND dialog = nullptr;
+    Process installer = StartToDialog(dialog);
+    ASSERT_NE(dialog, nullptr);
+    char title[256] = "";
+    GetWindowTextA(dialog, title, sizeof title);
+    EXPECT_STREQ(title, "Install Zembra 1.0");
+    EXPECT_EQ(ControlText(dialog, 1002), "C:\\Program Files\\Zembra\\");
+    EXPECT_EQ(ControlText(dialog, 1003), "Zembra 1.0 was designed for and tested on Windows XP.");
+    EXPECT_EQ(ControlText(dialog, IDOK), "&Install");
+    EXPECT_EQ(ControlText(dialog, IDCANCEL), "&Cancel");
+    EXPECT_EQ(ControlText(dialog, 1001), "&Browse...");
+    GUITHREADINFO gui{};
+    gui.cbSize = sizeof gui;
+    ASSERT_TRUE(GetGUIThreadInfo(GetWindowThreadProcessId(dialog, nullptr), &gui));
+    EXPECT_EQ(gui.hwndFocus, GetDlgItem(dialog, 1002));
+    DWORD start = 1, end = 0;
+    SendMessageA(GetDlgItem(dialog, 1002), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                 reinterpret_cast<LPARAM>(&end));
+    EXPECT_EQ(start, 0u);
+    EXPECT_EQ(end, std::string("C:\\Program Files\\Zembra\\").size());
+    Click(dialog, IDCANCEL);
+    EXPECT_TRUE(Converse(installer, AnswerYes).empty());
+}
+
+TEST_F(InstallFlow, FirstInstallationWritesEveryValueFileAndTheShortcut) {
+    CreateDesktopFolder();
+    const std::string dir = InstallFolder();
+    const auto messages = Install(dir);
+    EXPECT_EQ(Texts(messages), std::vector<std::string>{kComplete});
+    ASSERT_FALSE(messages.empty());
+    EXPECT_EQ(messages.back().caption, "Install Zembra 1.0");
+    ExpectInstalled(dir);
+    const auto link = ReadLink(ShortcutPath());
+    ASSERT_TRUE(link.has_value()) << ShortcutPath();
+    EXPECT_EQ(link->target, dir + "Zembra.exe");
+    EXPECT_EQ(link->workingDirectory, dir);
+    EXPECT_EQ(link->description, "Runs and edits message box (.zembra) files.");
+    EXPECT_EQ(link->arguments, "");
+    EXPECT_EQ(StoredShowCommand(ShortcutPath()), std::optional<std::uint32_t>(SW_SHOW));
+}
+
+TEST_F(InstallFlow, PathWithoutBackslashGetsOneAppended) {
+    CreateDesktopFolder();
+    std::string dir = InstallFolder();
+    dir.pop_back();
+    EXPECT_EQ(Texts(Install(dir)), std::vector<std::string>{kComplete});
+    ExpectInstalled(dir + "\\");
+}
+
+TEST_F(InstallFlow, WithoutTheSharedDesktopTheShortcutFailsAndInstallationCompletes) {
+    const std::string dir = InstallFolder();
+    const auto messages = Install(dir);
+    // The missing folder: the path of the link file cannot be found.
+    const std::string saveFailed =
+        std::string("Could not create shortcut.\nIShellLink::Save() failed.\n") +
+        SystemText(0x80070003);
+    EXPECT_EQ(Texts(messages), (std::vector<std::string>{saveFailed, kComplete}));
+    ExpectInstalled(dir);
+    EXPECT_FALSE(FileExists(ShortcutPath()));
+}
+
+TEST_F(InstallFlow, CancelInTheDialogChangesNothing) {
+    std::vector<RegistrySnapshot> before;
+    for (const auto& [root, key] : ProductTrees())
+        before.push_back(TakeSnapshot(root, key));
+    HWND dialog = nullptr;
+    Process installer = StartToDialog(dialog);
+    ASSERT_NE(dialog, nullptr);
+    SetControlText(dialog, 1002, InstallFolder());
+    Click(dialog, IDCANCEL);
+    EXPECT_TRUE(Converse(installer, AnswerYes).empty());
+    EXPECT_FALSE(FolderExists(InstallFolder()));
+    std::size_t i = 0;
+    for (const auto& [root, key] : ProductTrees())
+        EXPECT_EQ(TakeSnapshot(root, key), before[i++]) << key;
+}
+
+TEST_F(InstallFlow, NoToTheStartQuestionEndsTheProgram) {
+    Process installer = Process::Start("\"" + InstallerPath() + "\"");
+    const auto messages = Converse(installer, AnswerNo);
+    EXPECT_EQ(
+        Texts(messages),
+        std::vector<std::string>{"This program will install Zembra 1.0\nDo you want to continue?"});
+    EXPECT_EQ(FindInstallDialog(installer.Id()), nullptr);
+}
+
+TEST_F(InstallFlow, EnterInThePathFieldInstalls) {
+    CreateDesktopFolder();
+    HWND dialog = nullptr;
+    Process installer = StartToDialog(dialog);
+    ASSERT_NE(dialog, nullptr);
+    SetControlText(dialog, 1002, InstallFolder());
+    EXPECT_TRUE(testdriver::SendKey(dialog, VK_RETURN));
+    EXPECT_EQ(Texts(Converse(installer, AnswerYes)), std::vector<std::string>{kComplete});
+    ExpectInstalled(InstallFolder());
+}
+
+TEST_F(InstallFlow, BrowseCancelledLeavesThePathAndConfirmedTakesTheFolder) {
+    HWND dialog = nullptr;
+    Process installer = StartToDialog(dialog);
+    ASSERT_NE(dialog, nullptr);
+    // An existing folder, which the picker preselects.
+    std::string folder = Scratch() + "Picked Folder";
+    CreateFolders(folder);
+    SetControlText(dialog, 1002, folder);
+    for (const int button : {IDCANCEL, IDOK}) {
+        SCOPED_TRACE(button == IDOK ? "confirmed" : "cancelled");
+        Click(dialog, 1001);
+        HWND picker = nullptr;
+        const auto deadline = std::chrono::steady_clock::now() + kWindowLimit;
+        while (picker == nullptr && std::chrono::steady_clock::now() < deadline) {
+            std::this_thread::sleep_for(milliseconds(20));
+            for (HWND window : testdriver::VisibleWindows(installer.Id())) {
+                if (window != dialog && FindInstallDialog(installer.Id()) != window)
+                    picker = window;
+            }
+        }
+        ASSERT_NE(picker, nullptr) << "no folder picker";
+        EXPECT_EQ(GetWindow(picker, GW_OWNER), dialog);
+        // Wait until the picker has taken its preselection, then answer it.
+        std::this_thread::sleep_for(milliseconds(300));
+        PostMessageA(picker, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED),
+                     reinterpret_cast<LPARAM>(GetDlgItem(picker, button)));
+        const auto closed = std::chrono::steady_clock::now() + kWindowLimit;
+        while (IsWindow(picker) && std::chrono::steady_clock::now() < closed)
+            std::this_thread::sleep_for(milliseconds(20));
+        EXPECT_FALSE(IsWindow(picker));
+        EXPECT_EQ(ControlText(dialog, 1002), folder);
+    }
+    SetControlText(dialog, 1002, "C:\\Some Other Place");
+    Click(dialog, IDCANCEL);
+    EXPECT_TRUE(Converse(installer, AnswerYes).empty());
+}
+
+namespace {
+
+struct VersionCase {
+    const char* recorded; // empty: no "Version" value
+    const char* question; // nullptr: installed at once
+};
+
+const VersionCase kVersionCases[] = {
+    {"", nullptr},     {"0.9", nullptr},     {"1.0", kReinstall},
+    {"1", kReinstall}, {"1.00", kReinstall}, {"1.0abc", kReinstall},
+    {"2.0", kHigher},  {"1.5", kHigher},     {"text", nullptr},
+};
+
+} // namespace
+
+TEST_F(InstallFlow, RecordedVersionDecidesWhetherToAskAndNoInstallsNothing) {
+    CreateDesktopFolder();
+    // An old uninstaller that does not exist: running it would show the removal message.
+    RecordUninstaller(Scratch() + "No Such Folder\\Uninstall.exe");
+    for (const VersionCase& c : kVersionCases) {
+        SCOPED_TRACE(std::string("Version \"") + c.recorded + "\"");
+        RecordVersion(c.recorded);
+        const auto messages = Install(InstallFolder(), AnswerNo);
+        if (c.question == nullptr) {
+            EXPECT_EQ(Texts(messages), std::vector<std::string>{kComplete});
+            ExpectFilesInstalled(InstallFolder());
+        } else {
+            EXPECT_EQ(Texts(messages), std::vector<std::string>{c.question});
+            EXPECT_FALSE(FolderExists(InstallFolder()));
+            EXPECT_FALSE(KeyExists(HKEY_CLASSES_ROOT, ".zembra"));
+        }
+        RemoveTree(InstallFolder());
+        for (const auto& [root, key] : ProductTrees())
+            RestoreSnapshot(root, key, RegistrySnapshot{});
+        RecordUninstaller(Scratch() + "No Such Folder\\Uninstall.exe");
+    }
+}

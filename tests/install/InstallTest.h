@@ -1,0 +1,150 @@
+#pragma once
+// What the installer's end-to-end tests share: the real installer started as a person starts it,
+// its dialog and its messages, the files it carries, and the registry trees, folders and
+// environment it touches, all put back when a test ends.
+
+#include "tests/driver/Box.h"
+#include "tests/driver/Process.h"
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace install {
+
+using testdriver::milliseconds;
+using testdriver::Process;
+
+inline constexpr milliseconds kWindowLimit{10000};
+// The whole run of an installer, from Install to its end, old uninstaller included.
+inline constexpr milliseconds kRunLimit{30000};
+
+// The programs under test and the payload's sources, as Windows sees them.
+std::string InstallerPath();
+std::string UninstallerPath();
+struct PayloadSource {
+    std::string fileName;
+    std::string sourcePath;
+};
+// The five files an installation consists of, in the order the installer writes them.
+const std::vector<PayloadSource>& PayloadSources();
+
+std::optional<std::string> ReadFileBytes(const std::string& path);
+bool FileExists(const std::string& path);
+bool FolderExists(const std::string& path);
+// Creates path and every missing folder above it.
+void CreateFolders(const std::string& path);
+// Removes path with everything in it (files and folders).
+void RemoveTree(const std::string& path);
+
+// The system's text for an error code or HRESULT, as FormatMessageA gives it.
+std::string SystemText(unsigned long code);
+// The same text as the framework's file exceptions carry it: without the line end.
+std::string FileExceptionText(unsigned long code);
+
+// One registry value read back raw: its type and its bytes.
+struct RegistryValue {
+    DWORD type = 0;
+    std::string data;
+    bool operator==(const RegistryValue& other) const {
+        return type == other.type && data == other.data;
+    }
+};
+std::optional<RegistryValue> ReadValue(HKEY root, const std::string& key, const std::string& name);
+bool KeyExists(HKEY root, const std::string& key);
+
+// A whole key with its values and subkeys, as it was when taken.
+struct RegistrySnapshot {
+    bool exists = false;
+    std::map<std::string, RegistryValue> values;
+    std::map<std::string, RegistrySnapshot> subkeys;
+    bool operator==(const RegistrySnapshot& other) const {
+        return exists == other.exists && values == other.values && subkeys == other.subkeys;
+    }
+};
+RegistrySnapshot TakeSnapshot(HKEY root, const std::string& key);
+// Makes the key exactly what the snapshot holds (removing it when it did not exist).
+void RestoreSnapshot(HKEY root, const std::string& key, const RegistrySnapshot& snapshot);
+std::ostream& operator<<(std::ostream& out, const RegistrySnapshot& snapshot);
+
+// The product's registry trees, each as (root, key).
+const std::vector<std::pair<HKEY, std::string>>& ProductTrees();
+
+// A message box the installer showed and how the test answered it.
+struct Message {
+    std::string caption;
+    std::string text;
+    int answer = 0;
+};
+std::ostream& operator<<(std::ostream& out, const Message& message);
+
+// Decides the button for a message box; returns 0 to press the box's first button.
+using Answerer = std::function<int(const testdriver::BoxContents&)>;
+// Yes to every question, OK otherwise.
+int AnswerYes(const testdriver::BoxContents& box);
+// No to every question, OK otherwise.
+int AnswerNo(const testdriver::BoxContents& box);
+
+// The installer's own dialog among its windows (the window holding the path field), or nullptr.
+HWND FindInstallDialog(DWORD pid);
+std::string ControlText(HWND dialog, int id);
+void SetControlText(HWND dialog, int id, const std::string& text);
+// Clicks a button without waiting for what the click starts.
+void Click(HWND dialog, int id);
+
+// Every test: the product's registry trees, the shared desktop folder and the environment
+// variable that locates it are saved before and put back after; a scratch folder with blanks in
+// its name holds the install folders. The all-users desktop is redirected (through HOMEDRIVE)
+// into the scratch folder, so a test decides whether it exists.
+class InstallerTest : public testing::Test {
+protected:
+    InstallerTest();
+    ~InstallerTest() override;
+
+    // The folder under which a test installs; it exists and ends in a backslash.
+    const std::string& Scratch() const { return m_scratch; }
+    // The default install folder of a test: under the scratch folder, with blanks, not yet there.
+    std::string InstallFolder() const { return m_scratch + "Zembra Program Files\\"; }
+    // Where the installer looks for the all-users desktop, with the trailing backslash.
+    std::string DesktopFolder() const;
+    void CreateDesktopFolder() const { CreateFolders(DesktopFolder()); }
+    std::string ShortcutPath() const { return DesktopFolder() + "Zembra.lnk"; }
+
+    // Records an earlier installation's version (nothing when version is empty) and its
+    // uninstaller's command.
+    void RecordVersion(const std::string& version);
+    void RecordUninstaller(const std::string& command);
+
+    // Starts the installer and answers its start question with Yes.
+    Process StartToDialog(HWND& dialog);
+
+    // Answers every message box of the process with answer until it ends; the messages in order.
+    // A test failure when it does not end within kRunLimit.
+    static std::vector<Message> Converse(Process& process, const Answerer& answer);
+
+    // The whole run: start, Yes, the path typed into the path field, Install pressed, every later
+    // message answered with answer. The messages after Install.
+    std::vector<Message> Install(const std::string& path, const Answerer& answer = AnswerYes);
+
+    // Checks that an installation into dir (ending in a backslash) is complete: the five files
+    // byte for byte and the fourteen registry values exactly.
+    static void ExpectInstalled(const std::string& dir);
+    static void ExpectFilesInstalled(const std::string& dir);
+    static void ExpectRegistryInstalled(const std::string& dir);
+
+private:
+    std::string m_scratch;
+    std::optional<std::string> m_savedHomeDrive;
+    std::vector<std::pair<std::pair<HKEY, std::string>, RegistrySnapshot>> m_savedTrees;
+};
+
+// The texts of the messages, for comparing a whole conversation.
+std::vector<std::string> Texts(const std::vector<Message>& messages);
+
+} // namespace install
