@@ -1,0 +1,109 @@
+// The installer's payload lookup, run on the built installer's image: every payload resource is
+// found, byte for byte equal to its source, whatever the user's language. CTest runs this program
+// once more under a German locale.
+
+#include "installer/ResourceData.h"
+#include "installer/core/Payload.h"
+#include "tests/driver/Process.h"
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <optional>
+#include <sstream>
+
+namespace {
+
+struct Source {
+    unsigned id;
+    const char* path;
+};
+
+const Source kSources[] = {
+    {131, ZEMBRA_EXE_PATH},  {132, ZEMBRA_TEMPLATE_PATH},      {133, ZEMBRA_UNINSTALLER_PATH},
+    {130, ZEMBRA_HELP_PATH}, {129, ZEMBRA_DOCUMENT_ICON_PATH},
+};
+
+std::optional<std::string> ReadFileBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        return std::nullopt;
+    std::ostringstream content;
+    content << in.rdbuf();
+    return content.str();
+}
+
+// The installer loaded as data, as the lookup sees its own image.
+class PayloadLookup : public testing::Test {
+protected:
+    PayloadLookup() {
+        m_installer = LoadLibraryExA(testdriver::WindowsPathOf(ZEMBRA_INSTALLER_PATH).c_str(),
+                                     nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    }
+    ~PayloadLookup() override {
+        if (m_installer != nullptr)
+            FreeLibrary(m_installer);
+    }
+    HMODULE m_installer = nullptr;
+};
+
+} // namespace
+
+TEST_F(PayloadLookup, TheUsersLanguageIsTheOneThisRunExpects) {
+    // Set by CTest for the run under another locale; the locale must really have taken effect.
+    const char* expected = std::getenv("ZEMBRA_EXPECTED_LANGID");
+    if (expected == nullptr)
+        GTEST_SKIP() << "run in the build's own locale";
+    EXPECT_EQ(GetUserDefaultLangID(), std::strtoul(expected, nullptr, 0));
+}
+
+TEST_F(PayloadLookup, FindsEveryPayloadFileByteForByte) {
+    ASSERT_NE(m_installer, nullptr);
+    ASSERT_EQ(installer::kPayloadCount, std::size(kSources));
+    for (std::size_t i = 0; i < installer::kPayloadCount; ++i) {
+        const installer::PayloadFile& file = installer::kPayload[i];
+        SCOPED_TRACE(file.fileName);
+        ASSERT_EQ(file.resourceId, kSources[i].id);
+        const ResourceData resource(installer::kPayloadType, file.resourceId, m_installer);
+        EXPECT_EQ(resource.GetErrorCode(), 0u);
+        ASSERT_NE(resource.GetData(), nullptr);
+        const auto source = ReadFileBytes(testdriver::WindowsPathOf(kSources[i].path));
+        ASSERT_TRUE(source.has_value());
+        EXPECT_EQ(resource.GetSize(), source->size());
+        EXPECT_TRUE(std::string(static_cast<const char*>(resource.GetData()), resource.GetSize()) ==
+                    *source);
+    }
+}
+
+TEST_F(PayloadLookup, PayloadIsStoredInUsEnglishOnly) {
+    ASSERT_NE(m_installer, nullptr);
+    for (const installer::PayloadFile& file : installer::kPayload) {
+        SCOPED_TRACE(file.fileName);
+        std::vector<WORD> languages;
+        EnumResourceLanguagesA(
+            m_installer, installer::kPayloadType, MAKEINTRESOURCEA(file.resourceId),
+            [](HMODULE, LPCSTR, LPCSTR, WORD language, LONG_PTR found) -> BOOL {
+                reinterpret_cast<std::vector<WORD>*>(found)->push_back(language);
+                return TRUE;
+            },
+            reinterpret_cast<LONG_PTR>(&languages));
+        EXPECT_EQ(languages, std::vector<WORD>{installer::kPayloadLanguage});
+    }
+}
+
+TEST_F(PayloadLookup, MissingResourceGivesTheSystemsCodeAndNoBytes) {
+    ASSERT_NE(m_installer, nullptr);
+    const ResourceData missingId(installer::kPayloadType, 134, m_installer);
+    EXPECT_EQ(missingId.GetErrorCode(), static_cast<DWORD>(ERROR_RESOURCE_NAME_NOT_FOUND));
+    EXPECT_EQ(missingId.GetSize(), 0u);
+    EXPECT_EQ(missingId.GetData(), nullptr);
+    const ResourceData missingType("NOPE", 131, m_installer);
+    EXPECT_EQ(missingType.GetErrorCode(), static_cast<DWORD>(ERROR_RESOURCE_TYPE_NOT_FOUND));
+    EXPECT_EQ(missingType.GetSize(), 0u);
+    // Only the identifier's low 16 bits count.
+    const ResourceData wide(installer::kPayloadType, 0x10000 + 131, m_installer);
+    EXPECT_EQ(wide.GetErrorCode(), 0u);
+}
