@@ -132,8 +132,9 @@ Installation::Installation() {
     CreateDirectoryA(m_folder.c_str(), nullptr);
     CopyFileA(BuiltZembraPath().c_str(), FilePath("Zembra.exe").c_str(), FALSE);
     CopyFileA(BuiltUninstallerPath().c_str(), UninstallerPath().c_str(), FALSE);
-    WriteFileBytes(FilePath("FileType Icon.ico"), std::string("\0\0\1\0\0\0", 6));
-    WriteFileBytes(FilePath("Help.htm"), "<html><body>Zembra</body></html>");
+    const std::string payload = testdriver::WindowsPathOf(ZEMBRA_PAYLOAD_FOLDER);
+    for (const char* name : {"FileType Icon.ico", "Help.htm"})
+        CopyFileA((payload + name).c_str(), FilePath(name).c_str(), FALSE);
     WriteFileBytes(FilePath("New MessageBox.zembra"), EmptyDocument());
     WriteRegistryEntries(m_folder);
     // The settings a user's editor keeps.
@@ -151,6 +152,14 @@ Installation::~Installation() {
     DeleteFileA(m_shortcut.c_str());
     for (auto folder = m_createdFolders.rbegin(); folder != m_createdFolders.rend(); ++folder)
         RemoveDirectoryA(folder->c_str());
+}
+
+bool Installation::IsComplete() const {
+    for (const std::string& file : RemovedFiles()) {
+        if (!FileExists(file))
+            return false;
+    }
+    return ReadText(HKEY_LOCAL_MACHINE, "Software\\Zembra", "Path") == m_folder;
 }
 
 std::vector<std::string> Installation::RemovedFiles() const {

@@ -56,6 +56,8 @@ public:
     std::string FilePath(const std::string& name) const { return m_folder + name; }
     std::string UninstallerPath() const { return FilePath("Uninstall.exe"); }
     const std::string& ShortcutPath() const { return m_shortcut; }
+    // True when every file of the installation and its registry record are in place.
+    bool IsComplete() const;
     // Every file the uninstallation removes: the four product files, the uninstaller and the
     // shortcut.
     std::vector<std::string> RemovedFiles() const;

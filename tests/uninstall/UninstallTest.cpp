@@ -83,6 +83,8 @@ const std::vector<int> kOkCancel = {IDOK, IDCANCEL};
 
 class UninstallTest : public testing::Test {
 protected:
+    void SetUp() override { ASSERT_TRUE(m_installation.IsComplete()); }
+
     Process Start(const std::string& arguments, const std::string& workingFolder = {}) {
         m_temporaryBefore = TemporaryFiles();
         const std::string line = "\"" + m_installation.UninstallerPath() + "\"" +
