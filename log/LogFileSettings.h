@@ -21,5 +21,3 @@ std::string GetDefaultOutputLog();
 std::string GetDefaultLogPath();
 std::string GetDefaultMaxLogSize();
 
-// The application's settings.
-LogFileSettings& GetLogFileSettings();

@@ -18,5 +18,3 @@ public:
     bool WriteToFile(const std::string& path);
 };
 
-// The application's log.
-ProgramLog& GetProgramLog();
