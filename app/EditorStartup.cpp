@@ -4,10 +4,8 @@
 #include "app/ZembraFrame.h"
 #include "app/ZembraView.h"
 #include "app/resource.h"
-#include "framework/CommandIds.h"
 #include "framework/DocTemplate.h"
 #include "framework/core/CommandLineInfo.h"
-#include "support/MyDocuments.h"
 
 bool CZembra::StartEditor() {
     m_Log.Append("No parameters or parameters indicate file should be edited.");
@@ -47,19 +45,4 @@ bool CZembra::StartEditor() {
     UpdateWindow(m_hMainWnd);
     m_Log.Append("Window initialized.");
     return true;
-}
-
-bool CZembra::OnCommand(WORD id) {
-    switch (id) {
-    case ID_FILE_OPEN:
-        OnFileOpen();
-        return true;
-    default:
-        return CWinApp::OnCommand(id);
-    }
-}
-
-void CZembra::OnFileOpen() {
-    ChangeToMyDocuments();
-    CWinApp::OnFileOpen();
 }

@@ -6,6 +6,7 @@
 #include "framework/File.h"
 #include "framework/Guard.h"
 #include "framework/core/Exception.h"
+#include "log/LogFileOpen.h"
 #include "log/core/LogSettingsText.h"
 #include "log/core/ValueFormat.h"
 #include "support/MyDocuments.h"
@@ -123,14 +124,17 @@ void CZembra::CheckCoreRegistryKeys() {
 void CZembra::CheckLogFileSize() {
     std::uint64_t fileLength = 0;
     try {
-        CFile file(m_LogFileSettings.LogPath, CFile::modeRead | CFile::shareDenyWrite);
+        CFile file;
+        OpenLogFile(file, m_LogFileSettings.LogPath, CFile::modeRead | CFile::shareDenyWrite);
         fileLength = file.GetLength();
     } catch (const CException&) {
     }
     if (!LogFileOverLimit(fileLength, m_Log.GetText().size(), m_LogFileSettings.nMaxLogSize))
         return;
     try {
-        CFile(m_LogFileSettings.LogPath, CFile::modeCreate | CFile::modeWrite).Close();
+        CFile file;
+        OpenLogFile(file, m_LogFileSettings.LogPath, CFile::modeCreate | CFile::modeWrite);
+        file.Close();
     } catch (const CException&) {
     }
 }

@@ -36,7 +36,11 @@ private:
     // The editor: document template, the command line's document, the main window shown.
     // False when no main window could be made.
     bool StartEditor();
+    // The application's menu commands.
     void OnFileOpen();
+    void OnToolsLogOptions();
+    void OnHelpAbout();
+    void OnHelpContents();
     // Loads the document named on the command line and shows its box.
     void RunFile(const std::string& commandLine);
     // Empties the log file when this run's text would take it past the size limit.

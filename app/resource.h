@@ -26,3 +26,15 @@
 #ifndef IDC_STATIC
 #define IDC_STATIC (-1)
 #endif
+
+// Log options dialog controls.
+#define IDC_OUTPUTLOG 1000
+#define IDC_LOGPATH 1001
+#define IDC_MAXLOGSIZE 1002
+#define IDC_BROWSE 1003
+
+// About dialog lines.
+#define IDC_ABOUT_LINE1 1007
+#define IDC_ABOUT_LINE2 1008
+#define IDC_ABOUT_LINE3 1009
+#define IDC_ABOUT_LINE4 1010

@@ -20,4 +20,3 @@ public:
 std::string GetDefaultOutputLog();
 std::string GetDefaultLogPath();
 std::string GetDefaultMaxLogSize();
-
