@@ -1,15 +1,24 @@
 #include "Zembra.h"
 
+#include "app/AppAccess.h"
 #include "app/core/CommandLine.h"
+#include "framework/CommandIds.h"
 #include "framework/File.h"
+#include "framework/Guard.h"
 #include "framework/core/Exception.h"
+#include "log/LogFileOpen.h"
 #include "log/core/LogSettingsText.h"
 #include "log/core/ValueFormat.h"
+#include "support/MyDocuments.h"
 #include "support/ShowMessage.h"
 
 // The one application object. Its log is its first member, so the log's header precedes
 // every other line of the run.
 static CZembra theApp;
+
+CZembra& GetZembraApp() {
+    return theApp;
+}
 
 ProgramLog& GetProgramLog() {
     return theApp.m_Log;
@@ -26,11 +35,17 @@ int LoggedMessage(const std::string& text, const std::string& caption, unsigned 
     return GetProgramLog().ShowMessage(text, caption, type);
 }
 
+// An exception stopped at an entry point ends only the operation that raised it.
+void LogException(const std::string& where, const std::string& what) {
+    GetProgramLog().Append("Error: exception in " + where + " stopped: " + what);
+}
+
 } // namespace
 
 CZembra::CZembra() {
     m_Log.Append("CZembra object being created.");
     SetMessageHandler(LoggedMessage);
+    SetExceptionReporter(LogException);
     m_bRunMode = false;
     m_nReturnValue = 0;
     m_Log.Append("CZembra object created.");
@@ -46,6 +61,7 @@ CZembra::~CZembra() {
 
 BOOL CZembra::InitInstance() {
     m_Log.Append("CZembra::InitInstance() beginning.");
+    m_nCmdShowAtStart = m_nCmdShow;
     m_nCmdShow = SW_HIDE;
 
     m_Log.Append(Enable3dControls() ? "Enable3dControls() succeeded."
@@ -70,8 +86,12 @@ BOOL CZembra::InitInstance() {
                      "\n(Don't start editor).");
         return FALSE;
     }
-    // The editor does not exist yet: without RUN there is nothing to start.
-    return FALSE;
+    if (!StartEditor()) {
+        m_Log.Append("CZembra::InitInstance() returning false.");
+        return FALSE;
+    }
+    m_Log.Append("CZembra::InitInstance() succeeded.");
+    return TRUE;
 }
 
 int CZembra::ExitInstance() {
@@ -104,14 +124,17 @@ void CZembra::CheckCoreRegistryKeys() {
 void CZembra::CheckLogFileSize() {
     std::uint64_t fileLength = 0;
     try {
-        CFile file(m_LogFileSettings.LogPath, CFile::modeRead | CFile::shareDenyWrite);
+        CFile file;
+        OpenLogFile(file, m_LogFileSettings.LogPath, CFile::modeRead | CFile::shareDenyWrite);
         fileLength = file.GetLength();
     } catch (const CException&) {
     }
     if (!LogFileOverLimit(fileLength, m_Log.GetText().size(), m_LogFileSettings.nMaxLogSize))
         return;
     try {
-        CFile(m_LogFileSettings.LogPath, CFile::modeCreate | CFile::modeWrite).Close();
+        CFile file;
+        OpenLogFile(file, m_LogFileSettings.LogPath, CFile::modeCreate | CFile::modeWrite);
+        file.Close();
     } catch (const CException&) {
     }
 }

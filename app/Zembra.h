@@ -1,5 +1,5 @@
 #pragma once
-// The Zembra application: runs a saved message box (RUN on the command line) or, later, the editor.
+// The Zembra application: runs a saved message box (RUN on the command line) or starts the editor.
 
 #include "app/CoreRegistryKeys.h"
 #include "framework/WinApp.h"
@@ -16,6 +16,7 @@ public:
 
     BOOL InitInstance() override;
     int ExitInstance() override;
+    bool OnCommand(WORD id) override;
 
     // Shows a message box, owned by the main window unless it is system-modal, and keeps
     // the pressed button's number.
@@ -27,8 +28,19 @@ public:
     LogFileSettings m_LogFileSettings;
     CoreRegistryKeys m_CoreRegistryKeys;
 
+    // The show command the program was started with, kept while the main window is made hidden.
+    int m_nCmdShowAtStart = SW_SHOWNORMAL;
+
 private:
     void CheckCoreRegistryKeys();
+    // The editor: document template, the command line's document, the main window shown.
+    // False when no main window could be made.
+    bool StartEditor();
+    // The application's menu commands.
+    void OnFileOpen();
+    void OnToolsLogOptions();
+    void OnHelpAbout();
+    void OnHelpContents();
     // Loads the document named on the command line and shows its box.
     void RunFile(const std::string& commandLine);
     // Empties the log file when this run's text would take it past the size limit.

@@ -33,7 +33,7 @@ public:
 private:
     [[noreturn]] void ThrowLastError() const;
 
-    KernelHandle m_file;
+    FileHandle m_file;
     std::string m_strPath;
 };
 

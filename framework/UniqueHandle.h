@@ -1,10 +1,22 @@
 #pragma once
-// Sole ownership of one system resource (registry key, kernel handle, SID, LocalAlloc block),
-// released exactly once by the function that belongs to it.
+// Sole ownership of one system resource (registry key, kernel handle, file, SID, LocalAlloc block,
+// window), released exactly once by the function that belongs to it. Movable, never copied.
 
 #include <windows.h>
 
-template <typename T, auto Free> class UniqueHandle {
+#include <utility>
+
+// Most of the system's resources are absent when they are NULL.
+template <typename T> constexpr bool IsNullHandle(T value) {
+    return value == T();
+}
+
+// Files and find handles are absent when they are NULL or INVALID_HANDLE_VALUE.
+inline bool IsNoFileHandle(HANDLE value) {
+    return value == nullptr || value == INVALID_HANDLE_VALUE;
+}
+
+template <typename T, auto Free, auto IsNone = &IsNullHandle<T>> class UniqueHandle {
 public:
     UniqueHandle() = default;
     explicit UniqueHandle(T value) : m_value(value) {}
@@ -12,9 +24,15 @@ public:
 
     UniqueHandle(const UniqueHandle&) = delete;
     UniqueHandle& operator=(const UniqueHandle&) = delete;
+    UniqueHandle(UniqueHandle&& other) noexcept : m_value(other.Release()) {}
+    UniqueHandle& operator=(UniqueHandle&& other) noexcept {
+        if (this != &other)
+            Reset(other.Release());
+        return *this;
+    }
 
     T Get() const { return m_value; }
-    explicit operator bool() const { return m_value != T(); }
+    explicit operator bool() const { return !IsNone(m_value); }
 
     // Releases the resource held so far and hands out the slot for a function to fill.
     T* Receive() {
@@ -23,17 +41,13 @@ public:
     }
 
     // Gives the resource up without releasing it.
-    T Release() {
-        const T value = m_value;
-        m_value = T();
-        return value;
-    }
+    T Release() { return std::exchange(m_value, T()); }
 
     // Releases the resource held so far and takes the given one.
     void Reset(T value = T()) {
-        if (m_value != T())
-            Free(m_value);
-        m_value = value;
+        const T old = std::exchange(m_value, value);
+        if (!IsNone(old))
+            Free(old);
     }
 
 private:
@@ -42,5 +56,9 @@ private:
 
 using RegKeyHandle = UniqueHandle<HKEY, &RegCloseKey>;
 using KernelHandle = UniqueHandle<HANDLE, &CloseHandle>;
+using FileHandle = UniqueHandle<HANDLE, &CloseHandle, &IsNoFileHandle>;
+using FindHandle = UniqueHandle<HANDLE, &FindClose, &IsNoFileHandle>;
 using SidHandle = UniqueHandle<PSID, &FreeSid>;
 using LocalMemory = UniqueHandle<HLOCAL, &LocalFree>;
+using WindowHandle = UniqueHandle<HWND, &DestroyWindow>;
+using MenuHandle = UniqueHandle<HMENU, &DestroyMenu>;

@@ -1,5 +1,13 @@
 #include "WinApp.h"
 
+#include "framework/CommandIds.h"
+#include "framework/DocTemplate.h"
+#include "framework/Document.h"
+#include "framework/FileDialog.h"
+#include "framework/FrameWnd.h"
+#include "framework/Guard.h"
+#include "framework/core/CommandLineInfo.h"
+
 namespace {
 
 CWinApp* g_pApp = nullptr;
@@ -30,9 +38,97 @@ HWND CWinApp::GetMainWnd() const {
     return m_hMainWnd != nullptr && IsWindow(m_hMainWnd) ? m_hMainWnd : nullptr;
 }
 
+void CWinApp::LoadStdProfileSettings(UINT) {}
+
+void CWinApp::AddDocTemplate(std::unique_ptr<CSingleDocTemplate> docTemplate) {
+    m_pDocTemplate = std::move(docTemplate);
+}
+
+void CWinApp::ParseCommandLine(CCommandLineInfo& info) const {
+    ::ParseCommandLine(m_lpCmdLine, info);
+}
+
+BOOL CWinApp::ProcessShellCommand(const CCommandLineInfo& info) {
+    if (m_pDocTemplate == nullptr)
+        return FALSE;
+    if (info.m_nShellCommand == CCommandLineInfo::FileOpen) {
+        if (m_pDocTemplate->OpenDocumentFile(info.m_strFileName.c_str()) == nullptr)
+            return FALSE;
+    } else {
+        OnCommand(ID_FILE_NEW);
+    }
+    return GetMainWnd() != nullptr;
+}
+
+bool CWinApp::OnCommand(WORD id) {
+    switch (id) {
+    case ID_FILE_NEW:
+        OnFileNew();
+        return true;
+    case ID_FILE_OPEN:
+        OnFileOpen();
+        return true;
+    case ID_APP_EXIT:
+        if (HWND main = GetMainWnd())
+            SendMessageA(main, WM_CLOSE, 0, 0);
+        return true;
+    default:
+        return false;
+    }
+}
+
+void CWinApp::OnFileNew() {
+    if (m_pDocTemplate != nullptr)
+        m_pDocTemplate->OpenDocumentFile(nullptr);
+}
+
+void CWinApp::OnFileOpen() {
+    if (m_pDocTemplate == nullptr)
+        return;
+    CFileDialog dialog(TRUE, m_pDocTemplate->GetDocString(CSingleDocTemplate::filterExt), "",
+                       OFN_FILEMUSTEXIST | OFN_HIDEREADONLY, m_pDocTemplate->GetFileFilter(),
+                       GetMainWnd());
+    if (dialog.DoModal() != IDOK)
+        return;
+    m_pDocTemplate->OpenDocumentFile(dialog.GetPathName().c_str());
+}
+
+void CWinApp::QueueCommand(WORD id) {
+    m_queuedCommands.push_back(id);
+    // Wakes the message loop, which runs the command.
+    PostThreadMessageA(GetCurrentThreadId(), WM_NULL, 0, 0);
+}
+
+void CWinApp::RunQueuedCommands() {
+    while (!m_queuedCommands.empty()) {
+        const WORD id = m_queuedCommands.front();
+        m_queuedCommands.pop_front();
+        CFrameWnd* frame = m_pDocTemplate != nullptr ? m_pDocTemplate->GetFrame() : nullptr;
+        if (frame != nullptr)
+            frame->RouteCommand(id);
+        else
+            OnCommand(id);
+    }
+}
+
+bool CWinApp::PreTranslateMessage(MSG& msg) {
+    CFrameWnd* frame = m_pDocTemplate != nullptr ? m_pDocTemplate->GetFrame() : nullptr;
+    return frame != nullptr && frame->PreTranslateMessage(msg);
+}
+
 int CWinApp::Run() {
-    MSG msg;
-    while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+    MSG msg{};
+    for (;;) {
+        Guarded("queued command", 0, [this] {
+            RunQueuedCommands();
+            return 0;
+        });
+        if (m_pDocTemplate != nullptr)
+            m_pDocTemplate->DestroyPending();
+        if (GetMessageA(&msg, nullptr, 0, 0) <= 0)
+            break;
+        if (Guarded("message loop", false, [this, &msg] { return PreTranslateMessage(msg); }))
+            continue;
         TranslateMessage(&msg);
         DispatchMessageA(&msg);
     }
@@ -41,6 +137,8 @@ int CWinApp::Run() {
 }
 
 int CWinApp::ExitInstance() {
+    if (m_pDocTemplate != nullptr)
+        m_pDocTemplate->DestroyPending();
     return m_nQuitCode;
 }
 

@@ -1,9 +1,16 @@
 #pragma once
 // The application object: one static instance per program, driven by the framework's entry point.
+// A document program adds one document template; the application then owns the template, which
+// owns the document, the frame and the view.
 
 #include <windows.h>
 
+#include <deque>
+#include <memory>
 #include <string>
+
+class CCommandLineInfo;
+class CSingleDocTemplate;
 
 class CWinApp {
 public:
@@ -27,18 +34,46 @@ public:
     // Controls are drawn three-dimensionally by the system itself.
     BOOL Enable3dControls() { return TRUE; }
     void SetRegistryKey(const char* company) { m_strRegistryKey = company; }
+    // Keeps no list of recent files: nMaxMRU must be 0.
+    void LoadStdProfileSettings(UINT nMaxMRU);
+
+    void AddDocTemplate(std::unique_ptr<CSingleDocTemplate> docTemplate);
+    CSingleDocTemplate* GetDocTemplate() const { return m_pDocTemplate.get(); }
+
+    // Fills info from m_lpCmdLine.
+    void ParseCommandLine(CCommandLineInfo& info) const;
+    // A new document or the named one; FALSE when that failed or no main window exists.
+    BOOL ProcessShellCommand(const CCommandLineInfo& info);
+
+    // A command of the application's own command table (menus, accelerators, queued commands);
+    // true when handled. The framework's own: File New, File Open, Exit.
+    virtual bool OnCommand(WORD id);
+    // Runs a command once the current message has been handled and the program is back in its
+    // message loop (never inside a message box or a dialog's own loop).
+    void QueueCommand(WORD id);
+
+    void OnFileNew();
+    void OnFileOpen();
 
     // The command line without the program's name.
     std::string m_lpCmdLine;
     int m_nCmdShow = SW_SHOWNORMAL;
     HWND m_hMainWnd = nullptr;
+    // The user-interface thread: the one that constructed the application object.
+    DWORD m_nThreadID = GetCurrentThreadId();
 
 protected:
+    // Gives the main frame its accelerators and its form the dialog keys; true when handled.
+    bool PreTranslateMessage(MSG& msg);
+    void RunQueuedCommands();
+
     std::string m_strRegistryKey;
 
 private:
     std::string m_strAppName;
     int m_nQuitCode = 0;
+    std::unique_ptr<CSingleDocTemplate> m_pDocTemplate;
+    std::deque<WORD> m_queuedCommands;
 };
 
 // The program's application object.

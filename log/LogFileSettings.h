@@ -20,6 +20,3 @@ public:
 std::string GetDefaultOutputLog();
 std::string GetDefaultLogPath();
 std::string GetDefaultMaxLogSize();
-
-// The application's settings.
-LogFileSettings& GetLogFileSettings();

@@ -3,6 +3,7 @@
 #include "framework/File.h"
 #include "framework/WinApp.h"
 #include "framework/core/Exception.h"
+#include "log/LogFileOpen.h"
 #include "support/core/ErrorDescription.h"
 
 #include "support/ShowMessage.h"
@@ -40,7 +41,8 @@ bool ProgramLog::WriteToFile(const std::string& path) {
     }
     AppendEndLines();
     try {
-        CStdioFile file(path, CFile::modeCreate | CFile::modeNoTruncate | CFile::modeWrite);
+        CStdioFile file;
+        OpenLogFile(file, path, CFile::modeCreate | CFile::modeNoTruncate | CFile::modeWrite);
         if (file.SeekToEnd() > 0)
             file.WriteString("\n");
         file.WriteString(GetText());

@@ -17,6 +17,3 @@ public:
     // one empty line after an earlier run. Reports a failure itself and returns false.
     bool WriteToFile(const std::string& path);
 };
-
-// The application's log.
-ProgramLog& GetProgramLog();

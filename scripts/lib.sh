@@ -46,6 +46,8 @@ prepare_prefix() {
         HOME="$WINE_HOME" wineboot -i >/dev/null 2>&1
         HOME="$WINE_HOME" wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
         HOME="$WINE_HOME" wineserver -w
+        # Window captions draw their buttons with Marlett; without it they show letters.
+        cp /usr/share/wine/fonts/marlett.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
         touch "$WINEPREFIX/.zembra-ready"
     fi
 }

@@ -54,3 +54,12 @@ bool LogFileOverLimit(std::uint64_t fileLength, std::uint64_t textLength,
                       std::uint32_t maxLogSize) {
     return fileLength + textLength > maxLogSize;
 }
+
+std::uint32_t BytesToKilobytes(std::uint32_t bytes) {
+    return bytes >> 10;
+}
+
+std::uint32_t KilobytesToBytes(std::uint32_t kilobytes) {
+    const std::uint64_t bytes = static_cast<std::uint64_t>(kilobytes) << 10;
+    return bytes > UINT32_MAX ? UINT32_MAX : static_cast<std::uint32_t>(bytes);
+}

@@ -21,3 +21,9 @@ std::string LogPathInFolder(const std::string& folder);
 
 // True when the file and the run's text together are larger than the limit.
 bool LogFileOverLimit(std::uint64_t fileLength, std::uint64_t textLength, std::uint32_t maxLogSize);
+
+// The size limit as the log options show it: whole kilobytes, the remainder dropped.
+std::uint32_t BytesToKilobytes(std::uint32_t bytes);
+// Kilobytes as the limit in bytes; a product past 32 bits gives the largest 32-bit value rather
+// than wrapping round to a tiny limit.
+std::uint32_t KilobytesToBytes(std::uint32_t kilobytes);

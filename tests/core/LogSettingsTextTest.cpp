@@ -48,3 +48,14 @@ TEST(LogSettingsText, FileIsOverTheLimitOnlyWhenTheSumExceedsIt) {
     EXPECT_TRUE(LogFileOverLimit(0xFFFFFFFFull, 2, 0xFFFFFFFFu));
     EXPECT_TRUE(LogFileOverLimit(0x100000000ull, 0, 100));
 }
+
+TEST(LogSettingsText, KilobytesShownAndStoredAsTheOptionsDoIt) {
+    EXPECT_EQ(BytesToKilobytes(65536), 64u);
+    EXPECT_EQ(BytesToKilobytes(1500), 1u);
+    EXPECT_EQ(KilobytesToBytes(BytesToKilobytes(1500)), 1024u);
+    EXPECT_EQ(KilobytesToBytes(0), 0u);
+    EXPECT_EQ(KilobytesToBytes(4194303), 4294966272u);
+    // Past 32 bits the limit saturates instead of wrapping round to a tiny one.
+    EXPECT_EQ(KilobytesToBytes(4194304), 4294967295u);
+    EXPECT_EQ(KilobytesToBytes(4294967295u), 4294967295u);
+}

@@ -214,9 +214,3 @@ TEST_F(RunMode, OneDocumentRunsTwiceAtOnceAndCanBeSavedMeanwhile) {
     EXPECT_EQ(ExitCode(first), 1u);
     EXPECT_EQ(ExitCode(second), 2u);
 }
-
-TEST_F(RunMode, WithoutRunThereIsNothingToStartYet) {
-    Process zembra = StartZembra("run " + m_scratch.Write("x.zembra", kEmptyDocument));
-    EXPECT_EQ(ExitCode(zembra), 0u);
-    EXPECT_EQ(testdriver::VisibleWindows(zembra.Id()).size(), 0u);
-}

@@ -1,0 +1,107 @@
+#include "ZembraDocument.h"
+
+#include "app/AppAccess.h"
+#include "app/core/ZembraFormat.h"
+#include "framework/CommandIds.h"
+#include "framework/WinApp.h"
+#include "framework/core/Archive.h"
+#include "log/ProgramLog.h"
+#include "log/core/ValueFormat.h"
+#include "support/MyDocuments.h"
+#include "support/core/ProductInfo.h"
+
+namespace {
+
+void Log(const std::string& text) {
+    GetProgramLog().Append(text);
+}
+
+std::string VersionText(double version) {
+    return DoubleToString(version, product::kVersionDecimals);
+}
+
+} // namespace
+
+CZembraDocument::CZembraDocument() {
+    Log("CZembraDocument() object being created.");
+    Log("CZembraDocument() object created.");
+}
+
+CZembraDocument::~CZembraDocument() {
+    Log("CZembraDocument() object being destroyed.");
+    Log("CZembraDocument() object destroyed.");
+}
+
+BOOL CZembraDocument::IsModified() {
+    return m_bModified;
+}
+
+void CZembraDocument::SetModifiedFlag(BOOL bModified) {
+    m_bModified = bModified;
+}
+
+BOOL CZembraDocument::OnNewDocument() {
+    Log("CZembraDocument::OnNewDocument() called.");
+    Log("Calling CDocument::OnNewDocument().");
+    if (!CDocument::OnNewDocument()) {
+        Log("CDocument::OnNewDocument() failed.");
+        return FALSE;
+    }
+    Log("CDocument::OnNewDocument() succeeded.");
+    m_design = MessageBoxDesign();
+    Log("CZembraDocument::OnNewDocument() complete.");
+    return TRUE;
+}
+
+void CZembraDocument::Serialize(CArchive& ar) {
+    Log("CZembraDocument::Serialize() beginning.");
+    Log("Calling CDocument::Serialize().");
+    Log("CDocument::Serialize() returned.");
+    if (ar.IsStoring()) {
+        Log("Saving document.");
+        WriteZembra(ar, m_design);
+        Log("Document saved.");
+    } else {
+        Log("Loading document.");
+        Load(ar);
+        Log("Document loaded.");
+    }
+}
+
+void CZembraDocument::Load(CArchive& ar) {
+    const double version = ReadZembraVersion(ar);
+    if (IsOtherVersion(version) && !AttemptOtherVersion(version)) {
+        // The rest is read as usual; the new document queued meanwhile then replaces it.
+        AfxGetApp()->QueueCommand(ID_FILE_NEW);
+    }
+    ReadZembraBody(ar, m_design);
+}
+
+bool CZembraDocument::AttemptOtherVersion(double version) {
+    Log("File version is not equal to program version.");
+    const int answer = GetProgramLog().ShowMessage(
+        "Zembra version " + VersionText(product::kVersion) + " may not be able to load version " +
+            VersionText(version) + " MessageBox files.\nAttempt anyway?",
+        AfxGetAppName(), MB_YESNO | MB_ICONINFORMATION);
+    if (answer == IDNO) {
+        Log("User opted not to load document.");
+        return false;
+    }
+    Log("User opted to attempt loading document.");
+    return true;
+}
+
+bool CZembraDocument::OnCommand(WORD id) {
+    switch (id) {
+    case ID_FILE_SAVE:
+        ChangeToMyDocuments();
+        OnFileSave();
+        return true;
+    case ID_FILE_SAVE_AS:
+        ChangeToMyDocuments();
+        OnFileSaveAs();
+        return true;
+    default:
+        return false;
+    }
+}

@@ -1,0 +1,54 @@
+#pragma once
+// The editor form: caption, text and the four style lists of one message box, kept in the
+// document on every change, with Test and Generate.
+
+#include "app/core/StyleTables.h"
+#include "framework/FormView.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+class CZembraDocument;
+
+class CZembraView : public CFormView {
+public:
+    CZembraView();
+    ~CZembraView() override;
+
+    void OnInitialUpdate() override;
+
+    CZembraDocument* GetDocument() const;
+
+protected:
+    BOOL OnInitDialog() override;
+    void DoDataExchange(CDataExchange* pDX) override;
+    bool OnControlCommand(WORD id, WORD code) override;
+
+private:
+    // The value of label in table. A missing label closes the editor (see Fail) and gives nothing.
+    std::optional<std::uint32_t> LookupValue(const StyleTable& table, const std::string& label);
+    // The label of value in table. A missing value closes the editor and gives nothing.
+    std::optional<std::string> LookupLabel(const StyleTable& table, std::uint32_t value);
+    // Logs, tells the user, drops the document's changes and closes the main window.
+    void Fail(const std::string& logLine, const std::string& message);
+
+    // Keeps the default-button list to the button count of the set; false when the editor closed.
+    bool UpdateDefButtonList(std::uint32_t button);
+
+    void OnCaptionChanged();
+    void OnTextChanged();
+    void OnChangedIcon();
+    void OnChangedButton();
+    void OnChangedDefButton();
+    void OnChangedModal();
+    void OnTest();
+    void OnGenerate();
+
+    // The first item beginning with label, ignoring case; false when there is none.
+    bool SelectByLabel(int listId, const std::string& label) const;
+    // The selected item's text, or empty.
+    std::string CurrentText(int listId) const;
+
+    CMaps m_maps;
+};

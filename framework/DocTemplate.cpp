@@ -1,0 +1,146 @@
+#include "DocTemplate.h"
+
+#include "framework/Document.h"
+#include "framework/FormView.h"
+#include "framework/FrameWnd.h"
+#include "framework/WinApp.h"
+
+namespace {
+
+std::vector<std::string> SplitLines(const std::string& text) {
+    std::vector<std::string> fields;
+    std::size_t start = 0;
+    for (;;) {
+        const std::size_t end = text.find('\n', start);
+        fields.push_back(text.substr(start, end - start));
+        if (end == std::string::npos)
+            return fields;
+        start = end + 1;
+    }
+}
+
+std::string LoadString(UINT id) {
+    const char* text = nullptr;
+    // With a zero buffer size the system hands out a pointer to the resource itself.
+    const int length =
+        LoadStringA(GetModuleHandleA(nullptr), id, reinterpret_cast<LPSTR>(&text), 0);
+    return length > 0 && text != nullptr ? std::string(text, static_cast<std::size_t>(length))
+                                         : std::string();
+}
+
+const char* const kUntitled = "Untitled";
+
+} // namespace
+
+CSingleDocTemplate::CSingleDocTemplate(UINT resourceId, DocumentFactory document,
+                                       FrameFactory frame, ViewFactory view)
+    : m_nIDResource(resourceId), m_docStrings(SplitLines(LoadString(resourceId))),
+      m_createDocument(std::move(document)), m_createFrame(std::move(frame)),
+      m_createView(std::move(view)) {}
+
+CSingleDocTemplate::~CSingleDocTemplate() = default;
+
+std::string CSingleDocTemplate::GetDocString(DocStringIndex index) const {
+    return static_cast<std::size_t>(index) < m_docStrings.size() ? m_docStrings[index]
+                                                                 : std::string();
+}
+
+std::string CSingleDocTemplate::GetFileFilter() const {
+    std::string filter;
+    const std::string name = GetDocString(filterName);
+    const std::string extension = GetDocString(filterExt);
+    if (!name.empty() && !extension.empty())
+        filter += name + "|*" + extension + "|";
+    return filter + "All Files (*.*)|*.*||";
+}
+
+bool CSingleDocTemplate::CreateFrame() {
+    m_pDocument = m_createDocument();
+    m_pDocument->SetDocTemplate(this);
+    m_pFrame = m_createFrame();
+    if (!m_pFrame->LoadFrame(m_nIDResource, GetDocString(windowTitle), this)) {
+        m_pFrame.reset();
+        m_pDocument.reset();
+        return false;
+    }
+    m_pView = m_createView();
+    if (!m_pView->Create(m_pFrame.get(), m_pDocument.get())) {
+        DestroyWindow(m_pFrame->GetSafeHwnd());
+        return false;
+    }
+    m_pFrame->SetActiveView(m_pView.get());
+    m_pFrame->SetActiveDocument(m_pDocument.get());
+    CWinApp* app = AfxGetApp();
+    if (app != nullptr && app->GetMainWnd() == nullptr)
+        app->m_hMainWnd = m_pFrame->GetSafeHwnd();
+    return true;
+}
+
+void CSingleDocTemplate::SetDefaultTitle() {
+    const std::string name = GetDocString(docName);
+    m_pDocument->SetTitle(name.empty() ? kUntitled : name);
+}
+
+bool CSingleDocTemplate::InitialUpdateFrame() {
+    m_pView->OnInitialUpdate();
+    // A failed lookup while the form was filled closes the frame.
+    if (m_pFrame == nullptr)
+        return false;
+    m_pFrame->OnUpdateFrameTitle();
+    return true;
+}
+
+CDocument* CSingleDocTemplate::OpenDocumentFile(const char* path) {
+    const bool created = m_pDocument == nullptr;
+    if (!created && !m_pDocument->SaveModified())
+        return nullptr;
+    if (created && !CreateFrame())
+        return nullptr;
+    CFrameWnd* frame = m_pFrame.get();
+
+    if (path == nullptr) {
+        SetDefaultTitle();
+        if (!m_pDocument->OnNewDocument()) {
+            if (created)
+                DestroyWindow(frame->GetSafeHwnd());
+            return nullptr;
+        }
+        m_pDocument->ClearPathName();
+    } else {
+        const BOOL wasModified = m_pDocument->IsModified();
+        m_pDocument->SetModifiedFlag(FALSE);
+        if (!m_pDocument->OnOpenDocument(path)) {
+            if (created) {
+                DestroyWindow(frame->GetSafeHwnd());
+            } else if (!m_pDocument->IsModified()) {
+                // The document on screen is untouched.
+                m_pDocument->SetModifiedFlag(wasModified);
+            } else {
+                // Partly read: start afresh rather than show half a file.
+                SetDefaultTitle();
+                if (m_pDocument->OnNewDocument())
+                    InitialUpdateFrame();
+            }
+            return nullptr;
+        }
+        m_pDocument->SetPathName(path);
+    }
+    if (!InitialUpdateFrame())
+        return nullptr;
+    return m_pDocument.get();
+}
+
+void CSingleDocTemplate::OnFrameDestroyed() {
+    CWinApp* app = AfxGetApp();
+    if (app != nullptr && m_pFrame != nullptr && app->m_hMainWnd == m_pFrame->GetSafeHwnd())
+        app->m_hMainWnd = nullptr;
+    m_pDeadView = std::move(m_pView);
+    m_pDeadFrame = std::move(m_pFrame);
+    m_pDeadDocument = std::move(m_pDocument);
+}
+
+void CSingleDocTemplate::DestroyPending() {
+    m_pDeadView.reset();
+    m_pDeadFrame.reset();
+    m_pDeadDocument.reset();
+}

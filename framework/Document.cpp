@@ -1,0 +1,198 @@
+#include "Document.h"
+
+#include "framework/CommandIds.h"
+#include "framework/DocTemplate.h"
+#include "framework/File.h"
+#include "framework/FileDialog.h"
+#include "framework/FrameWnd.h"
+#include "framework/MessageBox.h"
+#include "framework/SystemMessage.h"
+#include "framework/WinApp.h"
+#include "framework/core/Archive.h"
+#include "framework/core/Exception.h"
+
+namespace {
+
+std::string FileNameOf(const std::string& path) {
+    return path.substr(path.find_last_of("\\/:") + 1);
+}
+
+std::string FolderOf(const std::string& path) {
+    const std::size_t slash = path.find_last_of("\\/:");
+    return slash == std::string::npos ? std::string(".") : path.substr(0, slash + 1);
+}
+
+std::string Quoted(const std::string& path) {
+    return "\"" + path + "\"";
+}
+
+std::string LastErrorText() {
+    std::string text = SystemMessage(GetLastError());
+    while (!text.empty() && (text.back() == '\n' || text.back() == '\r'))
+        text.pop_back();
+    return text;
+}
+
+void ReportFailure(const std::string& firstLine, const std::string& description) {
+    AfxMessageBox(firstLine + "\n" + description, MB_OK | MB_ICONERROR);
+}
+
+// A new file beside the target, removed again unless it has been moved over the target.
+class TemporaryFile {
+public:
+    explicit TemporaryFile(const std::string& target) {
+        char name[MAX_PATH] = "";
+        if (GetTempFileNameA(FolderOf(target).c_str(), "zem", 0, name) != 0)
+            m_strPath = name;
+    }
+    ~TemporaryFile() {
+        if (!m_strPath.empty())
+            DeleteFileA(m_strPath.c_str());
+    }
+    TemporaryFile(const TemporaryFile&) = delete;
+    TemporaryFile& operator=(const TemporaryFile&) = delete;
+
+    const std::string& Path() const { return m_strPath; }
+    // Replaces target with the file; false, with the system's error set, when it cannot.
+    bool MoveOver(const std::string& target) {
+        if (!MoveFileExA(m_strPath.c_str(), target.c_str(),
+                         MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+            return false;
+        m_strPath.clear();
+        return true;
+    }
+
+private:
+    std::string m_strPath;
+};
+
+} // namespace
+
+BOOL CDocument::OnNewDocument() {
+    SetModifiedFlag(FALSE);
+    m_strPathName.clear();
+    return TRUE;
+}
+
+BOOL CDocument::OnOpenDocument(const std::string& path) {
+    const std::string failure = "Cannot open the file " + Quoted(path) + ".";
+    try {
+        CFile file(path, CFile::modeRead | CFile::shareDenyWrite);
+        CArchive ar(file, CArchive::load);
+        Serialize(ar);
+        file.Close();
+    } catch (const CException& e) {
+        ReportFailure(failure, e.Message());
+        return FALSE;
+    }
+    SetModifiedFlag(FALSE);
+    return TRUE;
+}
+
+BOOL CDocument::OnSaveDocument(const std::string& path) {
+    const std::string failure = "Cannot save the file " + Quoted(path) + ".";
+    MemoryStream data;
+    try {
+        CArchive ar(data, CArchive::store);
+        Serialize(ar);
+        ar.Close();
+    } catch (const CException& e) {
+        ReportFailure(failure, e.Message());
+        return FALSE;
+    }
+    TemporaryFile temporary(path);
+    if (temporary.Path().empty()) {
+        ReportFailure(failure, LastErrorText());
+        return FALSE;
+    }
+    try {
+        CFile file(temporary.Path(), CFile::modeCreate | CFile::modeWrite);
+        file.Write(data.Bytes().data(), data.Bytes().size());
+        file.Close();
+    } catch (const CException& e) {
+        ReportFailure(failure, e.Message());
+        return FALSE;
+    }
+    if (!temporary.MoveOver(path)) {
+        ReportFailure(failure, LastErrorText());
+        return FALSE;
+    }
+    SetModifiedFlag(FALSE);
+    return TRUE;
+}
+
+BOOL CDocument::SaveModified() {
+    if (!IsModified())
+        return TRUE;
+    const std::string name = m_strPathName.empty() ? m_strTitle : m_strPathName;
+    switch (AfxMessageBox("Save changes to " + name + "?", MB_YESNOCANCEL | MB_ICONEXCLAMATION)) {
+    case IDCANCEL:
+        return FALSE;
+    case IDYES:
+        return DoSave(true);
+    default:
+        return TRUE;
+    }
+}
+
+void CDocument::OnFileSave() {
+    DoSave(true);
+}
+
+void CDocument::OnFileSaveAs() {
+    DoSave(false);
+}
+
+bool CDocument::OnCommand(WORD id) {
+    switch (id) {
+    case ID_FILE_SAVE:
+        OnFileSave();
+        return true;
+    case ID_FILE_SAVE_AS:
+        OnFileSaveAs();
+        return true;
+    default:
+        return false;
+    }
+}
+
+BOOL CDocument::DoSave(bool replace) {
+    std::string path = m_strPathName;
+    if (!replace || path.empty()) {
+        std::string extension;
+        std::string filter;
+        if (m_pDocTemplate != nullptr) {
+            extension = m_pDocTemplate->GetDocString(CSingleDocTemplate::filterExt);
+            filter = m_pDocTemplate->GetFileFilter();
+        }
+        std::string name = path.empty() ? m_strTitle : path;
+        if (!extension.empty() &&
+            name.find('.', name.find_last_of("\\/:") + 1) == std::string::npos)
+            name += extension;
+        if (!extension.empty() && extension[0] == '.')
+            extension.erase(0, 1);
+        CFileDialog dialog(FALSE, extension, name,
+                           OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST, filter,
+                           AfxGetApp() != nullptr ? AfxGetApp()->GetMainWnd() : nullptr);
+        if (dialog.DoModal() != IDOK)
+            return FALSE;
+        path = dialog.GetPathName();
+    }
+    if (!OnSaveDocument(path))
+        return FALSE;
+    SetPathName(path);
+    return TRUE;
+}
+
+void CDocument::SetTitle(const std::string& title) {
+    m_strTitle = title;
+    if (m_pDocTemplate != nullptr && m_pDocTemplate->GetFrame() != nullptr)
+        m_pDocTemplate->GetFrame()->OnUpdateFrameTitle();
+}
+
+void CDocument::SetPathName(const std::string& path) {
+    char full[MAX_PATH] = "";
+    const DWORD length = GetFullPathNameA(path.c_str(), MAX_PATH, full, nullptr);
+    m_strPathName = length > 0 && length < MAX_PATH ? std::string(full, length) : path;
+    SetTitle(FileNameOf(m_strPathName));
+}

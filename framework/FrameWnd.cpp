@@ -1,0 +1,184 @@
+#include "FrameWnd.h"
+
+#include "framework/DocTemplate.h"
+#include "framework/Document.h"
+#include "framework/FormView.h"
+#include "framework/Guard.h"
+#include "framework/WinApp.h"
+
+namespace {
+
+const char* const kFrameClass = "FrameWindow";
+
+bool RegisterFrameClass(UINT resourceId, WNDPROC windowProc) {
+    const HINSTANCE instance = GetModuleHandleA(nullptr);
+    WNDCLASSEXA existing{};
+    existing.cbSize = sizeof(existing);
+    if (GetClassInfoExA(instance, kFrameClass, &existing))
+        return true;
+    WNDCLASSEXA windowClass{};
+    windowClass.cbSize = sizeof(windowClass);
+    windowClass.lpfnWndProc = windowProc;
+    windowClass.hInstance = instance;
+    windowClass.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(resourceId));
+    windowClass.hIconSm = static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(resourceId),
+                                                        IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+                                                        GetSystemMetrics(SM_CYSMICON), 0));
+    windowClass.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512)); // IDC_ARROW
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_3DFACE + 1);
+    windowClass.lpszClassName = kFrameClass;
+    return RegisterClassExA(&windowClass) != 0;
+}
+
+const char* const kThisProperty = "CFrameWnd";
+
+} // namespace
+
+BOOL CFrameWnd::PreCreateWindow(CREATESTRUCTA& cs) {
+    cs.style = WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE | FWS_PREFIXTITLE;
+    return TRUE;
+}
+
+bool CFrameWnd::LoadFrame(UINT resourceId, const std::string& title,
+                          CSingleDocTemplate* docTemplate) {
+    m_strTitle = title;
+    m_pDocTemplate = docTemplate;
+    if (!RegisterFrameClass(resourceId, WindowProc))
+        return false;
+    const HINSTANCE instance = GetModuleHandleA(nullptr);
+    const HMENU menu = LoadMenuA(instance, MAKEINTRESOURCEA(resourceId));
+    CREATESTRUCTA cs{};
+    cs.hInstance = instance;
+    cs.hMenu = menu;
+    cs.lpszName = m_strTitle.c_str();
+    cs.lpszClass = kFrameClass;
+    cs.x = CW_USEDEFAULT;
+    cs.y = CW_USEDEFAULT;
+    cs.cx = CW_USEDEFAULT;
+    cs.cy = CW_USEDEFAULT;
+    if (!PreCreateWindow(cs)) {
+        if (menu != nullptr)
+            DestroyMenu(menu);
+        return false;
+    }
+    m_hAccelTable = LoadAcceleratorsA(instance, MAKEINTRESOURCEA(resourceId));
+    const HWND window =
+        CreateWindowExA(cs.dwExStyle, cs.lpszClass, cs.lpszName, cs.style, cs.x, cs.y, cs.cx, cs.cy,
+                        cs.hwndParent, cs.hMenu, instance, this);
+    if (window == nullptr && menu != nullptr)
+        DestroyMenu(menu);
+    return window != nullptr;
+}
+
+LRESULT CALLBACK CFrameWnd::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto* self = static_cast<CFrameWnd*>(GetPropA(window, kThisProperty));
+    if (message == WM_NCCREATE) {
+        self = static_cast<CFrameWnd*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
+        SetPropA(window, kThisProperty, self);
+        self->m_hWnd = window;
+    }
+    if (self == nullptr)
+        return DefWindowProcA(window, message, wParam, lParam);
+    if (message == WM_NCDESTROY) {
+        RemovePropA(window, kThisProperty);
+        const LRESULT result = DefWindowProcA(window, message, wParam, lParam);
+        Guarded("frame destruction", 0, [self] {
+            self->OnNcDestroy();
+            return 0;
+        });
+        return result;
+    }
+    return Guarded("frame window procedure", LRESULT(0),
+                   [&] { return self->HandleMessage(message, wParam, lParam); });
+}
+
+LRESULT CFrameWnd::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_COMMAND:
+        if (lParam == 0) {
+            RouteCommand(LOWORD(wParam));
+            return 0;
+        }
+        break;
+    case WM_SIZE:
+        RecalcLayout();
+        break;
+    case WM_ACTIVATE:
+        if (LOWORD(wParam) == WA_INACTIVE)
+            m_hFocusOnActivate = GetFocus();
+        break;
+    case WM_SETFOCUS:
+        if (m_pView != nullptr && m_pView->GetSafeHwnd() != nullptr) {
+            HWND focus = m_hFocusOnActivate;
+            if (focus == nullptr || !IsChild(m_pView->GetSafeHwnd(), focus))
+                focus = GetNextDlgTabItem(m_pView->GetSafeHwnd(), nullptr, FALSE);
+            SetFocus(focus != nullptr ? focus : m_pView->GetSafeHwnd());
+            return 0;
+        }
+        break;
+    case WM_CLOSE:
+        OnClose();
+        return 0;
+    case WM_DESTROY:
+        OnDestroy();
+        return 0;
+    default:
+        break;
+    }
+    return DefWindowProcA(m_hWnd, message, wParam, lParam);
+}
+
+void CFrameWnd::RouteCommand(WORD id) {
+    if (m_pDocument != nullptr && m_pDocument->OnCommand(id))
+        return;
+    if (OnCommand(id))
+        return;
+    if (CWinApp* app = AfxGetApp())
+        app->OnCommand(id);
+}
+
+void CFrameWnd::OnClose() {
+    if (m_pDocument != nullptr && !m_pDocument->SaveModified())
+        return;
+    DestroyWindow(m_hWnd);
+}
+
+void CFrameWnd::OnNcDestroy() {
+    const bool wasMain = AfxGetApp() != nullptr && AfxGetApp()->m_hMainWnd == m_hWnd;
+    m_hWnd = nullptr;
+    if (m_pDocTemplate != nullptr)
+        m_pDocTemplate->OnFrameDestroyed();
+    if (wasMain)
+        PostQuitMessage(0);
+}
+
+void CFrameWnd::RecalcLayout(BOOL) {
+    if (m_pView == nullptr || m_pView->GetSafeHwnd() == nullptr)
+        return;
+    RECT client{};
+    GetClientRect(m_hWnd, &client);
+    MoveWindow(m_pView->GetSafeHwnd(), 0, 0, client.right, client.bottom, TRUE);
+}
+
+void CFrameWnd::OnUpdateFrameTitle() {
+    if (m_hWnd == nullptr)
+        return;
+    const LONG_PTR style = GetWindowLongPtrA(m_hWnd, GWL_STYLE);
+    std::string caption = m_strTitle;
+    if ((style & FWS_ADDTOTITLE) && m_pDocument != nullptr) {
+        const std::string& document = m_pDocument->GetTitle();
+        caption = (style & FWS_PREFIXTITLE) ? document + " - " + m_strTitle
+                                            : m_strTitle + " - " + document;
+    }
+    SetWindowTextA(m_hWnd, caption.c_str());
+}
+
+bool CFrameWnd::PreTranslateMessage(MSG& msg) {
+    if (m_hWnd == nullptr)
+        return false;
+    if (msg.hwnd != m_hWnd && !IsChild(m_hWnd, msg.hwnd))
+        return false;
+    if (m_hAccelTable != nullptr && TranslateAcceleratorA(m_hWnd, m_hAccelTable, &msg))
+        return true;
+    return m_pView != nullptr && m_pView->IsDialogMessage(msg);
+}

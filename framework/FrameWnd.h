@@ -1,0 +1,71 @@
+#pragma once
+// The main frame window: menu, accelerators and icon from one resource id, a caption made of the
+// application title and the document's title, and the form view filling its client area. Menu and
+// accelerator commands go to the document, then the frame, then the application.
+
+#include "framework/UniqueHandle.h"
+
+#include <windows.h>
+
+#include <string>
+
+class CDocument;
+class CFormView;
+class CSingleDocTemplate;
+
+// Frame styles in the low word: the caption shows the document's title, after (or, with
+// FWS_PREFIXTITLE, before) the application title.
+#define FWS_ADDTOTITLE 0x00008000L
+#define FWS_PREFIXTITLE 0x00004000L
+
+class CFrameWnd {
+public:
+    CFrameWnd() = default;
+    virtual ~CFrameWnd() = default;
+    CFrameWnd(const CFrameWnd&) = delete;
+    CFrameWnd& operator=(const CFrameWnd&) = delete;
+
+    // Creates the (hidden) window with the menu, accelerators and icon of resource resourceId and
+    // the given title. False when PreCreateWindow refused or the window could not be created.
+    bool LoadFrame(UINT resourceId, const std::string& title, CSingleDocTemplate* docTemplate);
+
+    HWND GetSafeHwnd() const { return m_hWnd; }
+    void SetActiveView(CFormView* view) { m_pView = view; }
+    void SetActiveDocument(CDocument* document) { m_pDocument = document; }
+    CFormView* GetActiveView() const { return m_pView; }
+
+    // Lays the view over the whole client area.
+    void RecalcLayout(BOOL bNotify = TRUE);
+    // Caption: the title, " - " and the document's title.
+    void OnUpdateFrameTitle();
+
+    // Accelerators of the frame, then the form's dialog keys; true when the message was handled.
+    bool PreTranslateMessage(MSG& msg);
+
+    // A menu or accelerator command: the document, then the frame, then the application.
+    void RouteCommand(WORD id);
+
+protected:
+    // Adjusts the creation parameters; FALSE stops the creation. The base gives an overlapped
+    // window with FWS_ADDTOTITLE and FWS_PREFIXTITLE at the system's default position.
+    virtual BOOL PreCreateWindow(CREATESTRUCTA& cs);
+    // WM_DESTROY, while the window and its children still exist.
+    virtual void OnDestroy() {}
+    // A command of the frame's own command table; true when handled.
+    virtual bool OnCommand(WORD) { return false; }
+
+    HWND m_hWnd = nullptr;
+
+private:
+    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    void OnClose();
+    void OnNcDestroy();
+
+    std::string m_strTitle;
+    HACCEL m_hAccelTable = nullptr;
+    CSingleDocTemplate* m_pDocTemplate = nullptr;
+    CDocument* m_pDocument = nullptr;
+    CFormView* m_pView = nullptr;
+    HWND m_hFocusOnActivate = nullptr;
+};

@@ -1,0 +1,29 @@
+#include "MessageBox.h"
+
+#include "framework/WinApp.h"
+
+namespace {
+
+MessageHandler g_messageHandler = nullptr;
+
+} // namespace
+
+void SetMessageHandler(MessageHandler handler) {
+    g_messageHandler = handler;
+}
+
+int ShowMessage(const std::string& text, const std::string& caption, unsigned type) {
+    if (g_messageHandler != nullptr)
+        return g_messageHandler(text, caption, type);
+    return ShowMessageBox(text, caption, type);
+}
+
+int AfxMessageBox(const std::string& text, unsigned type) {
+    return ShowMessage(text, AfxGetAppName(), type);
+}
+
+int ShowMessageBox(const std::string& text, const std::string& caption, unsigned type) {
+    const CWinApp* app = AfxGetApp();
+    const HWND owner = app != nullptr ? app->GetMainWnd() : nullptr;
+    return MessageBoxA(owner, text.c_str(), caption.c_str(), type);
+}

@@ -1,0 +1,22 @@
+#pragma once
+// Every message a program shows for itself, the framework's own included (the save question, a
+// file that cannot be opened or saved), passes one seam, so that a program can log each text or
+// answer every question itself.
+
+#include <string>
+
+// Shows a message and returns the number of the pressed button, as MessageBoxA does.
+using MessageHandler = int (*)(const std::string& text, const std::string& caption, unsigned type);
+
+// Routes every message through handler; NULL restores ShowMessageBox.
+void SetMessageHandler(MessageHandler handler);
+
+// Shows the message through the handler that is set, by default ShowMessageBox.
+int ShowMessage(const std::string& text, const std::string& caption, unsigned type);
+
+// The framework's own messages: ShowMessage with the application name as caption.
+int AfxMessageBox(const std::string& text, unsigned type);
+
+// MessageBoxA owned by the main window while it exists, else ownerless. A handler that shows a
+// box itself calls this, never ShowMessage, which would call the handler again.
+int ShowMessageBox(const std::string& text, const std::string& caption, unsigned type);
