@@ -1,5 +1,6 @@
 #include "ShellRun.h"
 
+#include "framework/SystemLibrary.h"
 #include "framework/UniqueHandle.h"
 
 #include <shellapi.h>
@@ -18,17 +19,23 @@ SHELLEXECUTEINFOA MakeExecuteInfo(const std::string& file, const std::string& pa
     info.nShow = showCommand;
     return info;
 }
+// The shell is loaded when a program first starts something through it.
+BOOL Execute(SHELLEXECUTEINFOA& info) {
+    const auto execute =
+        SystemFunction<BOOL WINAPI(SHELLEXECUTEINFOA*)>("shell32.dll", "ShellExecuteExA");
+    return execute != nullptr && execute(&info);
+}
 } // namespace
 
 bool ShellRun(const std::string& file, const std::string& parameters, int showCommand) {
     SHELLEXECUTEINFOA info = MakeExecuteInfo(file, parameters, showCommand, 0);
-    return ShellExecuteExA(&info) != FALSE;
+    return Execute(info) != FALSE;
 }
 
 bool ShellRunAndWait(const std::string& file, const std::string& parameters, int showCommand) {
     SHELLEXECUTEINFOA info =
         MakeExecuteInfo(file, parameters, showCommand, SEE_MASK_NOCLOSEPROCESS);
-    if (!ShellExecuteExA(&info))
+    if (!Execute(info))
         return false;
     const KernelHandle process(info.hProcess);
     return WaitForSingleObject(process.Get(), INFINITE) != WAIT_FAILED;
