@@ -1,7 +1,9 @@
 #include "tests/driver/Process.h"
 
 #include <algorithm>
+#include <chrono>
 #include <stdexcept>
+#include <thread>
 #include <utility>
 #include <vector>
 
@@ -17,9 +19,12 @@ DWORD ToWaitMilliseconds(milliseconds limit) {
     return static_cast<DWORD>(capped);
 }
 
+constexpr milliseconds kTreePollInterval(20);
+
 } // namespace
 
-Process Process::Start(const std::string& commandLine, const std::string& workingDirectory) {
+Process Process::Start(const std::string& commandLine, const std::string& workingDirectory,
+                       Following following) {
     // CreateProcessA may write into the command line, so it gets its own copy.
     std::vector<char> line(commandLine.begin(), commandLine.end());
     line.push_back('\0');
@@ -27,32 +32,46 @@ Process Process::Start(const std::string& commandLine, const std::string& workin
     STARTUPINFOA startup{};
     startup.cb = sizeof(startup);
     PROCESS_INFORMATION info{};
+    // Suspended until it is in its job, so that nothing it starts can escape the job.
     const BOOL started = CreateProcessA(
-        nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr,
+        nullptr, line.data(), nullptr, nullptr, FALSE, CREATE_SUSPENDED, nullptr,
         workingDirectory.empty() ? nullptr : workingDirectory.c_str(), &startup, &info);
     if (!started) {
         const DWORD error = GetLastError();
         throw std::runtime_error("CreateProcessA failed with error " + std::to_string(error) +
                                  " for: " + commandLine);
     }
+    UniqueHandle process(info.hProcess);
     UniqueHandle thread(info.hThread);
-    return Process(UniqueHandle(info.hProcess), info.dwProcessId);
+    JobHandle job = following == Following::Job ? JobHandle::Create() : JobHandle();
+    if (job && !AssignProcessToJobObject(job.Get(), process.Get()))
+        job = JobHandle();
+    if (ResumeThread(thread.Get()) == static_cast<DWORD>(-1)) {
+        const DWORD error = GetLastError();
+        TerminateProcess(process.Get(), kTerminatedExitCode);
+        throw std::runtime_error("ResumeThread failed with error " + std::to_string(error) +
+                                 " for: " + commandLine);
+    }
+    ProcessTree tree(process.Get(), info.dwProcessId, std::move(job));
+    return Process(std::move(process), info.dwProcessId, std::move(tree));
 }
 
 Process::Process(Process&& other) noexcept
-    : m_process(std::move(other.m_process)), m_id(std::exchange(other.m_id, 0)) {}
+    : m_process(std::move(other.m_process)), m_id(std::exchange(other.m_id, 0)),
+      m_tree(std::move(other.m_tree)) {}
 
 Process& Process::operator=(Process&& other) noexcept {
     if (this != &other) {
-        Terminate();
+        TerminateProcessTree();
         m_process = std::move(other.m_process);
         m_id = std::exchange(other.m_id, 0);
+        m_tree = std::move(other.m_tree);
     }
     return *this;
 }
 
 Process::~Process() {
-    Terminate();
+    TerminateProcessTree();
 }
 
 bool Process::IsRunning() const {
@@ -77,6 +96,28 @@ bool Process::Terminate(milliseconds limit) {
     if (WaitForSingleObject(m_process.Get(), 0) == WAIT_TIMEOUT)
         TerminateProcess(m_process.Get(), kTerminatedExitCode);
     return WaitForSingleObject(m_process.Get(), ToWaitMilliseconds(limit)) == WAIT_OBJECT_0;
+}
+
+bool Process::WaitForProcessTree(milliseconds limit) {
+    const auto deadline = std::chrono::steady_clock::now() + limit;
+    for (;;) {
+        if (m_tree.HasEnded())
+            return true;
+        if (std::chrono::steady_clock::now() >= deadline)
+            return false;
+        std::this_thread::sleep_for(kTreePollInterval);
+    }
+}
+
+std::vector<DWORD> Process::StartedProcessIds() {
+    return m_tree.LiveDescendants();
+}
+
+bool Process::TerminateProcessTree(milliseconds limit) {
+    if (!m_process)
+        return true;
+    m_tree.EndAll(kTerminatedExitCode);
+    return WaitForProcessTree(limit);
 }
 
 std::string QuoteArgument(const std::string& arg) {

@@ -3,16 +3,22 @@
 // the helpers that build its command line.
 
 #include "tests/driver/Handles.h"
+#include "tests/driver/ProcessTree.h"
 
 #include <windows.h>
 
 #include <chrono>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace testdriver {
 
 using std::chrono::milliseconds;
+
+// How a started program's own processes are known: through the job object it runs in, or, where
+// no job is wanted or available, by following parent process ids down from the program.
+enum class Following { Job, ParentIds };
 
 class Process {
 public:
@@ -20,17 +26,20 @@ public:
     static constexpr DWORD kTerminatedExitCode = 0xDEAD;
 
     // Starts commandLine with CreateProcessA exactly as written (blanks and quotes untouched), in
-    // workingDirectory when it is not empty, otherwise in the caller's current folder.
+    // workingDirectory when it is not empty, otherwise in the caller's current folder. The program
+    // runs in a job object of its own, which every process it starts joins as well (unless
+    // following is ParentIds or the system refuses a job).
     // Throws std::runtime_error, naming the command line and the system error, when the program
     // cannot be started.
-    static Process Start(const std::string& commandLine, const std::string& workingDirectory = {});
+    static Process Start(const std::string& commandLine, const std::string& workingDirectory = {},
+                         Following following = Following::Job);
 
     Process(const Process&) = delete;
     Process& operator=(const Process&) = delete;
     Process(Process&& other) noexcept;
     Process& operator=(Process&& other) noexcept;
-    // Ends whatever is left of the process and waits briefly for it, so that a failed test never
-    // leaves a box behind for the next one.
+    // Ends whatever is left of the process and of every process it started, and waits briefly for
+    // them, so that a failed test never leaves a box or a batch loop behind for the next one.
     ~Process();
 
     // The process id. It cannot be reused by another process while this object holds the handle.
@@ -45,11 +54,25 @@ public:
     // True when it is gone (also when it had already ended by itself).
     bool Terminate(milliseconds limit = milliseconds(2000));
 
+    // True once the program and every process it started, directly, through the shell or through
+    // those processes, have ended within limit; false when limit expires first.
+    bool WaitForProcessTree(milliseconds limit);
+    // The ids of the live processes the program started, directly or not (not the program itself).
+    std::vector<DWORD> StartedProcessIds();
+    // Ends the program and every process it started with kTerminatedExitCode, and waits up to
+    // limit for all of them to be gone. True when they are.
+    bool TerminateProcessTree(milliseconds limit = milliseconds(2000));
+    // Whether the started processes are known through a job object (otherwise through parent
+    // process ids, which miss a process whose starter ended before it was seen).
+    bool FollowsJob() const { return m_tree.FollowsJob(); }
+
 private:
-    Process(UniqueHandle process, DWORD id) : m_process(std::move(process)), m_id(id) {}
+    Process(UniqueHandle process, DWORD id, ProcessTree tree)
+        : m_process(std::move(process)), m_id(id), m_tree(std::move(tree)) {}
 
     UniqueHandle m_process;
     DWORD m_id = 0;
+    ProcessTree m_tree;
 };
 
 // One command-line argument quoted so that the C runtime's argv parsing gives back exactly arg:
