@@ -1,5 +1,7 @@
 #include "FileDialog.h"
 
+#include "framework/SystemLibrary.h"
+
 #include <algorithm>
 #include <vector>
 
@@ -40,8 +42,9 @@ INT_PTR CFileDialog::DoModal() {
     ofn.lpstrDefExt = m_strDefExt.empty() ? nullptr : m_strDefExt.c_str();
     ofn.Flags = m_dwFlags | OFN_EXPLORER | OFN_ENABLESIZING;
 
-    const BOOL chosen = m_bOpenFileDialog ? GetOpenFileNameA(&ofn) : GetSaveFileNameA(&ofn);
-    if (!chosen)
+    const auto show = SystemFunction<BOOL WINAPI(OPENFILENAMEA*)>(
+        "comdlg32.dll", m_bOpenFileDialog ? "GetOpenFileNameA" : "GetSaveFileNameA");
+    if (show == nullptr || !show(&ofn))
         return IDCANCEL;
     m_strPathName = file.data();
     return IDOK;

@@ -1,10 +1,16 @@
 #include "ToolTipCtrl.h"
 
+#include "framework/SystemLibrary.h"
+
 #include <commctrl.h>
 
 bool CToolTipCtrl::Create(HWND parent) {
-    INITCOMMONCONTROLSEX classes{sizeof(classes), ICC_WIN95_CLASSES};
-    InitCommonControlsEx(&classes);
+    // The tooltip window class comes with the common controls.
+    const auto initialize = SystemFunction<BOOL WINAPI(const INITCOMMONCONTROLSEX*)>(
+        "comctl32.dll", "InitCommonControlsEx");
+    const INITCOMMONCONTROLSEX classes{sizeof(classes), ICC_WIN95_CLASSES};
+    if (initialize == nullptr || !initialize(&classes))
+        return false;
     m_hWnd.Reset(CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, 0, CW_USEDEFAULT, CW_USEDEFAULT,
                                  CW_USEDEFAULT, CW_USEDEFAULT, parent, nullptr,
                                  GetModuleHandleA(nullptr), nullptr));

@@ -1,5 +1,6 @@
 #include "ShellRun.h"
 
+#include "framework/SystemLibrary.h"
 #include "framework/UniqueHandle.h"
 
 #include <shellapi.h>
@@ -19,12 +20,18 @@ SHELLEXECUTEINFOA MakeExecuteInfo(const std::string& file, const std::string& pa
     info.nShow = showCommand;
     return info;
 }
+// The shell is loaded when a program first starts something through it.
+BOOL Execute(SHELLEXECUTEINFOA& info) {
+    const auto execute =
+        SystemFunction<BOOL WINAPI(SHELLEXECUTEINFOA*)>("shell32.dll", "ShellExecuteExA");
+    return execute != nullptr && execute(&info);
+}
 } // namespace
 
 bool ShellRun(const std::string& file, const std::string& parameters, int showCommand,
               const std::string& directory) {
     SHELLEXECUTEINFOA info = MakeExecuteInfo(file, parameters, showCommand, 0, directory);
-    return ShellExecuteExA(&info) != FALSE;
+    return Execute(info) != FALSE;
 }
 
 bool ShellRunAndWait(const std::string& file, const std::string& parameters, int showCommand) {
@@ -35,7 +42,7 @@ bool ShellRunAndWait(const std::string& file, const std::string& parameters, int
                      const std::function<void(HANDLE process)>& afterExit) {
     SHELLEXECUTEINFOA info =
         MakeExecuteInfo(file, parameters, showCommand, SEE_MASK_NOCLOSEPROCESS);
-    if (!ShellExecuteExA(&info))
+    if (!Execute(info))
         return false;
     const KernelHandle process(info.hProcess);
     if (WaitForSingleObject(process.Get(), INFINITE) == WAIT_FAILED)
