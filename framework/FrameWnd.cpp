@@ -103,6 +103,9 @@ LRESULT CFrameWnd::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SIZE:
         RecalcLayout();
         break;
+    case WM_SHOWWINDOW:
+        m_bShown = m_bShown || wParam != FALSE;
+        break;
     case WM_ACTIVATE:
         if (LOWORD(wParam) == WA_INACTIVE)
             m_hFocusOnActivate = GetFocus();

@@ -33,6 +33,8 @@ public:
     void SetActiveView(CFormView* view) { m_pView = view; }
     void SetActiveDocument(CDocument* document) { m_pDocument = document; }
     CFormView* GetActiveView() const { return m_pView; }
+    // True once the window has been shown.
+    bool HasBeenShown() const { return m_bShown; }
 
     // Lays the view over the whole client area.
     void RecalcLayout(BOOL bNotify = TRUE);
@@ -68,4 +70,5 @@ private:
     CDocument* m_pDocument = nullptr;
     CFormView* m_pView = nullptr;
     HWND m_hFocusOnActivate = nullptr;
+    bool m_bShown = false;
 };
