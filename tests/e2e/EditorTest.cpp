@@ -516,3 +516,39 @@ TEST_F(Editor, AnEditorRunLogsItsStartAndEndInOrder) {
         at = found;
     }
 }
+
+TEST_F(Editor, SaveAsOnANewDocumentStartsInTheUsersDocumentsFolder) {
+    char user[256] = "";
+    DWORD length = sizeof user;
+    ASSERT_TRUE(GetUserNameA(user, &length));
+    const std::string settings = "C:\\Documents and Settings\\";
+    const std::string documents = settings + user + "\\My Documents\\";
+    const bool created = CreateDirectoryA(settings.c_str(), nullptr) &&
+                         CreateDirectoryA((settings + user).c_str(), nullptr);
+    CreateDirectoryA(documents.c_str(), nullptr);
+    const std::string saved = documents + "Zembra editor test.zembra";
+    DeleteFileA(saved.c_str());
+
+    HWND frame = Open();
+    ASSERT_NE(frame, nullptr);
+    ASSERT_TRUE(SetEditText(Item(frame, kCaption), "Mine"));
+    ASSERT_TRUE(InvokeCommand(frame, kFileSaveAs));
+    HWND dialog = WaitForFileDialog(*m_process, kBoxLimit);
+    ASSERT_NE(dialog, nullptr);
+    // A bare name lands in the folder the dialog started in.
+    ASSERT_TRUE(ChooseFile(dialog, "Zembra editor test"));
+    ASSERT_TRUE(WaitUntilGone(dialog, kBoxLimit));
+    const Bytes expected = e2e::Document("Mine", "", 0x2000);
+    for (int i = 0; i < 100 && !ReadFile(saved); ++i)
+        Sleep(20);
+    EXPECT_EQ(ReadFile(saved), std::string(expected.begin(), expected.end()));
+    AskToClose(frame);
+    EXPECT_EQ(ExitCode(*m_process), 0u);
+
+    DeleteFileA(saved.c_str());
+    if (created) {
+        RemoveDirectoryA(documents.c_str());
+        RemoveDirectoryA((settings + user).c_str());
+        RemoveDirectoryA(settings.c_str());
+    }
+}
