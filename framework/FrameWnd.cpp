@@ -34,6 +34,11 @@ const char* const kThisProperty = "CFrameWnd";
 
 } // namespace
 
+CFrameWnd::~CFrameWnd() {
+    if (m_hWnd != nullptr)
+        RemovePropA(m_hWnd, kThisProperty);
+}
+
 BOOL CFrameWnd::PreCreateWindow(CREATESTRUCTA& cs) {
     cs.style = WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE | FWS_PREFIXTITLE;
     return TRUE;

@@ -21,7 +21,9 @@ class CSingleDocTemplate;
 class CFrameWnd {
 public:
     CFrameWnd() = default;
-    virtual ~CFrameWnd() = default;
+    // A window still alive (the program ending through its quit message) is detached, so that
+    // nothing reaches the object after it is gone.
+    virtual ~CFrameWnd();
     CFrameWnd(const CFrameWnd&) = delete;
     CFrameWnd& operator=(const CFrameWnd&) = delete;
 
