@@ -328,6 +328,28 @@ TEST_F(UninstallTest, LogWrittenByTheEditorIntoTheFolderKeepsIt) {
     ExpectTreesRemoved();
 }
 
+// Without a temporary folder there is no script: the uninstaller says it cannot delete itself,
+// and it and the folder stay.
+TEST_F(UninstallTest, ScriptThatCannotBeMadeLeavesTheUninstallerAndEndsIncomplete) {
+    char saved[MAX_PATH] = "";
+    const DWORD length = GetEnvironmentVariableA("TMP", saved, MAX_PATH);
+    SetEnvironmentVariableA("TMP", (m_installation.Folder() + "no temporary folder\\").c_str());
+    Process uninstaller = Start("");
+    SetEnvironmentVariableA("TMP", length != 0 ? saved : nullptr);
+    HWND box = Answer(uninstaller, {kConfirm, kYesNo, BoxIcon::Information}, IDYES);
+    box =
+        Answer(uninstaller, {"Could not delete \"Uninstall.exe\"", kOk, BoxIcon::Error}, IDOK, box);
+    Answer(uninstaller, {kIncomplete, kOk, BoxIcon::Error}, IDOK, box);
+    EXPECT_EQ(Finish(uninstaller), 1u);
+    for (const std::string& file : m_installation.RemovedFiles()) {
+        if (file != m_installation.UninstallerPath()) {
+            EXPECT_FALSE(FileExists(file)) << file;
+        }
+    }
+    EXPECT_TRUE(FileExists(m_installation.UninstallerPath()));
+    ExpectTreesRemoved();
+}
+
 // A running editor, shown by the box of a document it runs.
 class RunningEditor {
 public:
