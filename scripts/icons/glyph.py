@@ -31,6 +31,9 @@ def message_box(canvas, x0, y0, w):
     h = w - 3 if w < 20 else round(w * 0.75)
     x1, y1 = x0 + w, y0 + h
     r = _radius(w)
+    if w >= 40:  # a soft shadow below and to the right
+        canvas.fill(RoundRect(x0 + 1, y0 + 2, x1 + 1, y1 + 2, r + 1), Solid(OUTLINE, 0.12))
+        canvas.fill(RoundRect(x0 + 1, y0 + 1, x1 + 0.5, y1 + 1, r), Solid(OUTLINE, 0.2))
     canvas.fill(RoundRect(x0, y0, x1, y1, r), Solid(OUTLINE))
     title = 2 if w < 20 else round(w * 0.15)
     body_top = y0 + 1 + title
