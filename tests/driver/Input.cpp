@@ -110,6 +110,10 @@ bool AskToClose(HWND window) {
     return IsWindow(window) && PostMessageA(window, WM_CLOSE, 0, 0);
 }
 
+bool CloseFromSystemMenu(HWND window) {
+    return IsWindow(window) && PostMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
+}
+
 bool MoveWindowTo(HWND window, int x, int y) {
     return IsWindow(window) &&
            SetWindowPos(window, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);

@@ -31,6 +31,8 @@ bool ChooseComboItem(HWND combo, const std::string& text);
 bool InvokeCommand(HWND frame, UINT id);
 // Asks the window to close (WM_CLOSE), as the close button does.
 bool AskToClose(HWND window);
+// Chooses Close on the window's system menu (WM_SYSCOMMAND SC_CLOSE), as Alt+F4 does.
+bool CloseFromSystemMenu(HWND window);
 // Moves a top-level window so that its top-left corner is at (x, y) on the screen.
 bool MoveWindowTo(HWND window, int x, int y);
 

@@ -287,10 +287,21 @@ TEST_F(ProbeTest, CtrlKeyReachesTheFramesAccelerators) {
     EXPECT_TRUE(TextBecomes(m_frame, "Probe Frame - Cancel"));
 }
 
-TEST_F(ProbeTest, ClosingTheFrameEndsTheProgram) {
-    ASSERT_TRUE(AskToClose(m_frame));
-    EXPECT_EQ(m_probe.WaitForExit(kLimit), DWORD(0));
-    EXPECT_TRUE(m_probe.WaitForProcessTree(kLimit));
+TEST_F(ProbeTest, ClosingTheFrameEitherWayEndsTheProgram) {
+    struct Way {
+        const char* name;
+        bool (*close)(HWND);
+    };
+    const Way ways[] = {{"close message", AskToClose}, {"system menu", CloseFromSystemMenu}};
+    for (const Way& way : ways) {
+        SCOPED_TRACE(way.name);
+        Process probe = Process::Start(QuoteArgument(ProbePath()));
+        HWND frame = WaitForWindow(probe, kFrameClass, kFrameCaption, kLimit);
+        ASSERT_NE(frame, nullptr);
+        ASSERT_TRUE(way.close(frame));
+        EXPECT_EQ(probe.WaitForExit(kLimit), DWORD(0));
+        EXPECT_TRUE(probe.WaitForProcessTree(kLimit));
+    }
 }
 
 TEST_F(ProbeTest, MovesTheFrame) {
