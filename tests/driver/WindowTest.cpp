@@ -96,6 +96,10 @@ const KindCase kNotBoxes[] = {
     {"SaveDialog", ID_PROBE_SAVE, true},
 };
 
+void PrintTo(const KindCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
 class NotABoxTest : public ProbeTest, public testing::WithParamInterface<KindCase> {};
 
 TEST_P(NotABoxTest, IsNeverTakenForAMessageBox) {
