@@ -1,6 +1,7 @@
 #include "tests/driver/Input.h"
 
 #include "tests/driver/Control.h"
+#include "tests/driver/Messages.h"
 #include "tests/driver/Window.h"
 
 #include <algorithm>
@@ -8,16 +9,6 @@
 namespace testdriver {
 
 namespace {
-
-constexpr UINT kMessageLimitMs = 2000;
-
-std::optional<LRESULT> Ask(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    DWORD_PTR result = 0;
-    if (!SendMessageTimeoutA(window, message, wParam, lParam, SMTO_ABORTIFHUNG, kMessageLimitMs,
-                             &result))
-        return std::nullopt;
-    return static_cast<LRESULT>(result);
-}
 
 bool PostKey(HWND target, WORD virtualKey) {
     const UINT scan = MapVirtualKeyA(virtualKey, MAPVK_VK_TO_VSC);

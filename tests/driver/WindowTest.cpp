@@ -33,19 +33,12 @@ std::string ProbePath() {
     return WindowsPathOf(ZEMBRA_DIALOGPROBE_PATH);
 }
 
-// True once window's text is exactly expected within kLimit.
+// True once window's text is exactly expected within kLimit, with what it shows otherwise.
 testing::AssertionResult TextBecomes(HWND window, const std::string& expected) {
-    const auto deadline = std::chrono::steady_clock::now() + kLimit;
-    std::string seen;
-    for (;;) {
-        seen = WindowText(window);
-        if (seen == expected)
-            return testing::AssertionSuccess();
-        if (std::chrono::steady_clock::now() >= deadline)
-            return testing::AssertionFailure()
-                   << "text is \"" << seen << "\", not \"" << expected << "\"";
-        Sleep(20);
-    }
+    if (WaitForText(window, expected, kLimit))
+        return testing::AssertionSuccess();
+    return testing::AssertionFailure()
+           << "text is \"" << WindowText(window) << "\", not \"" << expected << "\"";
 }
 
 // The probe with its frame shown.
