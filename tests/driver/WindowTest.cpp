@@ -277,10 +277,16 @@ TEST_F(ProbeTest, TabOrderAndFocusFollowTheTemplate) {
 }
 
 TEST_F(ProbeTest, CtrlKeyReachesTheFramesAccelerators) {
+    // Without Ctrl the key is no accelerator.
+    ASSERT_TRUE(PressAsKeyboard(m_frame, 'D'));
+    EXPECT_EQ(WaitForDialog(m_probe, kDialogCaption, kAbsent), nullptr);
     ASSERT_TRUE(PressCtrlKey(m_frame, 'D'));
     HWND dialog = WaitForDialog(m_probe, kDialogCaption, kLimit);
     ASSERT_NE(dialog, nullptr);
-    ASSERT_TRUE(Click(Item(dialog, IDCANCEL)));
+    // Real keys reach the dialog too, where its keyboard focus is.
+    ASSERT_TRUE(PressAsKeyboard(dialog, 'Q', {VK_SHIFT}));
+    EXPECT_TRUE(TextBecomes(Item(dialog, IDC_PROBE_NAME), "Q"));
+    ASSERT_TRUE(PressAsKeyboard(dialog, VK_ESCAPE));
     EXPECT_TRUE(TextBecomes(m_frame, "Probe Frame - Cancel"));
 }
 
