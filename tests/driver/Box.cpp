@@ -1,4 +1,6 @@
 #include "tests/driver/Box.h"
+#include "tests/driver/Input.h"
+#include "tests/driver/Window.h"
 
 #include <algorithm>
 #include <chrono>
@@ -9,60 +11,15 @@ namespace testdriver {
 namespace {
 
 constexpr int kTextControlId = 0xFFFF;
-constexpr UINT kMessageLimitMs = 2000;
 constexpr milliseconds kPollInterval(20);
-
-std::string ClassOf(HWND window) {
-    char name[64] = {};
-    const int length = GetClassNameA(window, name, sizeof(name));
-    return std::string(name, length > 0 ? length : 0);
-}
-
-bool IsBoxClass(HWND window) {
-    return ClassOf(window) == "#32770";
-}
 
 bool IsButtonClass(HWND window) {
     return lstrcmpiA(ClassOf(window).c_str(), "Button") == 0;
 }
 
-DWORD ProcessOf(HWND window) {
-    DWORD pid = 0;
-    GetWindowThreadProcessId(window, &pid);
-    return pid;
-}
-
-struct WindowSearch {
-    DWORD pid;
-    std::vector<HWND> found;
-};
-
-BOOL CALLBACK CollectVisibleWindow(HWND window, LPARAM param) {
-    auto* search = reinterpret_cast<WindowSearch*>(param);
-    if (IsWindowVisible(window) && ProcessOf(window) == search->pid)
-        search->found.push_back(window);
-    return TRUE;
-}
-
 BOOL CALLBACK CollectChild(HWND window, LPARAM param) {
     reinterpret_cast<std::vector<HWND>*>(param)->push_back(window);
     return TRUE;
-}
-
-// The window's text through WM_GETTEXT, answered by the window's own thread; nothing when it does
-// not answer in time or is gone.
-std::optional<std::string> TextOf(HWND window) {
-    DWORD_PTR length = 0;
-    if (!SendMessageTimeoutA(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, kMessageLimitMs,
-                             &length))
-        return std::nullopt;
-    std::vector<char> buffer(length + 1, '\0');
-    DWORD_PTR copied = 0;
-    if (!SendMessageTimeoutA(window, WM_GETTEXT, buffer.size(),
-                             reinterpret_cast<LPARAM>(buffer.data()), SMTO_ABORTIFHUNG,
-                             kMessageLimitMs, &copied))
-        return std::nullopt;
-    return std::string(buffer.data(), std::min<std::size_t>(copied, length));
 }
 
 std::string WithoutMnemonics(const std::string& text) {
@@ -106,7 +63,7 @@ std::vector<HWND> ButtonsOf(HWND box) {
     return ordered;
 }
 
-bool Click(HWND box, HWND button) {
+bool ClickBoxButton(HWND box, HWND button) {
     if (!button || !IsWindowEnabled(button))
         return false;
     // WM_COMMAND BN_CLICKED is what the button sends its dialog when clicked; posting it does not
@@ -133,16 +90,14 @@ template <typename Found> HWND Poll(const Process& process, milliseconds limit, 
 } // namespace
 
 std::vector<HWND> VisibleWindows(DWORD pid) {
-    WindowSearch search{pid, {}};
-    EnumWindows(CollectVisibleWindow, reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    return FindWindows(pid, {}, {});
 }
 
 std::vector<HWND> VisibleBoxes(DWORD pid) {
-    std::vector<HWND> boxes = VisibleWindows(pid);
-    boxes.erase(
-        std::remove_if(boxes.begin(), boxes.end(), [](HWND window) { return !IsBoxClass(window); }),
-        boxes.end());
+    std::vector<HWND> boxes = FindWindows(pid, "#32770", {});
+    boxes.erase(std::remove_if(boxes.begin(), boxes.end(),
+                               [](HWND window) { return !IsMessageBox(window); }),
+                boxes.end());
     return boxes;
 }
 
@@ -218,7 +173,7 @@ std::vector<int> BoxContents::ButtonIds() const {
 }
 
 std::optional<BoxContents> ReadBox(HWND box, milliseconds iconLimit) {
-    if (!IsWindow(box) || !IsBoxClass(box))
+    if (!IsMessageBox(box))
         return std::nullopt;
     BoxContents contents;
     const auto caption = TextOf(box);
@@ -253,7 +208,7 @@ std::optional<BoxContents> ReadBox(HWND box, milliseconds iconLimit) {
 bool PressButton(HWND box, int id) {
     for (HWND button : ButtonsOf(box)) {
         if (GetDlgCtrlID(button) == id)
-            return Click(box, button);
+            return ClickBoxButton(box, button);
     }
     return false;
 }
@@ -262,28 +217,15 @@ bool PressButtonWithText(HWND box, const std::string& text) {
     for (HWND button : ButtonsOf(box)) {
         const auto raw = TextOf(button);
         if (raw && (*raw == text || WithoutMnemonics(*raw) == text))
-            return Click(box, button);
+            return ClickBoxButton(box, button);
     }
     return false;
 }
 
 bool SendKey(HWND box, WORD virtualKey) {
-    if (!IsWindow(box))
-        return false;
     // The key goes where the program's keyboard focus is, as a typed key would; the dialog's
     // message loop turns it into the box's own action (Esc cancels, Enter presses the default).
-    HWND target = box;
-    GUITHREADINFO info{};
-    info.cbSize = sizeof(info);
-    const DWORD thread = GetWindowThreadProcessId(box, nullptr);
-    if (GetGUIThreadInfo(thread, &info) && info.hwndFocus &&
-        (info.hwndFocus == box || IsChild(box, info.hwndFocus)))
-        target = info.hwndFocus;
-    const UINT scan = MapVirtualKeyA(virtualKey, MAPVK_VK_TO_VSC);
-    const LPARAM down = 1 | (static_cast<LPARAM>(scan) << 16);
-    const LPARAM up = down | (LPARAM(1) << 30) | (LPARAM(1) << 31);
-    return PostMessageA(target, WM_KEYDOWN, virtualKey, down) &&
-           PostMessageA(target, WM_KEYUP, virtualKey, up);
+    return PressKey(box, virtualKey);
 }
 
 } // namespace testdriver

@@ -16,7 +16,7 @@ namespace testdriver {
 
 // The visible top-level windows of process id pid, in the system's z-order.
 std::vector<HWND> VisibleWindows(DWORD pid);
-// The visible message boxes (class "#32770") among them.
+// The visible message boxes among them (IsMessageBox: never another dialog).
 std::vector<HWND> VisibleBoxes(DWORD pid);
 
 // The first visible message box of the process within limit; nullptr when none appears in time or

@@ -1,0 +1,202 @@
+#include "tests/driver/Control.h"
+
+#include "tests/driver/Handles.h"
+#include "tests/driver/Messages.h"
+#include "tests/driver/Window.h"
+
+#include <set>
+
+namespace testdriver {
+
+namespace {
+
+std::string Narrow(const WCHAR* text, int length) {
+    if (length <= 0)
+        return {};
+    const int bytes = WideCharToMultiByte(CP_ACP, 0, text, length, nullptr, 0, nullptr, nullptr);
+    std::string narrow(static_cast<std::size_t>(bytes), '\0');
+    WideCharToMultiByte(CP_ACP, 0, text, length, &narrow[0], bytes, nullptr, nullptr);
+    return narrow;
+}
+
+void Collect(HWND parent, std::vector<HWND>& all) {
+    for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        all.push_back(child);
+        Collect(child, all);
+    }
+}
+
+// The font a dialog template names, created at its size for this screen.
+class Font {
+public:
+    Font(const std::string& face, int points) {
+        ScreenDC screen;
+        const int height = -MulDiv(points, GetDeviceCaps(screen.Get(), LOGPIXELSY), 72);
+        m_font = CreateFontA(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                             OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                             DEFAULT_PITCH | FF_DONTCARE, face.c_str());
+    }
+    Font(const Font&) = delete;
+    Font& operator=(const Font&) = delete;
+    ~Font() {
+        if (m_font)
+            DeleteObject(m_font);
+    }
+    HFONT Get() const { return m_font; }
+
+private:
+    HFONT m_font = nullptr;
+};
+
+// The dialog units u that map to pixels p (p == MulDiv(u, base, perBase)); nothing when none do.
+std::optional<LONG> ToUnits(LONG pixels, int base, int perBase) {
+    const LONG guess = MulDiv(pixels, perBase, base);
+    for (LONG units = guess - 1; units <= guess + 1; ++units) {
+        if (MulDiv(units, base, perBase) == pixels)
+            return units;
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+HWND FindControl(HWND window, int id, const std::string& className) {
+    for (HWND control : Descendants(window)) {
+        if (GetDlgCtrlID(control) == id && (className.empty() || ClassOf(control) == className))
+            return control;
+    }
+    return nullptr;
+}
+
+std::vector<HWND> Descendants(HWND window) {
+    std::vector<HWND> all;
+    Collect(window, all);
+    return all;
+}
+
+bool IsEnabled(HWND control) {
+    return IsWindowEnabled(control) != FALSE;
+}
+
+bool IsShown(HWND control) {
+    return IsWindowVisible(control) != FALSE;
+}
+
+std::optional<int> CheckState(HWND control) {
+    const auto state = Ask(control, BM_GETCHECK);
+    if (!state)
+        return std::nullopt;
+    return static_cast<int>(*state);
+}
+
+DWORD StyleOf(HWND window) {
+    return static_cast<DWORD>(GetWindowLongPtrA(window, GWL_STYLE));
+}
+
+DWORD ExStyleOf(HWND window) {
+    return static_cast<DWORD>(GetWindowLongPtrA(window, GWL_EXSTYLE));
+}
+
+RECT ScreenRect(HWND window) {
+    RECT rect{};
+    GetWindowRect(window, &rect);
+    return rect;
+}
+
+RECT RectInParent(HWND control) {
+    RECT rect = ScreenRect(control);
+    MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
+DialogBaseUnits BaseUnitsOf(const std::string& face, int points) {
+    static const char kAlphabet[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
+    Font font(face, points);
+    MemoryDC memory;
+    if (!font.Get() || !memory)
+        return {};
+    SelectedObject selected(memory.Get(), font.Get());
+    SIZE size{};
+    TEXTMETRICA metrics{};
+    if (!selected || !GetTextExtentPoint32A(memory.Get(), kAlphabet, 52, &size) ||
+        !GetTextMetricsA(memory.Get(), &metrics))
+        return {};
+    return {static_cast<int>((size.cx / 26 + 1) / 2), static_cast<int>(metrics.tmHeight)};
+}
+
+RECT DialogUnitsToPixels(const RECT& units, DialogBaseUnits base) {
+    return {MulDiv(units.left, base.x, 4), MulDiv(units.top, base.y, 8),
+            MulDiv(units.right, base.x, 4), MulDiv(units.bottom, base.y, 8)};
+}
+
+std::optional<RECT> PixelsToDialogUnits(const RECT& pixels, DialogBaseUnits base) {
+    if (base.x <= 0 || base.y <= 0)
+        return std::nullopt;
+    const auto left = ToUnits(pixels.left, base.x, 4);
+    const auto top = ToUnits(pixels.top, base.y, 8);
+    const auto right = ToUnits(pixels.right, base.x, 4);
+    const auto bottom = ToUnits(pixels.bottom, base.y, 8);
+    if (!left || !top || !right || !bottom)
+        return std::nullopt;
+    return RECT{*left, *top, *right, *bottom};
+}
+
+std::optional<RECT> DialogUnitRect(HWND control, DialogBaseUnits base) {
+    if (!IsWindow(control))
+        return std::nullopt;
+    return PixelsToDialogUnits(RectInParent(control), base);
+}
+
+std::optional<std::vector<std::string>> ComboItems(HWND combo) {
+    const auto count = Ask(combo, CB_GETCOUNT);
+    if (!count || *count < 0)
+        return std::nullopt;
+    std::vector<std::string> items;
+    for (LRESULT i = 0; i < *count; ++i) {
+        // Asked in UTF-16: across processes the system hands back an ANSI request's item text
+        // in UTF-16 all the same, cut to the ANSI length.
+        DWORD_PTR length = 0;
+        if (!SendMessageTimeoutW(combo, CB_GETLBTEXTLEN, static_cast<WPARAM>(i), 0,
+                                 SMTO_ABORTIFHUNG, kMessageLimitMs, &length) ||
+            static_cast<LRESULT>(length) < 0)
+            return std::nullopt;
+        std::vector<WCHAR> buffer(length + 1, L'\0');
+        DWORD_PTR copied = 0;
+        if (!SendMessageTimeoutW(combo, CB_GETLBTEXT, static_cast<WPARAM>(i),
+                                 reinterpret_cast<LPARAM>(buffer.data()), SMTO_ABORTIFHUNG,
+                                 kMessageLimitMs, &copied) ||
+            static_cast<LRESULT>(copied) < 0 || copied > length)
+            return std::nullopt;
+        items.push_back(Narrow(buffer.data(), static_cast<int>(copied)));
+    }
+    return items;
+}
+
+std::optional<std::string> ComboSelection(HWND combo) {
+    const auto selected = Ask(combo, CB_GETCURSEL);
+    if (!selected || *selected < 0)
+        return std::nullopt;
+    const auto items = ComboItems(combo);
+    if (!items || static_cast<std::size_t>(*selected) >= items->size())
+        return std::nullopt;
+    return (*items)[static_cast<std::size_t>(*selected)];
+}
+
+HWND FocusedControl(HWND window) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof(info);
+    if (!GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info))
+        return nullptr;
+    return info.hwndFocus;
+}
+
+std::vector<HWND> TabOrder(HWND dialog) {
+    std::vector<HWND> order;
+    std::set<HWND> seen;
+    for (HWND item = GetNextDlgTabItem(dialog, nullptr, FALSE); item && seen.insert(item).second;
+         item = GetNextDlgTabItem(dialog, item, FALSE))
+        order.push_back(item);
+    return order;
+}
+
+} // namespace testdriver

@@ -1,0 +1,58 @@
+#pragma once
+// Reading the controls of any window or dialog of another process, as a person sees them.
+
+#include <windows.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace testdriver {
+
+// The descendant of window with control id id, searched depth first through nested children (a
+// form inside a frame); with a className, only a control of that class. nullptr when none.
+HWND FindControl(HWND window, int id, const std::string& className = {});
+// Every descendant of window, parents before their children.
+std::vector<HWND> Descendants(HWND window);
+
+bool IsEnabled(HWND control);
+// Visible on screen: the control and all its parents have WS_VISIBLE.
+bool IsShown(HWND control);
+// BST_UNCHECKED, BST_CHECKED or BST_INDETERMINATE of a check box or radio button; nothing when
+// the control does not answer.
+std::optional<int> CheckState(HWND control);
+DWORD StyleOf(HWND window);
+DWORD ExStyleOf(HWND window);
+
+// The window's rectangle on the screen.
+RECT ScreenRect(HWND window);
+// The control's rectangle in the client coordinates of its parent (its dialog).
+RECT RectInParent(HWND control);
+
+// The horizontal and vertical base units of a dialog font: what 4 horizontal and 8 vertical
+// dialog units measure in pixels.
+struct DialogBaseUnits {
+    int x = 0;
+    int y = 0;
+};
+// The base units of a dialog whose template names face at points, measured as the system does
+// (average width of the letters A-Z and a-z, height of the font).
+DialogBaseUnits BaseUnitsOf(const std::string& face, int points);
+// A rectangle in dialog units mapped to pixels, as MapDialogRect does.
+RECT DialogUnitsToPixels(const RECT& units, DialogBaseUnits base);
+// The dialog-unit rectangle that maps exactly to pixels; nothing when no whole numbers do.
+std::optional<RECT> PixelsToDialogUnits(const RECT& pixels, DialogBaseUnits base);
+// The control's rectangle in dialog units of its parent dialog, whose font gives base.
+std::optional<RECT> DialogUnitRect(HWND control, DialogBaseUnits base);
+
+// The items of a combo box in their order, and the text of its current selection (nothing when
+// none is selected or the control does not answer).
+std::optional<std::vector<std::string>> ComboItems(HWND combo);
+std::optional<std::string> ComboSelection(HWND combo);
+
+// The control of window's thread that has the keyboard focus; nullptr when none.
+HWND FocusedControl(HWND window);
+// The controls of dialog that Tab visits, in order, starting with the first.
+std::vector<HWND> TabOrder(HWND dialog);
+
+} // namespace testdriver

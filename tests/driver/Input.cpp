@@ -1,0 +1,132 @@
+#include "tests/driver/Input.h"
+
+#include "tests/driver/Control.h"
+#include "tests/driver/Messages.h"
+#include "tests/driver/Window.h"
+
+#include <algorithm>
+#include <chrono>
+#include <iterator>
+#include <vector>
+
+namespace testdriver {
+
+namespace {
+
+constexpr std::chrono::milliseconds kForegroundLimit(1000);
+
+bool PostKey(HWND target, WORD virtualKey) {
+    const UINT scan = MapVirtualKeyA(virtualKey, MAPVK_VK_TO_VSC);
+    const LPARAM down = 1 | (static_cast<LPARAM>(scan) << 16);
+    const LPARAM up = down | (LPARAM(1) << 30) | (LPARAM(1) << 31);
+    return PostMessageA(target, WM_KEYDOWN, virtualKey, down) &&
+           PostMessageA(target, WM_KEYUP, virtualKey, up);
+}
+
+INPUT KeyInput(WORD virtualKey, bool up) {
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = virtualKey;
+    input.ki.wScan = static_cast<WORD>(MapVirtualKeyA(virtualKey, MAPVK_VK_TO_VSC));
+    input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+    return input;
+}
+
+} // namespace
+
+bool Click(HWND button) {
+    if (!IsWindow(button) || !IsWindowEnabled(button))
+        return false;
+    // Posted: a click may open a modal dialog, and the driver must not wait for it to close.
+    return PostMessageA(button, BM_CLICK, 0, 0) != FALSE;
+}
+
+bool SetEditText(HWND edit, const std::string& text) {
+    if (!IsWindow(edit))
+        return false;
+    const auto set = Ask(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+    return set && *set == TRUE;
+}
+
+bool TypeText(HWND control, const std::string& text) {
+    if (!IsWindow(control))
+        return false;
+    for (const char c : text) {
+        if (!PostMessageA(control, WM_CHAR, static_cast<unsigned char>(c), 1))
+            return false;
+    }
+    return true;
+}
+
+bool PressKey(HWND window, WORD virtualKey) {
+    if (!IsWindow(window))
+        return false;
+    HWND focus = FocusedControl(window);
+    const bool inside = focus && (focus == window || IsChild(window, focus));
+    return PostKey(inside ? focus : window, virtualKey);
+}
+
+bool PressAsKeyboard(HWND window, WORD virtualKey, std::initializer_list<WORD> heldKeys) {
+    if (!IsWindow(window))
+        return false;
+    // Real input goes to the foreground window's thread: bring the window there first, and give
+    // the switch a moment to take effect.
+    SetForegroundWindow(window);
+    const auto deadline = std::chrono::steady_clock::now() + kForegroundLimit;
+    while (GetForegroundWindow() != window && std::chrono::steady_clock::now() < deadline)
+        Sleep(10);
+    std::vector<INPUT> inputs;
+    for (WORD held : heldKeys)
+        inputs.push_back(KeyInput(held, false));
+    inputs.push_back(KeyInput(virtualKey, false));
+    inputs.push_back(KeyInput(virtualKey, true));
+    for (auto held = std::rbegin(heldKeys); held != std::rend(heldKeys); ++held)
+        inputs.push_back(KeyInput(*held, true));
+    const auto count = static_cast<UINT>(inputs.size());
+    return SendInput(count, inputs.data(), sizeof(INPUT)) == count;
+}
+
+bool PressCtrlKey(HWND window, WORD virtualKey) {
+    return PressAsKeyboard(window, virtualKey, {VK_CONTROL});
+}
+
+bool ChooseComboItem(HWND combo, const std::string& text) {
+    if (!IsWindow(combo) || !IsWindowEnabled(combo))
+        return false;
+    // Found here rather than with CB_FINDSTRINGEXACT, which ignores case.
+    const auto items = ComboItems(combo);
+    if (!items)
+        return false;
+    const auto found = std::find(items->begin(), items->end(), text);
+    if (found == items->end())
+        return false;
+    const auto index = static_cast<LRESULT>(found - items->begin());
+    const auto set = Ask(combo, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+    if (!set || *set != index)
+        return false;
+    // CB_SETCURSEL tells the program nothing; a user's choice reaches it as these notifications.
+    HWND parent = GetParent(combo);
+    const int id = GetDlgCtrlID(combo);
+    const LPARAM from = reinterpret_cast<LPARAM>(combo);
+    return PostMessageA(parent, WM_COMMAND, MAKEWPARAM(id, CBN_SELENDOK), from) &&
+           PostMessageA(parent, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), from);
+}
+
+bool InvokeCommand(HWND frame, UINT id) {
+    return IsWindow(frame) && PostMessageA(frame, WM_COMMAND, MAKEWPARAM(id, 0), 0);
+}
+
+bool AskToClose(HWND window) {
+    return IsWindow(window) && PostMessageA(window, WM_CLOSE, 0, 0);
+}
+
+bool CloseFromSystemMenu(HWND window) {
+    return IsWindow(window) && PostMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
+}
+
+bool MoveWindowTo(HWND window, int x, int y) {
+    return IsWindow(window) &&
+           SetWindowPos(window, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+} // namespace testdriver

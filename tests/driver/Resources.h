@@ -1,0 +1,50 @@
+#pragma once
+// A program's menu, accelerator and string resources, read from its file (menus of a running
+// program cannot be read from another process).
+
+#include <windows.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace testdriver {
+
+struct MenuEntry {
+    std::string text; // as the resource holds it, "&" and "\t" included; empty for a separator
+    UINT id = 0;      // the command id; 0 for a separator or a popup
+    UINT state = 0;   // MFS_GRAYED, MFS_CHECKED... as the resource sets them
+    bool separator = false;
+    std::vector<MenuEntry> items; // the items of a popup
+};
+
+struct Accelerator {
+    BYTE flags = 0; // FVIRTKEY, FCONTROL, FSHIFT, FALT
+    WORD key = 0;
+    WORD command = 0;
+};
+
+// The resources of one program file, loaded as data (never run).
+class ProgramResources {
+public:
+    // Nothing when the file cannot be loaded.
+    static std::optional<ProgramResources> Load(const std::string& path);
+
+    ProgramResources(const ProgramResources&) = delete;
+    ProgramResources& operator=(const ProgramResources&) = delete;
+    ProgramResources(ProgramResources&& other) noexcept;
+    ProgramResources& operator=(ProgramResources&& other) noexcept;
+    ~ProgramResources();
+
+    // Nothing when the program has no such resource.
+    std::optional<std::string> String(UINT id) const;
+    std::optional<std::vector<MenuEntry>> Menu(UINT id) const;
+    std::optional<std::vector<Accelerator>> Accelerators(UINT id) const;
+
+private:
+    explicit ProgramResources(HMODULE module) : m_module(module) {}
+
+    HMODULE m_module = nullptr;
+};
+
+} // namespace testdriver

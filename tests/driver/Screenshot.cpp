@@ -1,0 +1,62 @@
+#include "tests/driver/Screenshot.h"
+
+#include "tests/driver/Handles.h"
+#include "tests/driver/Process.h"
+#include "tests/driver/core/Png.h"
+
+#include <cstdlib>
+
+namespace testdriver {
+
+namespace {
+
+void CreateFolders(const std::string& folder) {
+    for (std::size_t at = folder.find('\\', 3); at != std::string::npos;
+         at = folder.find('\\', at + 1))
+        CreateDirectoryA(folder.substr(0, at).c_str(), nullptr);
+}
+
+} // namespace
+
+std::string TestOutputFolder() {
+    const char* chosen = std::getenv("ZEMBRA_TEST_OUTPUT");
+    std::string folder = chosen && *chosen ? chosen : WindowsPathOf(ZEMBRA_TEST_OUTPUT_DIR);
+    for (char& c : folder) {
+        if (c == '/')
+            c = '\\';
+    }
+    if (folder.back() != '\\')
+        folder += '\\';
+    CreateFolders(folder);
+    return folder;
+}
+
+std::string SaveScreenshot(HWND window, const std::string& name) {
+    RECT rect{};
+    if (!IsWindow(window) || !GetWindowRect(window, &rect))
+        return {};
+    const int width = rect.right - rect.left;
+    const int height = rect.bottom - rect.top;
+    ScreenDC screen;
+    MemoryDC memory;
+    DibSection dib(width, height);
+    if (width <= 0 || height <= 0 || !screen || !memory || !dib)
+        return {};
+    {
+        SelectedObject selected(memory.Get(), dib.Get());
+        if (!selected ||
+            !BitBlt(memory.Get(), 0, 0, width, height, screen.Get(), rect.left, rect.top, SRCCOPY))
+            return {};
+    }
+    GdiFlush();
+    std::vector<std::uint32_t> pixels;
+    pixels.reserve(static_cast<std::size_t>(width) * height);
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x)
+            pixels.push_back(dib.Pixel(x, y));
+    }
+    const std::string path = TestOutputFolder() + name + ".png";
+    return WriteBytes(path, EncodePng(width, height, pixels)) ? path : std::string();
+}
+
+} // namespace testdriver

@@ -1,0 +1,19 @@
+#pragma once
+// Pictures of windows for a reviewer, kept with the test output.
+
+#include <windows.h>
+
+#include <string>
+
+namespace testdriver {
+
+// The folder the tests keep their output in (build/test-output, or ZEMBRA_TEST_OUTPUT when that
+// environment variable is set), with a trailing backslash; created when missing.
+std::string TestOutputFolder();
+
+// Saves what the screen shows of window (which must not be covered) as name.png in the test
+// output folder; name must be a plain file name without extension. Returns the file's path, or
+// "" when the picture could not be taken or written.
+std::string SaveScreenshot(HWND window, const std::string& name);
+
+} // namespace testdriver

@@ -1,0 +1,176 @@
+#include "tests/driver/Window.h"
+
+#include "tests/driver/Messages.h"
+
+#include <algorithm>
+#include <chrono>
+#include <thread>
+
+namespace testdriver {
+
+namespace {
+
+constexpr milliseconds kPollInterval(20);
+// What a message box's controls are: its text, its icon and buttons IDOK to IDCONTINUE.
+constexpr int kBoxTextId = 0xFFFF;
+constexpr int kBoxIconId = 0x0440;
+constexpr int kFirstBoxButton = IDOK;
+constexpr int kLastBoxButton = 11; // IDCONTINUE
+
+DWORD ProcessOf(HWND window) {
+    DWORD pid = 0;
+    GetWindowThreadProcessId(window, &pid);
+    return pid;
+}
+
+struct WindowSearch {
+    DWORD pid;
+    std::vector<HWND> found;
+};
+
+BOOL CALLBACK CollectVisibleWindow(HWND window, LPARAM param) {
+    auto* search = reinterpret_cast<WindowSearch*>(param);
+    if (IsWindowVisible(window) && ProcessOf(window) == search->pid)
+        search->found.push_back(window);
+    return TRUE;
+}
+
+bool IsBoxButton(HWND control) {
+    const DWORD type = static_cast<DWORD>(GetWindowLongPtrA(control, GWL_STYLE)) & BS_TYPEMASK;
+    const int id = GetDlgCtrlID(control);
+    return (type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON) && id >= kFirstBoxButton &&
+           id <= kLastBoxButton;
+}
+
+template <typename Found> HWND Poll(const Process& process, milliseconds limit, Found found) {
+    const auto deadline = std::chrono::steady_clock::now() + limit;
+    for (;;) {
+        // Look first, then check whether the process has ended: a window shown just before the
+        // end is still reported, and an ended process can show nothing more.
+        const bool running = process.IsRunning();
+        if (HWND window = found())
+            return window;
+        if (!running || std::chrono::steady_clock::now() >= deadline)
+            return nullptr;
+        std::this_thread::sleep_for(kPollInterval);
+    }
+}
+
+} // namespace
+
+std::string ClassOf(HWND window) {
+    char name[256] = {};
+    const int length = GetClassNameA(window, name, sizeof(name));
+    return std::string(name, length > 0 ? length : 0);
+}
+
+std::optional<std::string> TextOf(HWND window) {
+    DWORD_PTR length = 0;
+    if (!SendMessageTimeoutA(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, kMessageLimitMs,
+                             &length))
+        return std::nullopt;
+    std::vector<char> buffer(length + 1, '\0');
+    DWORD_PTR copied = 0;
+    if (!SendMessageTimeoutA(window, WM_GETTEXT, buffer.size(),
+                             reinterpret_cast<LPARAM>(buffer.data()), SMTO_ABORTIFHUNG,
+                             kMessageLimitMs, &copied))
+        return std::nullopt;
+    return std::string(buffer.data(), std::min<std::size_t>(copied, length));
+}
+
+std::string WindowText(HWND window) {
+    return TextOf(window).value_or("");
+}
+
+bool IsMessageBox(HWND window) {
+    if (!IsWindow(window) || ClassOf(window) != "#32770")
+        return false;
+    int buttons = 0;
+    int texts = 0;
+    for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        const std::string kind = ClassOf(child);
+        const int id = GetDlgCtrlID(child);
+        if (lstrcmpiA(kind.c_str(), "Button") == 0) {
+            if (!IsBoxButton(child))
+                return false;
+            ++buttons;
+        } else if (lstrcmpiA(kind.c_str(), "Static") == 0) {
+            // The box's text shows "&" as it is; a dialog's unnamed label takes it as a mnemonic.
+            if (id == kBoxTextId && (GetWindowLongPtrA(child, GWL_STYLE) & SS_NOPREFIX))
+                ++texts;
+            else if (id != kBoxIconId)
+                return false;
+        } else {
+            // Edits, combo boxes, lists and anything else belong to other dialogs.
+            return false;
+        }
+    }
+    return buttons > 0 && texts == 1;
+}
+
+std::vector<HWND> FindWindows(DWORD pid, const std::string& className, const std::string& caption) {
+    WindowSearch search{pid, {}};
+    EnumWindows(CollectVisibleWindow, reinterpret_cast<LPARAM>(&search));
+    std::vector<HWND> matching;
+    for (HWND window : search.found) {
+        if (!className.empty() && ClassOf(window) != className)
+            continue;
+        if (!caption.empty() && WindowText(window) != caption)
+            continue;
+        matching.push_back(window);
+    }
+    return matching;
+}
+
+HWND WaitForWindow(const Process& process, const std::string& className, const std::string& caption,
+                   milliseconds limit) {
+    return Poll(process, limit, [&]() -> HWND {
+        const auto windows = FindWindows(process.Id(), className, caption);
+        return windows.empty() ? nullptr : windows.front();
+    });
+}
+
+HWND WaitForWindowWhere(const Process& process, const std::function<bool(HWND)>& matches,
+                        milliseconds limit) {
+    return Poll(process, limit, [&]() -> HWND {
+        for (HWND window : FindWindows(process.Id(), {}, {})) {
+            if (matches(window))
+                return window;
+        }
+        return nullptr;
+    });
+}
+
+HWND WaitForDialog(const Process& process, const std::string& caption, milliseconds limit) {
+    return WaitForWindowWhere(
+        process,
+        [&](HWND window) {
+            return ClassOf(window) == "#32770" &&
+                   (caption.empty() || WindowText(window) == caption) && !IsMessageBox(window);
+        },
+        limit);
+}
+
+bool WaitForText(HWND window, const std::string& text, milliseconds limit) {
+    const auto deadline = std::chrono::steady_clock::now() + limit;
+    for (;;) {
+        if (TextOf(window) == text)
+            return true;
+        if (!IsWindow(window) || std::chrono::steady_clock::now() >= deadline)
+            return false;
+        std::this_thread::sleep_for(kPollInterval);
+    }
+}
+
+bool WaitUntilGone(HWND window, milliseconds limit) {
+    const auto deadline = std::chrono::steady_clock::now() + limit;
+    for (;;) {
+        if (!IsWindow(window) || !IsWindowVisible(window))
+            return true;
+        if (std::chrono::steady_clock::now() >= deadline)
+            return false;
+        std::this_thread::sleep_for(kPollInterval);
+    }
+}
+
+} // namespace testdriver

@@ -1,0 +1,421 @@
+// The window-driving half of the test driver, checked against dialogprobe, which shows on its
+// own windows what it received: whatever the driver reads must match the probe's resources, and
+// whatever it does must arrive as a user's action would.
+
+#include "tests/driver/Window.h"
+#include "tests/driver/Box.h"
+#include "tests/driver/Control.h"
+#include "tests/driver/FileDialog.h"
+#include "tests/driver/Input.h"
+#include "tests/driver/Process.h"
+#include "tests/driver/Resources.h"
+#include "tests/driver/Screenshot.h"
+#include "tests/driver/dialogprobe/resource.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <ostream>
+#include <string>
+#include <vector>
+
+using namespace testdriver;
+
+namespace {
+
+const milliseconds kLimit(10000);
+const milliseconds kAbsent(300);
+const char kFrameClass[] = "ZembraProbeFrame";
+const char kFrameCaption[] = "Probe Frame";
+const char kDialogCaption[] = "Probe Dialog";
+
+std::string ProbePath() {
+    return WindowsPathOf(ZEMBRA_DIALOGPROBE_PATH);
+}
+
+// True once window's text is exactly expected within kLimit, with what it shows otherwise.
+testing::AssertionResult TextBecomes(HWND window, const std::string& expected) {
+    if (WaitForText(window, expected, kLimit))
+        return testing::AssertionSuccess();
+    return testing::AssertionFailure()
+           << "text is \"" << WindowText(window) << "\", not \"" << expected << "\"";
+}
+
+// The probe with its frame shown.
+class ProbeTest : public testing::Test {
+protected:
+    void SetUp() override {
+        m_frame = WaitForWindow(m_probe, kFrameClass, kFrameCaption, kLimit);
+        ASSERT_NE(m_frame, nullptr);
+    }
+
+    // Opens the dialog through the frame's menu command.
+    HWND OpenDialog() {
+        EXPECT_TRUE(InvokeCommand(m_frame, ID_PROBE_DIALOG));
+        return WaitForDialog(m_probe, kDialogCaption, kLimit);
+    }
+
+    HWND Item(HWND dialog, int id) { return FindControl(dialog, id); }
+
+    Process m_probe = Process::Start(QuoteArgument(ProbePath()));
+    HWND m_frame = nullptr;
+};
+
+TEST_F(ProbeTest, FindsWindowsByClassAndCaptionOfTheProgramOnly) {
+    EXPECT_EQ(WaitForWindow(m_probe, kFrameClass, "", kLimit), m_frame);
+    EXPECT_EQ(WaitForWindow(m_probe, "", kFrameCaption, kLimit), m_frame);
+    EXPECT_EQ(WaitForWindow(m_probe, kFrameClass, "Probe", kAbsent), nullptr);
+    EXPECT_EQ(WaitForWindow(m_probe, "#32770", "", kAbsent), nullptr);
+    EXPECT_EQ(WaitForDialog(m_probe, "", kAbsent), nullptr);
+    // The same frame of another process is not this program's.
+    Process other = Process::Start(QuoteArgument(ProbePath()));
+    HWND otherFrame = WaitForWindow(other, kFrameClass, kFrameCaption, kLimit);
+    ASSERT_NE(otherFrame, nullptr);
+    EXPECT_NE(otherFrame, m_frame);
+    EXPECT_EQ(FindWindows(m_probe.Id(), kFrameClass, kFrameCaption), std::vector<HWND>{m_frame});
+}
+
+// How each kind of window of the probe is opened, and whether it is a message box.
+struct KindCase {
+    const char* name;
+    UINT command; // 0: the frame itself
+    bool fileDialog;
+};
+
+const KindCase kNotBoxes[] = {
+    {"Frame", 0, false},
+    {"DialogWithEditComboAndCheckBox", ID_PROBE_DIALOG, false},
+    {"NoteWithOneLabelAndOk", ID_PROBE_NOTE, false},
+    {"SaveDialog", ID_PROBE_SAVE, true},
+};
+
+void PrintTo(const KindCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+class NotABoxTest : public ProbeTest, public testing::WithParamInterface<KindCase> {};
+
+TEST_P(NotABoxTest, IsNeverTakenForAMessageBox) {
+    HWND window = m_frame;
+    if (GetParam().command) {
+        ASSERT_TRUE(InvokeCommand(m_frame, GetParam().command));
+        window = GetParam().fileDialog ? WaitForFileDialog(m_probe, kLimit)
+                                       : WaitForDialog(m_probe, "", kLimit);
+        ASSERT_NE(window, nullptr);
+        EXPECT_EQ(IsFileDialog(window), GetParam().fileDialog);
+    }
+    EXPECT_FALSE(IsMessageBox(window));
+    EXPECT_TRUE(VisibleBoxes(m_probe.Id()).empty());
+    EXPECT_EQ(WaitForBox(m_probe, kAbsent), nullptr);
+    EXPECT_FALSE(ReadBox(window));
+}
+
+INSTANTIATE_TEST_SUITE_P(Windows, NotABoxTest, testing::ValuesIn(kNotBoxes),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(IsMessageBox, EverySystemBoxIsOneAndNoDialogOfIt) {
+    for (UINT style : {UINT(MB_OK), UINT(MB_YESNOCANCEL | MB_ICONQUESTION),
+                       UINT(MB_ABORTRETRYIGNORE | MB_ICONERROR), UINT(MB_RETRYCANCEL | MB_HELP)}) {
+        SCOPED_TRACE(style);
+        Process boxprobe = Process::Start(QuoteArgument(WindowsPathOf(ZEMBRA_BOXPROBE_PATH)) + " " +
+                                          std::to_string(style) + " Caption \"&Text &&\"");
+        HWND box = WaitForBox(boxprobe, kLimit);
+        ASSERT_NE(box, nullptr);
+        EXPECT_TRUE(IsMessageBox(box));
+        EXPECT_FALSE(IsFileDialog(box));
+        EXPECT_EQ(WaitForDialog(boxprobe, "", kAbsent), nullptr);
+    }
+}
+
+struct ControlCase {
+    const char* name;
+    int id;
+    const char* className;
+    const char* text;
+    bool enabled;
+    DWORD typeBits; // the control's own style bits that must be set
+    RECT units;     // left, top, right, bottom in dialog units, as the template places it
+};
+
+void PrintTo(const ControlCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+const ControlCase kDialogControls[] = {
+    {"Name", IDC_PROBE_NAME, "Edit", "", true, ES_AUTOHSCROLL | WS_TABSTOP, {40, 7, 140, 21}},
+    {"Check", IDC_PROBE_CHECK, "Button", "&Check", true, BS_AUTOCHECKBOX, {40, 43, 100, 53}},
+    {"Disabled", IDC_PROBE_DISABLED, "Button", "&Disabled", false, 0, {7, 75, 57, 89}},
+    {"Ok", IDOK, "Button", "OK", true, BS_DEFPUSHBUTTON, {80, 75, 130, 89}},
+    {"Cancel", IDCANCEL, "Button", "Cancel", true, 0, {135, 75, 185, 89}},
+    {"Events", IDC_PROBE_EVENTS, "Static", "", true, 0, {7, 58, 187, 66}},
+};
+
+class ControlTest : public ProbeTest, public testing::WithParamInterface<ControlCase> {};
+
+TEST_P(ControlTest, ReadsClassTextStateStyleAndPlace) {
+    const ControlCase& c = GetParam();
+    HWND dialog = OpenDialog();
+    ASSERT_NE(dialog, nullptr);
+    HWND control = Item(dialog, c.id);
+    ASSERT_NE(control, nullptr);
+    EXPECT_EQ(ClassOf(control), c.className);
+    EXPECT_EQ(TextOf(control), std::string(c.text));
+    EXPECT_EQ(IsEnabled(control), c.enabled);
+    EXPECT_TRUE(IsShown(control));
+    EXPECT_EQ(StyleOf(control) & c.typeBits, c.typeBits);
+    EXPECT_EQ(StyleOf(control) & WS_CHILD, DWORD(WS_CHILD));
+    const auto units = DialogUnitRect(control, BaseUnitsOf("MS Sans Serif", 8));
+    ASSERT_TRUE(units);
+    EXPECT_EQ(units->left, c.units.left);
+    EXPECT_EQ(units->top, c.units.top);
+    EXPECT_EQ(units->right, c.units.right);
+    EXPECT_EQ(units->bottom, c.units.bottom);
+    const RECT screen = ScreenRect(control);
+    const RECT inDialog = RectInParent(control);
+    EXPECT_EQ(screen.right - screen.left, inDialog.right - inDialog.left);
+    EXPECT_EQ(screen.bottom - screen.top, inDialog.bottom - inDialog.top);
+}
+
+INSTANTIATE_TEST_SUITE_P(Dialog, ControlTest, testing::ValuesIn(kDialogControls),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(ProbeTest, ReadsStylesOfTheWindowsThemselves) {
+    HWND dialog = OpenDialog();
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(StyleOf(dialog) & (WS_POPUP | WS_CAPTION), DWORD(WS_POPUP | WS_CAPTION));
+    EXPECT_EQ(ExStyleOf(dialog) & WS_EX_DLGMODALFRAME, DWORD(WS_EX_DLGMODALFRAME));
+    EXPECT_EQ(GetWindow(dialog, GW_OWNER), m_frame);
+    EXPECT_EQ(StyleOf(m_frame) & WS_OVERLAPPEDWINDOW, DWORD(WS_OVERLAPPEDWINDOW));
+    EXPECT_FALSE(IsEnabled(m_frame)); // a modal dialog disables its owner
+}
+
+TEST_F(ProbeTest, FindsControlsNestedInAFormInsideTheFrame) {
+    HWND edit = FindControl(m_frame, IDC_PROBE_FORM_EDIT);
+    ASSERT_NE(edit, nullptr);
+    EXPECT_NE(GetParent(edit), m_frame);
+    EXPECT_EQ(ClassOf(edit), "Edit");
+    EXPECT_EQ(FindControl(m_frame, IDC_PROBE_FORM_EDIT, "Button"), nullptr);
+    EXPECT_EQ(FindControl(m_frame, IDC_PROBE_NAME), nullptr);
+    ASSERT_TRUE(Click(FindControl(m_frame, IDC_PROBE_FORM_BUTTON)));
+    EXPECT_TRUE(TextBecomes(m_frame, "Probe Frame - nested"));
+}
+
+TEST_F(ProbeTest, ReadsComboItemsInOrderAndTheSelection) {
+    HWND dialog = OpenDialog();
+    ASSERT_NE(dialog, nullptr);
+    HWND choice = Item(dialog, IDC_PROBE_CHOICE);
+    EXPECT_EQ(ComboItems(choice), (std::vector<std::string>{"Alpha", "Beta", "Gamma"}));
+    EXPECT_EQ(ComboSelection(choice), std::string("Alpha"));
+}
+
+TEST_F(ProbeTest, ChoosingAComboItemNotifiesTheProgramAsAUserChoiceDoes) {
+    HWND dialog = OpenDialog();
+    ASSERT_NE(dialog, nullptr);
+    HWND choice = Item(dialog, IDC_PROBE_CHOICE);
+    EXPECT_FALSE(ChooseComboItem(choice, "gamma"));
+    EXPECT_FALSE(ChooseComboItem(choice, "Delta"));
+    ASSERT_TRUE(ChooseComboItem(choice, "Gamma"));
+    EXPECT_TRUE(TextBecomes(Item(dialog, IDC_PROBE_EVENTS), "selendok;selchange;"));
+    EXPECT_EQ(ComboSelection(choice), std::string("Gamma"));
+}
+
+TEST_F(ProbeTest, SettingAndTypingTextReachTheProgram) {
+    HWND dialog = OpenDialog();
+    ASSERT_NE(dialog, nullptr);
+    HWND name = Item(dialog, IDC_PROBE_NAME);
+    ASSERT_TRUE(SetEditText(name, "Set text"));
+    EXPECT_EQ(TextOf(name), std::string("Set text"));
+    EXPECT_TRUE(TextBecomes(Item(dialog, IDC_PROBE_EVENTS), "change;"));
+    ASSERT_TRUE(SetEditText(name, ""));
+    ASSERT_TRUE(TypeText(name, "Ab c"));
+    EXPECT_TRUE(TextBecomes(name, "Ab c"));
+}
+
+TEST_F(ProbeTest, ClickingACheckBoxTogglesIt) {
+    HWND dialog = OpenDialog();
+    ASSERT_NE(dialog, nullptr);
+    HWND check = Item(dialog, IDC_PROBE_CHECK);
+    EXPECT_EQ(CheckState(check), BST_UNCHECKED);
+    ASSERT_TRUE(Click(check));
+    EXPECT_TRUE(TextBecomes(Item(dialog, IDC_PROBE_EVENTS), "check;"));
+    EXPECT_EQ(CheckState(check), BST_CHECKED);
+    EXPECT_FALSE(Click(Item(dialog, IDC_PROBE_DISABLED)));
+}
+
+TEST_F(ProbeTest, EnterPressesTheDefaultButtonWithWhatWasEntered) {
+    HWND dialog = OpenDialog();
+    ASSERT_NE(dialog, nullptr);
+    ASSERT_TRUE(SetEditText(Item(dialog, IDC_PROBE_NAME), "Zed"));
+    ASSERT_TRUE(ChooseComboItem(Item(dialog, IDC_PROBE_CHOICE), "Beta"));
+    ASSERT_TRUE(Click(Item(dialog, IDC_PROBE_CHECK)));
+    ASSERT_TRUE(PressKey(dialog, VK_RETURN));
+    EXPECT_TRUE(WaitUntilGone(dialog, kLimit));
+    EXPECT_TRUE(TextBecomes(m_frame, "Probe Frame - OK name=Zed choice=Beta checked=1"));
+}
+
+TEST_F(ProbeTest, EscapeCancelsTheDialog) {
+    HWND dialog = OpenDialog();
+    ASSERT_NE(dialog, nullptr);
+    ASSERT_TRUE(PressKey(dialog, VK_ESCAPE));
+    EXPECT_TRUE(WaitUntilGone(dialog, kLimit));
+    EXPECT_TRUE(TextBecomes(m_frame, "Probe Frame - Cancel"));
+}
+
+TEST_F(ProbeTest, TabOrderAndFocusFollowTheTemplate) {
+    HWND dialog = OpenDialog();
+    ASSERT_NE(dialog, nullptr);
+    const std::vector<HWND> expected = {
+        Item(dialog, IDC_PROBE_NAME), Item(dialog, IDC_PROBE_CHOICE), Item(dialog, IDC_PROBE_CHECK),
+        Item(dialog, IDOK), Item(dialog, IDCANCEL)};
+    EXPECT_EQ(TabOrder(dialog), expected);
+    EXPECT_EQ(FocusedControl(dialog), expected[0]);
+    ASSERT_TRUE(PressKey(dialog, VK_TAB));
+    const auto deadline = std::chrono::steady_clock::now() + kLimit;
+    while (FocusedControl(dialog) != expected[1] && std::chrono::steady_clock::now() < deadline)
+        Sleep(20);
+    EXPECT_EQ(FocusedControl(dialog), expected[1]);
+}
+
+TEST_F(ProbeTest, CtrlKeyReachesTheFramesAccelerators) {
+    // Without Ctrl the key is no accelerator.
+    ASSERT_TRUE(PressAsKeyboard(m_frame, 'D'));
+    EXPECT_EQ(WaitForDialog(m_probe, kDialogCaption, kAbsent), nullptr);
+    ASSERT_TRUE(PressCtrlKey(m_frame, 'D'));
+    HWND dialog = WaitForDialog(m_probe, kDialogCaption, kLimit);
+    ASSERT_NE(dialog, nullptr);
+    // Real keys reach the dialog too, where its keyboard focus is.
+    ASSERT_TRUE(PressAsKeyboard(dialog, 'Q', {VK_SHIFT}));
+    EXPECT_TRUE(TextBecomes(Item(dialog, IDC_PROBE_NAME), "Q"));
+    ASSERT_TRUE(PressAsKeyboard(dialog, VK_ESCAPE));
+    EXPECT_TRUE(TextBecomes(m_frame, "Probe Frame - Cancel"));
+}
+
+TEST_F(ProbeTest, ClosingTheFrameEitherWayEndsTheProgram) {
+    struct Way {
+        const char* name;
+        bool (*close)(HWND);
+    };
+    const Way ways[] = {{"close message", AskToClose}, {"system menu", CloseFromSystemMenu}};
+    for (const Way& way : ways) {
+        SCOPED_TRACE(way.name);
+        Process probe = Process::Start(QuoteArgument(ProbePath()));
+        HWND frame = WaitForWindow(probe, kFrameClass, kFrameCaption, kLimit);
+        ASSERT_NE(frame, nullptr);
+        ASSERT_TRUE(way.close(frame));
+        EXPECT_EQ(probe.WaitForExit(kLimit), DWORD(0));
+        EXPECT_TRUE(probe.WaitForProcessTree(kLimit));
+    }
+}
+
+TEST_F(ProbeTest, MovesTheFrame) {
+    ASSERT_TRUE(MoveWindowTo(m_frame, 130, 110));
+    const RECT moved = ScreenRect(m_frame);
+    EXPECT_EQ(moved.left, 130);
+    EXPECT_EQ(moved.top, 110);
+}
+
+class FileDialogTest : public ProbeTest {
+protected:
+    void TearDown() override { DeleteFileA(m_chosen.c_str()); }
+
+    std::string ScratchName() {
+        char temp[MAX_PATH] = "";
+        GetTempPathA(MAX_PATH, temp);
+        return std::string(temp) + "zembra-dialogprobe-" + std::to_string(GetCurrentProcessId());
+    }
+
+    std::string m_chosen = ScratchName() + ".prb";
+};
+
+TEST_F(FileDialogTest, SavingTakesTheTypedPathWithTheDefaultExtension) {
+    ASSERT_TRUE(InvokeCommand(m_frame, ID_PROBE_SAVE));
+    HWND dialog = WaitForFileDialog(m_probe, kLimit);
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_FALSE(IsMessageBox(dialog));
+    EXPECT_EQ(WaitForBox(m_probe, kAbsent), nullptr);
+    ASSERT_TRUE(ChooseFile(dialog, ScratchName()));
+    EXPECT_TRUE(TextBecomes(m_frame, "Probe Frame - file " + m_chosen));
+}
+
+TEST_F(FileDialogTest, OpeningTakesAnExistingFile) {
+    std::ofstream(m_chosen) << "probe";
+    ASSERT_TRUE(InvokeCommand(m_frame, ID_PROBE_OPEN));
+    HWND dialog = WaitForFileDialog(m_probe, kLimit);
+    ASSERT_NE(dialog, nullptr);
+    ASSERT_TRUE(ChooseFile(dialog, m_chosen));
+    EXPECT_TRUE(TextBecomes(m_frame, "Probe Frame - file " + m_chosen));
+}
+
+TEST_F(FileDialogTest, CancellingChoosesNothing) {
+    ASSERT_TRUE(InvokeCommand(m_frame, ID_PROBE_SAVE));
+    HWND dialog = WaitForFileDialog(m_probe, kLimit);
+    ASSERT_NE(dialog, nullptr);
+    ASSERT_TRUE(CancelFileDialog(dialog));
+    EXPECT_TRUE(WaitUntilGone(dialog, kLimit));
+    EXPECT_TRUE(TextBecomes(m_frame, "Probe Frame - no file"));
+}
+
+TEST_F(ProbeTest, SavesAScreenshotAsPng) {
+    const std::string path = SaveScreenshot(m_frame, "driver-probe-frame");
+    ASSERT_FALSE(path.empty());
+    EXPECT_EQ(path.rfind(TestOutputFolder(), 0), 0u);
+    std::ifstream file(path, std::ios::binary);
+    std::string signature(8, '\0');
+    file.read(&signature[0], 8);
+    EXPECT_EQ(signature, "\x89PNG\r\n\x1A\n");
+    const RECT frame = ScreenRect(m_frame);
+    const auto pixels =
+        static_cast<std::streamoff>(frame.right - frame.left) * (frame.bottom - frame.top) * 3;
+    file.seekg(0, std::ios::end);
+    EXPECT_GT(file.tellg(), pixels);
+}
+
+TEST(ProgramResources, ReadsMenuAcceleratorsAndStringsFromTheFile) {
+    const auto resources = ProgramResources::Load(ProbePath());
+    ASSERT_TRUE(resources);
+    EXPECT_EQ(resources->String(IDR_PROBE_FRAME),
+              std::string("Probe\n\nProbe\nProbe Files (*.prb)\n.prb"));
+    EXPECT_FALSE(resources->String(IDR_PROBE_FRAME + 1));
+
+    const auto menu = resources->Menu(IDR_PROBE_FRAME);
+    ASSERT_TRUE(menu);
+    ASSERT_EQ(menu->size(), 1u);
+    EXPECT_EQ((*menu)[0].text, "&Probe");
+    struct Item {
+        const char* text;
+        UINT id;
+        bool separator;
+        bool grayed;
+    };
+    const Item expected[] = {
+        {"&Dialog...\tCtrl+D", ID_PROBE_DIALOG, false, false},
+        {"&Open...", ID_PROBE_OPEN, false, false},
+        {"Save &As...", ID_PROBE_SAVE, false, false},
+        {"&Grayed", ID_PROBE_GRAYED, false, true},
+        {"&Note...", ID_PROBE_NOTE, false, false},
+        {"", 0, true, false},
+        {"E&xit", ID_PROBE_EXIT, false, false},
+    };
+    const auto& items = (*menu)[0].items;
+    ASSERT_EQ(items.size(), std::size(expected));
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        SCOPED_TRACE(expected[i].text);
+        EXPECT_EQ(items[i].text, expected[i].text);
+        EXPECT_EQ(items[i].id, expected[i].id);
+        EXPECT_EQ(items[i].separator, expected[i].separator);
+        if (!expected[i].separator) {
+            EXPECT_EQ((items[i].state & MFS_GRAYED) != 0, expected[i].grayed);
+        }
+    }
+
+    const auto accelerators = resources->Accelerators(IDR_PROBE_FRAME);
+    ASSERT_TRUE(accelerators);
+    ASSERT_EQ(accelerators->size(), 1u);
+    EXPECT_EQ((*accelerators)[0].flags & ~0x80, FVIRTKEY | FCONTROL);
+    EXPECT_EQ((*accelerators)[0].key, 'D');
+    EXPECT_EQ((*accelerators)[0].command, ID_PROBE_DIALOG);
+    EXPECT_FALSE(resources->Menu(999));
+    EXPECT_FALSE(ProgramResources::Load("Z:\\no\\such\\program.exe"));
+}
+
+} // namespace
