@@ -7,7 +7,8 @@
 
 namespace {
 SHELLEXECUTEINFOA MakeExecuteInfo(const std::string& file, const std::string& parameters,
-                                  int showCommand, ULONG mask) {
+                                  int showCommand, ULONG mask,
+                                  const std::string& directory = std::string()) {
     SHELLEXECUTEINFOA info{};
     info.cbSize = sizeof(SHELLEXECUTEINFOA);
     info.fMask = mask;
@@ -15,7 +16,7 @@ SHELLEXECUTEINFOA MakeExecuteInfo(const std::string& file, const std::string& pa
     info.lpVerb = NULL;
     info.lpFile = file.c_str();
     info.lpParameters = parameters.c_str();
-    info.lpDirectory = NULL;
+    info.lpDirectory = directory.empty() ? NULL : directory.c_str();
     info.nShow = showCommand;
     return info;
 }
@@ -27,8 +28,9 @@ BOOL Execute(SHELLEXECUTEINFOA& info) {
 }
 } // namespace
 
-bool ShellRun(const std::string& file, const std::string& parameters, int showCommand) {
-    SHELLEXECUTEINFOA info = MakeExecuteInfo(file, parameters, showCommand, 0);
+bool ShellRun(const std::string& file, const std::string& parameters, int showCommand,
+              const std::string& directory) {
+    SHELLEXECUTEINFOA info = MakeExecuteInfo(file, parameters, showCommand, 0, directory);
     return Execute(info) != FALSE;
 }
 

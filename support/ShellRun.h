@@ -4,9 +4,11 @@
 #include <string>
 
 // Starts the file's default action with the parameters and the show command (SW_...), without
-// waiting. True when the shell reports success. Without an associated program the shell tells the
-// user itself and the result is false.
-bool ShellRun(const std::string& file, const std::string& parameters, int showCommand);
+// waiting, in directory when one is given (otherwise in the caller's current folder). True when
+// the shell reports success. Without an associated program the shell tells the user itself and
+// the result is false.
+bool ShellRun(const std::string& file, const std::string& parameters, int showCommand,
+              const std::string& directory = std::string());
 
 // As ShellRun, then waits without time limit until the started process has ended. False when the
 // shell failed or started no process of its own to wait for.

@@ -7,6 +7,10 @@ namespace product {
 constexpr double kVersion = 1.0;
 // Decimals with which the version is always written ("1.0").
 constexpr int kVersionDecimals = 1;
+// The version as the installation record and the list of installed programs store it.
+constexpr const char* kVersionText = "1.0";
+// The product's name in the list of installed programs and in the uninstaller's messages.
+constexpr const char* kDisplayName = "Zembra 1.0";
 
 // The product's key, under HKEY_LOCAL_MACHINE for the installation record and under
 // HKEY_CURRENT_USER for the user's settings.
@@ -14,5 +18,22 @@ constexpr const char* kRegistryKey = "Software\\Zembra\\";
 // The installation record's values under the machine's product key.
 constexpr const char* kPathValue = "Path";
 constexpr const char* kVersionValue = "Version";
+
+// The product's entry in the system's list of installed programs, under HKEY_LOCAL_MACHINE.
+constexpr const char* kUninstallKey =
+    "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Zembra";
+
+// The document type: the extension's key and the type's key under HKEY_CLASSES_ROOT.
+constexpr const char* kDocumentExtension = ".zembra";
+constexpr const char* kDocumentType = "Zembra.Document";
+
+// The installed files, each directly in the install folder.
+constexpr const char* kProgramFile = "Zembra.exe";
+constexpr const char* kDocumentIconFile = "FileType Icon.ico";
+constexpr const char* kHelpFile = "Help.htm";
+constexpr const char* kTemplateFile = "New MessageBox.zembra";
+constexpr const char* kUninstallerFile = "Uninstall.exe";
+// The shortcut to the editor on the desktop shared by all users.
+constexpr const char* kShortcutFile = "Zembra.lnk";
 
 } // namespace product

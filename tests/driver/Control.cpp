@@ -1,6 +1,7 @@
 #include "tests/driver/Control.h"
 
 #include "tests/driver/Handles.h"
+#include "tests/driver/Messages.h"
 #include "tests/driver/Window.h"
 
 #include <set>
@@ -8,16 +9,6 @@
 namespace testdriver {
 
 namespace {
-
-constexpr UINT kMessageLimitMs = 2000;
-
-std::optional<LRESULT> Ask(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
-    DWORD_PTR result = 0;
-    if (!SendMessageTimeoutA(window, message, wParam, lParam, SMTO_ABORTIFHUNG, kMessageLimitMs,
-                             &result))
-        return std::nullopt;
-    return static_cast<LRESULT>(result);
-}
 
 std::string Narrow(const WCHAR* text, int length) {
     if (length <= 0)

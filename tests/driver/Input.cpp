@@ -1,23 +1,19 @@
 #include "tests/driver/Input.h"
 
 #include "tests/driver/Control.h"
+#include "tests/driver/Messages.h"
 #include "tests/driver/Window.h"
 
 #include <algorithm>
+#include <chrono>
+#include <iterator>
+#include <vector>
 
 namespace testdriver {
 
 namespace {
 
-constexpr UINT kMessageLimitMs = 2000;
-
-std::optional<LRESULT> Ask(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    DWORD_PTR result = 0;
-    if (!SendMessageTimeoutA(window, message, wParam, lParam, SMTO_ABORTIFHUNG, kMessageLimitMs,
-                             &result))
-        return std::nullopt;
-    return static_cast<LRESULT>(result);
-}
+constexpr std::chrono::milliseconds kForegroundLimit(1000);
 
 bool PostKey(HWND target, WORD virtualKey) {
     const UINT scan = MapVirtualKeyA(virtualKey, MAPVK_VK_TO_VSC);
@@ -70,14 +66,28 @@ bool PressKey(HWND window, WORD virtualKey) {
     return PostKey(inside ? focus : window, virtualKey);
 }
 
-bool PressCtrlKey(HWND window, WORD virtualKey) {
+bool PressAsKeyboard(HWND window, WORD virtualKey, std::initializer_list<WORD> heldKeys) {
     if (!IsWindow(window))
         return false;
+    // Real input goes to the foreground window's thread: bring the window there first, and give
+    // the switch a moment to take effect.
     SetForegroundWindow(window);
-    INPUT inputs[] = {KeyInput(VK_CONTROL, false), KeyInput(virtualKey, false),
-                      KeyInput(virtualKey, true), KeyInput(VK_CONTROL, true)};
-    const UINT count = sizeof(inputs) / sizeof(inputs[0]);
-    return SendInput(count, inputs, sizeof(INPUT)) == count;
+    const auto deadline = std::chrono::steady_clock::now() + kForegroundLimit;
+    while (GetForegroundWindow() != window && std::chrono::steady_clock::now() < deadline)
+        Sleep(10);
+    std::vector<INPUT> inputs;
+    for (WORD held : heldKeys)
+        inputs.push_back(KeyInput(held, false));
+    inputs.push_back(KeyInput(virtualKey, false));
+    inputs.push_back(KeyInput(virtualKey, true));
+    for (auto held = std::rbegin(heldKeys); held != std::rend(heldKeys); ++held)
+        inputs.push_back(KeyInput(*held, true));
+    const auto count = static_cast<UINT>(inputs.size());
+    return SendInput(count, inputs.data(), sizeof(INPUT)) == count;
+}
+
+bool PressCtrlKey(HWND window, WORD virtualKey) {
+    return PressAsKeyboard(window, virtualKey, {VK_CONTROL});
 }
 
 bool ChooseComboItem(HWND combo, const std::string& text) {
@@ -108,6 +118,10 @@ bool InvokeCommand(HWND frame, UINT id) {
 
 bool AskToClose(HWND window) {
     return IsWindow(window) && PostMessageA(window, WM_CLOSE, 0, 0);
+}
+
+bool CloseFromSystemMenu(HWND window) {
+    return IsWindow(window) && PostMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
 }
 
 bool MoveWindowTo(HWND window, int x, int y) {

@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <initializer_list>
 #include <string>
 
 namespace testdriver {
@@ -20,8 +21,11 @@ bool TypeText(HWND control, const std::string& text);
 // Presses and releases a key (VK_RETURN, VK_ESCAPE, VK_TAB...) in window's thread, at the control
 // that has the keyboard focus (or window itself when the focus is elsewhere).
 bool PressKey(HWND window, WORD virtualKey);
-// Presses a key with Ctrl held, as a user presses an accelerator: the window is brought to the
-// foreground and the keys are sent as real keyboard input.
+// Presses a key as real keyboard input, with heldKeys (VK_CONTROL, VK_SHIFT, VK_MENU) held down
+// around it: the window is brought to the foreground first. Accelerators with modifiers need
+// this, as a posted key leaves the program's own view of Ctrl, Shift and Alt untouched.
+bool PressAsKeyboard(HWND window, WORD virtualKey, std::initializer_list<WORD> heldKeys = {});
+// PressAsKeyboard with Ctrl held, as a user presses Ctrl+key.
 bool PressCtrlKey(HWND window, WORD virtualKey);
 // Chooses the combo-box item whose text is exactly text, as a user picking it from the list: the
 // selection changes and the parent receives CBN_SELENDOK and CBN_SELCHANGE. False when there is
@@ -31,6 +35,8 @@ bool ChooseComboItem(HWND combo, const std::string& text);
 bool InvokeCommand(HWND frame, UINT id);
 // Asks the window to close (WM_CLOSE), as the close button does.
 bool AskToClose(HWND window);
+// Chooses Close on the window's system menu (WM_SYSCOMMAND SC_CLOSE), as Alt+F4 does.
+bool CloseFromSystemMenu(HWND window);
 // Moves a top-level window so that its top-left corner is at (x, y) on the screen.
 bool MoveWindowTo(HWND window, int x, int y);
 

@@ -33,19 +33,12 @@ std::string ProbePath() {
     return WindowsPathOf(ZEMBRA_DIALOGPROBE_PATH);
 }
 
-// True once window's text is exactly expected within kLimit.
+// True once window's text is exactly expected within kLimit, with what it shows otherwise.
 testing::AssertionResult TextBecomes(HWND window, const std::string& expected) {
-    const auto deadline = std::chrono::steady_clock::now() + kLimit;
-    std::string seen;
-    for (;;) {
-        seen = WindowText(window);
-        if (seen == expected)
-            return testing::AssertionSuccess();
-        if (std::chrono::steady_clock::now() >= deadline)
-            return testing::AssertionFailure()
-                   << "text is \"" << seen << "\", not \"" << expected << "\"";
-        Sleep(20);
-    }
+    if (WaitForText(window, expected, kLimit))
+        return testing::AssertionSuccess();
+    return testing::AssertionFailure()
+           << "text is \"" << WindowText(window) << "\", not \"" << expected << "\"";
 }
 
 // The probe with its frame shown.
@@ -95,6 +88,10 @@ const KindCase kNotBoxes[] = {
     {"NoteWithOneLabelAndOk", ID_PROBE_NOTE, false},
     {"SaveDialog", ID_PROBE_SAVE, true},
 };
+
+void PrintTo(const KindCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class NotABoxTest : public ProbeTest, public testing::WithParamInterface<KindCase> {};
 
@@ -280,17 +277,34 @@ TEST_F(ProbeTest, TabOrderAndFocusFollowTheTemplate) {
 }
 
 TEST_F(ProbeTest, CtrlKeyReachesTheFramesAccelerators) {
+    // Without Ctrl the key is no accelerator.
+    ASSERT_TRUE(PressAsKeyboard(m_frame, 'D'));
+    EXPECT_EQ(WaitForDialog(m_probe, kDialogCaption, kAbsent), nullptr);
     ASSERT_TRUE(PressCtrlKey(m_frame, 'D'));
     HWND dialog = WaitForDialog(m_probe, kDialogCaption, kLimit);
     ASSERT_NE(dialog, nullptr);
-    ASSERT_TRUE(Click(Item(dialog, IDCANCEL)));
+    // Real keys reach the dialog too, where its keyboard focus is.
+    ASSERT_TRUE(PressAsKeyboard(dialog, 'Q', {VK_SHIFT}));
+    EXPECT_TRUE(TextBecomes(Item(dialog, IDC_PROBE_NAME), "Q"));
+    ASSERT_TRUE(PressAsKeyboard(dialog, VK_ESCAPE));
     EXPECT_TRUE(TextBecomes(m_frame, "Probe Frame - Cancel"));
 }
 
-TEST_F(ProbeTest, ClosingTheFrameEndsTheProgram) {
-    ASSERT_TRUE(AskToClose(m_frame));
-    EXPECT_EQ(m_probe.WaitForExit(kLimit), DWORD(0));
-    EXPECT_TRUE(m_probe.WaitForProcessTree(kLimit));
+TEST_F(ProbeTest, ClosingTheFrameEitherWayEndsTheProgram) {
+    struct Way {
+        const char* name;
+        bool (*close)(HWND);
+    };
+    const Way ways[] = {{"close message", AskToClose}, {"system menu", CloseFromSystemMenu}};
+    for (const Way& way : ways) {
+        SCOPED_TRACE(way.name);
+        Process probe = Process::Start(QuoteArgument(ProbePath()));
+        HWND frame = WaitForWindow(probe, kFrameClass, kFrameCaption, kLimit);
+        ASSERT_NE(frame, nullptr);
+        ASSERT_TRUE(way.close(frame));
+        EXPECT_EQ(probe.WaitForExit(kLimit), DWORD(0));
+        EXPECT_TRUE(probe.WaitForProcessTree(kLimit));
+    }
 }
 
 TEST_F(ProbeTest, MovesTheFrame) {

@@ -1,0 +1,27 @@
+#include "RegistryEntries.h"
+
+#include "RegistryKey.h"
+
+HKEY RootKey(RegistryRoot root) {
+    switch (root) {
+    case RegistryRoot::ClassesRoot:
+        return HKEY_CLASSES_ROOT;
+    case RegistryRoot::CurrentUser:
+        return HKEY_CURRENT_USER;
+    case RegistryRoot::LocalMachine:
+        break;
+    }
+    return HKEY_LOCAL_MACHINE;
+}
+
+void WriteRegistryEntries(const std::string& installDirectory) {
+    const std::vector<RegistryEntry> entries = InstallationEntries(installDirectory);
+    RegistryKey key(RootKey(entries.front().root), entries.front().key);
+    for (const RegistryEntry& entry : entries) {
+        key.SetKey(RootKey(entry.root), entry.key);
+        if (entry.type == RegistryValueType::DWord)
+            key.SetDWORD(entry.valueName, entry.number);
+        else
+            key.SetString(entry.valueName, entry.text);
+    }
+}

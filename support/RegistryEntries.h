@@ -1,0 +1,16 @@
+#pragma once
+// Writing the product's registry layout (support/core/RegistryLayout.h) for an installation.
+
+#include "support/core/RegistryLayout.h"
+
+#include <string>
+#include <windows.h>
+
+// The predefined key of a layout root.
+HKEY RootKey(RegistryRoot root);
+
+// Writes the fourteen values of an installation into installDirectory (ending in a backslash),
+// in order, each independently of the others: a key that cannot be created is passed over
+// silently, a string value that cannot be set goes to the failed-write hook
+// (FailedStringWrite.h), a number that cannot be set is passed over silently.
+void WriteRegistryEntries(const std::string& installDirectory);

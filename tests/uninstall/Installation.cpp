@@ -1,0 +1,194 @@
+#include "tests/uninstall/Installation.h"
+
+#include "support/DesktopPath.h"
+#include "support/RegistryEntries.h"
+#include "support/ShowMessage.h"
+#include "tests/driver/Process.h"
+
+#include <atomic>
+#include <fstream>
+#include <sstream>
+
+namespace uninstalltest {
+
+const Key kProductTrees[5] = {
+    {HKEY_CLASSES_ROOT, ".zembra"},
+    {HKEY_CLASSES_ROOT, "Zembra.Document"},
+    {HKEY_CURRENT_USER, "Software\\Zembra"},
+    {HKEY_LOCAL_MACHINE, "Software\\Zembra"},
+    {HKEY_LOCAL_MACHINE, "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Zembra"},
+};
+
+const Key kNeighbourKeys[5] = {
+    {HKEY_CLASSES_ROOT, ".zembra2"},
+    {HKEY_CLASSES_ROOT, "Zembra.Document.2"},
+    {HKEY_CURRENT_USER, "Software\\ZembraNeighbour"},
+    {HKEY_LOCAL_MACHINE, "Software\\ZembraNeighbour"},
+    {HKEY_LOCAL_MACHINE,
+     "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\ZembraNeighbour"},
+};
+
+namespace {
+
+// Creates every missing folder along path (which ends in a backslash); returns those it created,
+// deepest last.
+std::vector<std::string> CreateFolders(const std::string& path) {
+    std::vector<std::string> created;
+    for (std::size_t end = path.find('\\', 3); end != std::string::npos;
+         end = path.find('\\', end + 1)) {
+        const std::string folder = path.substr(0, end + 1);
+        if (!FolderExists(folder) && CreateDirectoryA(folder.c_str(), nullptr))
+            created.push_back(folder);
+    }
+    return created;
+}
+
+// Removes the folder's files and then the folder, when it still exists.
+void RemoveFolder(const std::string& folder) {
+    WIN32_FIND_DATAA found;
+    const HANDLE search = FindFirstFileA((folder + "*").c_str(), &found);
+    if (search != INVALID_HANDLE_VALUE) {
+        do {
+            if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+                DeleteFileA((folder + found.cFileName).c_str());
+        } while (FindNextFileA(search, &found));
+        FindClose(search);
+    }
+    RemoveDirectoryA(folder.c_str());
+}
+
+std::vector<ShownMessage> g_shown;
+int RecordMessage(const std::string& text, const std::string& caption, unsigned type) {
+    g_shown.push_back({text, caption, type});
+    return IDOK;
+}
+
+} // namespace
+
+bool FileExists(const std::string& path) {
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool FolderExists(const std::string& path) {
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool WriteFileBytes(const std::string& path, const std::string& bytes) {
+    std::ofstream out(path, std::ios::binary);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    return static_cast<bool>(out);
+}
+
+std::optional<std::string> ReadFileBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        return std::nullopt;
+    std::ostringstream content;
+    content << in.rdbuf();
+    return content.str();
+}
+
+std::string TempFolder() {
+    char buffer[MAX_PATH] = "";
+    const DWORD length = GetTempPathA(MAX_PATH, buffer);
+    return std::string(buffer, length);
+}
+
+std::string SystemText(DWORD error) {
+    char* buffer = nullptr;
+    const DWORD length = FormatMessageA(
+        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+        nullptr, error, 0x400, reinterpret_cast<char*>(&buffer), 0, nullptr);
+    const std::string text = length != 0 ? std::string(buffer, length) : std::string();
+    LocalFree(buffer);
+    return text;
+}
+
+RegistryGuard::RegistryGuard() {
+    for (const Key& tree : kProductTrees)
+        m_saved.push_back(std::make_unique<SavedTree>(tree.root, tree.path));
+    for (const Key& neighbour : kNeighbourKeys) {
+        m_saved.push_back(std::make_unique<SavedTree>(neighbour.root, neighbour.path));
+        WriteText(neighbour.root, neighbour.path, "", "neighbour");
+        WriteText(neighbour.root, std::string(neighbour.path) + "\\Child", "Name", "child");
+    }
+}
+
+MessageRecorder::MessageRecorder() {
+    g_shown.clear();
+    SetMessageHandler(RecordMessage);
+}
+
+MessageRecorder::~MessageRecorder() {
+    SetMessageHandler(nullptr);
+}
+
+std::vector<ShownMessage>& MessageRecorder::Shown() {
+    return g_shown;
+}
+
+std::string EmptyDocument() {
+    const double version = 1.0;
+    std::string bytes(reinterpret_cast<const char*>(&version), sizeof version);
+    bytes += std::string(8, '\0');
+    bytes += std::string("\0\x20\0\0", 4);
+    return bytes;
+}
+
+std::string BuiltUninstallerPath() {
+    return testdriver::WindowsPathOf(UNINSTALL_EXE_PATH);
+}
+
+std::string BuiltZembraPath() {
+    return testdriver::WindowsPathOf(ZEMBRA_EXE_PATH);
+}
+
+Installation::Installation() {
+    static std::atomic<int> counter{0};
+    m_folder = TempFolder() + "Zembra installed " + std::to_string(GetCurrentProcessId()) + "-" +
+               std::to_string(counter++) + "\\";
+    CreateDirectoryA(m_folder.c_str(), nullptr);
+    CopyFileA(BuiltZembraPath().c_str(), FilePath("Zembra.exe").c_str(), FALSE);
+    CopyFileA(BuiltUninstallerPath().c_str(), UninstallerPath().c_str(), FALSE);
+    const std::string payload = testdriver::WindowsPathOf(ZEMBRA_PAYLOAD_FOLDER);
+    for (const char* name : {"FileType Icon.ico", "Help.htm"})
+        CopyFileA((payload + name).c_str(), FilePath(name).c_str(), FALSE);
+    WriteFileBytes(FilePath("New MessageBox.zembra"), EmptyDocument());
+    WriteRegistryEntries(m_folder);
+    // The settings a user's editor keeps.
+    WriteText(HKEY_CURRENT_USER, "Software\\Zembra", "bOutputLog", "False");
+    WriteText(HKEY_CURRENT_USER, "Software\\Zembra", "nMaxLogSize", "65536");
+
+    const std::string desktop = GetCommonDesktopPath();
+    m_createdFolders = CreateFolders(desktop);
+    m_shortcut = desktop + "Zembra.lnk";
+    WriteFileBytes(m_shortcut, "shortcut");
+}
+
+Installation::~Installation() {
+    RemoveFolder(m_folder);
+    DeleteFileA(m_shortcut.c_str());
+    for (auto folder = m_createdFolders.rbegin(); folder != m_createdFolders.rend(); ++folder)
+        RemoveDirectoryA(folder->c_str());
+}
+
+std::vector<std::string> Installation::RemovedFiles() const {
+    std::vector<std::string> files;
+    for (const char* name :
+         {"Zembra.exe", "FileType Icon.ico", "Help.htm", "New MessageBox.zembra", "Uninstall.exe"})
+        files.push_back(FilePath(name));
+    files.push_back(m_shortcut);
+    return files;
+}
+
+bool Installation::IsComplete() const {
+    for (const std::string& file : RemovedFiles()) {
+        if (!FileExists(file))
+            return false;
+    }
+    return ReadText(HKEY_LOCAL_MACHINE, "Software\\Zembra", "Path") == m_folder;
+}
+
+} // namespace uninstalltest

@@ -1,0 +1,98 @@
+#pragma once
+// What the uninstaller's tests share. Above all an installation of the product laid down as the
+// installer leaves one: the programs and documents copied into a folder with blanks in its name,
+// the registry layout written by WriteRegistryEntries, the user's settings, and a shortcut file on
+// the all-users desktop (whose folders are created when missing). Whatever it created that is
+// still there is removed when it ends; RegistryGuard puts the product's trees and their neighbours
+// back as they were.
+
+#include "tests/uninstall/SavedTree.h"
+
+#include <windows.h>
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace uninstalltest {
+
+bool FileExists(const std::string& path);
+bool FolderExists(const std::string& path);
+// Writes the bytes to path; true when all were written.
+bool WriteFileBytes(const std::string& path, const std::string& bytes);
+std::optional<std::string> ReadFileBytes(const std::string& path);
+// The system's temporary folder, with its backslash.
+std::string TempFolder();
+// The system's own text for an error code, as the programs show it.
+std::string SystemText(DWORD error);
+
+// The product's five registry trees, and keys beside them (other file types, another entry in the
+// list of installed programs, another program's settings) that must survive.
+struct Key {
+    HKEY root;
+    const char* path;
+};
+extern const Key kProductTrees[5];
+extern const Key kNeighbourKeys[5];
+
+// The product's trees and the neighbours (created with a value and a subkey) saved now and
+// restored at the end.
+class RegistryGuard {
+public:
+    RegistryGuard();
+    RegistryGuard(const RegistryGuard&) = delete;
+    RegistryGuard& operator=(const RegistryGuard&) = delete;
+
+private:
+    std::vector<std::unique_ptr<SavedTree>> m_saved;
+};
+
+// Every message the code under test shows through ShowMessage, recorded instead of shown and
+// answered with IDOK while the recorder lives.
+struct ShownMessage {
+    std::string text;
+    std::string caption;
+    unsigned type;
+};
+class MessageRecorder {
+public:
+    MessageRecorder();
+    ~MessageRecorder();
+    MessageRecorder(const MessageRecorder&) = delete;
+    MessageRecorder& operator=(const MessageRecorder&) = delete;
+    std::vector<ShownMessage>& Shown();
+};
+
+// A document as the editor saves a new one: version 1.0, no caption, no text, style 0x2000.
+std::string EmptyDocument();
+
+class Installation {
+public:
+    Installation();
+    ~Installation();
+    Installation(const Installation&) = delete;
+    Installation& operator=(const Installation&) = delete;
+
+    // The install folder with its trailing backslash, holding a blank.
+    const std::string& Folder() const { return m_folder; }
+    std::string FilePath(const std::string& name) const { return m_folder + name; }
+    std::string UninstallerPath() const { return FilePath("Uninstall.exe"); }
+    const std::string& ShortcutPath() const { return m_shortcut; }
+    // Every file the uninstallation removes: the four product files, the uninstaller and the
+    // shortcut.
+    std::vector<std::string> RemovedFiles() const;
+    // True when every file of the installation and its registry record are in place.
+    bool IsComplete() const;
+
+private:
+    std::string m_folder;
+    std::string m_shortcut;
+    std::vector<std::string> m_createdFolders; // desktop folders this installation created
+};
+
+// The uninstaller and the editor as built.
+std::string BuiltUninstallerPath();
+std::string BuiltZembraPath();
+
+} // namespace uninstalltest

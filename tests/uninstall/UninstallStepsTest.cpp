@@ -1,0 +1,135 @@
+// The uninstaller's removal steps one by one, against Wine's real file system and registry: what
+// each reports and when it marks the removal incomplete; and the program file's resources.
+
+#include "tests/uninstall/Installation.h"
+#include "uninstaller/Uninstaller.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+int g_incompleteMarks = 0;
+} // namespace
+
+// The steps' report of a failure; the program's own marks its application object.
+void MarkIncomplete() {
+    ++g_incompleteMarks;
+}
+
+namespace uninstalltest {
+namespace {
+
+class UninstallStepsTest : public testing::Test {
+protected:
+    UninstallStepsTest() { g_incompleteMarks = 0; }
+
+    // The one message shown since the last call, if any, and whether the step marked the removal
+    // incomplete; both are reset.
+    std::optional<std::string> TakeReport(bool* marked) {
+        *marked = g_incompleteMarks != 0;
+        g_incompleteMarks = 0;
+        std::vector<ShownMessage>& shown = m_messages.Shown();
+        EXPECT_LE(shown.size(), 1u);
+        std::optional<std::string> text;
+        if (!shown.empty()) {
+            EXPECT_EQ(shown[0].type, static_cast<unsigned>(MB_ICONERROR));
+            text = shown[0].text;
+        }
+        shown.clear();
+        return text;
+    }
+
+    RegistryGuard m_registry;
+    MessageRecorder m_messages;
+};
+
+TEST_F(UninstallStepsTest, DeleteProductFileTellsAMissingFolderFromAMissingFile) {
+    const std::string file = TempFolder() + "Zembra step " + std::to_string(GetCurrentProcessId());
+    const std::string inMissingFolder = TempFolder() + "no such Zembra folder\\Help.htm";
+    ASSERT_TRUE(WriteFileBytes(file, "x"));
+    const std::pair<std::string, std::optional<std::string>> cases[] = {
+        {file, std::nullopt}, // deleted
+        {file, std::nullopt}, // already gone: no error
+        {inMissingFolder,
+         "Could not delete file: \"" + inMissingFolder + "\"\n" + SystemText(ERROR_PATH_NOT_FOUND)},
+    };
+    for (const auto& [path, report] : cases) {
+        DeleteProductFile(path);
+        EXPECT_FALSE(FileExists(path));
+        bool marked = false;
+        EXPECT_EQ(TakeReport(&marked), report) << path;
+        EXPECT_EQ(marked, report.has_value()) << path;
+    }
+}
+
+TEST_F(UninstallStepsTest, DeleteRegistryTreeReportsAFailureWithTheRootsText) {
+    // A path naming the root itself is refused rather than emptying the root.
+    DeleteRegistryTree(HKEY_LOCAL_MACHINE, "\\");
+    bool marked = false;
+    EXPECT_EQ(TakeReport(&marked), "Unable to delete registry key:\nHKEY_LOCAL_MACHINE\\\\\n" +
+                                       SystemText(ERROR_INVALID_PARAMETER));
+    EXPECT_TRUE(marked);
+    EXPECT_TRUE(KeyExists(HKEY_LOCAL_MACHINE, "Software"));
+}
+
+TEST_F(UninstallStepsTest, GetInstallPathReportsAMissingOrEmptyPath) {
+    const std::string kNotFound = "Program installation path could not be found.\n";
+    const std::tuple<std::optional<std::string>, std::string, std::optional<std::string>> cases[] =
+        {
+            {"C:\\Zembra here\\", "C:\\Zembra here\\", std::nullopt},
+            // A folder recorded without its backslash still names the files inside it.
+            {"C:\\Zembra here", "C:\\Zembra here\\", std::nullopt},
+            {"", "", kNotFound + SystemText(ERROR_SUCCESS)},
+            {std::nullopt, "", kNotFound + SystemText(ERROR_FILE_NOT_FOUND)},
+        };
+    for (const auto& [stored, path, report] : cases) {
+        SCOPED_TRACE(stored.value_or("(no value)"));
+        DeleteTree(HKEY_LOCAL_MACHINE, "Software\\Zembra");
+        if (stored) {
+            ASSERT_TRUE(WriteText(HKEY_LOCAL_MACHINE, "Software\\Zembra", "Path", *stored));
+        }
+        EXPECT_EQ(GetInstallPath(), path);
+        bool marked = false;
+        EXPECT_EQ(TakeReport(&marked), report);
+        EXPECT_EQ(marked, report.has_value());
+    }
+}
+
+// The program file's resources as the system and Explorer read them.
+TEST(UninstallerFile, CarriesItsIconAManifestAskingForAdministratorAndItsVersion) {
+    const HMODULE module =
+        LoadLibraryExA(BuiltUninstallerPath().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    ASSERT_NE(module, nullptr);
+    auto resource = [module](LPCSTR type, int id) {
+        const HRSRC found = FindResourceA(module, MAKEINTRESOURCEA(id), type);
+        const auto* bytes =
+            found ? static_cast<const char*>(LockResource(LoadResource(module, found))) : nullptr;
+        return bytes ? std::string(bytes, SizeofResource(module, found)) : std::string();
+    };
+    EXPECT_FALSE(resource(RT_GROUP_ICON, 101).empty());
+    EXPECT_NE(resource(RT_MANIFEST, 1).find("level=\"requireAdministrator\""), std::string::npos);
+    std::string version = resource(RT_VERSION, 1);
+    FreeLibrary(module);
+    ASSERT_FALSE(version.empty());
+
+    auto text = [&version](const char* name) {
+        char* value = nullptr;
+        UINT length = 0;
+        const std::string path = std::string("\\StringFileInfo\\040904B0\\") + name;
+        return VerQueryValueA(version.data(), path.c_str(), reinterpret_cast<void**>(&value),
+                              &length)
+                   ? std::string(value)
+                   : std::string();
+    };
+    EXPECT_EQ(text("ProductName"), "Zembra");
+    EXPECT_EQ(text("ProductVersion"), "1.0");
+    EXPECT_EQ(text("FileVersion"), "1.0");
+    EXPECT_FALSE(text("FileDescription").empty());
+    VS_FIXEDFILEINFO* fixed = nullptr;
+    UINT length = 0;
+    ASSERT_TRUE(VerQueryValueA(version.data(), "\\", reinterpret_cast<void**>(&fixed), &length));
+    EXPECT_EQ(fixed->dwFileVersionMS, 0x00010000u);
+    EXPECT_EQ(fixed->dwProductVersionMS, 0x00010000u);
+}
+
+} // namespace
+} // namespace uninstalltest

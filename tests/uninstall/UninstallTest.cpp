@@ -1,0 +1,391 @@
+// Uninstall.exe driven as a person (or the installer) runs it, on an installation the test lays
+// down: its boxes, its exit code, and what is left of files and registry once every process it
+// started has ended.
+
+#include "tests/driver/Box.h"
+#include "tests/driver/Process.h"
+#include "tests/uninstall/Installation.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <chrono>
+#include <set>
+
+namespace uninstalltest {
+namespace {
+
+using testdriver::BoxIcon;
+using testdriver::milliseconds;
+using testdriver::Process;
+
+const milliseconds kBoxLimit{10000};
+const milliseconds kExitLimit{10000};
+// The script runs on after the uninstaller, until the uninstaller's file can be deleted.
+const milliseconds kTreeLimit{15000};
+
+// What a run finds before it starts.
+enum class Setup {
+    Installed,         // just the installation
+    FromItsOwnFolder,  // started with the install folder as its current folder
+    HelpGone,          // the user deleted Help.htm
+    UserFile,          // a document of the user's in the install folder
+    EditorLog,         // the editor wrote its log, Log.txt, into the install folder
+    HelpHeldOpen,      // Help.htm cannot be deleted
+    ProductKeyGone,    // the product key under HKEY_LOCAL_MACHINE was removed by hand
+    NoTemporaryFolder, // the temporary folder does not exist: no script can be made
+    EditorRunning,     // Zembra.exe runs (and stays)
+    EditorClosedLater, // Zembra.exe runs until the first box is up
+};
+
+// One box the run must show, and what the test does with it. "<folder>" in the text stands for
+// the install folder, "<error N>" for the system's text of error N.
+struct Step {
+    std::string text;
+    std::vector<int> buttons;
+    BoxIcon icon;
+    int press; // a button id, or kClose to close the box without an answer
+};
+const int kClose = -1;
+
+const std::vector<int> kYesNo = {IDYES, IDNO};
+const std::vector<int> kOk = {IDOK};
+
+const Step kConfirmYes{"Are you sure you want to uninstall Zembra 1.0?", kYesNo,
+                       BoxIcon::Information, IDYES};
+const Step kConfirmNo{kConfirmYes.text, kYesNo, BoxIcon::Information, IDNO};
+const Step kSuccess{"Zembra 1.0 was successfully removed.", kOk, BoxIcon::Information, IDOK};
+const Step kIncomplete{"Zembra 1.0 was not completely removed.", kOk, BoxIcon::Error, IDOK};
+const Step kCloseEditorOk{
+    "Please close Zembra before continuing.", {IDOK, IDCANCEL}, BoxIcon::Error, IDOK};
+const Step kCloseEditorCancel{kCloseEditorOk.text, kCloseEditorOk.buttons, BoxIcon::Error,
+                              IDCANCEL};
+
+const char* const kAllFiles[] = {"Zembra.exe",    "FileType Icon.ico",
+                                 "Help.htm",      "New MessageBox.zembra",
+                                 "Uninstall.exe", "Zembra.lnk"};
+
+struct Scenario {
+    const char* name;
+    Setup setup;
+    const char* arguments;
+    std::vector<Step> boxes; // none at all for a silent run
+    DWORD exitCode;
+    // The files that stay: names in the install folder, or "Zembra.lnk" on the desktop.
+    std::vector<std::string> remaining;
+    bool treesRemoved;
+};
+
+void PrintTo(const Scenario& scenario, std::ostream* out) {
+    *out << scenario.name;
+}
+
+const std::vector<std::string> kEverything(std::begin(kAllFiles), std::end(kAllFiles));
+
+const Scenario kScenarios[] = {
+    {"AsksOnceRemovesEverythingAndReportsSuccess",
+     Setup::Installed,
+     "",
+     {kConfirmYes, kSuccess},
+     0,
+     {},
+     true},
+    {"StartedInItsOwnFolderStillRemovesIt",
+     Setup::FromItsOwnFolder,
+     "",
+     {kConfirmYes, kSuccess},
+     0,
+     {},
+     true},
+    {"SilentShowsNothingAndRemovesEverything", Setup::Installed, "Silent", {}, 0, {}, true},
+    {"HelpPageAlreadyGoneIsNoError", Setup::HelpGone, "", {kConfirmYes, kSuccess}, 0, {}, true},
+    {"UsersFileSurvivesAndKeepsTheFolder",
+     Setup::UserFile,
+     "Silent",
+     {},
+     0,
+     {"My box.zembra"},
+     true},
+    {"EditorsLogSurvivesAndKeepsTheFolder", Setup::EditorLog, "Silent", {}, 0, {"Log.txt"}, true},
+    {"FileHeldOpenIsReportedWithItsPath",
+     Setup::HelpHeldOpen,
+     "",
+     {kConfirmYes,
+      {"Could not delete file: \"<folder>Help.htm\"\n<error 32>", kOk, BoxIcon::Error, IDOK},
+      kIncomplete},
+     1,
+     {"Help.htm"},
+     true},
+    {"ProductKeyGoneDeletesNoFileButTheTrees",
+     Setup::ProductKeyGone,
+     "",
+     {kConfirmYes,
+      {"Program installation path could not be found.\n<error 2>", kOk, BoxIcon::Error, IDOK},
+      kIncomplete},
+     1,
+     {"Zembra.exe", "FileType Icon.ico", "Help.htm", "New MessageBox.zembra", "Zembra.lnk"},
+     true},
+    {"NoScriptLeavesTheUninstaller",
+     Setup::NoTemporaryFolder,
+     "",
+     {kConfirmYes, {"Could not delete \"Uninstall.exe\"", kOk, BoxIcon::Error, IDOK}, kIncomplete},
+     1,
+     {"Uninstall.exe"},
+     true},
+    // Only the exact word makes a run silent; No keeps everything.
+    {"NoKeepsEverything", Setup::Installed, "", {kConfirmNo}, 1, kEverything, false},
+    {"LowerCaseWordAsks", Setup::Installed, "silent", {kConfirmNo}, 1, kEverything, false},
+    {"UpperCaseWordAsks", Setup::Installed, "SILENT", {kConfirmNo}, 1, kEverything, false},
+    {"WordWithMoreAsks", Setup::Installed, "Silent x", {kConfirmNo}, 1, kEverything, false},
+    {"SlashWordAsks", Setup::Installed, "/Silent", {kConfirmNo}, 1, kEverything, false},
+    // A question closed without an answer is no Yes.
+    {"ClosedQuestionKeepsEverything",
+     Setup::Installed,
+     "",
+     {{kConfirmYes.text, kYesNo, BoxIcon::Information, kClose}},
+     1,
+     kEverything,
+     false},
+    {"RunningEditorIsAskedForUntilCancelled",
+     Setup::EditorRunning,
+     "",
+     {kCloseEditorOk, kCloseEditorOk, kCloseEditorCancel},
+     1,
+     kEverything,
+     false},
+    {"EditorClosedWhileAskedLetsTheRunGoOn",
+     Setup::EditorClosedLater,
+     "",
+     {kCloseEditorOk, kConfirmYes, kSuccess},
+     0,
+     {},
+     true},
+    {"RunningEditorStopsASilentRun", Setup::EditorRunning, "Silent", {}, 1, kEverything, false},
+};
+
+std::string Expand(std::string text, const std::string& folder) {
+    const std::string folderMark = "<folder>";
+    if (const std::size_t at = text.find(folderMark); at != std::string::npos)
+        text.replace(at, folderMark.size(), folder);
+    if (const std::size_t at = text.find("<error "); at != std::string::npos) {
+        const std::size_t end = text.find('>', at);
+        const DWORD error = std::stoul(text.substr(at + 7, end - at - 7));
+        text.replace(at, end - at + 1, SystemText(error));
+    }
+    return text;
+}
+
+// The names of the temporary folder's "TMP" files: the script lives among them.
+std::set<std::string> TemporaryFiles() {
+    std::set<std::string> names;
+    WIN32_FIND_DATAA found;
+    const HANDLE search = FindFirstFileA((TempFolder() + "TMP*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE)
+        return names;
+    do {
+        names.insert(found.cFileName);
+    } while (FindNextFileA(search, &found));
+    FindClose(search);
+    return names;
+}
+
+// Zembra.exe of the installation running a document, so that it stays until its box is answered.
+class RunningEditor {
+public:
+    explicit RunningEditor(const Installation& installation)
+        : m_document(installation.Folder() + "..\\running " +
+                     std::to_string(GetCurrentProcessId()) + ".zembra") {
+        WriteFileBytes(m_document, EmptyDocument());
+        m_zembra.emplace(Process::Start("\"" + installation.FilePath("Zembra.exe") + "\" RUN \"" +
+                                        m_document + "\""));
+        m_box = testdriver::WaitForBox(*m_zembra, kBoxLimit);
+    }
+    ~RunningEditor() {
+        m_zembra.reset();
+        DeleteFileA(m_document.c_str());
+    }
+    RunningEditor(const RunningEditor&) = delete;
+    RunningEditor& operator=(const RunningEditor&) = delete;
+
+    bool IsShowingItsBox() const { return m_box != nullptr; }
+    // Answers the document's box; true once the editor has ended.
+    bool Close() {
+        return testdriver::PressButton(m_box, IDOK) && m_zembra->WaitForExit(kExitLimit);
+    }
+
+private:
+    std::string m_document;
+    std::optional<Process> m_zembra;
+    HWND m_box = nullptr;
+};
+
+class UninstallRun : public testing::TestWithParam<Scenario> {
+protected:
+    void SetUp() override { ASSERT_TRUE(m_installation.IsComplete()); }
+
+    // Prepares what the scenario's run finds and starts the uninstaller.
+    Process Start(const Scenario& scenario) {
+        m_temporaryBefore = TemporaryFiles();
+        const std::string commandLine = "\"" + m_installation.UninstallerPath() + "\"" +
+                                        (*scenario.arguments ? " " : "") + scenario.arguments;
+        switch (scenario.setup) {
+        case Setup::FromItsOwnFolder:
+            return Process::Start(commandLine, m_installation.Folder());
+        case Setup::HelpGone:
+            EXPECT_TRUE(DeleteFileA(m_installation.FilePath("Help.htm").c_str()));
+            break;
+        case Setup::UserFile:
+            EXPECT_TRUE(WriteFileBytes(m_installation.FilePath("My box.zembra"), "mine"));
+            break;
+        case Setup::EditorLog:
+            WriteEditorLog();
+            break;
+        case Setup::HelpHeldOpen:
+            m_held = testdriver::UniqueHandle(
+                CreateFileA(m_installation.FilePath("Help.htm").c_str(), GENERIC_READ, 0, nullptr,
+                            OPEN_EXISTING, 0, nullptr));
+            EXPECT_TRUE(m_held);
+            break;
+        case Setup::ProductKeyGone:
+            EXPECT_TRUE(DeleteTree(HKEY_LOCAL_MACHINE, "Software\\Zembra"));
+            break;
+        case Setup::NoTemporaryFolder:
+            return StartWithoutTemporaryFolder(commandLine);
+        case Setup::EditorRunning:
+        case Setup::EditorClosedLater:
+            m_editor.emplace(m_installation);
+            EXPECT_TRUE(m_editor->IsShowingItsBox());
+            break;
+        case Setup::Installed:
+            break;
+        }
+        return Process::Start(commandLine);
+    }
+
+    // The editor of the installation runs a document with logging on and writes Log.txt beside
+    // itself.
+    void WriteEditorLog() {
+        EXPECT_TRUE(WriteText(HKEY_CURRENT_USER, "Software\\Zembra", "bOutputLog", "True"));
+        RunningEditor editor(m_installation);
+        EXPECT_TRUE(editor.Close());
+        EXPECT_TRUE(FileExists(m_installation.FilePath("Log.txt")));
+    }
+
+    static Process StartWithoutTemporaryFolder(const std::string& commandLine) {
+        char saved[MAX_PATH] = "";
+        const DWORD length = GetEnvironmentVariableA("TMP", saved, MAX_PATH);
+        SetEnvironmentVariableA("TMP", "C:\\no temporary folder for Zembra\\");
+        Process started = Process::Start(commandLine);
+        SetEnvironmentVariableA("TMP", length != 0 ? saved : nullptr);
+        return started;
+    }
+
+    // Checks each box in turn and answers it; true when all were shown.
+    bool AnswerBoxes(const Process& uninstaller, const std::vector<Step>& steps) {
+        HWND previous = nullptr;
+        for (const Step& step : steps) {
+            const std::string text = Expand(step.text, m_installation.Folder());
+            HWND box = testdriver::WaitForNextBox(uninstaller, previous, kBoxLimit);
+            if (box == nullptr) {
+                ADD_FAILURE() << "no box: " << text;
+                return false;
+            }
+            const std::optional<testdriver::BoxContents> contents = testdriver::ReadBox(box);
+            EXPECT_TRUE(contents.has_value());
+            if (contents) {
+                EXPECT_EQ(contents->caption, "Uninstall");
+                EXPECT_EQ(contents->text, text);
+                EXPECT_EQ(contents->ButtonIds(), step.buttons) << text;
+                EXPECT_EQ(contents->icon, step.icon) << text;
+                EXPECT_EQ(contents->owner, nullptr) << text;
+            }
+            if (m_editor && GetParam().setup == Setup::EditorClosedLater && previous == nullptr) {
+                EXPECT_TRUE(m_editor->Close());
+            }
+            if (step.press == kClose) {
+                PostMessageA(box, WM_CLOSE, 0, 0);
+            } else {
+                EXPECT_TRUE(testdriver::PressButton(box, step.press)) << text;
+            }
+            previous = box;
+        }
+        return true;
+    }
+
+    // A run without steps must not show any box until it ends (within the exit limit; the wait
+    // for its exit then reports a run that does not end).
+    static void ExpectNoBox(const Process& uninstaller) {
+        const auto deadline = std::chrono::steady_clock::now() + kExitLimit;
+        while (uninstaller.IsRunning() && std::chrono::steady_clock::now() < deadline) {
+            if (!testdriver::VisibleBoxes(uninstaller.Id()).empty()) {
+                ADD_FAILURE() << "a silent run showed a box";
+                return;
+            }
+            Sleep(10);
+        }
+    }
+
+    std::string PathOf(const std::string& name) const {
+        return name == "Zembra.lnk" ? m_installation.ShortcutPath() : m_installation.FilePath(name);
+    }
+
+    void ExpectLeftBehind(const Scenario& scenario) {
+        std::set<std::string> files(std::begin(kAllFiles), std::end(kAllFiles));
+        files.insert({"My box.zembra", "Log.txt"});
+        bool folderKept = false;
+        for (const std::string& name : files) {
+            const bool remains =
+                std::count(scenario.remaining.begin(), scenario.remaining.end(), name) != 0;
+            EXPECT_EQ(FileExists(PathOf(name)), remains) << name;
+            folderKept = folderKept || (remains && name != "Zembra.lnk");
+        }
+        EXPECT_EQ(FolderExists(m_installation.Folder()), folderKept);
+        for (const Key& tree : kProductTrees)
+            EXPECT_EQ(KeyExists(tree.root, tree.path), !scenario.treesRemoved) << tree.path;
+        if (!scenario.treesRemoved) {
+            EXPECT_EQ(ReadText(HKEY_LOCAL_MACHINE, "Software\\Zembra", "Path"),
+                      m_installation.Folder());
+        }
+        for (const Key& neighbour : kNeighbourKeys) {
+            EXPECT_EQ(ReadText(neighbour.root, neighbour.path, ""), "neighbour") << neighbour.path;
+            EXPECT_EQ(ReadText(neighbour.root, std::string(neighbour.path) + "\\Child", "Name"),
+                      "child")
+                << neighbour.path;
+        }
+        // Neither the script nor the temporary name it was made from is left.
+        for (const std::string& name : TemporaryFiles())
+            EXPECT_TRUE(m_temporaryBefore.count(name)) << "left behind: " << name;
+    }
+
+    RegistryGuard m_registry;
+    Installation m_installation;
+    std::set<std::string> m_temporaryBefore;
+    testdriver::UniqueHandle m_held;
+    std::optional<RunningEditor> m_editor;
+};
+
+TEST_P(UninstallRun, EndsWithItsExitCodeAndLeavesOnlyWhatItMust) {
+    const Scenario& scenario = GetParam();
+    Process uninstaller = Start(scenario);
+    if (scenario.boxes.empty()) {
+        ExpectNoBox(uninstaller);
+    } else {
+        ASSERT_TRUE(AnswerBoxes(uninstaller, scenario.boxes));
+    }
+
+    const std::optional<DWORD> exitCode = uninstaller.WaitForExit(kExitLimit);
+    ASSERT_TRUE(exitCode.has_value()) << "the uninstaller did not end";
+    EXPECT_EQ(*exitCode, scenario.exitCode);
+    ASSERT_TRUE(uninstaller.WaitForProcessTree(kTreeLimit))
+        << "processes it started still run: " << uninstaller.StartedProcessIds().size();
+    m_held = testdriver::UniqueHandle();
+    ExpectLeftBehind(scenario);
+}
+
+INSTANTIATE_TEST_SUITE_P(Uninstall, UninstallRun, testing::ValuesIn(kScenarios),
+                         [](const testing::TestParamInfo<Scenario>& info) {
+                             return std::string(info.param.name);
+                         });
+
+} // namespace
+} // namespace uninstalltest

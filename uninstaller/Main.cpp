@@ -1,0 +1,12 @@
+#include "UninstallerApp.h"
+
+// The one application object; the framework's WinMain drives it.
+static CUninstallerApp theApp;
+
+CUninstallerApp& GetUninstallerApp() {
+    return theApp;
+}
+
+void MarkIncomplete() {
+    theApp.m_bIncomplete = TRUE;
+}
