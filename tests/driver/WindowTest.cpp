@@ -208,16 +208,48 @@ TEST_F(ProbeTest, ReadsComboItemsInOrderAndTheSelection) {
     EXPECT_EQ(ComboSelection(choice), std::string("Alpha"));
 }
 
-TEST_F(ProbeTest, ChoosingAComboItemNotifiesTheProgramAsAUserChoiceDoes) {
+struct ChoiceCase {
+    const char* name;
+    bool (*choose)(HWND, const std::string&);
+    const char* item;
+    // What the probe's dialog was told: the message way sends exactly the two notifications; the
+    // keyboard way gets the combo box's own, one change per step from the top (Home, Down...).
+    const char* events;
+};
+
+void PrintTo(const ChoiceCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+const ChoiceCase kChoices[] = {
+    {"ByMessagesGamma", ChooseComboItem, "Gamma", "selendok;selchange;"},
+    {"ByMessagesAlpha", ChooseComboItem, "Alpha", "selendok;selchange;"},
+    {"ByKeyboardGamma", ChooseComboItemByKeyboard, "Gamma",
+     "selchange;selchange;selchange;selendok;"},
+    {"ByKeyboardBeta", ChooseComboItemByKeyboard, "Beta", "selchange;selchange;selendok;"},
+};
+
+class ChoiceTest : public ProbeTest, public testing::WithParamInterface<ChoiceCase> {};
+
+TEST_P(ChoiceTest, ChoosingAComboItemNotifiesTheProgramAsAUserChoiceDoes) {
     HWND dialog = OpenDialog();
     ASSERT_NE(dialog, nullptr);
     HWND choice = Item(dialog, IDC_PROBE_CHOICE);
-    EXPECT_FALSE(ChooseComboItem(choice, "gamma"));
-    EXPECT_FALSE(ChooseComboItem(choice, "Delta"));
-    ASSERT_TRUE(ChooseComboItem(choice, "Gamma"));
-    EXPECT_TRUE(TextBecomes(Item(dialog, IDC_PROBE_EVENTS), "selendok;selchange;"));
-    EXPECT_EQ(ComboSelection(choice), std::string("Gamma"));
+    // Only an exact, existing item can be chosen.
+    EXPECT_FALSE(GetParam().choose(choice, "gamma"));
+    EXPECT_FALSE(GetParam().choose(choice, "Delta"));
+    EXPECT_FALSE(GetParam().choose(Item(dialog, IDC_PROBE_DISABLED), GetParam().item));
+    ASSERT_TRUE(GetParam().choose(choice, GetParam().item));
+    EXPECT_TRUE(TextBecomes(Item(dialog, IDC_PROBE_EVENTS), GetParam().events));
+    EXPECT_EQ(ComboSelection(choice), std::string(GetParam().item));
+    // What the program then reads as the choice is the item.
+    ASSERT_TRUE(PressKey(dialog, VK_RETURN));
+    EXPECT_TRUE(TextBecomes(m_frame, std::string("Probe Frame - OK name= choice=") +
+                                         GetParam().item + " checked=0"));
 }
+
+INSTANTIATE_TEST_SUITE_P(Combo, ChoiceTest, testing::ValuesIn(kChoices),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(ProbeTest, SettingAndTypingTextReachTheProgram) {
     HWND dialog = OpenDialog();
