@@ -195,9 +195,18 @@ TEST_F(ProbeTest, FindsControlsNestedInAFormInsideTheFrame) {
     EXPECT_NE(GetParent(edit), m_frame);
     EXPECT_EQ(ClassOf(edit), "Edit");
     EXPECT_EQ(FindControl(m_frame, IDC_PROBE_FORM_EDIT, "Button"), nullptr);
-    EXPECT_EQ(FindControl(m_frame, IDC_PROBE_NAME), nullptr);
+    EXPECT_EQ(FindControl(m_frame, IDC_PROBE_CHECK), nullptr);
     ASSERT_TRUE(Click(FindControl(m_frame, IDC_PROBE_FORM_BUTTON)));
     EXPECT_TRUE(TextBecomes(m_frame, "Probe Frame - nested"));
+
+    // A control of the form comes before the inner edit of a combo box that shares its id.
+    HWND combo = FindControl(m_frame, IDC_PROBE_FORM_COMBO);
+    ASSERT_NE(combo, nullptr);
+    HWND inner = FindControl(combo, IDC_PROBE_FORM_LATE);
+    ASSERT_NE(inner, nullptr) << "the combo box has no inner edit with the shared id";
+    HWND late = FindControl(m_frame, IDC_PROBE_FORM_LATE);
+    EXPECT_NE(late, inner);
+    EXPECT_EQ(GetParent(late), GetParent(edit));
 }
 
 TEST_F(ProbeTest, ReadsComboItemsInOrderAndTheSelection) {
