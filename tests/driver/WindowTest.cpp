@@ -411,6 +411,73 @@ TEST_F(ProbeTest, SavesAScreenshotAsPng) {
     EXPECT_GT(file.tellg(), pixels);
 }
 
+struct TemplateItem {
+    int id;
+    const char* className;
+    const char* text;
+    DWORD styleBits;
+    RECT units;
+};
+
+void ExpectItems(const DialogTemplate& dialog, const std::vector<TemplateItem>& expected) {
+    ASSERT_EQ(dialog.items.size(), expected.size());
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        SCOPED_TRACE("item " + std::to_string(i));
+        const DialogItem& item = dialog.items[i];
+        EXPECT_EQ(item.id, expected[i].id);
+        EXPECT_EQ(item.className, expected[i].className);
+        EXPECT_EQ(item.text, expected[i].text);
+        EXPECT_EQ(item.textId, 0);
+        EXPECT_EQ(item.style & expected[i].styleBits, expected[i].styleBits);
+        EXPECT_EQ(item.style & WS_CHILD, DWORD(WS_CHILD));
+        EXPECT_EQ(item.units.left, expected[i].units.left);
+        EXPECT_EQ(item.units.top, expected[i].units.top);
+        EXPECT_EQ(item.units.right, expected[i].units.right);
+        EXPECT_EQ(item.units.bottom, expected[i].units.bottom);
+    }
+}
+
+TEST(ProgramResources, ReadsADialogTemplateWithItsItemsInOrder) {
+    const auto resources = ProgramResources::Load(ProbePath());
+    ASSERT_TRUE(resources);
+    const auto dialog = resources->Dialog(IDD_PROBE_DIALOG);
+    ASSERT_TRUE(dialog);
+    EXPECT_FALSE(dialog->extended);
+    EXPECT_EQ(dialog->title, "Probe Dialog");
+    EXPECT_EQ(dialog->fontFace, "MS Sans Serif");
+    EXPECT_EQ(dialog->fontPoints, 8);
+    EXPECT_EQ(dialog->style & (DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU),
+              DWORD(DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU));
+    EXPECT_EQ(dialog->units.right, 195);
+    EXPECT_EQ(dialog->units.bottom, 96);
+    // The combo box keeps the opened list's height, which its window does not show.
+    ExpectItems(*dialog, {{-1, "Static", "&Name:", SS_LEFT, {7, 9, 37, 17}},
+                          {IDC_PROBE_NAME, "Edit", "", ES_AUTOHSCROLL, {40, 7, 140, 21}},
+                          {IDC_PROBE_CHOICE, "ComboBox", "", CBS_DROPDOWNLIST, {40, 25, 140, 85}},
+                          {IDC_PROBE_CHECK, "Button", "&Check", BS_AUTOCHECKBOX, {40, 43, 100, 53}},
+                          {IDC_PROBE_EVENTS, "Static", "", SS_LEFT, {7, 58, 187, 66}},
+                          {IDC_PROBE_DISABLED, "Button", "&Disabled", WS_DISABLED, {7, 75, 57, 89}},
+                          {IDOK, "Button", "OK", BS_DEFPUSHBUTTON, {80, 75, 130, 89}},
+                          {IDCANCEL, "Button", "Cancel", BS_PUSHBUTTON, {135, 75, 185, 89}}});
+}
+
+TEST(ProgramResources, ReadsAnExtendedDialogTemplate) {
+    const auto resources = ProgramResources::Load(ProbePath());
+    ASSERT_TRUE(resources);
+    const auto dialog = resources->Dialog(IDD_PROBE_NOTE);
+    ASSERT_TRUE(dialog);
+    EXPECT_TRUE(dialog->extended);
+    EXPECT_EQ(dialog->title, "Probe Note");
+    EXPECT_EQ(dialog->fontFace, "MS Sans Serif");
+    EXPECT_EQ(dialog->fontPoints, 8);
+    EXPECT_EQ(dialog->exStyle & WS_EX_TOOLWINDOW, DWORD(WS_EX_TOOLWINDOW));
+    EXPECT_EQ(dialog->units.right, 120);
+    EXPECT_EQ(dialog->units.bottom, 50);
+    ExpectItems(*dialog, {{-1, "Static", "Only a note && a button", SS_LEFT, {7, 7, 107, 15}},
+                          {IDOK, "Button", "OK", BS_DEFPUSHBUTTON, {35, 29, 85, 43}}});
+    EXPECT_FALSE(resources->Dialog(999));
+}
+
 TEST(ProgramResources, ReadsMenuAcceleratorsAndStringsFromTheFile) {
     const auto resources = ProgramResources::Load(ProbePath());
     ASSERT_TRUE(resources);
