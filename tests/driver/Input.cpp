@@ -90,6 +90,16 @@ bool PressCtrlKey(HWND window, WORD virtualKey) {
     return PressAsKeyboard(window, virtualKey, {VK_CONTROL});
 }
 
+bool HoverOver(HWND window) {
+    RECT rect{};
+    if (!IsWindow(window) || !GetWindowRect(window, &rect))
+        return false;
+    const int x = (rect.left + rect.right) / 2;
+    const int y = (rect.top + rect.bottom) / 2;
+    // Two steps, so that the window sees the pointer move inside it.
+    return SetCursorPos(x - 1, y) && SetCursorPos(x, y);
+}
+
 bool ChooseComboItem(HWND combo, const std::string& text) {
     if (!IsWindow(combo) || !IsWindowEnabled(combo))
         return false;

@@ -27,6 +27,9 @@ bool PressKey(HWND window, WORD virtualKey);
 bool PressAsKeyboard(HWND window, WORD virtualKey, std::initializer_list<WORD> heldKeys = {});
 // PressAsKeyboard with Ctrl held, as a user presses Ctrl+key.
 bool PressCtrlKey(HWND window, WORD virtualKey);
+// Moves the mouse pointer onto the middle of window, as real input, so that what watches the mouse
+// there (a tip) reacts.
+bool HoverOver(HWND window);
 // Chooses the combo-box item whose text is exactly text, as a user picking it from the list: the
 // selection changes and the parent receives CBN_SELENDOK and CBN_SELCHANGE. False when there is
 // no such item.

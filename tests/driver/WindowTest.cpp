@@ -272,6 +272,16 @@ TEST_F(ProbeTest, SettingAndTypingTextReachTheProgram) {
     EXPECT_TRUE(TextBecomes(name, "Ab c"));
 }
 
+TEST_F(ProbeTest, RestingTheMouseOnAControlShowsItsTip) {
+    HWND dialog = OpenDialog();
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(WaitForTip(m_probe, kAbsent), nullptr);
+    ASSERT_TRUE(HoverOver(Item(dialog, IDC_PROBE_NAME)));
+    HWND tip = WaitForTip(m_probe, kLimit);
+    ASSERT_NE(tip, nullptr);
+    EXPECT_EQ(WindowText(tip), "Probe tip");
+}
+
 TEST_F(ProbeTest, ClickingACheckBoxTogglesIt) {
     HWND dialog = OpenDialog();
     ASSERT_NE(dialog, nullptr);
