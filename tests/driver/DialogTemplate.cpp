@@ -3,6 +3,7 @@
 
 #include "tests/driver/Resources.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace testdriver {
