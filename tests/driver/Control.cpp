@@ -19,13 +19,6 @@ std::string Narrow(const WCHAR* text, int length) {
     return narrow;
 }
 
-void Collect(HWND parent, std::vector<HWND>& all) {
-    for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-        all.push_back(child);
-        Collect(child, all);
-    }
-}
-
 // The font a dialog template names, created at its size for this screen.
 class Font {
 public:
@@ -70,7 +63,14 @@ HWND FindControl(HWND window, int id, const std::string& className) {
 
 std::vector<HWND> Descendants(HWND window) {
     std::vector<HWND> all;
-    Collect(window, all);
+    for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+        all.push_back(child);
+    // Level by level: each window's children are appended after every window of its own level.
+    for (std::size_t next = 0; next < all.size(); ++next) {
+        for (HWND child = GetWindow(all[next], GW_CHILD); child;
+             child = GetWindow(child, GW_HWNDNEXT))
+            all.push_back(child);
+    }
     return all;
 }
 

@@ -90,6 +90,16 @@ bool PressCtrlKey(HWND window, WORD virtualKey) {
     return PressAsKeyboard(window, virtualKey, {VK_CONTROL});
 }
 
+bool HoverOver(HWND window) {
+    RECT rect{};
+    if (!IsWindow(window) || !GetWindowRect(window, &rect))
+        return false;
+    const int x = (rect.left + rect.right) / 2;
+    const int y = (rect.top + rect.bottom) / 2;
+    // Two steps, so that the window sees the pointer move inside it.
+    return SetCursorPos(x - 1, y) && SetCursorPos(x, y);
+}
+
 bool ChooseComboItem(HWND combo, const std::string& text) {
     if (!IsWindow(combo) || !IsWindowEnabled(combo))
         return false;
@@ -110,6 +120,34 @@ bool ChooseComboItem(HWND combo, const std::string& text) {
     const LPARAM from = reinterpret_cast<LPARAM>(combo);
     return PostMessageA(parent, WM_COMMAND, MAKEWPARAM(id, CBN_SELENDOK), from) &&
            PostMessageA(parent, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), from);
+}
+
+bool ChooseComboItemByKeyboard(HWND combo, const std::string& text) {
+    if (!IsWindow(combo) || !IsWindowEnabled(combo))
+        return false;
+    const auto items = ComboItems(combo);
+    if (!items)
+        return false;
+    const auto found = std::find(items->begin(), items->end(), text);
+    if (found == items->end())
+        return false;
+    // The dialog moves its focus to the combo box as Tab would; then the user opens the list,
+    // goes to the item from the top and takes it with Enter.
+    HWND dialog = GetParent(combo);
+    HWND top = GetAncestor(combo, GA_ROOT);
+    if (!PostMessageA(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(combo), TRUE))
+        return false;
+    const auto deadline = std::chrono::steady_clock::now() + kForegroundLimit;
+    while (FocusedControl(combo) != combo && std::chrono::steady_clock::now() < deadline)
+        Sleep(10);
+    if (FocusedControl(combo) != combo || !PressAsKeyboard(top, VK_F4) ||
+        !PressAsKeyboard(top, VK_HOME))
+        return false;
+    for (auto item = items->begin(); item != found; ++item) {
+        if (!PressAsKeyboard(top, VK_DOWN))
+            return false;
+    }
+    return PressAsKeyboard(top, VK_RETURN);
 }
 
 bool InvokeCommand(HWND frame, UINT id) {

@@ -27,10 +27,17 @@ bool PressKey(HWND window, WORD virtualKey);
 bool PressAsKeyboard(HWND window, WORD virtualKey, std::initializer_list<WORD> heldKeys = {});
 // PressAsKeyboard with Ctrl held, as a user presses Ctrl+key.
 bool PressCtrlKey(HWND window, WORD virtualKey);
+// Moves the mouse pointer onto the middle of window, as real input, so that what watches the mouse
+// there (a tip) reacts.
+bool HoverOver(HWND window);
 // Chooses the combo-box item whose text is exactly text, as a user picking it from the list: the
 // selection changes and the parent receives CBN_SELENDOK and CBN_SELCHANGE. False when there is
 // no such item.
 bool ChooseComboItem(HWND combo, const std::string& text);
+// The same choice made with the keyboard, as real input: the focus moves to the combo box, F4
+// opens its list, Home and Down go to the item and Enter takes it; the program gets whatever the
+// combo box itself sends (CBN_SELCHANGE for each step, then CBN_SELENDOK).
+bool ChooseComboItemByKeyboard(HWND combo, const std::string& text);
 // Sends a frame the menu command id, as a click on the menu item does.
 bool InvokeCommand(HWND frame, UINT id);
 // Asks the window to close (WM_CLOSE), as the close button does.

@@ -151,6 +151,10 @@ HWND WaitForDialog(const Process& process, const std::string& caption, milliseco
         limit);
 }
 
+HWND WaitForTip(const Process& process, milliseconds limit) {
+    return WaitForWindow(process, "tooltips_class32", {}, limit);
+}
+
 bool WaitForText(HWND window, const std::string& text, milliseconds limit) {
     const auto deadline = std::chrono::steady_clock::now() + limit;
     for (;;) {

@@ -42,6 +42,9 @@ HWND WaitForWindowWhere(const Process& process, const std::function<bool(HWND)>&
 // The first visible dialog ("#32770" that is not a message box) of the process captioned caption
 // (any caption when empty); nullptr as for WaitForWindow.
 HWND WaitForDialog(const Process& process, const std::string& caption, milliseconds limit);
+// The first visible tip ("tooltips_class32") of the process within limit; its text is the tip's.
+// nullptr as for WaitForWindow.
+HWND WaitForTip(const Process& process, milliseconds limit);
 // True once window's text (a caption, a control's text) is exactly text within limit.
 bool WaitForText(HWND window, const std::string& text, milliseconds limit);
 // True once window is gone or hidden within limit.

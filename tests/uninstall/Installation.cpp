@@ -160,6 +160,8 @@ Installation::Installation() {
     // The settings a user's editor keeps.
     WriteText(HKEY_CURRENT_USER, "Software\\Zembra", "bOutputLog", "False");
     WriteText(HKEY_CURRENT_USER, "Software\\Zembra", "nMaxLogSize", "65536");
+    // No path of its own: the log goes to the default, beside the program.
+    RegDeleteKeyValueA(HKEY_CURRENT_USER, "Software\\Zembra", "LogPath");
 
     const std::string desktop = GetCommonDesktopPath();
     m_createdFolders = CreateFolders(desktop);
