@@ -54,6 +54,10 @@ void CZembraFrame::OnDestroy() {
 }
 
 void CZembraFrame::SaveWindowPlacement() {
+    // A frame that was never shown (its first document failed to open) has no place of the
+    // user's: the stored one stays.
+    if (!HasBeenShown())
+        return;
     RegistryKey key(HKEY_CURRENT_USER, product::kRegistryKey);
     WINDOWPLACEMENT placement{};
     placement.length = sizeof(placement);

@@ -146,7 +146,9 @@ void CZembraView::Fail(const std::string& logLine, const std::string& message) {
     GetProgramLog().ShowMessage(message, AfxGetAppName(), MB_ICONERROR);
     GetDocument()->SetModifiedFlag(FALSE);
     // Closing destroys the form and the document: nothing of them may be touched afterwards.
-    SendMessageA(AfxGetApp()->m_hMainWnd, WM_CLOSE, 0, 0);
+    // The frame is the main window once the editor has started, and is about to become it while
+    // the first document is shown.
+    SendMessageA(GetParentFrame()->GetSafeHwnd(), WM_CLOSE, 0, 0);
 }
 
 bool CZembraView::UpdateDefButtonList(std::uint32_t button) {

@@ -42,6 +42,11 @@ void ExecuteDlgInit(HWND dialog, UINT templateId) {
 
 } // namespace
 
+CDialogWindow::~CDialogWindow() {
+    if (m_hWnd != nullptr)
+        RemovePropA(m_hWnd, kThisProperty);
+}
+
 std::string CDialogWindow::GetDlgItemText(int id) const {
     const HWND item = GetDlgItem(id);
     const int length = item != nullptr ? GetWindowTextLengthA(item) : 0;

@@ -11,7 +11,9 @@ class CDialogWindow {
 public:
     CDialogWindow(const CDialogWindow&) = delete;
     CDialogWindow& operator=(const CDialogWindow&) = delete;
-    virtual ~CDialogWindow() = default;
+    // A window still alive (the program ending without closing it) is detached, so that nothing
+    // reaches the object after it is gone.
+    virtual ~CDialogWindow();
 
     HWND GetSafeHwnd() const { return m_hWnd; }
     UINT GetTemplateId() const { return m_nIDTemplate; }

@@ -19,13 +19,10 @@ std::vector<std::string> SplitLines(const std::string& text) {
     }
 }
 
-std::string LoadString(UINT id) {
-    const char* text = nullptr;
-    // With a zero buffer size the system hands out a pointer to the resource itself.
-    const int length =
-        LoadStringA(GetModuleHandleA(nullptr), id, reinterpret_cast<LPSTR>(&text), 0);
-    return length > 0 && text != nullptr ? std::string(text, static_cast<std::size_t>(length))
-                                         : std::string();
+std::string StringResource(UINT id) {
+    char text[1024] = "";
+    const int length = LoadStringA(GetModuleHandleA(nullptr), id, text, sizeof(text));
+    return std::string(text, length > 0 ? static_cast<std::size_t>(length) : 0);
 }
 
 const char* const kUntitled = "Untitled";
@@ -34,7 +31,7 @@ const char* const kUntitled = "Untitled";
 
 CSingleDocTemplate::CSingleDocTemplate(UINT resourceId, DocumentFactory document,
                                        FrameFactory frame, ViewFactory view)
-    : m_nIDResource(resourceId), m_docStrings(SplitLines(LoadString(resourceId))),
+    : m_nIDResource(resourceId), m_docStrings(SplitLines(StringResource(resourceId))),
       m_createDocument(std::move(document)), m_createFrame(std::move(frame)),
       m_createView(std::move(view)) {}
 
@@ -70,9 +67,6 @@ bool CSingleDocTemplate::CreateFrame() {
     }
     m_pFrame->SetActiveView(m_pView.get());
     m_pFrame->SetActiveDocument(m_pDocument.get());
-    CWinApp* app = AfxGetApp();
-    if (app != nullptr && app->GetMainWnd() == nullptr)
-        app->m_hMainWnd = m_pFrame->GetSafeHwnd();
     return true;
 }
 
@@ -127,6 +121,11 @@ CDocument* CSingleDocTemplate::OpenDocumentFile(const char* path) {
     }
     if (!InitialUpdateFrame())
         return nullptr;
+    // The frame becomes the main window once its first document is shown, so that a failed
+    // first open ends nothing but the open.
+    CWinApp* app = AfxGetApp();
+    if (created && app != nullptr && app->GetMainWnd() == nullptr)
+        app->m_hMainWnd = m_pFrame->GetSafeHwnd();
     return m_pDocument.get();
 }
 

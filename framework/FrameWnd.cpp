@@ -34,6 +34,11 @@ const char* const kThisProperty = "CFrameWnd";
 
 } // namespace
 
+CFrameWnd::~CFrameWnd() {
+    if (m_hWnd != nullptr)
+        RemovePropA(m_hWnd, kThisProperty);
+}
+
 BOOL CFrameWnd::PreCreateWindow(CREATESTRUCTA& cs) {
     cs.style = WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE | FWS_PREFIXTITLE;
     return TRUE;
@@ -102,6 +107,9 @@ LRESULT CFrameWnd::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         break;
     case WM_SIZE:
         RecalcLayout();
+        break;
+    case WM_SHOWWINDOW:
+        m_bShown = m_bShown || wParam != FALSE;
         break;
     case WM_ACTIVATE:
         if (LOWORD(wParam) == WA_INACTIVE)

@@ -21,7 +21,9 @@ class CSingleDocTemplate;
 class CFrameWnd {
 public:
     CFrameWnd() = default;
-    virtual ~CFrameWnd() = default;
+    // A window still alive (the program ending through its quit message) is detached, so that
+    // nothing reaches the object after it is gone.
+    virtual ~CFrameWnd();
     CFrameWnd(const CFrameWnd&) = delete;
     CFrameWnd& operator=(const CFrameWnd&) = delete;
 
@@ -33,6 +35,8 @@ public:
     void SetActiveView(CFormView* view) { m_pView = view; }
     void SetActiveDocument(CDocument* document) { m_pDocument = document; }
     CFormView* GetActiveView() const { return m_pView; }
+    // True once the window has been shown.
+    bool HasBeenShown() const { return m_bShown; }
 
     // Lays the view over the whole client area.
     void RecalcLayout(BOOL bNotify = TRUE);
@@ -68,4 +72,5 @@ private:
     CDocument* m_pDocument = nullptr;
     CFormView* m_pView = nullptr;
     HWND m_hFocusOnActivate = nullptr;
+    bool m_bShown = false;
 };

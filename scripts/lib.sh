@@ -22,11 +22,23 @@ install_packages() {
     DEBIAN_FRONTEND=noninteractive $sudo apt-get -o DPkg::Lock::Timeout=900 install -y -qq $missing >/dev/null
 }
 
+configure_windows() {
+    cmake -S "$ROOT" -B "$BUILD/windows" -DCMAKE_BUILD_TYPE=Release \
+        -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-w64-x86_64.cmake" >/dev/null
+}
+
+# Only the editor and the demo's runner, for a quick first look.
+build_demo() {
+    configure_windows
+    cmake --build "$BUILD/windows" -j"$(nproc)" --target Zembra rundemo
+    mkdir -p "$DIST"
+    cp "$BUILD/windows/app/Zembra.exe" "$BUILD/windows/app/Help.htm" "$DIST/"
+}
+
 build_all() {
     cmake -S "$ROOT" -B "$BUILD/native" -DCMAKE_BUILD_TYPE=Release >/dev/null
     cmake --build "$BUILD/native" -j"$(nproc)"
-    cmake -S "$ROOT" -B "$BUILD/windows" -DCMAKE_BUILD_TYPE=Release \
-        -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-w64-x86_64.cmake" >/dev/null
+    configure_windows
     cmake --build "$BUILD/windows" -j"$(nproc)"
     cmake --install "$BUILD/windows" --prefix "$DIST" >/dev/null
 }

@@ -1,72 +1,33 @@
 // The demo's hands and eyes: runs a document with Zembra as a double-click would, after
-// recording the installation as the installer does.
+// recording the installation as the installer does, then opens it in the editor as the Edit
+// verb would.
 //
-//   rundemo <Zembra.exe> <document>                 the user answers the box
-//   rundemo <Zembra.exe> <document> <shot.bmp>      reads each box, saves a picture of it and
-//                                                   presses its default button
+//   rundemo <Zembra.exe> <document>             the user answers the box and uses the editor
+//   rundemo <Zembra.exe> <document> --answer    reads each box, saves a picture of it and presses
+//                                               its default button; saves a picture of the
+//                                               editor and closes it
 //
-// Prints what it sees and ends with Zembra's exit code.
+// Pictures go to the test output folder (ZEMBRA_TEST_OUTPUT). Prints what it sees and ends with
+// the run's exit code.
 
 #include "tests/driver/Box.h"
-#include "tests/driver/Handles.h"
+#include "tests/driver/Input.h"
 #include "tests/driver/Process.h"
 #include "tests/driver/Registry.h"
+#include "tests/driver/Screenshot.h"
+#include "tests/driver/Window.h"
 
 #include <windows.h>
 
 #include <cstdio>
-#include <fstream>
+#include <cstring>
 #include <string>
-#include <vector>
 
 using namespace testdriver;
 
 namespace {
 
 const milliseconds kBoxLimit{15000};
-
-// Saves the box's part of the screen as a 24-bit bitmap file.
-bool SaveScreenshot(HWND box, const std::string& path) {
-    RECT r;
-    GetWindowRect(box, &r);
-    const int width = r.right - r.left, height = r.bottom - r.top;
-    ScreenDC screen;
-    MemoryDC memory;
-    DibSection dib(width, height);
-    if (!screen || !memory || !dib)
-        return false;
-    {
-        SelectedObject selected(memory.Get(), dib.Get());
-        BitBlt(memory.Get(), 0, 0, width, height, screen.Get(), r.left, r.top, SRCCOPY);
-        GdiFlush();
-    }
-    const int rowSize = (width * 3 + 3) & ~3;
-    BITMAPFILEHEADER file{};
-    BITMAPINFOHEADER info{};
-    info.biSize = sizeof info;
-    info.biWidth = width;
-    info.biHeight = height;
-    info.biPlanes = 1;
-    info.biBitCount = 24;
-    info.biCompression = BI_RGB;
-    file.bfType = 0x4D42;
-    file.bfOffBits = sizeof file + sizeof info;
-    file.bfSize = file.bfOffBits + static_cast<DWORD>(rowSize * height);
-    std::ofstream out(path, std::ios::binary);
-    out.write(reinterpret_cast<const char*>(&file), sizeof file);
-    out.write(reinterpret_cast<const char*>(&info), sizeof info);
-    std::vector<char> row(static_cast<std::size_t>(rowSize), 0);
-    for (int y = height - 1; y >= 0; --y) {
-        for (int x = 0; x < width; ++x) {
-            const DWORD pixel = dib.Pixel(x, y);
-            row[x * 3] = static_cast<char>(pixel & 0xFF);
-            row[x * 3 + 1] = static_cast<char>((pixel >> 8) & 0xFF);
-            row[x * 3 + 2] = static_cast<char>((pixel >> 16) & 0xFF);
-        }
-        out.write(row.data(), rowSize);
-    }
-    return static_cast<bool>(out);
-}
 
 std::string Shown(const std::string& text) {
     std::string shown;
@@ -84,7 +45,7 @@ void Describe(const BoxContents& box) {
     std::printf("\n");
 }
 
-int AnswerEveryBox(Process& zembra, const std::string& screenshot) {
+void AnswerEveryBox(Process& zembra) {
     HWND previous = nullptr;
     for (;;) {
         HWND box =
@@ -96,38 +57,63 @@ int AnswerEveryBox(Process& zembra, const std::string& screenshot) {
             break;
         std::printf("Zembra shows a message box:\n");
         Describe(*contents);
-        if (SaveScreenshot(box, screenshot))
-            std::printf("  picture: %s\n", screenshot.c_str());
+        const std::string picture = SaveScreenshot(box, "demo-box");
+        if (!picture.empty())
+            std::printf("  picture: %s\n", picture.c_str());
         const int press = contents->defaultButton.value_or(
             contents->buttons.empty() ? IDOK : contents->buttons.front().id);
         std::printf("  pressing the default button.\n");
         PressButton(box, press);
         previous = box;
     }
-    return 0;
+}
+
+// Opens the document in the editor, as the shell's Edit verb does.
+void ShowEditor(const std::string& zembraPath, const std::string& document, bool answer) {
+    const std::string commandLine = "\"" + zembraPath + "\" \"" + document + "\"";
+    std::printf("Starting the editor: %s\n", commandLine.c_str());
+    std::fflush(stdout);
+    Process editor = Process::Start(commandLine);
+    if (!answer) {
+        editor.WaitForExit(milliseconds(INFINITE));
+        return;
+    }
+    HWND frame = WaitForWindow(editor, "FrameWindow", "", kBoxLimit);
+    if (frame == nullptr) {
+        std::printf("The editor showed no window.\n");
+        return;
+    }
+    std::printf("The editor shows \"%s\".\n", WindowText(frame).c_str());
+    const std::string picture = SaveScreenshot(frame, "demo-editor");
+    if (!picture.empty())
+        std::printf("  picture: %s\n", picture.c_str());
+    AskToClose(frame);
+    editor.WaitForExit(kBoxLimit);
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
     if (argc < 3) {
-        std::fprintf(stderr, "usage: rundemo <Zembra.exe> <document> [<screenshot.bmp>]\n");
+        std::fprintf(stderr, "usage: rundemo <Zembra.exe> <document> [--answer]\n");
         return 2;
     }
     const std::string zembraPath = argv[1], document = argv[2];
+    const bool answer = argc > 3 && std::strcmp(argv[3], "--answer") == 0;
     if (!RecordInstallation(FolderOf(zembraPath), "1.0"))
         std::fprintf(stderr, "warning: the installation record could not be written\n");
     const std::string commandLine = "\"" + zembraPath + "\" RUN \"" + document + "\"";
     std::printf("Starting: %s\n", commandLine.c_str());
     std::fflush(stdout);
     Process zembra = Process::Start(commandLine);
-    if (argc > 3)
-        AnswerEveryBox(zembra, argv[3]);
-    const auto code = zembra.WaitForExit(argc > 3 ? milliseconds(15000) : milliseconds(INFINITE));
+    if (answer)
+        AnswerEveryBox(zembra);
+    const auto code = zembra.WaitForExit(answer ? milliseconds(15000) : milliseconds(INFINITE));
     if (!code) {
         std::printf("Zembra did not end.\n");
         return 1;
     }
     std::printf("Zembra ended with exit code %lu.\n", static_cast<unsigned long>(*code));
+    ShowEditor(zembraPath, document, answer);
     return static_cast<int>(*code);
 }

@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <tuple>
 
 namespace {
@@ -70,45 +69,12 @@ TEST(InstallationEntries, AreTheFourteenValuesInTheirOrder) {
     }
 }
 
-TEST(InstallationEntries, NameTheFolderWithItsBackslashAndTheFilesInIt) {
-    const std::vector<RegistryEntry> entries = InstallationEntries("D:\\Apps\\");
-    EXPECT_EQ(entries[13].text, "D:\\Apps\\");
-    EXPECT_EQ(entries[1].text, "D:\\Apps\\New MessageBox.zembra");
-}
-
 TEST(InstallationEntries, AddTheMissingBackslashOfTheFolder) {
     const std::vector<RegistryEntry> withIt = InstallationEntries("D:\\Apps\\");
     const std::vector<RegistryEntry> without = InstallationEntries("D:\\Apps");
     ASSERT_EQ(withIt.size(), without.size());
     for (std::size_t i = 0; i < withIt.size(); ++i)
         EXPECT_EQ(without[i].text, withIt[i].text) << "row " << i + 1;
-}
-
-TEST(InstallationEntries, ChangeOnlyTheValuesThatNameTheFolder) {
-    const std::vector<RegistryEntry> first = InstallationEntries("C:\\A\\");
-    const std::vector<RegistryEntry> second = InstallationEntries("E:\\Other place\\");
-    const std::vector<std::size_t> namingTheFolder = {1, 3, 4, 5, 6, 9, 13};
-    for (std::size_t i = 0; i < first.size(); ++i) {
-        const bool names =
-            std::find(namingTheFolder.begin(), namingTheFolder.end(), i) != namingTheFolder.end();
-        EXPECT_EQ(first[i].text != second[i].text, names) << "row " << i + 1;
-        if (names) {
-            EXPECT_NE(second[i].text.find("E:\\Other place\\"), std::string::npos);
-            EXPECT_EQ(second[i].text.find("C:\\A\\"), std::string::npos);
-        }
-    }
-}
-
-TEST(InstallationEntries, AddNoBlanksOrQuotesToTheFileValues) {
-    for (const RegistryEntry& entry : InstallationEntries("C:\\My Tools\\")) {
-        if (entry.type != RegistryValueType::String || entry.text.empty())
-            continue;
-        EXPECT_NE(entry.text.front(), ' ') << entry.valueName;
-        EXPECT_NE(entry.text.back(), ' ') << entry.valueName;
-        if (entry.key.find("Command") == std::string::npos) {
-            EXPECT_EQ(entry.text.find('"'), std::string::npos) << entry.valueName;
-        }
-    }
 }
 
 struct TreeRow {

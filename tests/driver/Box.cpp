@@ -1,4 +1,5 @@
 #include "tests/driver/Box.h"
+#include "tests/driver/Input.h"
 #include "tests/driver/Window.h"
 
 #include <algorithm>
@@ -222,22 +223,9 @@ bool PressButtonWithText(HWND box, const std::string& text) {
 }
 
 bool SendKey(HWND box, WORD virtualKey) {
-    if (!IsWindow(box))
-        return false;
     // The key goes where the program's keyboard focus is, as a typed key would; the dialog's
     // message loop turns it into the box's own action (Esc cancels, Enter presses the default).
-    HWND target = box;
-    GUITHREADINFO info{};
-    info.cbSize = sizeof(info);
-    const DWORD thread = GetWindowThreadProcessId(box, nullptr);
-    if (GetGUIThreadInfo(thread, &info) && info.hwndFocus &&
-        (info.hwndFocus == box || IsChild(box, info.hwndFocus)))
-        target = info.hwndFocus;
-    const UINT scan = MapVirtualKeyA(virtualKey, MAPVK_VK_TO_VSC);
-    const LPARAM down = 1 | (static_cast<LPARAM>(scan) << 16);
-    const LPARAM up = down | (LPARAM(1) << 30) | (LPARAM(1) << 31);
-    return PostMessageA(target, WM_KEYDOWN, virtualKey, down) &&
-           PostMessageA(target, WM_KEYUP, virtualKey, up);
+    return PressKey(box, virtualKey);
 }
 
 } // namespace testdriver

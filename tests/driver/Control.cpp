@@ -1,6 +1,7 @@
 #include "tests/driver/Control.h"
 
 #include "tests/driver/Handles.h"
+#include "tests/driver/Messages.h"
 #include "tests/driver/Window.h"
 
 #include <set>
@@ -9,16 +10,6 @@ namespace testdriver {
 
 namespace {
 
-constexpr UINT kMessageLimitMs = 2000;
-
-std::optional<LRESULT> Ask(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
-    DWORD_PTR result = 0;
-    if (!SendMessageTimeoutA(window, message, wParam, lParam, SMTO_ABORTIFHUNG, kMessageLimitMs,
-                             &result))
-        return std::nullopt;
-    return static_cast<LRESULT>(result);
-}
-
 std::string Narrow(const WCHAR* text, int length) {
     if (length <= 0)
         return {};
@@ -26,13 +17,6 @@ std::string Narrow(const WCHAR* text, int length) {
     std::string narrow(static_cast<std::size_t>(bytes), '\0');
     WideCharToMultiByte(CP_ACP, 0, text, length, &narrow[0], bytes, nullptr, nullptr);
     return narrow;
-}
-
-void Collect(HWND parent, std::vector<HWND>& all) {
-    for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-        all.push_back(child);
-        Collect(child, all);
-    }
 }
 
 // The font a dialog template names, created at its size for this screen.
@@ -79,7 +63,14 @@ HWND FindControl(HWND window, int id, const std::string& className) {
 
 std::vector<HWND> Descendants(HWND window) {
     std::vector<HWND> all;
-    Collect(window, all);
+    for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+        all.push_back(child);
+    // Level by level: each window's children are appended after every window of its own level.
+    for (std::size_t next = 0; next < all.size(); ++next) {
+        for (HWND child = GetWindow(all[next], GW_CHILD); child;
+             child = GetWindow(child, GW_HWNDNEXT))
+            all.push_back(child);
+    }
     return all;
 }
 

@@ -9,10 +9,12 @@
 
 namespace testdriver {
 
-// The descendant of window with control id id, searched depth first through nested children (a
-// form inside a frame); with a className, only a control of that class. nullptr when none.
+// The descendant of window with control id id, searched level by level through nested children
+// (a form inside a frame), so that a control is found before the inner parts of other controls
+// that reuse its id (the edit inside a drop-down combo box has id 1001); with a className, only a
+// control of that class. nullptr when none.
 HWND FindControl(HWND window, int id, const std::string& className = {});
-// Every descendant of window, parents before their children.
+// Every descendant of window, level by level: children, then grandchildren, and so on.
 std::vector<HWND> Descendants(HWND window);
 
 bool IsEnabled(HWND control);

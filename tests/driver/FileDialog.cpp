@@ -27,17 +27,7 @@ bool IsFileDialog(HWND window) {
 }
 
 HWND WaitForFileDialog(const Process& process, milliseconds limit) {
-    const auto deadline = std::chrono::steady_clock::now() + limit;
-    for (;;) {
-        const bool running = process.IsRunning();
-        for (HWND window : FindWindows(process.Id(), "#32770", {})) {
-            if (IsFileDialog(window))
-                return window;
-        }
-        if (!running || std::chrono::steady_clock::now() >= deadline)
-            return nullptr;
-        Sleep(20);
-    }
+    return WaitForWindowWhere(process, IsFileDialog, limit);
 }
 
 bool ChooseFile(HWND dialog, const std::string& path) {

@@ -1,23 +1,19 @@
 #include "tests/driver/Input.h"
 
 #include "tests/driver/Control.h"
+#include "tests/driver/Messages.h"
 #include "tests/driver/Window.h"
 
 #include <algorithm>
+#include <chrono>
+#include <iterator>
+#include <vector>
 
 namespace testdriver {
 
 namespace {
 
-constexpr UINT kMessageLimitMs = 2000;
-
-std::optional<LRESULT> Ask(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    DWORD_PTR result = 0;
-    if (!SendMessageTimeoutA(window, message, wParam, lParam, SMTO_ABORTIFHUNG, kMessageLimitMs,
-                             &result))
-        return std::nullopt;
-    return static_cast<LRESULT>(result);
-}
+constexpr std::chrono::milliseconds kForegroundLimit(1000);
 
 bool PostKey(HWND target, WORD virtualKey) {
     const UINT scan = MapVirtualKeyA(virtualKey, MAPVK_VK_TO_VSC);
@@ -70,14 +66,38 @@ bool PressKey(HWND window, WORD virtualKey) {
     return PostKey(inside ? focus : window, virtualKey);
 }
 
-bool PressCtrlKey(HWND window, WORD virtualKey) {
+bool PressAsKeyboard(HWND window, WORD virtualKey, std::initializer_list<WORD> heldKeys) {
     if (!IsWindow(window))
         return false;
+    // Real input goes to the foreground window's thread: bring the window there first, and give
+    // the switch a moment to take effect.
     SetForegroundWindow(window);
-    INPUT inputs[] = {KeyInput(VK_CONTROL, false), KeyInput(virtualKey, false),
-                      KeyInput(virtualKey, true), KeyInput(VK_CONTROL, true)};
-    const UINT count = sizeof(inputs) / sizeof(inputs[0]);
-    return SendInput(count, inputs, sizeof(INPUT)) == count;
+    const auto deadline = std::chrono::steady_clock::now() + kForegroundLimit;
+    while (GetForegroundWindow() != window && std::chrono::steady_clock::now() < deadline)
+        Sleep(10);
+    std::vector<INPUT> inputs;
+    for (WORD held : heldKeys)
+        inputs.push_back(KeyInput(held, false));
+    inputs.push_back(KeyInput(virtualKey, false));
+    inputs.push_back(KeyInput(virtualKey, true));
+    for (auto held = std::rbegin(heldKeys); held != std::rend(heldKeys); ++held)
+        inputs.push_back(KeyInput(*held, true));
+    const auto count = static_cast<UINT>(inputs.size());
+    return SendInput(count, inputs.data(), sizeof(INPUT)) == count;
+}
+
+bool PressCtrlKey(HWND window, WORD virtualKey) {
+    return PressAsKeyboard(window, virtualKey, {VK_CONTROL});
+}
+
+bool HoverOver(HWND window) {
+    RECT rect{};
+    if (!IsWindow(window) || !GetWindowRect(window, &rect))
+        return false;
+    const int x = (rect.left + rect.right) / 2;
+    const int y = (rect.top + rect.bottom) / 2;
+    // Two steps, so that the window sees the pointer move inside it.
+    return SetCursorPos(x - 1, y) && SetCursorPos(x, y);
 }
 
 bool ChooseComboItem(HWND combo, const std::string& text) {
@@ -102,12 +122,44 @@ bool ChooseComboItem(HWND combo, const std::string& text) {
            PostMessageA(parent, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), from);
 }
 
+bool ChooseComboItemByKeyboard(HWND combo, const std::string& text) {
+    if (!IsWindow(combo) || !IsWindowEnabled(combo))
+        return false;
+    const auto items = ComboItems(combo);
+    if (!items)
+        return false;
+    const auto found = std::find(items->begin(), items->end(), text);
+    if (found == items->end())
+        return false;
+    // The dialog moves its focus to the combo box as Tab would; then the user opens the list,
+    // goes to the item from the top and takes it with Enter.
+    HWND dialog = GetParent(combo);
+    HWND top = GetAncestor(combo, GA_ROOT);
+    if (!PostMessageA(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(combo), TRUE))
+        return false;
+    const auto deadline = std::chrono::steady_clock::now() + kForegroundLimit;
+    while (FocusedControl(combo) != combo && std::chrono::steady_clock::now() < deadline)
+        Sleep(10);
+    if (FocusedControl(combo) != combo || !PressAsKeyboard(top, VK_F4) ||
+        !PressAsKeyboard(top, VK_HOME))
+        return false;
+    for (auto item = items->begin(); item != found; ++item) {
+        if (!PressAsKeyboard(top, VK_DOWN))
+            return false;
+    }
+    return PressAsKeyboard(top, VK_RETURN);
+}
+
 bool InvokeCommand(HWND frame, UINT id) {
     return IsWindow(frame) && PostMessageA(frame, WM_COMMAND, MAKEWPARAM(id, 0), 0);
 }
 
 bool AskToClose(HWND window) {
     return IsWindow(window) && PostMessageA(window, WM_CLOSE, 0, 0);
+}
+
+bool CloseFromSystemMenu(HWND window) {
+    return IsWindow(window) && PostMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
 }
 
 bool MoveWindowTo(HWND window, int x, int y) {

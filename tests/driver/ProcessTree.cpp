@@ -25,6 +25,7 @@ FILETIME CreationTimeOf(HANDLE process) {
 struct ProcessEntry {
     DWORD id;
     DWORD parentId;
+    std::string name;
 };
 
 std::vector<ProcessEntry> AllProcesses() {
@@ -36,7 +37,7 @@ std::vector<ProcessEntry> AllProcesses() {
     entry.dwSize = sizeof(entry);
     for (BOOL more = Process32First(snapshot.Get(), &entry); more;
          more = Process32Next(snapshot.Get(), &entry))
-        entries.push_back({entry.th32ProcessID, entry.th32ParentProcessID});
+        entries.push_back({entry.th32ProcessID, entry.th32ParentProcessID, entry.szExeFile});
     return entries;
 }
 
@@ -173,6 +174,20 @@ bool ProcessTree::Hold(DWORD id, HANDLE parent) {
         return false;
     m_found.emplace(id, std::move(process));
     return true;
+}
+
+std::string DescribeProcesses(const std::vector<DWORD>& ids) {
+    const std::vector<ProcessEntry> processes = AllProcesses();
+    std::string described;
+    for (DWORD id : ids) {
+        std::string name = "?";
+        for (const ProcessEntry& entry : processes) {
+            if (entry.id == id)
+                name = entry.name;
+        }
+        described += (described.empty() ? "" : ", ") + name + " (" + std::to_string(id) + ")";
+    }
+    return described;
 }
 
 } // namespace testdriver

@@ -8,6 +8,7 @@
 
 #include <map>
 #include <optional>
+#include <string>
 #include <vector>
 
 namespace testdriver {
@@ -62,5 +63,9 @@ private:
     // are still recognised.
     std::map<DWORD, UniqueHandle> m_found;
 };
+
+// The processes as "name (id)", comma-separated, for a test's failure message; an id that is
+// no longer running shows as "? (id)".
+std::string DescribeProcesses(const std::vector<DWORD>& ids);
 
 } // namespace testdriver

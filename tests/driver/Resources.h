@@ -24,6 +24,31 @@ struct Accelerator {
     WORD command = 0;
 };
 
+// One control of a dialog template, as the template holds it.
+struct DialogItem {
+    int id = 0;
+    // "Button", "Edit", "Static", "ListBox", "ScrollBar", "ComboBox" for the system's own
+    // classes, otherwise the class name the template gives.
+    std::string className;
+    std::string text; // the template's text ("" when it names a resource by number)
+    int textId = 0;   // the resource number it names instead (an icon's), otherwise 0
+    DWORD style = 0;
+    DWORD exStyle = 0;
+    RECT units{}; // left, top, right, bottom in dialog units
+};
+
+// A dialog template (DIALOG or DIALOGEX) as the program file holds it.
+struct DialogTemplate {
+    bool extended = false;
+    DWORD style = 0;
+    DWORD exStyle = 0;
+    RECT units{}; // the dialog's own rectangle in dialog units
+    std::string title;
+    std::string fontFace; // empty without a font
+    int fontPoints = 0;
+    std::vector<DialogItem> items; // in template order, which is the tab order
+};
+
 // The resources of one program file, loaded as data (never run).
 class ProgramResources {
 public:
@@ -40,6 +65,8 @@ public:
     std::optional<std::string> String(UINT id) const;
     std::optional<std::vector<MenuEntry>> Menu(UINT id) const;
     std::optional<std::vector<Accelerator>> Accelerators(UINT id) const;
+    // Nothing also when the template is cut short.
+    std::optional<DialogTemplate> Dialog(UINT id) const;
 
 private:
     explicit ProgramResources(HMODULE module) : m_module(module) {}

@@ -1,8 +1,8 @@
 #include "tests/driver/Screenshot.h"
 
 #include "tests/driver/Handles.h"
-#include "tests/driver/Png.h"
 #include "tests/driver/Process.h"
+#include "tests/driver/core/Png.h"
 
 #include <cstdlib>
 

@@ -1,5 +1,7 @@
 #include "tests/driver/Window.h"
 
+#include "tests/driver/Messages.h"
+
 #include <algorithm>
 #include <chrono>
 #include <thread>
@@ -8,7 +10,6 @@ namespace testdriver {
 
 namespace {
 
-constexpr UINT kMessageLimitMs = 2000;
 constexpr milliseconds kPollInterval(20);
 // What a message box's controls are: its text, its icon and buttons IDOK to IDCONTINUE.
 constexpr int kBoxTextId = 0xFFFF;
@@ -129,14 +130,40 @@ HWND WaitForWindow(const Process& process, const std::string& className, const s
     });
 }
 
-HWND WaitForDialog(const Process& process, const std::string& caption, milliseconds limit) {
+HWND WaitForWindowWhere(const Process& process, const std::function<bool(HWND)>& matches,
+                        milliseconds limit) {
     return Poll(process, limit, [&]() -> HWND {
-        for (HWND window : FindWindows(process.Id(), "#32770", caption)) {
-            if (!IsMessageBox(window))
+        for (HWND window : FindWindows(process.Id(), {}, {})) {
+            if (matches(window))
                 return window;
         }
         return nullptr;
     });
+}
+
+HWND WaitForDialog(const Process& process, const std::string& caption, milliseconds limit) {
+    return WaitForWindowWhere(
+        process,
+        [&](HWND window) {
+            return ClassOf(window) == "#32770" &&
+                   (caption.empty() || WindowText(window) == caption) && !IsMessageBox(window);
+        },
+        limit);
+}
+
+HWND WaitForTip(const Process& process, milliseconds limit) {
+    return WaitForWindow(process, "tooltips_class32", {}, limit);
+}
+
+bool WaitForText(HWND window, const std::string& text, milliseconds limit) {
+    const auto deadline = std::chrono::steady_clock::now() + limit;
+    for (;;) {
+        if (TextOf(window) == text)
+            return true;
+        if (!IsWindow(window) || std::chrono::steady_clock::now() >= deadline)
+            return false;
+        std::this_thread::sleep_for(kPollInterval);
+    }
 }
 
 bool WaitUntilGone(HWND window, milliseconds limit) {

@@ -7,6 +7,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -34,9 +35,18 @@ std::vector<HWND> FindWindows(DWORD pid, const std::string& className, const std
 // without one.
 HWND WaitForWindow(const Process& process, const std::string& className, const std::string& caption,
                    milliseconds limit);
+// The first visible top-level window of the process for which matches is true; nullptr as for
+// WaitForWindow.
+HWND WaitForWindowWhere(const Process& process, const std::function<bool(HWND)>& matches,
+                        milliseconds limit);
 // The first visible dialog ("#32770" that is not a message box) of the process captioned caption
 // (any caption when empty); nullptr as for WaitForWindow.
 HWND WaitForDialog(const Process& process, const std::string& caption, milliseconds limit);
+// The first visible tip ("tooltips_class32") of the process within limit; its text is the tip's.
+// nullptr as for WaitForWindow.
+HWND WaitForTip(const Process& process, milliseconds limit);
+// True once window's text (a caption, a control's text) is exactly text within limit.
+bool WaitForText(HWND window, const std::string& text, milliseconds limit);
 // True once window is gone or hidden within limit.
 bool WaitUntilGone(HWND window, milliseconds limit);
 

@@ -33,19 +33,12 @@ std::string ProbePath() {
     return WindowsPathOf(ZEMBRA_DIALOGPROBE_PATH);
 }
 
-// True once window's text is exactly expected within kLimit.
+// True once window's text is exactly expected within kLimit, with what it shows otherwise.
 testing::AssertionResult TextBecomes(HWND window, const std::string& expected) {
-    const auto deadline = std::chrono::steady_clock::now() + kLimit;
-    std::string seen;
-    for (;;) {
-        seen = WindowText(window);
-        if (seen == expected)
-            return testing::AssertionSuccess();
-        if (std::chrono::steady_clock::now() >= deadline)
-            return testing::AssertionFailure()
-                   << "text is \"" << seen << "\", not \"" << expected << "\"";
-        Sleep(20);
-    }
+    if (WaitForText(window, expected, kLimit))
+        return testing::AssertionSuccess();
+    return testing::AssertionFailure()
+           << "text is \"" << WindowText(window) << "\", not \"" << expected << "\"";
 }
 
 // The probe with its frame shown.
@@ -95,6 +88,10 @@ const KindCase kNotBoxes[] = {
     {"NoteWithOneLabelAndOk", ID_PROBE_NOTE, false},
     {"SaveDialog", ID_PROBE_SAVE, true},
 };
+
+void PrintTo(const KindCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class NotABoxTest : public ProbeTest, public testing::WithParamInterface<KindCase> {};
 
@@ -198,9 +195,18 @@ TEST_F(ProbeTest, FindsControlsNestedInAFormInsideTheFrame) {
     EXPECT_NE(GetParent(edit), m_frame);
     EXPECT_EQ(ClassOf(edit), "Edit");
     EXPECT_EQ(FindControl(m_frame, IDC_PROBE_FORM_EDIT, "Button"), nullptr);
-    EXPECT_EQ(FindControl(m_frame, IDC_PROBE_NAME), nullptr);
+    EXPECT_EQ(FindControl(m_frame, IDC_PROBE_CHECK), nullptr);
     ASSERT_TRUE(Click(FindControl(m_frame, IDC_PROBE_FORM_BUTTON)));
     EXPECT_TRUE(TextBecomes(m_frame, "Probe Frame - nested"));
+
+    // A control of the form comes before the inner edit of a combo box that shares its id.
+    HWND combo = FindControl(m_frame, IDC_PROBE_FORM_COMBO);
+    ASSERT_NE(combo, nullptr);
+    HWND inner = FindControl(combo, IDC_PROBE_FORM_LATE);
+    ASSERT_NE(inner, nullptr) << "the combo box has no inner edit with the shared id";
+    HWND late = FindControl(m_frame, IDC_PROBE_FORM_LATE);
+    EXPECT_NE(late, inner);
+    EXPECT_EQ(GetParent(late), GetParent(edit));
 }
 
 TEST_F(ProbeTest, ReadsComboItemsInOrderAndTheSelection) {
@@ -211,16 +217,48 @@ TEST_F(ProbeTest, ReadsComboItemsInOrderAndTheSelection) {
     EXPECT_EQ(ComboSelection(choice), std::string("Alpha"));
 }
 
-TEST_F(ProbeTest, ChoosingAComboItemNotifiesTheProgramAsAUserChoiceDoes) {
+struct ChoiceCase {
+    const char* name;
+    bool (*choose)(HWND, const std::string&);
+    const char* item;
+    // What the probe's dialog was told: the message way sends exactly the two notifications; the
+    // keyboard way gets the combo box's own, one change per step from the top (Home, Down...).
+    const char* events;
+};
+
+void PrintTo(const ChoiceCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+const ChoiceCase kChoices[] = {
+    {"ByMessagesGamma", ChooseComboItem, "Gamma", "selendok;selchange;"},
+    {"ByMessagesAlpha", ChooseComboItem, "Alpha", "selendok;selchange;"},
+    {"ByKeyboardGamma", ChooseComboItemByKeyboard, "Gamma",
+     "selchange;selchange;selchange;selendok;"},
+    {"ByKeyboardBeta", ChooseComboItemByKeyboard, "Beta", "selchange;selchange;selendok;"},
+};
+
+class ChoiceTest : public ProbeTest, public testing::WithParamInterface<ChoiceCase> {};
+
+TEST_P(ChoiceTest, ChoosingAComboItemNotifiesTheProgramAsAUserChoiceDoes) {
     HWND dialog = OpenDialog();
     ASSERT_NE(dialog, nullptr);
     HWND choice = Item(dialog, IDC_PROBE_CHOICE);
-    EXPECT_FALSE(ChooseComboItem(choice, "gamma"));
-    EXPECT_FALSE(ChooseComboItem(choice, "Delta"));
-    ASSERT_TRUE(ChooseComboItem(choice, "Gamma"));
-    EXPECT_TRUE(TextBecomes(Item(dialog, IDC_PROBE_EVENTS), "selendok;selchange;"));
-    EXPECT_EQ(ComboSelection(choice), std::string("Gamma"));
+    // Only an exact, existing item can be chosen.
+    EXPECT_FALSE(GetParam().choose(choice, "gamma"));
+    EXPECT_FALSE(GetParam().choose(choice, "Delta"));
+    EXPECT_FALSE(GetParam().choose(Item(dialog, IDC_PROBE_DISABLED), GetParam().item));
+    ASSERT_TRUE(GetParam().choose(choice, GetParam().item));
+    EXPECT_TRUE(TextBecomes(Item(dialog, IDC_PROBE_EVENTS), GetParam().events));
+    EXPECT_EQ(ComboSelection(choice), std::string(GetParam().item));
+    // What the program then reads as the choice is the item.
+    ASSERT_TRUE(PressKey(dialog, VK_RETURN));
+    EXPECT_TRUE(TextBecomes(m_frame, std::string("Probe Frame - OK name= choice=") +
+                                         GetParam().item + " checked=0"));
 }
+
+INSTANTIATE_TEST_SUITE_P(Combo, ChoiceTest, testing::ValuesIn(kChoices),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(ProbeTest, SettingAndTypingTextReachTheProgram) {
     HWND dialog = OpenDialog();
@@ -232,6 +270,16 @@ TEST_F(ProbeTest, SettingAndTypingTextReachTheProgram) {
     ASSERT_TRUE(SetEditText(name, ""));
     ASSERT_TRUE(TypeText(name, "Ab c"));
     EXPECT_TRUE(TextBecomes(name, "Ab c"));
+}
+
+TEST_F(ProbeTest, RestingTheMouseOnAControlShowsItsTip) {
+    HWND dialog = OpenDialog();
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(WaitForTip(m_probe, kAbsent), nullptr);
+    ASSERT_TRUE(HoverOver(Item(dialog, IDC_PROBE_NAME)));
+    HWND tip = WaitForTip(m_probe, kLimit);
+    ASSERT_NE(tip, nullptr);
+    EXPECT_EQ(WindowText(tip), "Probe tip");
 }
 
 TEST_F(ProbeTest, ClickingACheckBoxTogglesIt) {
@@ -280,17 +328,34 @@ TEST_F(ProbeTest, TabOrderAndFocusFollowTheTemplate) {
 }
 
 TEST_F(ProbeTest, CtrlKeyReachesTheFramesAccelerators) {
+    // Without Ctrl the key is no accelerator.
+    ASSERT_TRUE(PressAsKeyboard(m_frame, 'D'));
+    EXPECT_EQ(WaitForDialog(m_probe, kDialogCaption, kAbsent), nullptr);
     ASSERT_TRUE(PressCtrlKey(m_frame, 'D'));
     HWND dialog = WaitForDialog(m_probe, kDialogCaption, kLimit);
     ASSERT_NE(dialog, nullptr);
-    ASSERT_TRUE(Click(Item(dialog, IDCANCEL)));
+    // Real keys reach the dialog too, where its keyboard focus is.
+    ASSERT_TRUE(PressAsKeyboard(dialog, 'Q', {VK_SHIFT}));
+    EXPECT_TRUE(TextBecomes(Item(dialog, IDC_PROBE_NAME), "Q"));
+    ASSERT_TRUE(PressAsKeyboard(dialog, VK_ESCAPE));
     EXPECT_TRUE(TextBecomes(m_frame, "Probe Frame - Cancel"));
 }
 
-TEST_F(ProbeTest, ClosingTheFrameEndsTheProgram) {
-    ASSERT_TRUE(AskToClose(m_frame));
-    EXPECT_EQ(m_probe.WaitForExit(kLimit), DWORD(0));
-    EXPECT_TRUE(m_probe.WaitForProcessTree(kLimit));
+TEST_F(ProbeTest, ClosingTheFrameEitherWayEndsTheProgram) {
+    struct Way {
+        const char* name;
+        bool (*close)(HWND);
+    };
+    const Way ways[] = {{"close message", AskToClose}, {"system menu", CloseFromSystemMenu}};
+    for (const Way& way : ways) {
+        SCOPED_TRACE(way.name);
+        Process probe = Process::Start(QuoteArgument(ProbePath()));
+        HWND frame = WaitForWindow(probe, kFrameClass, kFrameCaption, kLimit);
+        ASSERT_NE(frame, nullptr);
+        ASSERT_TRUE(way.close(frame));
+        EXPECT_EQ(probe.WaitForExit(kLimit), DWORD(0));
+        EXPECT_TRUE(probe.WaitForProcessTree(kLimit));
+    }
 }
 
 TEST_F(ProbeTest, MovesTheFrame) {
@@ -354,6 +419,73 @@ TEST_F(ProbeTest, SavesAScreenshotAsPng) {
         static_cast<std::streamoff>(frame.right - frame.left) * (frame.bottom - frame.top) * 3;
     file.seekg(0, std::ios::end);
     EXPECT_GT(file.tellg(), pixels);
+}
+
+struct TemplateItem {
+    int id;
+    const char* className;
+    const char* text;
+    DWORD styleBits;
+    RECT units;
+};
+
+void ExpectItems(const DialogTemplate& dialog, const std::vector<TemplateItem>& expected) {
+    ASSERT_EQ(dialog.items.size(), expected.size());
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        SCOPED_TRACE("item " + std::to_string(i));
+        const DialogItem& item = dialog.items[i];
+        EXPECT_EQ(item.id, expected[i].id);
+        EXPECT_EQ(item.className, expected[i].className);
+        EXPECT_EQ(item.text, expected[i].text);
+        EXPECT_EQ(item.textId, 0);
+        EXPECT_EQ(item.style & expected[i].styleBits, expected[i].styleBits);
+        EXPECT_EQ(item.style & WS_CHILD, DWORD(WS_CHILD));
+        EXPECT_EQ(item.units.left, expected[i].units.left);
+        EXPECT_EQ(item.units.top, expected[i].units.top);
+        EXPECT_EQ(item.units.right, expected[i].units.right);
+        EXPECT_EQ(item.units.bottom, expected[i].units.bottom);
+    }
+}
+
+TEST(ProgramResources, ReadsADialogTemplateWithItsItemsInOrder) {
+    const auto resources = ProgramResources::Load(ProbePath());
+    ASSERT_TRUE(resources);
+    const auto dialog = resources->Dialog(IDD_PROBE_DIALOG);
+    ASSERT_TRUE(dialog);
+    EXPECT_FALSE(dialog->extended);
+    EXPECT_EQ(dialog->title, "Probe Dialog");
+    EXPECT_EQ(dialog->fontFace, "MS Sans Serif");
+    EXPECT_EQ(dialog->fontPoints, 8);
+    EXPECT_EQ(dialog->style & (DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU),
+              DWORD(DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU));
+    EXPECT_EQ(dialog->units.right, 195);
+    EXPECT_EQ(dialog->units.bottom, 96);
+    // The combo box keeps the opened list's height, which its window does not show.
+    ExpectItems(*dialog, {{-1, "Static", "&Name:", SS_LEFT, {7, 9, 37, 17}},
+                          {IDC_PROBE_NAME, "Edit", "", ES_AUTOHSCROLL, {40, 7, 140, 21}},
+                          {IDC_PROBE_CHOICE, "ComboBox", "", CBS_DROPDOWNLIST, {40, 25, 140, 85}},
+                          {IDC_PROBE_CHECK, "Button", "&Check", BS_AUTOCHECKBOX, {40, 43, 100, 53}},
+                          {IDC_PROBE_EVENTS, "Static", "", SS_LEFT, {7, 58, 187, 66}},
+                          {IDC_PROBE_DISABLED, "Button", "&Disabled", WS_DISABLED, {7, 75, 57, 89}},
+                          {IDOK, "Button", "OK", BS_DEFPUSHBUTTON, {80, 75, 130, 89}},
+                          {IDCANCEL, "Button", "Cancel", BS_PUSHBUTTON, {135, 75, 185, 89}}});
+}
+
+TEST(ProgramResources, ReadsAnExtendedDialogTemplate) {
+    const auto resources = ProgramResources::Load(ProbePath());
+    ASSERT_TRUE(resources);
+    const auto dialog = resources->Dialog(IDD_PROBE_NOTE);
+    ASSERT_TRUE(dialog);
+    EXPECT_TRUE(dialog->extended);
+    EXPECT_EQ(dialog->title, "Probe Note");
+    EXPECT_EQ(dialog->fontFace, "MS Sans Serif");
+    EXPECT_EQ(dialog->fontPoints, 8);
+    EXPECT_EQ(dialog->exStyle & WS_EX_TOOLWINDOW, DWORD(WS_EX_TOOLWINDOW));
+    EXPECT_EQ(dialog->units.right, 120);
+    EXPECT_EQ(dialog->units.bottom, 50);
+    ExpectItems(*dialog, {{-1, "Static", "Only a note && a button", SS_LEFT, {7, 7, 107, 15}},
+                          {IDOK, "Button", "OK", BS_DEFPUSHBUTTON, {35, 29, 85, 43}}});
+    EXPECT_FALSE(resources->Dialog(999));
 }
 
 TEST(ProgramResources, ReadsMenuAcceleratorsAndStringsFromTheFile) {

@@ -208,3 +208,38 @@ TEST_F(LogFile, SettingsAreStoredAtExitInTheirOwnForm) {
     RunOnce();
     EXPECT_EQ(GetString(HKEY_CURRENT_USER, key, "nMaxLogSize"), "4294967295");
 }
+
+TEST_F(LogFile, ARunEndingWhileAnotherHoldsTheFileWaitsForItBriefly) {
+    SetLogging(true, m_log, "65536");
+    const std::string earlier = "earlier run\r\n";
+    for (const int heldMs : {150, 2500}) {
+        SCOPED_TRACE(heldMs);
+        m_scratch.Write("Log file.txt", earlier);
+        // Another run writing its own log holds the file with no sharing.
+        HANDLE held = CreateFileA(m_log.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr);
+        ASSERT_NE(held, INVALID_HANDLE_VALUE);
+        Process zembra = StartZembra("RUN \"" + m_document + "\"");
+        HWND box = testdriver::WaitForBox(zembra, kBoxLimit);
+        ASSERT_NE(box, nullptr);
+        EXPECT_TRUE(testdriver::PressButton(box, IDOK));
+        if (heldMs < 1000) {
+            Sleep(heldMs);
+            CloseHandle(held);
+            EXPECT_EQ(ExitCode(zembra), 1u);
+            const std::string content = ReadFile(m_log).value_or("");
+            ASSERT_EQ(content.compare(0, earlier.size() + 2, earlier + "\r\n"), 0) << content;
+            ExpectRun(CrLfLines(content.substr(earlier.size() + 2)), kRunEntries);
+        } else {
+            // Held for longer than a run waits: the failure is reported, the file is untouched.
+            HWND failure = testdriver::WaitForNextBox(zembra, box, kBoxLimit);
+            const auto contents = testdriver::ReadBox(failure);
+            CloseHandle(held);
+            ASSERT_TRUE(contents);
+            EXPECT_EQ(contents->text.rfind("Log file could not be outputted.\n", 0), 0u);
+            EXPECT_TRUE(testdriver::PressButton(failure, IDOK));
+            EXPECT_EQ(ExitCode(zembra), 1u);
+            EXPECT_EQ(ReadFile(m_log), earlier);
+        }
+    }
+}

@@ -2,6 +2,7 @@
 
 #include "support/DesktopPath.h"
 #include "support/RegistryEntries.h"
+#include "support/ShowMessage.h"
 #include "tests/driver/Process.h"
 
 #include <atomic>
@@ -10,10 +11,15 @@
 
 namespace uninstalltest {
 
-const char* const kProductFiles[4] = {"Zembra.exe", "FileType Icon.ico", "Help.htm",
-                                      "New MessageBox.zembra"};
+const Key kProductTrees[5] = {
+    {HKEY_CLASSES_ROOT, ".zembra"},
+    {HKEY_CLASSES_ROOT, "Zembra.Document"},
+    {HKEY_CURRENT_USER, "Software\\Zembra"},
+    {HKEY_LOCAL_MACHINE, "Software\\Zembra"},
+    {HKEY_LOCAL_MACHINE, "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Zembra"},
+};
 
-const NeighbourKey kNeighbourKeys[5] = {
+const Key kNeighbourKeys[5] = {
     {HKEY_CLASSES_ROOT, ".zembra2"},
     {HKEY_CLASSES_ROOT, "Zembra.Document.2"},
     {HKEY_CURRENT_USER, "Software\\ZembraNeighbour"},
@@ -23,27 +29,6 @@ const NeighbourKey kNeighbourKeys[5] = {
 };
 
 namespace {
-
-const char* const kProductTrees[][2] = {
-    {"HKCR", ".zembra"},
-    {"HKCR", "Zembra.Document"},
-    {"HKCU", "Software\\Zembra"},
-    {"HKLM", "Software\\Zembra"},
-    {"HKLM", "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Zembra"},
-};
-
-HKEY Root(const char* name) {
-    const std::string root = name;
-    if (root == "HKCR")
-        return HKEY_CLASSES_ROOT;
-    return root == "HKCU" ? HKEY_CURRENT_USER : HKEY_LOCAL_MACHINE;
-}
-
-std::string TempFolder() {
-    char buffer[MAX_PATH] = "";
-    const DWORD length = GetTempPathA(MAX_PATH, buffer);
-    return std::string(buffer, length);
-}
 
 // Creates every missing folder along path (which ends in a backslash); returns those it created,
 // deepest last.
@@ -58,7 +43,7 @@ std::vector<std::string> CreateFolders(const std::string& path) {
     return created;
 }
 
-// Removes the folder's files (not its subfolders) and then the folder, when it still exists.
+// Removes the folder's files and then the folder, when it still exists.
 void RemoveFolder(const std::string& folder) {
     WIN32_FIND_DATAA found;
     const HANDLE search = FindFirstFileA((folder + "*").c_str(), &found);
@@ -70,6 +55,12 @@ void RemoveFolder(const std::string& folder) {
         FindClose(search);
     }
     RemoveDirectoryA(folder.c_str());
+}
+
+std::vector<ShownMessage> g_shown;
+int RecordMessage(const std::string& text, const std::string& caption, unsigned type) {
+    g_shown.push_back({text, caption, type});
+    return IDOK;
 }
 
 } // namespace
@@ -99,14 +90,43 @@ std::optional<std::string> ReadFileBytes(const std::string& path) {
     return content.str();
 }
 
+std::string TempFolder() {
+    char buffer[MAX_PATH] = "";
+    const DWORD length = GetTempPathA(MAX_PATH, buffer);
+    return std::string(buffer, length);
+}
+
+std::string SystemText(DWORD error) {
+    char* buffer = nullptr;
+    const DWORD length = FormatMessageA(
+        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+        nullptr, error, 0x400, reinterpret_cast<char*>(&buffer), 0, nullptr);
+    const std::string text = length != 0 ? std::string(buffer, length) : std::string();
+    LocalFree(buffer);
+    return text;
+}
+
 RegistryGuard::RegistryGuard() {
-    for (const auto& tree : kProductTrees)
-        m_saved.push_back(std::make_unique<SavedTree>(Root(tree[0]), tree[1]));
-    for (const NeighbourKey& neighbour : kNeighbourKeys) {
-        m_saved.push_back(std::make_unique<SavedTree>(neighbour.root, neighbour.key));
-        WriteText(neighbour.root, neighbour.key, "", "neighbour");
-        WriteText(neighbour.root, std::string(neighbour.key) + "\\Child", "Name", "child");
+    for (const Key& tree : kProductTrees)
+        m_saved.push_back(std::make_unique<SavedTree>(tree.root, tree.path));
+    for (const Key& neighbour : kNeighbourKeys) {
+        m_saved.push_back(std::make_unique<SavedTree>(neighbour.root, neighbour.path));
+        WriteText(neighbour.root, neighbour.path, "", "neighbour");
+        WriteText(neighbour.root, std::string(neighbour.path) + "\\Child", "Name", "child");
     }
+}
+
+MessageRecorder::MessageRecorder() {
+    g_shown.clear();
+    SetMessageHandler(RecordMessage);
+}
+
+MessageRecorder::~MessageRecorder() {
+    SetMessageHandler(nullptr);
+}
+
+std::vector<ShownMessage>& MessageRecorder::Shown() {
+    return g_shown;
 }
 
 std::string EmptyDocument() {
@@ -140,6 +160,8 @@ Installation::Installation() {
     // The settings a user's editor keeps.
     WriteText(HKEY_CURRENT_USER, "Software\\Zembra", "bOutputLog", "False");
     WriteText(HKEY_CURRENT_USER, "Software\\Zembra", "nMaxLogSize", "65536");
+    // No path of its own: the log goes to the default, beside the program.
+    RegDeleteKeyValueA(HKEY_CURRENT_USER, "Software\\Zembra", "LogPath");
 
     const std::string desktop = GetCommonDesktopPath();
     m_createdFolders = CreateFolders(desktop);
@@ -154,21 +176,21 @@ Installation::~Installation() {
         RemoveDirectoryA(folder->c_str());
 }
 
+std::vector<std::string> Installation::RemovedFiles() const {
+    std::vector<std::string> files;
+    for (const char* name :
+         {"Zembra.exe", "FileType Icon.ico", "Help.htm", "New MessageBox.zembra", "Uninstall.exe"})
+        files.push_back(FilePath(name));
+    files.push_back(m_shortcut);
+    return files;
+}
+
 bool Installation::IsComplete() const {
     for (const std::string& file : RemovedFiles()) {
         if (!FileExists(file))
             return false;
     }
     return ReadText(HKEY_LOCAL_MACHINE, "Software\\Zembra", "Path") == m_folder;
-}
-
-std::vector<std::string> Installation::RemovedFiles() const {
-    std::vector<std::string> files;
-    for (const char* name : kProductFiles)
-        files.push_back(FilePath(name));
-    files.push_back(UninstallerPath());
-    files.push_back(m_shortcut);
-    return files;
 }
 
 } // namespace uninstalltest

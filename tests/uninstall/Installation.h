@@ -1,9 +1,10 @@
 #pragma once
-// An installation of the product laid down by a test as the installer leaves one: the programs
-// and documents copied into a folder with blanks in its name, the registry layout written by
-// WriteRegistryEntries, and a shortcut file on the all-users desktop (whose folders are created
-// when missing). Everything it created that is still there is removed again when it ends, and
-// every product tree and neighbouring key it touches is put back as it was.
+// What the uninstaller's tests share. Above all an installation of the product laid down as the
+// installer leaves one: the programs and documents copied into a folder with blanks in its name,
+// the registry layout written by WriteRegistryEntries, the user's settings, and a shortcut file on
+// the all-users desktop (whose folders are created when missing). Whatever it created that is
+// still there is removed when it ends; RegistryGuard puts the product's trees and their neighbours
+// back as they were.
 
 #include "tests/uninstall/SavedTree.h"
 
@@ -16,24 +17,27 @@
 
 namespace uninstalltest {
 
-// The installed files in the order the uninstaller deletes them (the uninstaller itself last).
-extern const char* const kProductFiles[4];
-
 bool FileExists(const std::string& path);
 bool FolderExists(const std::string& path);
 // Writes the bytes to path; true when all were written.
 bool WriteFileBytes(const std::string& path, const std::string& bytes);
 std::optional<std::string> ReadFileBytes(const std::string& path);
+// The system's temporary folder, with its backslash.
+std::string TempFolder();
+// The system's own text for an error code, as the programs show it.
+std::string SystemText(DWORD error);
 
-// Keys beside the product's: other file types, another entry in the list of installed programs,
-// another program's settings. Created for the test and checked to survive.
-struct NeighbourKey {
+// The product's five registry trees, and keys beside them (other file types, another entry in the
+// list of installed programs, another program's settings) that must survive.
+struct Key {
     HKEY root;
-    const char* key;
+    const char* path;
 };
-extern const NeighbourKey kNeighbourKeys[5];
+extern const Key kProductTrees[5];
+extern const Key kNeighbourKeys[5];
 
-// The product's five trees and the neighbours, saved now and restored at the end.
+// The product's trees and the neighbours (created with a value and a subkey) saved now and
+// restored at the end.
 class RegistryGuard {
 public:
     RegistryGuard();
@@ -43,6 +47,25 @@ public:
 private:
     std::vector<std::unique_ptr<SavedTree>> m_saved;
 };
+
+// Every message the code under test shows through ShowMessage, recorded instead of shown and
+// answered with IDOK while the recorder lives.
+struct ShownMessage {
+    std::string text;
+    std::string caption;
+    unsigned type;
+};
+class MessageRecorder {
+public:
+    MessageRecorder();
+    ~MessageRecorder();
+    MessageRecorder(const MessageRecorder&) = delete;
+    MessageRecorder& operator=(const MessageRecorder&) = delete;
+    std::vector<ShownMessage>& Shown();
+};
+
+// A document as the editor saves a new one: version 1.0, no caption, no text, style 0x2000.
+std::string EmptyDocument();
 
 class Installation {
 public:
@@ -56,20 +79,17 @@ public:
     std::string FilePath(const std::string& name) const { return m_folder + name; }
     std::string UninstallerPath() const { return FilePath("Uninstall.exe"); }
     const std::string& ShortcutPath() const { return m_shortcut; }
-    // True when every file of the installation and its registry record are in place.
-    bool IsComplete() const;
     // Every file the uninstallation removes: the four product files, the uninstaller and the
     // shortcut.
     std::vector<std::string> RemovedFiles() const;
+    // True when every file of the installation and its registry record are in place.
+    bool IsComplete() const;
 
 private:
     std::string m_folder;
     std::string m_shortcut;
     std::vector<std::string> m_createdFolders; // desktop folders this installation created
 };
-
-// A document as the editor saves a new one: version 1.0, no caption, no text, style 0x2000.
-std::string EmptyDocument();
 
 // The uninstaller and the editor as built.
 std::string BuiltUninstallerPath();

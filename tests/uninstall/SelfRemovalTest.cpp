@@ -2,7 +2,7 @@
 // script at work under the real command interpreter.
 
 #include "support/ShellRun.h"
-#include "support/ShowMessage.h"
+#include "tests/driver/Handles.h"
 #include "tests/uninstall/Installation.h"
 #include "uninstaller/Uninstaller.h"
 #include "uninstaller/core/SelfRemovalScript.h"
@@ -16,22 +16,14 @@
 namespace uninstalltest {
 namespace {
 
-std::string TempPath() {
-    char buffer[MAX_PATH] = "";
-    const DWORD length = GetTempPathA(MAX_PATH, buffer);
-    return std::string(buffer, length);
-}
-
 TEST(GetTempDirectory, IsTheSystemsTemporaryFolderWithItsBackslash) {
-    const std::string folder = GetTempDirectory();
-    EXPECT_EQ(folder, TempPath());
-    ASSERT_FALSE(folder.empty());
-    EXPECT_EQ(folder.back(), '\\');
+    EXPECT_EQ(GetTempDirectory(), TempFolder());
+    EXPECT_EQ(GetTempDirectory().back(), '\\');
 }
 
 TEST(MakeTempFileName, IsAFreshTmpNameInTheTemporaryFolderWithTheNewExtension) {
     const std::string name = MakeTempFileName("bat");
-    const std::string folder = TempPath();
+    const std::string folder = TempFolder();
     ASSERT_EQ(name.substr(0, folder.size()), folder);
     const std::string file = name.substr(folder.size());
     EXPECT_TRUE(std::regex_match(file, std::regex("TMP[0-9A-Fa-f]{1,4}\\.bat"))) << file;
@@ -49,34 +41,27 @@ TEST(MakeTempFileName, IsEmptyWhenTheTemporaryFolderIsMissing) {
     EXPECT_EQ(name, "");
 }
 
-struct Shown {
-    std::string text;
-    std::string caption;
-    unsigned type;
-};
-std::vector<Shown> g_shown;
-int RecordMessage(const std::string& text, const std::string& caption, unsigned type) {
-    g_shown.push_back({text, caption, type});
-    return IDOK;
-}
-
 class ScriptTest : public testing::Test {
 protected:
-    ScriptTest() {
-        g_shown.clear();
-        SetMessageHandler(RecordMessage);
-        CreateDirectoryA(m_folder.c_str(), nullptr);
-    }
+    ScriptTest() { CreateDirectoryA(m_folder.c_str(), nullptr); }
     ~ScriptTest() override {
-        SetMessageHandler(nullptr);
-        DeleteFileA(m_script.c_str());
-        DeleteFileA(m_program.c_str());
-        DeleteFileA((m_folder + "mine.txt").c_str());
+        for (const std::string& file : {m_script, m_program, m_folder + "mine.txt"})
+            DeleteFileA(file.c_str());
         RemoveDirectoryA(m_folder.c_str());
     }
 
-    // Waits, with a limit, until the script has deleted itself.
-    bool WaitForScriptToEnd() const {
+    // Starts the script as the uninstaller does and waits, with a limit, until it has deleted
+    // itself; heldFor keeps the program's file open for that long first, as a running program.
+    bool RunScript(std::chrono::milliseconds heldFor = std::chrono::milliseconds(0)) {
+        testdriver::UniqueHandle held(
+            CreateFileA(m_program.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+        EXPECT_TRUE(held);
+        EXPECT_TRUE(WriteSelfRemovalScript(m_script, m_program, m_folder));
+        if (!ShellRun(m_script, "", SW_HIDE, GetTempDirectory()))
+            return false;
+        std::this_thread::sleep_for(heldFor);
+        EXPECT_TRUE(FileExists(m_program)) << "deleted while held";
+        held = testdriver::UniqueHandle();
         const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(15);
         while (FileExists(m_script)) {
             if (std::chrono::steady_clock::now() >= deadline)
@@ -87,41 +72,34 @@ protected:
     }
 
     const std::string m_folder =
-        TempPath() + "Zembra script " + std::to_string(GetCurrentProcessId()) + "\\";
+        TempFolder() + "Zembra script " + std::to_string(GetCurrentProcessId()) + "\\";
     const std::string m_program = m_folder + "Uninstall.exe";
     const std::string m_script = MakeTempFileName("bat");
+    MessageRecorder m_messages;
 };
 
 TEST_F(ScriptTest, FileHoldsTheScriptTextByteForByte) {
     ASSERT_TRUE(WriteSelfRemovalScript(m_script, m_program, m_folder));
     EXPECT_EQ(ReadFileBytes(m_script),
               uninstaller::SelfRemovalScriptFile(m_program, m_folder, m_script));
-    EXPECT_TRUE(g_shown.empty());
+    EXPECT_TRUE(m_messages.Shown().empty());
 }
 
 TEST_F(ScriptTest, ScriptThatCannotBeWrittenIsReported) {
-    const std::string script = m_folder + "missing folder\\TMP1.bat";
-    EXPECT_FALSE(WriteSelfRemovalScript(script, m_program, m_folder));
-    ASSERT_EQ(g_shown.size(), 1u);
-    EXPECT_EQ(g_shown[0].text.rfind("Could not write batch file.\n", 0), 0u) << g_shown[0].text;
-    EXPECT_GT(g_shown[0].text.size(), std::string("Could not write batch file.\n").size());
-    EXPECT_EQ(g_shown[0].type, static_cast<unsigned>(MB_ICONERROR));
+    EXPECT_FALSE(WriteSelfRemovalScript(m_folder + "missing\\TMP1.bat", m_program, m_folder));
+    ASSERT_EQ(m_messages.Shown().size(), 1u);
+    const std::string& text = m_messages.Shown()[0].text;
+    const std::string first = "Could not write batch file.\n";
+    EXPECT_EQ(text.substr(0, first.size()), first);
+    EXPECT_GT(text.size(), first.size()) << "no description";
+    EXPECT_EQ(m_messages.Shown()[0].type, static_cast<unsigned>(MB_ICONERROR));
 }
 
 // The script waits for the program's file to become free, then removes it, the empty folder
-// and itself: a held file stands in for the running uninstaller.
+// and itself.
 TEST_F(ScriptTest, RemovesTheProgramOnceFreeThenTheEmptyFolderAndItself) {
     ASSERT_TRUE(WriteFileBytes(m_program, "program"));
-    HANDLE held =
-        CreateFileA(m_program.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-    ASSERT_NE(held, INVALID_HANDLE_VALUE);
-    ASSERT_TRUE(WriteSelfRemovalScript(m_script, m_program, m_folder));
-    ASSERT_TRUE(ShellRun(m_script, "", SW_HIDE, GetTempDirectory()));
-    std::this_thread::sleep_for(std::chrono::milliseconds(300));
-    EXPECT_TRUE(FileExists(m_program)) << "deleted while held";
-    EXPECT_TRUE(FileExists(m_script)) << "ended while the program was held";
-    CloseHandle(held);
-    ASSERT_TRUE(WaitForScriptToEnd());
+    ASSERT_TRUE(RunScript(std::chrono::milliseconds(300)));
     EXPECT_FALSE(FileExists(m_program));
     EXPECT_FALSE(FolderExists(m_folder));
 }
@@ -129,9 +107,7 @@ TEST_F(ScriptTest, RemovesTheProgramOnceFreeThenTheEmptyFolderAndItself) {
 TEST_F(ScriptTest, LeavesAFolderThatHoldsOtherFiles) {
     ASSERT_TRUE(WriteFileBytes(m_program, "program"));
     ASSERT_TRUE(WriteFileBytes(m_folder + "mine.txt", "mine"));
-    ASSERT_TRUE(WriteSelfRemovalScript(m_script, m_program, m_folder));
-    ASSERT_TRUE(ShellRun(m_script, "", SW_HIDE, GetTempDirectory()));
-    ASSERT_TRUE(WaitForScriptToEnd());
+    ASSERT_TRUE(RunScript());
     EXPECT_FALSE(FileExists(m_program));
     EXPECT_EQ(ReadFileBytes(m_folder + "mine.txt"), "mine");
 }

@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <chrono>
 #include <set>
 
 namespace uninstalltest {
@@ -22,39 +24,155 @@ const milliseconds kExitLimit{10000};
 // The script runs on after the uninstaller, until the uninstaller's file can be deleted.
 const milliseconds kTreeLimit{15000};
 
-const char* const kConfirm = "Are you sure you want to uninstall Zembra 1.0?";
-const char* const kSuccess = "Zembra 1.0 was successfully removed.";
-const char* const kIncomplete = "Zembra 1.0 was not completely removed.";
-const char* const kCloseZembra = "Please close Zembra before continuing.";
-
-const char* const kProductTrees[][2] = {
-    {"HKCR", ".zembra"},
-    {"HKCR", "Zembra.Document"},
-    {"HKCU", "Software\\Zembra"},
-    {"HKLM", "Software\\Zembra"},
-    {"HKLM", "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Zembra"},
+// What a run finds before it starts.
+enum class Setup {
+    Installed,         // just the installation
+    FromItsOwnFolder,  // started with the install folder as its current folder
+    HelpGone,          // the user deleted Help.htm
+    UserFile,          // a document of the user's in the install folder
+    EditorLog,         // the editor wrote its log, Log.txt, into the install folder
+    HelpHeldOpen,      // Help.htm cannot be deleted
+    ProductKeyGone,    // the product key under HKEY_LOCAL_MACHINE was removed by hand
+    NoTemporaryFolder, // the temporary folder does not exist: no script can be made
+    EditorRunning,     // Zembra.exe runs (and stays)
+    EditorClosedLater, // Zembra.exe runs until the first box is up
 };
 
-HKEY Root(const std::string& name) {
-    if (name == "HKCR")
-        return HKEY_CLASSES_ROOT;
-    return name == "HKCU" ? HKEY_CURRENT_USER : HKEY_LOCAL_MACHINE;
+// One box the run must show, and what the test does with it. "<folder>" in the text stands for
+// the install folder, "<error N>" for the system's text of error N.
+struct Step {
+    std::string text;
+    std::vector<int> buttons;
+    BoxIcon icon;
+    int press; // a button id, or kClose to close the box without an answer
+};
+const int kClose = -1;
+
+const std::vector<int> kYesNo = {IDYES, IDNO};
+const std::vector<int> kOk = {IDOK};
+
+const Step kConfirmYes{"Are you sure you want to uninstall Zembra 1.0?", kYesNo,
+                       BoxIcon::Information, IDYES};
+const Step kConfirmNo{kConfirmYes.text, kYesNo, BoxIcon::Information, IDNO};
+const Step kSuccess{"Zembra 1.0 was successfully removed.", kOk, BoxIcon::Information, IDOK};
+const Step kIncomplete{"Zembra 1.0 was not completely removed.", kOk, BoxIcon::Error, IDOK};
+const Step kCloseEditorOk{
+    "Please close Zembra before continuing.", {IDOK, IDCANCEL}, BoxIcon::Error, IDOK};
+const Step kCloseEditorCancel{kCloseEditorOk.text, kCloseEditorOk.buttons, BoxIcon::Error,
+                              IDCANCEL};
+
+const char* const kAllFiles[] = {"Zembra.exe",    "FileType Icon.ico",
+                                 "Help.htm",      "New MessageBox.zembra",
+                                 "Uninstall.exe", "Zembra.lnk"};
+
+struct Scenario {
+    const char* name;
+    Setup setup;
+    const char* arguments;
+    std::vector<Step> boxes; // none at all for a silent run
+    DWORD exitCode;
+    // The files that stay: names in the install folder, or "Zembra.lnk" on the desktop.
+    std::vector<std::string> remaining;
+    bool treesRemoved;
+};
+
+void PrintTo(const Scenario& scenario, std::ostream* out) {
+    *out << scenario.name;
 }
 
-std::string SystemText(DWORD error) {
-    char* buffer = nullptr;
-    const DWORD length = FormatMessageA(
-        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-        nullptr, error, 0x400, reinterpret_cast<char*>(&buffer), 0, nullptr);
-    const std::string text = length != 0 ? std::string(buffer, length) : std::string();
-    LocalFree(buffer);
+const std::vector<std::string> kEverything(std::begin(kAllFiles), std::end(kAllFiles));
+
+const Scenario kScenarios[] = {
+    {"AsksOnceRemovesEverythingAndReportsSuccess",
+     Setup::Installed,
+     "",
+     {kConfirmYes, kSuccess},
+     0,
+     {},
+     true},
+    {"StartedInItsOwnFolderStillRemovesIt",
+     Setup::FromItsOwnFolder,
+     "",
+     {kConfirmYes, kSuccess},
+     0,
+     {},
+     true},
+    {"SilentShowsNothingAndRemovesEverything", Setup::Installed, "Silent", {}, 0, {}, true},
+    {"HelpPageAlreadyGoneIsNoError", Setup::HelpGone, "", {kConfirmYes, kSuccess}, 0, {}, true},
+    {"UsersFileSurvivesAndKeepsTheFolder",
+     Setup::UserFile,
+     "Silent",
+     {},
+     0,
+     {"My box.zembra"},
+     true},
+    {"EditorsLogSurvivesAndKeepsTheFolder", Setup::EditorLog, "Silent", {}, 0, {"Log.txt"}, true},
+    {"FileHeldOpenIsReportedWithItsPath",
+     Setup::HelpHeldOpen,
+     "",
+     {kConfirmYes,
+      {"Could not delete file: \"<folder>Help.htm\"\n<error 32>", kOk, BoxIcon::Error, IDOK},
+      kIncomplete},
+     1,
+     {"Help.htm"},
+     true},
+    {"ProductKeyGoneDeletesNoFileButTheTrees",
+     Setup::ProductKeyGone,
+     "",
+     {kConfirmYes,
+      {"Program installation path could not be found.\n<error 2>", kOk, BoxIcon::Error, IDOK},
+      kIncomplete},
+     1,
+     {"Zembra.exe", "FileType Icon.ico", "Help.htm", "New MessageBox.zembra", "Zembra.lnk"},
+     true},
+    {"NoScriptLeavesTheUninstaller",
+     Setup::NoTemporaryFolder,
+     "",
+     {kConfirmYes, {"Could not delete \"Uninstall.exe\"", kOk, BoxIcon::Error, IDOK}, kIncomplete},
+     1,
+     {"Uninstall.exe"},
+     true},
+    // Only the exact word makes a run silent; No keeps everything.
+    {"NoKeepsEverything", Setup::Installed, "", {kConfirmNo}, 1, kEverything, false},
+    {"LowerCaseWordAsks", Setup::Installed, "silent", {kConfirmNo}, 1, kEverything, false},
+    {"UpperCaseWordAsks", Setup::Installed, "SILENT", {kConfirmNo}, 1, kEverything, false},
+    {"WordWithMoreAsks", Setup::Installed, "Silent x", {kConfirmNo}, 1, kEverything, false},
+    {"SlashWordAsks", Setup::Installed, "/Silent", {kConfirmNo}, 1, kEverything, false},
+    // A question closed without an answer is no Yes.
+    {"ClosedQuestionKeepsEverything",
+     Setup::Installed,
+     "",
+     {{kConfirmYes.text, kYesNo, BoxIcon::Information, kClose}},
+     1,
+     kEverything,
+     false},
+    {"RunningEditorIsAskedForUntilCancelled",
+     Setup::EditorRunning,
+     "",
+     {kCloseEditorOk, kCloseEditorOk, kCloseEditorCancel},
+     1,
+     kEverything,
+     false},
+    {"EditorClosedWhileAskedLetsTheRunGoOn",
+     Setup::EditorClosedLater,
+     "",
+     {kCloseEditorOk, kConfirmYes, kSuccess},
+     0,
+     {},
+     true},
+    {"RunningEditorStopsASilentRun", Setup::EditorRunning, "Silent", {}, 1, kEverything, false},
+};
+
+std::string Expand(std::string text, const std::string& folder) {
+    const std::string folderMark = "<folder>";
+    if (const std::size_t at = text.find(folderMark); at != std::string::npos)
+        text.replace(at, folderMark.size(), folder);
+    if (const std::size_t at = text.find("<error "); at != std::string::npos) {
+        const std::size_t end = text.find('>', at);
+        const DWORD error = std::stoul(text.substr(at + 7, end - at - 7));
+        text.replace(at, end - at + 1, SystemText(error));
+    }
     return text;
-}
-
-std::string TempFolder() {
-    char buffer[MAX_PATH] = "";
-    const DWORD length = GetTempPathA(MAX_PATH, buffer);
-    return std::string(buffer, length);
 }
 
 // The names of the temporary folder's "TMP" files: the script lives among them.
@@ -71,264 +189,7 @@ std::set<std::string> TemporaryFiles() {
     return names;
 }
 
-struct ExpectedBox {
-    std::string text;
-    std::vector<int> buttons;
-    BoxIcon icon;
-};
-
-const std::vector<int> kYesNo = {IDYES, IDNO};
-const std::vector<int> kOk = {IDOK};
-const std::vector<int> kOkCancel = {IDOK, IDCANCEL};
-
-class UninstallTest : public testing::Test {
-protected:
-    void SetUp() override { ASSERT_TRUE(m_installation.IsComplete()); }
-
-    Process Start(const std::string& arguments, const std::string& workingFolder = {}) {
-        m_temporaryBefore = TemporaryFiles();
-        const std::string line = "\"" + m_installation.UninstallerPath() + "\"" +
-                                 (arguments.empty() ? "" : " " + arguments);
-        return Process::Start(line, workingFolder);
-    }
-
-    // The next box of the uninstaller, other than previous, checked against what it must show:
-    // caption "Uninstall", the text, the buttons, the icon, no owner window.
-    HWND ExpectBox(const Process& uninstaller, const ExpectedBox& expected,
-                   HWND previous = nullptr) {
-        HWND box = testdriver::WaitForNextBox(uninstaller, previous, kBoxLimit);
-        EXPECT_NE(box, nullptr) << "no box: " << expected.text;
-        if (box == nullptr)
-            return nullptr;
-        const std::optional<testdriver::BoxContents> contents = testdriver::ReadBox(box);
-        EXPECT_TRUE(contents.has_value());
-        if (!contents)
-            return box;
-        EXPECT_EQ(contents->caption, "Uninstall");
-        EXPECT_EQ(contents->text, expected.text);
-        EXPECT_EQ(contents->ButtonIds(), expected.buttons) << expected.text;
-        EXPECT_EQ(contents->icon, expected.icon) << expected.text;
-        EXPECT_EQ(contents->owner, nullptr) << expected.text;
-        return box;
-    }
-
-    // Expects the box, presses the button and returns the box.
-    HWND Answer(const Process& uninstaller, const ExpectedBox& expected, int button,
-                HWND previous = nullptr) {
-        HWND box = ExpectBox(uninstaller, expected, previous);
-        if (box != nullptr) {
-            EXPECT_TRUE(testdriver::PressButton(box, button)) << expected.text;
-        }
-        return box;
-    }
-
-    // The exit code once the uninstaller and everything it started have ended.
-    static DWORD Finish(Process& uninstaller) {
-        const std::optional<DWORD> code = uninstaller.WaitForExit(kExitLimit);
-        EXPECT_TRUE(code.has_value()) << "the uninstaller did not end";
-        EXPECT_TRUE(uninstaller.WaitForProcessTree(kTreeLimit))
-            << "processes it started still run: " << uninstaller.StartedProcessIds().size();
-        return code.value_or(Process::kTerminatedExitCode);
-    }
-
-    // A run of the uninstaller that shows no box at all, and its exit code.
-    static DWORD FinishWithoutBox(Process& uninstaller) {
-        bool sawBox = false;
-        while (uninstaller.IsRunning() && !sawBox) {
-            sawBox = !testdriver::VisibleBoxes(uninstaller.Id()).empty();
-            Sleep(10);
-        }
-        EXPECT_FALSE(sawBox) << "a silent run showed a box";
-        return Finish(uninstaller);
-    }
-
-    void ExpectEverythingRemoved() {
-        for (const std::string& file : m_installation.RemovedFiles())
-            EXPECT_FALSE(FileExists(file)) << file;
-        EXPECT_FALSE(FolderExists(m_installation.Folder()));
-        ExpectTreesRemoved();
-        ExpectNoScriptLeft();
-    }
-
-    void ExpectTreesRemoved() {
-        for (const auto& tree : kProductTrees)
-            EXPECT_FALSE(KeyExists(Root(tree[0]), tree[1])) << tree[0] << "\\" << tree[1];
-        ExpectNeighboursKept();
-    }
-
-    void ExpectNothingRemoved() {
-        for (const std::string& file : m_installation.RemovedFiles())
-            EXPECT_TRUE(FileExists(file)) << file;
-        for (const auto& tree : kProductTrees)
-            EXPECT_TRUE(KeyExists(Root(tree[0]), tree[1])) << tree[0] << "\\" << tree[1];
-        EXPECT_EQ(ReadText(HKEY_LOCAL_MACHINE, "Software\\Zembra", "Path"),
-                  m_installation.Folder());
-        ExpectNeighboursKept();
-        ExpectNoScriptLeft();
-    }
-
-    static void ExpectNeighboursKept() {
-        for (const NeighbourKey& neighbour : kNeighbourKeys) {
-            EXPECT_EQ(ReadText(neighbour.root, neighbour.key, ""), "neighbour") << neighbour.key;
-            EXPECT_EQ(ReadText(neighbour.root, std::string(neighbour.key) + "\\Child", "Name"),
-                      "child")
-                << neighbour.key;
-        }
-    }
-
-    // No temporary file of the run is left: neither the script nor the name it was made from.
-    void ExpectNoScriptLeft() {
-        for (const std::string& name : TemporaryFiles())
-            EXPECT_TRUE(m_temporaryBefore.count(name)) << "left behind: " << name;
-    }
-
-    RegistryGuard m_registry;
-    Installation m_installation;
-    std::set<std::string> m_temporaryBefore;
-};
-
-TEST_F(UninstallTest, InteractiveRunAsksOnceRemovesEverythingAndReportsSuccess) {
-    Process uninstaller = Start("");
-    HWND question = Answer(uninstaller, {kConfirm, kYesNo, BoxIcon::Information}, IDYES);
-    Answer(uninstaller, {kSuccess, kOk, BoxIcon::Information}, IDOK, question);
-    EXPECT_EQ(Finish(uninstaller), 0u);
-    ExpectEverythingRemoved();
-}
-
-TEST_F(UninstallTest, RunFromItsOwnFolderStillRemovesTheFolder) {
-    Process uninstaller = Start("", m_installation.Folder());
-    HWND question = Answer(uninstaller, {kConfirm, kYesNo, BoxIcon::Information}, IDYES);
-    Answer(uninstaller, {kSuccess, kOk, BoxIcon::Information}, IDOK, question);
-    EXPECT_EQ(Finish(uninstaller), 0u);
-    ExpectEverythingRemoved();
-}
-
-TEST_F(UninstallTest, SilentRunShowsNothingAndRemovesEverything) {
-    Process uninstaller = Start("Silent");
-    EXPECT_EQ(FinishWithoutBox(uninstaller), 0u);
-    ExpectEverythingRemoved();
-}
-
-// Only the exact word makes a run silent; anything else is an interactive run, and No at its
-// question leaves the installation as it was.
-TEST_F(UninstallTest, AnythingButTheExactWordAsksAndNoKeepsEverything) {
-    for (const char* arguments : {"", "silent", "SILENT", "Silent x", "/Silent"}) {
-        SCOPED_TRACE(std::string("arguments [") + arguments + "]");
-        Process uninstaller = Start(arguments);
-        Answer(uninstaller, {kConfirm, kYesNo, BoxIcon::Information}, IDNO);
-        EXPECT_EQ(Finish(uninstaller), 1u);
-        ExpectNothingRemoved();
-    }
-}
-
-// Closing the question without an answer is no Yes.
-TEST_F(UninstallTest, QuestionClosedWithoutAnswerKeepsEverything) {
-    Process uninstaller = Start("");
-    HWND box = ExpectBox(uninstaller, {kConfirm, kYesNo, BoxIcon::Information});
-    ASSERT_NE(box, nullptr);
-    PostMessageA(box, WM_CLOSE, 0, 0);
-    EXPECT_EQ(Finish(uninstaller), 1u);
-    ExpectNothingRemoved();
-}
-
-TEST_F(UninstallTest, HelpPageAlreadyGoneIsNoError) {
-    ASSERT_TRUE(DeleteFileA(m_installation.FilePath("Help.htm").c_str()));
-    Process uninstaller = Start("");
-    HWND question = Answer(uninstaller, {kConfirm, kYesNo, BoxIcon::Information}, IDYES);
-    Answer(uninstaller, {kSuccess, kOk, BoxIcon::Information}, IDOK, question);
-    EXPECT_EQ(Finish(uninstaller), 0u);
-    ExpectEverythingRemoved();
-}
-
-TEST_F(UninstallTest, UsersOwnFileSurvivesAndKeepsTheFolder) {
-    const std::string document = m_installation.FilePath("My box.zembra");
-    ASSERT_TRUE(WriteFileBytes(document, "mine"));
-    Process uninstaller = Start("Silent");
-    EXPECT_EQ(FinishWithoutBox(uninstaller), 0u);
-    for (const std::string& file : m_installation.RemovedFiles())
-        EXPECT_FALSE(FileExists(file)) << file;
-    EXPECT_EQ(ReadFileBytes(document), "mine");
-    EXPECT_TRUE(FolderExists(m_installation.Folder()));
-    ExpectTreesRemoved();
-    ExpectNoScriptLeft();
-}
-
-TEST_F(UninstallTest, FileHeldOpenIsReportedWithItsPathAndTheRunEndsIncomplete) {
-    const std::string help = m_installation.FilePath("Help.htm");
-    const HANDLE held =
-        CreateFileA(help.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-    ASSERT_NE(held, INVALID_HANDLE_VALUE);
-    const testdriver::UniqueHandle holder(held);
-
-    Process uninstaller = Start("");
-    HWND box = Answer(uninstaller, {kConfirm, kYesNo, BoxIcon::Information}, IDYES);
-    box = Answer(uninstaller,
-                 {"Could not delete file: \"" + help + "\"\n" + SystemText(ERROR_SHARING_VIOLATION),
-                  kOk, BoxIcon::Error},
-                 IDOK, box);
-    Answer(uninstaller, {kIncomplete, kOk, BoxIcon::Error}, IDOK, box);
-    EXPECT_EQ(Finish(uninstaller), 1u);
-    EXPECT_TRUE(FileExists(help));
-    for (const std::string& file : m_installation.RemovedFiles()) {
-        if (file != help) {
-            EXPECT_FALSE(FileExists(file)) << file;
-        }
-    }
-    ExpectTreesRemoved();
-    ExpectNoScriptLeft();
-}
-
-TEST_F(UninstallTest, ProductKeyRemovedByHandDeletesNoFileButStillTheTrees) {
-    ASSERT_TRUE(DeleteTree(HKEY_LOCAL_MACHINE, "Software\\Zembra"));
-    Process uninstaller = Start("");
-    HWND box = Answer(uninstaller, {kConfirm, kYesNo, BoxIcon::Information}, IDYES);
-    box = Answer(
-        uninstaller,
-        {"Program installation path could not be found.\n" + SystemText(ERROR_FILE_NOT_FOUND), kOk,
-         BoxIcon::Error},
-        IDOK, box);
-    Answer(uninstaller, {kIncomplete, kOk, BoxIcon::Error}, IDOK, box);
-    EXPECT_EQ(Finish(uninstaller), 1u);
-    for (const std::string& file : m_installation.RemovedFiles()) {
-        if (file != m_installation.UninstallerPath()) {
-            EXPECT_TRUE(FileExists(file)) << file;
-        }
-    }
-    // The script still removes the uninstaller itself.
-    EXPECT_FALSE(FileExists(m_installation.UninstallerPath()));
-    EXPECT_TRUE(FolderExists(m_installation.Folder()));
-    ExpectTreesRemoved();
-    ExpectNoScriptLeft();
-}
-
-TEST_F(UninstallTest, LogWrittenByTheEditorIntoTheFolderKeepsIt) {
-    // The editor logs to its default log file, Log.txt beside it.
-    ASSERT_TRUE(WriteText(HKEY_CURRENT_USER, "Software\\Zembra", "bOutputLog", "True"));
-    const std::string document = m_installation.Folder() + "..\\log test " +
-                                 std::to_string(GetCurrentProcessId()) + ".zembra";
-    ASSERT_TRUE(WriteFileBytes(document, EmptyDocument()));
-    {
-        Process zembra = Process::Start("\"" + m_installation.FilePath("Zembra.exe") + "\" RUN \"" +
-                                        document + "\"");
-        HWND box = testdriver::WaitForBox(zembra, kBoxLimit);
-        ASSERT_NE(box, nullptr);
-        testdriver::PressButton(box, IDOK);
-        ASSERT_TRUE(zembra.WaitForExit(kExitLimit).has_value());
-    }
-    DeleteFileA(document.c_str());
-    const std::string log = m_installation.FilePath("Log.txt");
-    ASSERT_TRUE(FileExists(log));
-
-    Process uninstaller = Start("Silent");
-    EXPECT_EQ(FinishWithoutBox(uninstaller), 0u);
-    EXPECT_TRUE(FileExists(log));
-    EXPECT_TRUE(FolderExists(m_installation.Folder()));
-    for (const std::string& file : m_installation.RemovedFiles())
-        EXPECT_FALSE(FileExists(file)) << file;
-    ExpectTreesRemoved();
-}
-
-// A running editor, shown by the box of a document it runs.
+// Zembra.exe of the installation running a document, so that it stays until its box is answered.
 class RunningEditor {
 public:
     explicit RunningEditor(const Installation& installation)
@@ -347,7 +208,7 @@ public:
     RunningEditor& operator=(const RunningEditor&) = delete;
 
     bool IsShowingItsBox() const { return m_box != nullptr; }
-    // Answers the document's box, so that the editor ends.
+    // Answers the document's box; true once the editor has ended.
     bool Close() {
         return testdriver::PressButton(m_box, IDOK) && m_zembra->WaitForExit(kExitLimit);
     }
@@ -358,38 +219,173 @@ private:
     HWND m_box = nullptr;
 };
 
-TEST_F(UninstallTest, RunningEditorIsAskedForUntilCancelledAndNothingIsDeleted) {
-    RunningEditor editor(m_installation);
-    ASSERT_TRUE(editor.IsShowingItsBox());
-    Process uninstaller = Start("");
-    const ExpectedBox close{kCloseZembra, kOkCancel, BoxIcon::Error};
-    HWND box = Answer(uninstaller, close, IDOK);
-    box = Answer(uninstaller, close, IDOK, box);
-    Answer(uninstaller, close, IDCANCEL, box);
-    EXPECT_EQ(Finish(uninstaller), 1u);
-    ExpectNothingRemoved();
+class UninstallRun : public testing::TestWithParam<Scenario> {
+protected:
+    void SetUp() override { ASSERT_TRUE(m_installation.IsComplete()); }
+
+    // Prepares what the scenario's run finds and starts the uninstaller.
+    Process Start(const Scenario& scenario) {
+        m_temporaryBefore = TemporaryFiles();
+        const std::string commandLine = "\"" + m_installation.UninstallerPath() + "\"" +
+                                        (*scenario.arguments ? " " : "") + scenario.arguments;
+        switch (scenario.setup) {
+        case Setup::FromItsOwnFolder:
+            return Process::Start(commandLine, m_installation.Folder());
+        case Setup::HelpGone:
+            EXPECT_TRUE(DeleteFileA(m_installation.FilePath("Help.htm").c_str()));
+            break;
+        case Setup::UserFile:
+            EXPECT_TRUE(WriteFileBytes(m_installation.FilePath("My box.zembra"), "mine"));
+            break;
+        case Setup::EditorLog:
+            WriteEditorLog();
+            break;
+        case Setup::HelpHeldOpen:
+            m_held = testdriver::UniqueHandle(
+                CreateFileA(m_installation.FilePath("Help.htm").c_str(), GENERIC_READ, 0, nullptr,
+                            OPEN_EXISTING, 0, nullptr));
+            EXPECT_TRUE(m_held);
+            break;
+        case Setup::ProductKeyGone:
+            EXPECT_TRUE(DeleteTree(HKEY_LOCAL_MACHINE, "Software\\Zembra"));
+            break;
+        case Setup::NoTemporaryFolder:
+            return StartWithoutTemporaryFolder(commandLine);
+        case Setup::EditorRunning:
+        case Setup::EditorClosedLater:
+            m_editor.emplace(m_installation);
+            EXPECT_TRUE(m_editor->IsShowingItsBox());
+            break;
+        case Setup::Installed:
+            break;
+        }
+        return Process::Start(commandLine);
+    }
+
+    // The editor of the installation runs a document with logging on and writes Log.txt beside
+    // itself.
+    void WriteEditorLog() {
+        EXPECT_TRUE(WriteText(HKEY_CURRENT_USER, "Software\\Zembra", "bOutputLog", "True"));
+        RunningEditor editor(m_installation);
+        EXPECT_TRUE(editor.Close());
+        EXPECT_TRUE(FileExists(m_installation.FilePath("Log.txt")));
+    }
+
+    static Process StartWithoutTemporaryFolder(const std::string& commandLine) {
+        char saved[MAX_PATH] = "";
+        const DWORD length = GetEnvironmentVariableA("TMP", saved, MAX_PATH);
+        SetEnvironmentVariableA("TMP", "C:\\no temporary folder for Zembra\\");
+        Process started = Process::Start(commandLine);
+        SetEnvironmentVariableA("TMP", length != 0 ? saved : nullptr);
+        return started;
+    }
+
+    // Checks each box in turn and answers it; true when all were shown.
+    bool AnswerBoxes(const Process& uninstaller, const std::vector<Step>& steps) {
+        HWND previous = nullptr;
+        for (const Step& step : steps) {
+            const std::string text = Expand(step.text, m_installation.Folder());
+            HWND box = testdriver::WaitForNextBox(uninstaller, previous, kBoxLimit);
+            if (box == nullptr) {
+                ADD_FAILURE() << "no box: " << text;
+                return false;
+            }
+            const std::optional<testdriver::BoxContents> contents = testdriver::ReadBox(box);
+            EXPECT_TRUE(contents.has_value());
+            if (contents) {
+                EXPECT_EQ(contents->caption, "Uninstall");
+                EXPECT_EQ(contents->text, text);
+                EXPECT_EQ(contents->ButtonIds(), step.buttons) << text;
+                EXPECT_EQ(contents->icon, step.icon) << text;
+                EXPECT_EQ(contents->owner, nullptr) << text;
+            }
+            if (m_editor && GetParam().setup == Setup::EditorClosedLater && previous == nullptr) {
+                EXPECT_TRUE(m_editor->Close());
+            }
+            if (step.press == kClose) {
+                PostMessageA(box, WM_CLOSE, 0, 0);
+            } else {
+                EXPECT_TRUE(testdriver::PressButton(box, step.press)) << text;
+            }
+            previous = box;
+        }
+        return true;
+    }
+
+    // A run without steps must not show any box until it ends (within the exit limit; the wait
+    // for its exit then reports a run that does not end).
+    static void ExpectNoBox(const Process& uninstaller) {
+        const auto deadline = std::chrono::steady_clock::now() + kExitLimit;
+        while (uninstaller.IsRunning() && std::chrono::steady_clock::now() < deadline) {
+            if (!testdriver::VisibleBoxes(uninstaller.Id()).empty()) {
+                ADD_FAILURE() << "a silent run showed a box";
+                return;
+            }
+            Sleep(10);
+        }
+    }
+
+    std::string PathOf(const std::string& name) const {
+        return name == "Zembra.lnk" ? m_installation.ShortcutPath() : m_installation.FilePath(name);
+    }
+
+    void ExpectLeftBehind(const Scenario& scenario) {
+        std::set<std::string> files(std::begin(kAllFiles), std::end(kAllFiles));
+        files.insert({"My box.zembra", "Log.txt"});
+        bool folderKept = false;
+        for (const std::string& name : files) {
+            const bool remains =
+                std::count(scenario.remaining.begin(), scenario.remaining.end(), name) != 0;
+            EXPECT_EQ(FileExists(PathOf(name)), remains) << name;
+            folderKept = folderKept || (remains && name != "Zembra.lnk");
+        }
+        EXPECT_EQ(FolderExists(m_installation.Folder()), folderKept);
+        for (const Key& tree : kProductTrees)
+            EXPECT_EQ(KeyExists(tree.root, tree.path), !scenario.treesRemoved) << tree.path;
+        if (!scenario.treesRemoved) {
+            EXPECT_EQ(ReadText(HKEY_LOCAL_MACHINE, "Software\\Zembra", "Path"),
+                      m_installation.Folder());
+        }
+        for (const Key& neighbour : kNeighbourKeys) {
+            EXPECT_EQ(ReadText(neighbour.root, neighbour.path, ""), "neighbour") << neighbour.path;
+            EXPECT_EQ(ReadText(neighbour.root, std::string(neighbour.path) + "\\Child", "Name"),
+                      "child")
+                << neighbour.path;
+        }
+        // Neither the script nor the temporary name it was made from is left.
+        for (const std::string& name : TemporaryFiles())
+            EXPECT_TRUE(m_temporaryBefore.count(name)) << "left behind: " << name;
+    }
+
+    RegistryGuard m_registry;
+    Installation m_installation;
+    std::set<std::string> m_temporaryBefore;
+    testdriver::UniqueHandle m_held;
+    std::optional<RunningEditor> m_editor;
+};
+
+TEST_P(UninstallRun, EndsWithItsExitCodeAndLeavesOnlyWhatItMust) {
+    const Scenario& scenario = GetParam();
+    Process uninstaller = Start(scenario);
+    if (scenario.boxes.empty()) {
+        ExpectNoBox(uninstaller);
+    } else {
+        ASSERT_TRUE(AnswerBoxes(uninstaller, scenario.boxes));
+    }
+
+    const std::optional<DWORD> exitCode = uninstaller.WaitForExit(kExitLimit);
+    ASSERT_TRUE(exitCode.has_value()) << "the uninstaller did not end";
+    EXPECT_EQ(*exitCode, scenario.exitCode);
+    ASSERT_TRUE(uninstaller.WaitForProcessTree(kTreeLimit))
+        << "processes it started still run: " << uninstaller.StartedProcessIds().size();
+    m_held = testdriver::UniqueHandle();
+    ExpectLeftBehind(scenario);
 }
 
-TEST_F(UninstallTest, EditorClosedWhileAskedLetsTheRunGoOn) {
-    RunningEditor editor(m_installation);
-    ASSERT_TRUE(editor.IsShowingItsBox());
-    Process uninstaller = Start("");
-    HWND box = ExpectBox(uninstaller, {kCloseZembra, kOkCancel, BoxIcon::Error});
-    ASSERT_TRUE(editor.Close());
-    ASSERT_TRUE(testdriver::PressButton(box, IDOK));
-    box = Answer(uninstaller, {kConfirm, kYesNo, BoxIcon::Information}, IDYES, box);
-    Answer(uninstaller, {kSuccess, kOk, BoxIcon::Information}, IDOK, box);
-    EXPECT_EQ(Finish(uninstaller), 0u);
-    ExpectEverythingRemoved();
-}
-
-TEST_F(UninstallTest, RunningEditorStopsASilentRunWithoutABox) {
-    RunningEditor editor(m_installation);
-    ASSERT_TRUE(editor.IsShowingItsBox());
-    Process uninstaller = Start("Silent");
-    EXPECT_EQ(FinishWithoutBox(uninstaller), 1u);
-    ExpectNothingRemoved();
-}
+INSTANTIATE_TEST_SUITE_P(Uninstall, UninstallRun, testing::ValuesIn(kScenarios),
+                         [](const testing::TestParamInfo<Scenario>& info) {
+                             return std::string(info.param.name);
+                         });
 
 } // namespace
 } // namespace uninstalltest

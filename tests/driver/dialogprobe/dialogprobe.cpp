@@ -2,6 +2,7 @@
 // combo box, a check box and buttons, a note with one label and an OK button (shaped like a
 // message box, but not one), and the system's open and save dialogs. It shows what it
 // receives, so that the test driver's own tests can see their input arrive:
+// - the dialog's name box has a tip, "Probe tip";
 // - the dialog's events line lists the notifications it got ("change;", "selendok;",
 //   "selchange;", "check;");
 // - the frame's caption tells how the last dialog ended: "Probe Frame - OK name=<edit>
@@ -13,6 +14,7 @@
 
 #include <windows.h>
 
+#include <commctrl.h>
 #include <commdlg.h>
 
 #include <string>
@@ -32,6 +34,19 @@ void SetCaption(HWND frame, const std::string& outcome) {
     SetWindowTextA(frame, (std::string(kFrameCaption) + " - " + outcome).c_str());
 }
 
+// A tip over the dialog's name box, shown when the mouse rests on it.
+void AddTip(HWND dialog) {
+    HWND tip = CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0, 0, 0, 0,
+                               dialog, nullptr, GetModuleHandleA(nullptr), nullptr);
+    TOOLINFOA tool{};
+    tool.cbSize = sizeof(tool);
+    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    tool.hwnd = dialog;
+    tool.uId = reinterpret_cast<UINT_PTR>(GetDlgItem(dialog, IDC_PROBE_NAME));
+    tool.lpszText = const_cast<char*>("Probe tip");
+    SendMessageA(tip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
 void AddEvent(HWND dialog, const char* event) {
     SetDlgItemTextA(dialog, IDC_PROBE_EVENTS,
                     (TextOfItem(dialog, IDC_PROBE_EVENTS) + event).c_str());
@@ -46,6 +61,7 @@ INT_PTR CALLBACK ProbeDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARA
         for (const char* item : {"Alpha", "Beta", "Gamma"})
             SendMessageA(choice, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item));
         SendMessageA(choice, CB_SETCURSEL, 0, 0);
+        AddTip(dialog);
         return TRUE;
     }
     case WM_COMMAND: {
@@ -139,6 +155,8 @@ LRESULT CALLBACK ProbeFrameProc(HWND frame, UINT message, WPARAM wParam, LPARAM 
 } // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
+    INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES};
+    InitCommonControlsEx(&controls);
     WNDCLASSA frameClass{};
     frameClass.lpfnWndProc = ProbeFrameProc;
     frameClass.hInstance = instance;

@@ -14,6 +14,9 @@
 
 #define IDC_PROBE_FORM_EDIT 2001
 #define IDC_PROBE_FORM_BUTTON 2002
+#define IDC_PROBE_FORM_COMBO 2003
+// The same id as the edit inside the drop-down combo box before it.
+#define IDC_PROBE_FORM_LATE 1001
 
 #define ID_PROBE_DIALOG 40001
 #define ID_PROBE_OPEN 40002

@@ -1,4 +1,4 @@
-#include "tests/driver/Png.h"
+#include "tests/driver/core/Png.h"
 
 #include <algorithm>
 #include <array>

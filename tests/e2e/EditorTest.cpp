@@ -1,0 +1,554 @@
+// The editor as a person uses it: designing a box on the form, testing and generating it, saving
+// and opening documents, and the window that remembers where it was left.
+
+#include "tests/driver/Control.h"
+#include "tests/driver/FileDialog.h"
+#include "tests/driver/Input.h"
+#include "tests/driver/Resources.h"
+#include "tests/driver/Screenshot.h"
+#include "tests/driver/Window.h"
+#include "tests/e2e/E2e.h"
+
+using namespace e2e;
+using namespace testdriver;
+
+namespace {
+
+using Strings = std::vector<std::string>;
+
+enum Control {
+    kCaption = 1000,
+    kText = 1001,
+    kIcon = 1002,
+    kButton = 1003,
+    kDefButton = 1004,
+    kModal = 1005,
+    kGenerate = 1006,
+    kTest = 1010
+};
+constexpr UINT kFileSave = 0xE103;
+constexpr UINT kFileSaveAs = 0xE104;
+
+class Editor : public ZembraTest {
+protected:
+    // Starts the editor and waits for its main window.
+    HWND Open(const std::string& arguments = "") {
+        m_process.emplace(StartZembra(arguments));
+        HWND frame = WaitForWindow(*m_process, "FrameWindow", "", kBoxLimit);
+        EXPECT_NE(frame, nullptr) << "the editor showed no window";
+        return frame;
+    }
+    std::string Document(const std::string& name, const Bytes& bytes) {
+        return m_scratch.Write(name, bytes);
+    }
+
+    static HWND Item(HWND frame, int id) { return FindControl(frame, id); }
+    static std::string Selected(HWND frame, int id) {
+        return ComboSelection(Item(frame, id)).value_or("<none>");
+    }
+    static Strings Items(HWND frame, int id) {
+        return ComboItems(Item(frame, id)).value_or(Strings{});
+    }
+
+    // The save question that closing a changed document asks; answered with id.
+    void AnswerSaveQuestion(int id) {
+        HWND box = WaitForBox(*m_process, kBoxLimit);
+        ASSERT_NE(box, nullptr) << "no save question";
+        const auto contents = ReadBox(box);
+        ASSERT_TRUE(contents);
+        EXPECT_EQ(contents->caption, "Zembra");
+        EXPECT_EQ(contents->ButtonIds(), (std::vector<int>{IDYES, IDNO, IDCANCEL}));
+        EXPECT_TRUE(PressButton(box, id));
+    }
+    // Closes the editor, answering No to a save question if one comes, and returns the exit code.
+    DWORD CloseWithoutSaving(HWND frame) {
+        AskToClose(frame);
+        if (!m_process->WaitForExit(milliseconds(1500))) {
+            if (HWND box = WaitForBox(*m_process, milliseconds(2000)))
+                PressButton(box, IDNO);
+        }
+        return ExitCode(*m_process);
+    }
+
+    std::optional<Process> m_process;
+};
+
+} // namespace
+
+TEST_F(Editor, NewDocumentShowsTheDefaultsAndTheFormAsDesigned) {
+    HWND frame = Open();
+    ASSERT_NE(frame, nullptr);
+    EXPECT_EQ(WindowText(frame), "Zembra - Untitled");
+    EXPECT_EQ(WindowText(Item(frame, kCaption)), "");
+    EXPECT_EQ(WindowText(Item(frame, kText)), "");
+    EXPECT_EQ(Items(frame, kIcon),
+              (Strings{"No Icon", "Information", "Warning", "Question", "Error"}));
+    EXPECT_EQ(Items(frame, kButton), (Strings{"OK", "OK, Cancel", "Yes, No", "Yes, No, Cancel",
+                                              "Retry, Cancel", "Abort, Retry, Ignore"}));
+    EXPECT_EQ(Items(frame, kModal), (Strings{"Normal", "System"}));
+    EXPECT_EQ(Items(frame, kDefButton), Strings{"Button 1"});
+    EXPECT_EQ(Selected(frame, kIcon), "No Icon");
+    EXPECT_EQ(Selected(frame, kButton), "OK");
+    EXPECT_EQ(Selected(frame, kDefButton), "Button 1");
+    EXPECT_EQ(Selected(frame, kModal), "Normal");
+
+    // The frame cannot be resized or maximised: the form decides its size.
+    const DWORD style = StyleOf(frame);
+    EXPECT_EQ(style & (WS_THICKFRAME | WS_MAXIMIZEBOX), 0u);
+    EXPECT_EQ(style & (WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX),
+              static_cast<DWORD>(WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX));
+
+    // The form as laid out, in dialog units of its font, and its keyboard order.
+    const DialogBaseUnits base = BaseUnitsOf("MS Sans Serif", 8);
+    const struct {
+        int id;
+        RECT units;
+    } layout[] = {{kCaption, {40, 20, 195, 32}},
+                  {kText, {30, 40, 195, 90}},
+                  {kTest, {150, 185, 200, 199}},
+                  {kGenerate, {95, 185, 145, 199}}};
+    for (const auto& control : layout) {
+        const auto units = DialogUnitRect(Item(frame, control.id), base);
+        ASSERT_TRUE(units) << control.id;
+        EXPECT_EQ(units->left, control.units.left) << control.id;
+        EXPECT_EQ(units->top, control.units.top) << control.id;
+        EXPECT_EQ(units->right, control.units.right) << control.id;
+        EXPECT_EQ(units->bottom, control.units.bottom) << control.id;
+    }
+    std::vector<int> tabOrder;
+    for (HWND control : TabOrder(GetParent(Item(frame, kCaption))))
+        tabOrder.push_back(GetDlgCtrlID(control));
+    EXPECT_EQ(tabOrder, (std::vector<int>{kCaption, kText, kIcon, kButton, kDefButton, kModal,
+                                          kTest, kGenerate}));
+    EXPECT_EQ(StyleOf(Item(frame, kTest)) & BS_TYPEMASK, static_cast<DWORD>(BS_DEFPUSHBUTTON));
+    SaveScreenshot(frame, "editor-new");
+    EXPECT_EQ(CloseWithoutSaving(frame), 0u);
+}
+
+TEST_F(Editor, TypingACaptionMarksTheDocumentAndClosingAsksToSave) {
+    HWND frame = Open();
+    ASSERT_NE(frame, nullptr);
+    ASSERT_TRUE(SetEditText(Item(frame, kCaption), "Backup"));
+    AskToClose(frame);
+    AnswerSaveQuestion(IDCANCEL);
+    // Cancel keeps the editor open with the text.
+    EXPECT_FALSE(m_process->WaitForExit(milliseconds(500)));
+    EXPECT_EQ(WindowText(Item(frame, kCaption)), "Backup");
+    AskToClose(frame);
+    AnswerSaveQuestion(IDNO);
+    EXPECT_EQ(ExitCode(*m_process), 0u);
+}
+
+TEST_F(Editor, TheDefaultButtonListFollowsTheButtonCount) {
+    HWND frame = Open();
+    ASSERT_NE(frame, nullptr);
+    ASSERT_TRUE(ChooseComboItem(Item(frame, kButton), "Yes, No, Cancel"));
+    EXPECT_EQ(Items(frame, kDefButton), (Strings{"Button 1", "Button 2", "Button 3"}));
+    ASSERT_TRUE(ChooseComboItem(Item(frame, kDefButton), "Button 3"));
+    // Back to one button: the third is gone and the first takes its place.
+    ASSERT_TRUE(ChooseComboItem(Item(frame, kButton), "OK"));
+    EXPECT_EQ(Items(frame, kDefButton), Strings{"Button 1"});
+    EXPECT_EQ(Selected(frame, kDefButton), "Button 1");
+
+    // A larger set keeps the chosen default button.
+    ASSERT_TRUE(ChooseComboItem(Item(frame, kButton), "Yes, No"));
+    ASSERT_TRUE(ChooseComboItem(Item(frame, kDefButton), "Button 2"));
+    ASSERT_TRUE(ChooseComboItem(Item(frame, kButton), "Yes, No, Cancel"));
+    EXPECT_EQ(Items(frame, kDefButton), (Strings{"Button 1", "Button 2", "Button 3"}));
+    EXPECT_EQ(Selected(frame, kDefButton), "Button 2");
+
+    // What the document holds shows in the box that Test shows.
+    ASSERT_TRUE(Click(Item(frame, kTest)));
+    HWND box = WaitForBox(*m_process, kBoxLimit);
+    ASSERT_NE(box, nullptr);
+    const auto contents = ReadBox(box);
+    ASSERT_TRUE(contents);
+    EXPECT_EQ(contents->ButtonTexts(), (Strings{"Yes", "No", "Cancel"}));
+    EXPECT_EQ(contents->defaultButton, IDNO);
+    EXPECT_TRUE(PressButton(box, IDCANCEL));
+    EXPECT_EQ(CloseWithoutSaving(frame), 0u);
+}
+
+TEST_F(Editor, TestShowsTheDesignedBoxOwnedByTheEditorAndSystemBoxesUnowned) {
+    const std::string path =
+        Document("ask.zembra", e2e::Document("Disk", "Almost full.", 0x2000 | 0x30 | 4));
+    HWND frame = Open("\"" + path + "\"");
+    ASSERT_NE(frame, nullptr);
+    ASSERT_TRUE(Click(Item(frame, kTest)));
+    HWND box = WaitForBox(*m_process, kBoxLimit);
+    ASSERT_NE(box, nullptr);
+    auto contents = ReadBox(box);
+    ASSERT_TRUE(contents);
+    EXPECT_EQ(contents->caption, "Disk");
+    EXPECT_EQ(contents->text, "Almost full.");
+    EXPECT_EQ(contents->ButtonTexts(), (Strings{"Yes", "No"}));
+    EXPECT_EQ(contents->icon, BoxIcon::Warning);
+    EXPECT_EQ(contents->owner, frame);
+    EXPECT_FALSE(contents->topmost);
+    EXPECT_TRUE(PressButton(box, IDYES));
+    ASSERT_TRUE(WaitUntilNoBox(*m_process, kBoxLimit));
+
+    ASSERT_TRUE(ChooseComboItem(Item(frame, kModal), "System"));
+    ASSERT_TRUE(Click(Item(frame, kTest)));
+    box = WaitForBox(*m_process, kBoxLimit);
+    ASSERT_NE(box, nullptr);
+    contents = ReadBox(box);
+    ASSERT_TRUE(contents);
+    EXPECT_EQ(contents->owner, nullptr);
+    EXPECT_TRUE(contents->topmost);
+    EXPECT_TRUE(PressButton(box, IDNO));
+    // Test leaves the editor open.
+    ASSERT_TRUE(WaitUntilNoBox(*m_process, kBoxLimit));
+    EXPECT_TRUE(IsWindowVisible(frame));
+    EXPECT_EQ(CloseWithoutSaving(frame), 0u);
+}
+
+TEST_F(Editor, GenerateHidesTheEditorShowsTheBoxAndEndsWithoutAQuestion) {
+    HWND frame = Open();
+    ASSERT_NE(frame, nullptr);
+    ASSERT_TRUE(SetEditText(Item(frame, kCaption), "Generated"));
+    ASSERT_TRUE(ChooseComboItem(Item(frame, kButton), "OK, Cancel"));
+    ASSERT_TRUE(Click(Item(frame, kGenerate)));
+    HWND box = WaitForBox(*m_process, kBoxLimit);
+    ASSERT_NE(box, nullptr);
+    EXPECT_FALSE(IsWindowVisible(frame));
+    const auto contents = ReadBox(box);
+    ASSERT_TRUE(contents);
+    EXPECT_EQ(contents->caption, "Generated");
+    EXPECT_EQ(contents->ButtonTexts(), (Strings{"OK", "Cancel"}));
+    EXPECT_TRUE(PressButton(box, IDCANCEL));
+    // The changed document is dropped without a save question, and the exit code is 0.
+    EXPECT_EQ(ExitCode(*m_process), 0u);
+}
+
+TEST_F(Editor, SaveAsWritesTheFormatAndSaveWritesAgainWithoutADialog) {
+    HWND frame = Open();
+    ASSERT_NE(frame, nullptr);
+    ASSERT_TRUE(SetEditText(Item(frame, kCaption), "abc"));
+    ASSERT_TRUE(ChooseComboItem(Item(frame, kIcon), "Warning"));
+    ASSERT_TRUE(ChooseComboItem(Item(frame, kButton), "Yes, No"));
+    InvokeCommand(frame, kFileSaveAs);
+    HWND dialog = WaitForFileDialog(*m_process, kBoxLimit);
+    ASSERT_NE(dialog, nullptr);
+    const std::string path = m_scratch.Path() + "saved";
+    ASSERT_TRUE(ChooseFile(dialog, path));
+    ASSERT_TRUE(WaitUntilGone(dialog, kBoxLimit));
+    const std::string saved = path + ".zembra";
+    // The worked example of the format: 24 bytes.
+    const Bytes expected = {0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0xF0, 0x3F, 0x01, 0x00, 0x00, 0x00,
+                            0x03, 'a',  'b',  'c',  0x00, 0x00, 0x00, 0x00, 0x34, 0x20, 0x00, 0x00};
+    for (int i = 0;
+         i < 100 && ReadFile(saved).value_or("") != std::string(expected.begin(), expected.end());
+         ++i)
+        Sleep(20);
+    EXPECT_EQ(ReadFile(saved), std::string(expected.begin(), expected.end()));
+    EXPECT_EQ(WindowText(frame), "Zembra - saved.zembra");
+
+    // Save writes the same file again, without asking for a name.
+    ASSERT_TRUE(SetEditText(Item(frame, kCaption), "abcd"));
+    ASSERT_TRUE(InvokeCommand(frame, kFileSave));
+    const Bytes again = e2e::Document("abcd", "", 0x2034);
+    for (int i = 0;
+         i < 100 && ReadFile(saved).value_or("") != std::string(again.begin(), again.end()); ++i)
+        Sleep(20);
+    EXPECT_EQ(ReadFile(saved), std::string(again.begin(), again.end()));
+    EXPECT_EQ(WaitForFileDialog(*m_process, milliseconds(300)), nullptr);
+    // Nothing is left to save.
+    AskToClose(frame);
+    EXPECT_EQ(ExitCode(*m_process), 0u);
+}
+
+TEST_F(Editor, TheEditVerbsQuotedPathOpensThatFile) {
+    const std::string path = Document(
+        "two words.zembra", e2e::Document("Title", "Line one\r\nLine two", 0x1000 | 0x40 | 1));
+    HWND frame = Open("\"" + path + "\"");
+    ASSERT_NE(frame, nullptr);
+    EXPECT_EQ(WindowText(frame), "Zembra - two words.zembra");
+    EXPECT_EQ(WindowText(Item(frame, kCaption)), "Title");
+    EXPECT_EQ(WindowText(Item(frame, kText)), "Line one\r\nLine two");
+    EXPECT_EQ(Selected(frame, kIcon), "Information");
+    EXPECT_EQ(Selected(frame, kButton), "OK, Cancel");
+    EXPECT_EQ(Selected(frame, kModal), "System");
+    SaveScreenshot(frame, "editor-open");
+    // Opening changed nothing: closing asks nothing.
+    AskToClose(frame);
+    EXPECT_EQ(ExitCode(*m_process), 0u);
+}
+
+TEST_F(Editor, ADefaultButtonThatTheSetLacksFallsBackToTheFirstAndMarksTheDocument) {
+    const std::string path = Document("yes-no.zembra", e2e::Document("", "", 0x2000 | 4 | 0x200));
+    HWND frame = Open("\"" + path + "\"");
+    ASSERT_NE(frame, nullptr);
+    EXPECT_EQ(Items(frame, kDefButton), (Strings{"Button 1", "Button 2"}));
+    EXPECT_EQ(Selected(frame, kDefButton), "Button 1");
+    AskToClose(frame);
+    AnswerSaveQuestion(IDNO);
+    EXPECT_EQ(ExitCode(*m_process), 0u);
+}
+
+TEST_F(Editor, ADocumentOfAnotherVersionDeclinedLeavesANewDocument) {
+    const std::string path =
+        Document("future.zembra", e2e::Document("Future", "Text", 0x2000 | 0x10, 2.0));
+    m_process.emplace(StartZembra("\"" + path + "\""));
+    HWND box = WaitForBox(*m_process, kBoxLimit);
+    ASSERT_NE(box, nullptr);
+    const auto contents = ReadBox(box);
+    ASSERT_TRUE(contents);
+    EXPECT_EQ(contents->text,
+              "Zembra version 1.0 may not be able to load version 2.0 MessageBox files.\n"
+              "Attempt anyway?");
+    EXPECT_EQ(contents->ButtonIds(), (std::vector<int>{IDYES, IDNO}));
+    ASSERT_TRUE(PressButton(box, IDNO));
+    HWND frame = WaitForWindow(*m_process, "FrameWindow", "Zembra - Untitled", kBoxLimit);
+    ASSERT_NE(frame, nullptr);
+    EXPECT_EQ(WindowText(Item(frame, kCaption)), "");
+    EXPECT_EQ(Selected(frame, kIcon), "No Icon");
+    AskToClose(frame);
+    EXPECT_EQ(ExitCode(*m_process), 0u);
+}
+
+TEST_F(Editor, AFileThatCannotBeReadEndsTheStartWithTheFrameworksMessage) {
+    const Bytes whole = e2e::Document("Cut", "Short", 0x2000);
+    const std::string cut = Document("cut.zembra", Bytes(whole.begin(), whole.end() - 2));
+    const struct {
+        std::string arguments;
+        std::string file;
+    } cases[] = {{"\"" + cut + "\"", cut}, {"run x", "run"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.arguments);
+        m_process.emplace(StartZembra(c.arguments));
+        HWND box = WaitForBox(*m_process, kBoxLimit);
+        ASSERT_NE(box, nullptr);
+        auto contents = ReadBox(box);
+        ASSERT_TRUE(contents);
+        EXPECT_NE(contents->text.find(c.file), std::string::npos) << contents->text;
+        EXPECT_EQ(contents->icon, BoxIcon::Error);
+        ASSERT_TRUE(PressButton(box, IDOK));
+        box = WaitForNextBox(*m_process, box, kBoxLimit);
+        ASSERT_NE(box, nullptr);
+        contents = ReadBox(box);
+        ASSERT_TRUE(contents);
+        EXPECT_EQ(contents->text, "Error:\nProcessShellCommmand() failed.\nInvalid parameters.");
+        ASSERT_TRUE(PressButton(box, IDOK));
+        EXPECT_EQ(ExitCode(*m_process), 0u);
+    }
+}
+
+TEST_F(Editor, TheWindowComesBackWhereItWasLeftAndAForeignPlacementIsIgnored) {
+    HWND frame = Open();
+    ASSERT_NE(frame, nullptr);
+    const RECT first = ScreenRect(frame);
+    ASSERT_TRUE(MoveWindowTo(frame, 211, 157));
+    AskToClose(frame);
+    ASSERT_EQ(ExitCode(*m_process), 0u);
+
+    frame = Open();
+    ASSERT_NE(frame, nullptr);
+    RECT moved = ScreenRect(frame);
+    EXPECT_EQ(moved.left, 211);
+    EXPECT_EQ(moved.top, 157);
+    EXPECT_EQ(moved.right - moved.left, first.right - first.left);
+    EXPECT_EQ(moved.bottom - moved.top, first.bottom - first.top);
+    AskToClose(frame);
+    ASSERT_EQ(ExitCode(*m_process), 0u);
+
+    // A value of another size is not a placement of ours: the window keeps its own place.
+    HKEY key = nullptr;
+    ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\Zembra\\", 0,
+                            KEY_QUERY_VALUE | KEY_SET_VALUE, &key),
+              0);
+    BYTE placement[44] = {};
+    DWORD size = sizeof placement;
+    EXPECT_EQ(RegQueryValueExA(key, "WindowPlacement", nullptr, nullptr, placement, &size), 0);
+    EXPECT_EQ(size, 44u);
+    EXPECT_EQ(RegSetValueExA(key, "WindowPlacement", 0, REG_BINARY, placement, 43), 0);
+    RegCloseKey(key);
+    frame = Open();
+    ASSERT_NE(frame, nullptr);
+    moved = ScreenRect(frame);
+    EXPECT_EQ(moved.left, first.left);
+    EXPECT_EQ(moved.top, first.top);
+    AskToClose(frame);
+    EXPECT_EQ(ExitCode(*m_process), 0u);
+}
+
+TEST_F(Editor, AFailedSaveReportsAndLeavesThePreviousFileAsItWas) {
+    const Bytes original = e2e::Document("Kept", "", 0x2000);
+    const std::string path = Document("kept.zembra", original);
+    HWND frame = Open("\"" + path + "\"");
+    ASSERT_NE(frame, nullptr);
+    ASSERT_TRUE(SetEditText(Item(frame, kCaption), "Changed"));
+    // The file cannot be replaced while another program holds it.
+    HANDLE held = CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    ASSERT_TRUE(InvokeCommand(frame, kFileSave));
+    HWND box = WaitForBox(*m_process, kBoxLimit);
+    ASSERT_NE(box, nullptr);
+    const auto contents = ReadBox(box);
+    CloseHandle(held);
+    ASSERT_TRUE(contents);
+    EXPECT_NE(contents->text.find(path), std::string::npos) << contents->text;
+    EXPECT_EQ(contents->icon, BoxIcon::Error);
+    EXPECT_TRUE(PressButton(box, IDOK));
+    ASSERT_TRUE(WaitUntilNoBox(*m_process, kBoxLimit));
+    EXPECT_EQ(ReadFile(path), std::string(original.begin(), original.end()));
+    // Nothing but the document is left in its folder, and the changes are still unsaved.
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA((m_scratch.Path() + "*").c_str(), &found);
+    ASSERT_NE(search, INVALID_HANDLE_VALUE);
+    Strings names;
+    do {
+        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+            names.push_back(found.cFileName);
+    } while (FindNextFileA(search, &found));
+    FindClose(search);
+    EXPECT_EQ(names, Strings{"kept.zembra"});
+    AskToClose(frame);
+    AnswerSaveQuestion(IDNO);
+    EXPECT_EQ(ExitCode(*m_process), 0u);
+}
+
+TEST_F(Editor, MenuAcceleratorsAndTemplateStringAreThoseOfTheProgramFile) {
+    const auto resources = ProgramResources::Load(ZembraPath());
+    ASSERT_TRUE(resources);
+    EXPECT_EQ(resources->String(101), "Zembra\n\nMessageBox\nMessageBox Files (*.zembra)\n.zembra\n"
+                                      "MessageBox.Document\nMessage Box");
+    const auto menu = resources->Menu(101);
+    ASSERT_TRUE(menu);
+    std::vector<std::pair<std::string, UINT>> items;
+    for (const MenuEntry& popup : *menu) {
+        items.push_back({popup.text, 0});
+        for (const MenuEntry& item : popup.items)
+            items.push_back({item.separator ? "-" : item.text, item.id});
+    }
+    const std::vector<std::pair<std::string, UINT>> expected = {{"&File", 0},
+                                                                {"&New\tCtrl+N", 57600},
+                                                                {"&Open...\tCtrl+O", 57601},
+                                                                {"&Save\tCtrl+S", 57603},
+                                                                {"Save &As...\t", 57604},
+                                                                {"-", 0},
+                                                                {"E&xit", 57665},
+                                                                {"&Tools", 0},
+                                                                {"&Log Options...", 40002},
+                                                                {"&Help", 0},
+                                                                {"&Contents", 40004},
+                                                                {"-", 0},
+                                                                {"&About...", 40003}};
+    EXPECT_EQ(items, expected);
+    // Every shortcut a menu item shows is in the accelerator table, and nothing else.
+    const auto accelerators = resources->Accelerators(101);
+    ASSERT_TRUE(accelerators);
+    std::vector<std::pair<WORD, WORD>> keys;
+    for (const Accelerator& accelerator : *accelerators) {
+        EXPECT_EQ(accelerator.flags & (FVIRTKEY | FCONTROL | FSHIFT | FALT), FVIRTKEY | FCONTROL);
+        keys.push_back({accelerator.key, accelerator.command});
+    }
+    EXPECT_EQ(keys, (std::vector<std::pair<WORD, WORD>>{{'N', 57600}, {'O', 57601}, {'S', 57603}}));
+    const std::vector<std::pair<UINT, std::string>> prompts = {
+        {57600, "Create a new document\nNew"},
+        {57601, "Open an existing document\nOpen"},
+        {57603, "Save the active document\nSave"},
+        {57604, "Save the active document with a new name\nSave As"},
+        {57665, "Quit the application; prompts to save documents\nExit"},
+        {40002, "Opens the log file options dialog.\nLog Options."},
+        {40004, "Display the help file contents.\nContents."},
+        {40003, "Displays information about the program.\nAbout."}};
+    for (const auto& prompt : prompts)
+        EXPECT_EQ(resources->String(prompt.first), prompt.second) << prompt.first;
+}
+
+TEST_F(Editor, AnEditorRunLogsItsStartAndEndInOrder) {
+    const std::string log = m_scratch.Path() + "editor log.txt";
+    SetLogging(true, log, "65536");
+    HWND frame = Open();
+    ASSERT_NE(frame, nullptr);
+    AskToClose(frame);
+    ASSERT_EQ(ExitCode(*m_process), 0u);
+    const std::string content = ReadFile(log).value_or("");
+    // Nothing of run mode happens in the editor.
+    EXPECT_EQ(content.find("Parameters cleaned."), std::string::npos);
+    const Strings inOrder = {"CZembra::InitInstance() beginning.",
+                             "m_LogFileSettings.Load() returned.",
+                             "No parameters or parameters indicate file should be edited.",
+                             "Calling LoadStdProfileSettings().",
+                             "LoadStdProfileSettings() returned.",
+                             "Creating CSingleDocTemplate object.",
+                             "CSingleDocTemplate object created.",
+                             "Calling AddDocTemplate() on CSingleDocTemplate.",
+                             "AddDocTemplate() returned.",
+                             "Calling ParseCommandLine().",
+                             "ParseCommandLine() returned.",
+                             "Calling ProcessShellCommand().",
+                             "CZembraDocument() object being created.",
+                             "CZembraFrame object being created.",
+                             "CZembraFrame::PreCreateWindow() beginning.",
+                             "Changing window style (CREATESTRUCT.style).",
+                             "CZembraView object being created.",
+                             "Creating CMaps.",
+                             "CMaps constructed.",
+                             "CZembraView object created.",
+                             "CZembraDocument::OnNewDocument() called.",
+                             "CZembraDocument::OnNewDocument() complete.",
+                             "CZembraView::OnInitialUpdate() beginning.",
+                             "CZembraView::DoDataExchange() beginning.",
+                             "Loading document.",
+                             "Document loaded.",
+                             "CZembraView::DoDataExchange() succeeded.",
+                             "ResizeParentToFit() returned.",
+                             "ProccessShellCommand() succeeded.",
+                             "Initializing window.",
+                             "Window initialized.",
+                             "CZembra::InitInstance() succeeded.",
+                             "Calling SaveWindowPlacement().",
+                             "SaveWindowPlacement() returned.",
+                             "CFrameWnd::OnDestroy() returned.",
+                             "CZembraView object destroyed.",
+                             "CZembraFrame object destroyed.",
+                             "CZembraDocument() object destroyed.",
+                             "CZembra::ExitInstance() beginning.",
+                             "CZembra::ExitInstance() succeeded.",
+                             "CZembra object being destroyed.  Flushing log."};
+    std::size_t at = 0;
+    for (const std::string& line : inOrder) {
+        const std::size_t found = content.find("-> " + line + "\r\n", at);
+        ASSERT_NE(found, std::string::npos) << "missing or out of order: " << line;
+        at = found;
+    }
+}
+
+TEST_F(Editor, SaveAsOnANewDocumentStartsInTheUsersDocumentsFolder) {
+    char user[256] = "";
+    DWORD length = sizeof user;
+    ASSERT_TRUE(GetUserNameA(user, &length));
+    const std::string settings = "C:\\Documents and Settings\\";
+    const std::string documents = settings + user + "\\My Documents\\";
+    const bool created = CreateDirectoryA(settings.c_str(), nullptr) &&
+                         CreateDirectoryA((settings + user).c_str(), nullptr);
+    CreateDirectoryA(documents.c_str(), nullptr);
+    const std::string saved = documents + "Zembra editor test.zembra";
+    DeleteFileA(saved.c_str());
+
+    HWND frame = Open();
+    ASSERT_NE(frame, nullptr);
+    ASSERT_TRUE(SetEditText(Item(frame, kCaption), "Mine"));
+    ASSERT_TRUE(InvokeCommand(frame, kFileSaveAs));
+    HWND dialog = WaitForFileDialog(*m_process, kBoxLimit);
+    ASSERT_NE(dialog, nullptr);
+    // A bare name lands in the folder the dialog started in.
+    ASSERT_TRUE(ChooseFile(dialog, "Zembra editor test"));
+    ASSERT_TRUE(WaitUntilGone(dialog, kBoxLimit));
+    const Bytes expected = e2e::Document("Mine", "", 0x2000);
+    for (int i = 0; i < 100 && !ReadFile(saved); ++i)
+        Sleep(20);
+    EXPECT_EQ(ReadFile(saved), std::string(expected.begin(), expected.end()));
+    AskToClose(frame);
+    EXPECT_EQ(ExitCode(*m_process), 0u);
+
+    DeleteFileA(saved.c_str());
+    if (created) {
+        RemoveDirectoryA(documents.c_str());
+        RemoveDirectoryA((settings + user).c_str());
+        RemoveDirectoryA(settings.c_str());
+    }
+}
