@@ -1,0 +1,238 @@
+// The whole product as a person meets it: install, run a document by double-click, edit and save
+// it through the Edit verb, find the New menu's template, re-install, uninstall, and find the
+// machine as it was before, apart from the user's own document.
+
+#include "app/core/ZembraFormat.h"
+#include "framework/core/Archive.h"
+#include "tests/driver/Control.h"
+#include "tests/driver/Input.h"
+#include "tests/driver/Window.h"
+#include "tests/install/InstallTest.h"
+
+#include <shellapi.h>
+
+#include <chrono>
+#include <fstream>
+#include <thread>
+
+using namespace install;
+
+namespace {
+
+const char* const kComplete = "Installation complete.";
+const char* const kReinstall =
+    "Zembra 1.0 has already been detected on your system.\nWould you like to re-install?";
+constexpr int kCaptionField = 1000;
+constexpr UINT kFileSave = 0xE103;
+
+std::string DocumentBytes(const std::string& caption, const std::string& text,
+                          std::uint32_t style) {
+    MessageBoxDesign design;
+    design.SetCaption(caption);
+    design.SetText(text);
+    design.SetStyle(style);
+    MemoryStream stream;
+    CArchive ar(stream, CArchive::store);
+    WriteZembra(ar, design);
+    ar.Close();
+    return std::string(stream.Bytes().begin(), stream.Bytes().end());
+}
+
+void WriteBytes(const std::string& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary)
+        .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+// A program the shell started for a document, ended if the test leaves it running.
+class ShellStarted {
+public:
+    // Opens path through the shell with verb (nullptr: the default verb).
+    ShellStarted(const std::string& path, const char* verb) {
+        SHELLEXECUTEINFOA info{};
+        info.cbSize = sizeof info;
+        info.fMask = SEE_MASK_NOCLOSEPROCESS | SEE_MASK_FLAG_NO_UI;
+        info.lpVerb = verb;
+        info.lpFile = path.c_str();
+        info.nShow = SW_SHOWNORMAL;
+        if (ShellExecuteExA(&info))
+            m_process = info.hProcess;
+    }
+    ~ShellStarted() {
+        if (m_process != nullptr) {
+            if (WaitForSingleObject(m_process, 0) == WAIT_TIMEOUT) {
+                TerminateProcess(m_process, Process::kTerminatedExitCode);
+                WaitForSingleObject(m_process, 2000);
+            }
+            CloseHandle(m_process);
+        }
+    }
+    ShellStarted(const ShellStarted&) = delete;
+    ShellStarted& operator=(const ShellStarted&) = delete;
+
+    bool Started() const { return m_process != nullptr; }
+    DWORD Id() const { return GetProcessId(m_process); }
+    std::optional<DWORD> WaitForExit(milliseconds limit) const {
+        if (WaitForSingleObject(m_process, static_cast<DWORD>(limit.count())) != WAIT_OBJECT_0)
+            return std::nullopt;
+        DWORD code = 0;
+        GetExitCodeProcess(m_process, &code);
+        return code;
+    }
+
+private:
+    HANDLE m_process = nullptr;
+};
+
+template <typename Find> auto WaitFor(Find find, milliseconds limit) -> decltype(find()) {
+    const auto deadline = std::chrono::steady_clock::now() + limit;
+    for (;;) {
+        if (auto found = find())
+            return found;
+        if (std::chrono::steady_clock::now() >= deadline)
+            return {};
+        std::this_thread::sleep_for(milliseconds(20));
+    }
+}
+
+// Every file and folder below root, relative to it, with each file's bytes; folder names end in
+// a backslash. Folders named in skip are left out with everything in them.
+std::map<std::string, std::string> ListTree(const std::string& root,
+                                            const std::vector<std::string>& skip,
+                                            const std::string& relative = "") {
+    std::map<std::string, std::string> entries;
+    WIN32_FIND_DATAA found;
+    const HANDLE search = FindFirstFileA((root + relative + "*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE)
+        return entries;
+    do {
+        const std::string name = found.cFileName;
+        if (name == "." || name == "..")
+            continue;
+        if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+            const std::string folder = relative + name + "\\";
+            if (std::find(skip.begin(), skip.end(), folder) != skip.end())
+                continue;
+            entries[folder] = "";
+            const auto inner = ListTree(root, skip, folder);
+            entries.insert(inner.begin(), inner.end());
+        } else {
+            entries[relative + name] =
+                ReadFileBytes(root + relative + name).value_or("<unreadable>");
+        }
+    } while (FindNextFileA(search, &found));
+    FindClose(search);
+    return entries;
+}
+
+std::vector<std::string> Names(const std::map<std::string, std::string>& tree) {
+    std::vector<std::string> names;
+    for (const auto& entry : tree)
+        names.push_back(entry.first);
+    return names;
+}
+
+class WholeRoad : public InstallerTest {
+protected:
+    // The registry the product touches, and the list of installed programs as a whole.
+    std::vector<RegistrySnapshot> RegistryState() const {
+        std::vector<RegistrySnapshot> state;
+        for (const auto& [root, key] : ProductTrees())
+            state.push_back(TakeSnapshot(root, key));
+        state.push_back(TakeSnapshot(HKEY_LOCAL_MACHINE,
+                                     "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall"));
+        return state;
+    }
+};
+
+} // namespace
+
+TEST_F(WholeRoad, InstallUseReinstallUninstallLeavesTheMachineAsBefore) {
+    CreateDesktopFolder();
+    const std::string documents = Scratch() + "My Documents\\";
+    const std::vector<std::string> userFolders = {"My Documents\\"};
+    CreateFolders(documents);
+    const auto filesBefore = ListTree(Scratch(), userFolders);
+    const auto registryBefore = RegistryState();
+
+    // Install.
+    const std::string dir = InstallFolder();
+    ASSERT_EQ(Texts(Install(dir)), std::vector<std::string>{kComplete});
+    ExpectInstalled(dir);
+
+    // A double-click runs the document and hands back the pressed button.
+    const std::string document = documents + "Ask before backup.zembra";
+    WriteBytes(document, DocumentBytes("Backup", "Start the backup now?", 0x2000 | 0x20 | 4));
+    {
+        ShellStarted run(document, nullptr);
+        ASSERT_TRUE(run.Started());
+        const HWND box = WaitFor(
+            [&]() -> HWND {
+                const auto boxes = testdriver::VisibleBoxes(run.Id());
+                return boxes.empty() ? nullptr : boxes.front();
+            },
+            kWindowLimit);
+        ASSERT_NE(box, nullptr) << "the document's box did not appear";
+        const auto contents = testdriver::ReadBox(box, milliseconds(0));
+        ASSERT_TRUE(contents.has_value());
+        EXPECT_EQ(contents->caption, "Backup");
+        EXPECT_EQ(contents->text, "Start the backup now?");
+        EXPECT_TRUE(testdriver::PressButton(box, IDNO));
+        EXPECT_EQ(run.WaitForExit(kWindowLimit), std::optional<DWORD>(IDNO));
+    }
+
+    // The Edit verb opens it in the editor, where it is changed and saved.
+    {
+        ShellStarted edit(document, "edit");
+        ASSERT_TRUE(edit.Started());
+        const HWND frame = WaitFor(
+            [&]() -> HWND {
+                const auto frames = testdriver::FindWindows(edit.Id(), "FrameWindow", "");
+                return frames.empty() ? nullptr : frames.front();
+            },
+            kWindowLimit);
+        ASSERT_NE(frame, nullptr) << "the editor did not open";
+        const HWND caption = testdriver::FindControl(frame, kCaptionField);
+        ASSERT_NE(caption, nullptr);
+        EXPECT_EQ(testdriver::WindowText(caption), "Backup");
+        EXPECT_TRUE(testdriver::SetEditText(caption, "Nightly backup"));
+        EXPECT_TRUE(testdriver::InvokeCommand(frame, kFileSave));
+        const auto saved = [&] {
+            return ReadFileBytes(document) ==
+                   DocumentBytes("Nightly backup", "Start the backup now?", 0x2000 | 0x20 | 4);
+        };
+        EXPECT_TRUE(WaitFor(saved, kWindowLimit)) << "the change was not saved";
+        EXPECT_TRUE(testdriver::AskToClose(frame));
+        EXPECT_EQ(edit.WaitForExit(kWindowLimit), std::optional<DWORD>(0));
+    }
+
+    // The shell's New menu copies the template: the empty 20-byte document.
+    const auto newFile = ReadValue(HKEY_CLASSES_ROOT, ".zembra\\ShellNew", "FileName");
+    ASSERT_TRUE(newFile.has_value());
+    const std::string templatePath = newFile->data.substr(0, newFile->data.find('\0'));
+    EXPECT_EQ(ReadFileBytes(templatePath),
+              std::optional<std::string>(DocumentBytes("", "", 0x2000)));
+    EXPECT_EQ(ReadFileBytes(templatePath).value_or("").size(), 20u);
+
+    // Re-install over it.
+    ASSERT_EQ(Texts(Install(dir)), (std::vector<std::string>{kReinstall, kComplete}));
+    ExpectInstalled(dir);
+
+    // Uninstall as the list of installed programs starts it.
+    const auto command = ReadValue(
+        HKEY_LOCAL_MACHINE, "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Zembra",
+        "UninstallString");
+    ASSERT_TRUE(command.has_value());
+    Process uninstaller =
+        Process::Start("\"" + command->data.substr(0, command->data.find('\0')) + "\"");
+    EXPECT_EQ(Texts(Converse(uninstaller, AnswerYes)),
+              (std::vector<std::string>{"Are you sure you want to uninstall Zembra 1.0?",
+                                        "Zembra 1.0 was successfully removed."}));
+    EXPECT_EQ(uninstaller.WaitForExit(kWindowLimit), std::optional<DWORD>(0));
+    EXPECT_TRUE(uninstaller.WaitForProcessTree(kWindowLimit)) << "the removal script did not end";
+
+    // The machine as before, apart from the user's own document.
+    EXPECT_EQ(Names(ListTree(Scratch(), userFolders)), Names(filesBefore));
+    EXPECT_EQ(ListTree(Scratch(), userFolders), filesBefore);
+    EXPECT_EQ(RegistryState(), registryBefore);
+    EXPECT_TRUE(FileExists(document));
+}
