@@ -175,40 +175,72 @@ TEST_F(InstallerResources, IconOfTheDialogAndTheProgram) {
     EXPECT_NE(LoadImageA(m_installer, MAKEINTRESOURCEA(103), IMAGE_ICON, 32, 32, 0), nullptr);
 }
 
-TEST_F(InstallerResources, VersionNamesTheProductAndVersion) {
-    const std::string path = testdriver::WindowsPathOf(ZEMBRA_INSTALLER_PATH);
-    DWORD ignored = 0;
-    const DWORD size = GetFileVersionInfoSizeA(path.c_str(), &ignored);
-    ASSERT_NE(size, 0u);
-    std::vector<char> info(size);
-    ASSERT_TRUE(GetFileVersionInfoA(path.c_str(), 0, size, info.data()));
-    VS_FIXEDFILEINFO* fixed = nullptr;
+namespace {
+
+struct Program {
+    const char* path;
+    const char* description;
+    const char* originalName;
+    const char* executionLevel;
+};
+
+const Program kPrograms[] = {
+    {ZEMBRA_INSTALLER_PATH, "Zembra installer", "Install Zembra 1.0.exe", "requireAdministrator"},
+    {ZEMBRA_UNINSTALLER_PATH, nullptr, "Uninstall.exe", "requireAdministrator"},
+    {ZEMBRA_EXE_PATH, nullptr, "Zembra.exe", "asInvoker"},
+};
+
+std::string VersionString(const std::vector<char>& info, const std::string& name) {
+    char* text = nullptr;
     UINT length = 0;
-    ASSERT_TRUE(VerQueryValueA(info.data(), "\\", reinterpret_cast<void**>(&fixed), &length));
-    EXPECT_EQ(fixed->dwFileVersionMS, 0x00010000u);
-    EXPECT_EQ(fixed->dwFileVersionLS, 0u);
-    EXPECT_EQ(fixed->dwProductVersionMS, 0x00010000u);
-    const std::pair<const char*, const char*> strings[] = {
-        {"ProductName", "Zembra"},
-        {"ProductVersion", "1.0"},
-        {"FileVersion", "1.0"},
-        {"FileDescription", "Zembra installer"},
-        {"OriginalFilename", "Install Zembra 1.0.exe"},
-    };
-    for (const auto& [name, value] : strings) {
-        char* text = nullptr;
-        const std::string query = std::string("\\StringFileInfo\\040904B0\\") + name;
-        ASSERT_TRUE(
-            VerQueryValueA(info.data(), query.c_str(), reinterpret_cast<void**>(&text), &length))
-            << name;
-        EXPECT_STREQ(text, value) << name;
-    }
+    const std::string query = "\\StringFileInfo\\040904B0\\" + name;
+    if (!VerQueryValueA(info.data(), query.c_str(), reinterpret_cast<void**>(&text), &length))
+        return "<missing>";
+    return text;
 }
 
-TEST_F(InstallerResources, ManifestAsksForAdministratorRights) {
-    ASSERT_NE(m_installer, nullptr);
-    const std::string manifest = Resource(MAKEINTRESOURCEA(24), MAKEINTRESOURCEA(1));
-    EXPECT_NE(manifest.find("<requestedExecutionLevel level=\"requireAdministrator\""),
-              std::string::npos)
-        << manifest;
+} // namespace
+
+// What a user sees in the file's properties and what the system asks before starting it, for
+// each of the three programs an installation brings.
+TEST(ProgramFiles, NameTheProductVersionAndRightsTheyNeed) {
+    for (const Program& program : kPrograms) {
+        const std::string path = testdriver::WindowsPathOf(program.path);
+        SCOPED_TRACE(path);
+        DWORD ignored = 0;
+        const DWORD size = GetFileVersionInfoSizeA(path.c_str(), &ignored);
+        ASSERT_NE(size, 0u);
+        std::vector<char> info(size);
+        ASSERT_TRUE(GetFileVersionInfoA(path.c_str(), 0, size, info.data()));
+        VS_FIXEDFILEINFO* fixed = nullptr;
+        UINT length = 0;
+        ASSERT_TRUE(VerQueryValueA(info.data(), "\\", reinterpret_cast<void**>(&fixed), &length));
+        EXPECT_EQ(fixed->dwFileVersionMS, 0x00010000u);
+        EXPECT_EQ(fixed->dwFileVersionLS, 0u);
+        EXPECT_EQ(fixed->dwProductVersionMS, 0x00010000u);
+        EXPECT_EQ(fixed->dwProductVersionLS, 0u);
+        EXPECT_EQ(VersionString(info, "ProductName"), "Zembra");
+        EXPECT_EQ(VersionString(info, "ProductVersion"), "1.0");
+        EXPECT_EQ(VersionString(info, "FileVersion"), "1.0");
+        EXPECT_EQ(VersionString(info, "OriginalFilename"), program.originalName);
+        const std::string description = VersionString(info, "FileDescription");
+        if (program.description != nullptr) {
+            EXPECT_EQ(description, program.description);
+        }
+        EXPECT_FALSE(description.empty() || description == "<missing>");
+
+        const HMODULE file = LoadLibraryExA(path.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+        ASSERT_NE(file, nullptr);
+        const HRSRC found = FindResourceA(file, MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(24));
+        const std::string manifest =
+            found == nullptr
+                ? std::string()
+                : std::string(static_cast<const char*>(LockResource(LoadResource(file, found))),
+                              SizeofResource(file, found));
+        FreeLibrary(file);
+        EXPECT_NE(manifest.find(std::string("<requestedExecutionLevel level=\"") +
+                                program.executionLevel + "\""),
+                  std::string::npos)
+            << manifest;
+    }
 }
