@@ -84,3 +84,20 @@ TEST_F(Reinstall, TwentyTimesInARowKeepsEveryFileAndValue) {
             break;
     }
 }
+
+TEST_F(Reinstall, AStuckOldRemovalScriptDoesNotHoldTheInstallationUp) {
+    CreateDesktopFolder();
+    RecordVersion("1.0");
+    RecordUninstaller(testdriver::WindowsPathOf(ZEMBRA_STUCK_UNINSTALLER_PATH));
+    HWND dialog = nullptr;
+    Process installer = StartToDialog(dialog);
+    ASSERT_NE(dialog, nullptr);
+    SetControlText(dialog, 1002, InstallFolder());
+    Click(dialog, IDOK);
+    EXPECT_EQ(Texts(Converse(installer, AnswerYes)),
+              (std::vector<std::string>{kReinstall, kComplete}));
+    // The installation ended while what the old uninstaller left behind still runs.
+    EXPECT_EQ(CountProcesses("stuck_uninstaller.exe"), 1);
+    ExpectInstalled(InstallFolder());
+    EXPECT_TRUE(installer.TerminateProcessTree());
+}
