@@ -1,5 +1,7 @@
 #include "tests/install/InstallTest.h"
 
+#include "tests/driver/Window.h"
+
 #include <chrono>
 #include <fstream>
 #include <set>
@@ -21,30 +23,6 @@ bool IsQuestion(const testdriver::BoxContents& box) {
             return true;
     }
     return false;
-}
-
-bool HasChildOfClass(HWND window, const char* className) {
-    struct Search {
-        const char* className;
-        bool found = false;
-    } search{className};
-    EnumChildWindows(
-        window,
-        [](HWND child, LPARAM data) -> BOOL {
-            auto* s = reinterpret_cast<Search*>(data);
-            char name[64] = "";
-            GetClassNameA(child, name, sizeof name);
-            if (lstrcmpiA(name, s->className) == 0)
-                s->found = true;
-            return !s->found;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
-
-// A message box rather than one of the program's dialogs: no edit field, no tree of folders.
-bool IsMessageBox(HWND window) {
-    return !HasChildOfClass(window, "Edit") && !HasChildOfClass(window, "SysTreeView32");
 }
 
 void DeleteKeyTree(HKEY root, const std::string& key) {
@@ -382,7 +360,7 @@ std::vector<Message> InstallerTest::Converse(Process& process, const Answerer& a
             break;
         }
         for (HWND box : testdriver::VisibleBoxes(process.Id())) {
-            if (answered.count(box) != 0 || !IsMessageBox(box))
+            if (answered.count(box) != 0 || !testdriver::IsMessageBox(box))
                 continue;
             const auto contents = testdriver::ReadBox(box, milliseconds(0));
             if (!contents || contents->buttons.empty())

@@ -2,6 +2,7 @@
 // version and the manifest asking for administrator rights.
 
 #include "tests/driver/Process.h"
+#include "tests/driver/Resources.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -11,114 +12,6 @@
 #include <vector>
 
 namespace {
-
-// One control as the template holds it.
-struct Item {
-    int id;
-    std::string className; // "BUTTON", "EDIT", "STATIC"
-    std::string text;      // "#103" for a resource ordinal
-    DWORD style;           // beyond WS_CHILD | WS_VISIBLE
-    short x, y, cx, cy;
-    bool operator==(const Item& other) const {
-        return id == other.id && className == other.className && text == other.text &&
-               style == other.style && x == other.x && y == other.y && cx == other.cx &&
-               cy == other.cy;
-    }
-};
-
-std::ostream& operator<<(std::ostream& out, const Item& item) {
-    return out << item.id << " " << item.className << " \"" << item.text << "\" style 0x"
-               << std::hex << item.style << std::dec << " (" << item.x << ", " << item.y << ", "
-               << item.cx << ", " << item.cy << ")";
-}
-
-struct Template {
-    DWORD style = 0;
-    short cx = 0, cy = 0;
-    std::string caption;
-    WORD pointSize = 0;
-    std::string font;
-    std::vector<Item> items;
-};
-
-class Reader {
-public:
-    explicit Reader(const BYTE* at) : m_at(at) {}
-    template <typename T> T Take() {
-        T value;
-        std::memcpy(&value, m_at, sizeof value);
-        m_at += sizeof value;
-        return value;
-    }
-    // A string or an ordinal (0xFFFF then the number), as "#number".
-    std::string TakeNameOrOrdinal() {
-        const WORD first = Take<WORD>();
-        if (first == 0xFFFF)
-            return "#" + std::to_string(Take<WORD>());
-        std::string text;
-        for (WORD c = first; c != 0; c = Take<WORD>())
-            text += static_cast<char>(c);
-        return text;
-    }
-    void AlignToDword(const BYTE* base) {
-        while ((m_at - base) % 4 != 0)
-            ++m_at;
-    }
-
-private:
-    const BYTE* m_at;
-};
-
-// The control class in capitals, whether the template names it or gives its ordinal.
-std::string ClassName(const std::string& nameOrOrdinal) {
-    if (nameOrOrdinal == "#128")
-        return "BUTTON";
-    if (nameOrOrdinal == "#129")
-        return "EDIT";
-    if (nameOrOrdinal == "#130")
-        return "STATIC";
-    std::string name = nameOrOrdinal;
-    for (char& c : name)
-        c = static_cast<char>(toupper(static_cast<unsigned char>(c)));
-    return name;
-}
-
-Template ParseTemplate(const BYTE* data) {
-    Template result;
-    Reader reader(data);
-    result.style = reader.Take<DWORD>();
-    reader.Take<DWORD>();
-    const WORD count = reader.Take<WORD>();
-    reader.Take<short>();
-    reader.Take<short>();
-    result.cx = reader.Take<short>();
-    result.cy = reader.Take<short>();
-    reader.TakeNameOrOrdinal(); // menu
-    reader.TakeNameOrOrdinal(); // class
-    result.caption = reader.TakeNameOrOrdinal();
-    if (result.style & DS_SETFONT) {
-        result.pointSize = reader.Take<WORD>();
-        result.font = reader.TakeNameOrOrdinal();
-    }
-    for (WORD i = 0; i < count; ++i) {
-        reader.AlignToDword(data);
-        Item item{};
-        item.style = reader.Take<DWORD>() & ~static_cast<DWORD>(WS_CHILD | WS_VISIBLE);
-        reader.Take<DWORD>();
-        item.x = reader.Take<short>();
-        item.y = reader.Take<short>();
-        item.cx = reader.Take<short>();
-        item.cy = reader.Take<short>();
-        item.id = static_cast<short>(reader.Take<WORD>());
-        item.className = ClassName(reader.TakeNameOrOrdinal());
-        item.text = reader.TakeNameOrOrdinal();
-        const WORD extra = reader.Take<WORD>();
-        for (WORD b = 0; b < extra; ++b)
-            reader.Take<BYTE>();
-        result.items.push_back(item);
-    }
-    return result;
-}
 
 class InstallerResources : public testing::Test {
 protected:
@@ -146,27 +39,51 @@ protected:
 } // namespace
 
 TEST_F(InstallerResources, DialogTemplate101) {
-    ASSERT_NE(m_installer, nullptr);
-    const std::string bytes = Resource(MAKEINTRESOURCEA(5), MAKEINTRESOURCEA(101));
-    ASSERT_FALSE(bytes.empty());
-    const Template dialog = ParseTemplate(reinterpret_cast<const BYTE*>(bytes.data()));
-    EXPECT_EQ(dialog.style,
+    const auto resources =
+        testdriver::ProgramResources::Load(testdriver::WindowsPathOf(ZEMBRA_INSTALLER_PATH));
+    ASSERT_TRUE(resources.has_value());
+    const auto dialog = resources->Dialog(101);
+    ASSERT_TRUE(dialog.has_value());
+    EXPECT_EQ(dialog->style,
               static_cast<DWORD>(WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT));
-    EXPECT_EQ(dialog.cx, 234);
-    EXPECT_EQ(dialog.cy, 110);
-    EXPECT_EQ(dialog.font, "MS Sans Serif");
-    EXPECT_EQ(dialog.pointSize, 8);
-    const std::vector<Item> expected = {
-        {IDOK, "BUTTON", "&Install", BS_DEFPUSHBUTTON | WS_TABSTOP, 120, 85, 50, 14},
-        {IDCANCEL, "BUTTON", "&Cancel", BS_PUSHBUTTON | WS_TABSTOP, 175, 85, 50, 14},
-        {1003, "STATIC", "", SS_LEFT | WS_GROUP, 5, 5, 175, 20},
-        {-1, "STATIC", "Choose path to install to:", SS_LEFT | WS_GROUP, 10, 40, 78, 8},
-        {1001, "BUTTON", "&Browse...", BS_PUSHBUTTON | WS_TABSTOP, 175, 65, 50, 14},
-        {-1, "STATIC", "#103", SS_ICON, 205, 5, 20, 20},
-        {1002, "EDIT", "", ES_LEFT | ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP, 10, 50, 215, 14},
-        {-1, "BUTTON", "Installation Options", BS_GROUPBOX, 5, 25, 225, 80},
+    EXPECT_EQ(dialog->units.right - dialog->units.left, 234);
+    EXPECT_EQ(dialog->units.bottom - dialog->units.top, 110);
+    EXPECT_EQ(dialog->fontFace, "MS Sans Serif");
+    EXPECT_EQ(dialog->fontPoints, 8);
+    struct Expected {
+        int id;
+        const char* className;
+        const char* text;
+        int textId;
+        DWORD style; // beyond WS_CHILD and WS_VISIBLE
+        RECT units;  // left, top, right, bottom
     };
-    EXPECT_EQ(dialog.items, expected);
+    const Expected expected[] = {
+        {IDOK, "Button", "&Install", 0, BS_DEFPUSHBUTTON | WS_TABSTOP, {120, 85, 170, 99}},
+        {IDCANCEL, "Button", "&Cancel", 0, BS_PUSHBUTTON | WS_TABSTOP, {175, 85, 225, 99}},
+        {1003, "Static", "", 0, SS_LEFT | WS_GROUP, {5, 5, 180, 25}},
+        {-1, "Static", "Choose path to install to:", 0, SS_LEFT | WS_GROUP, {10, 40, 88, 48}},
+        {1001, "Button", "&Browse...", 0, BS_PUSHBUTTON | WS_TABSTOP, {175, 65, 225, 79}},
+        {-1, "Static", "", 103, SS_ICON, {205, 5, 225, 25}},
+        {1002, "Edit", "", 0, ES_LEFT | ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP, {10, 50, 225, 64}},
+        {-1, "Button", "Installation Options", 0, BS_GROUPBOX, {5, 25, 230, 105}},
+    };
+    ASSERT_EQ(dialog->items.size(), std::size(expected));
+    for (std::size_t i = 0; i < std::size(expected); ++i) {
+        const testdriver::DialogItem& item = dialog->items[i];
+        const Expected& want = expected[i];
+        SCOPED_TRACE("control " + std::to_string(i) + ": " + want.text);
+        EXPECT_EQ(static_cast<short>(item.id), want.id);
+        EXPECT_STRCASEEQ(item.className.c_str(), want.className);
+        EXPECT_EQ(item.text, want.text);
+        EXPECT_EQ(item.textId, want.textId);
+        EXPECT_EQ(item.style & ~static_cast<DWORD>(WS_CHILD | WS_VISIBLE), want.style);
+        EXPECT_EQ(item.style & (WS_CHILD | WS_VISIBLE), static_cast<DWORD>(WS_CHILD | WS_VISIBLE));
+        EXPECT_EQ(item.units.left, want.units.left);
+        EXPECT_EQ(item.units.top, want.units.top);
+        EXPECT_EQ(item.units.right, want.units.right);
+        EXPECT_EQ(item.units.bottom, want.units.bottom);
+    }
 }
 
 TEST_F(InstallerResources, IconOfTheDialogAndTheProgram) {
