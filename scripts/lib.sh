@@ -6,7 +6,7 @@ BUILD="$ROOT/build"
 DIST="$ROOT/dist"
 
 PACKAGES="cmake g++ googletest clang libclang-rt-14-dev g++-mingw-w64-x86-64-posix mingw-w64-tools \
-wine wine64 fonts-wine xvfb xauth imagemagick python3 chromium liblnk-utils"
+wine wine64 fonts-wine xvfb xauth imagemagick python3 chromium liblnk-utils locales"
 
 install_packages() {
     local missing=""
