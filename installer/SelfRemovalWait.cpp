@@ -13,8 +13,18 @@ constexpr DWORD kPollMs = 20;
 
 using ProcessList = std::vector<std::unique_ptr<KernelHandle>>;
 
-// The processes descended from the process with id root that still run, opened for waiting.
-ProcessList Descendants(DWORD root) {
+ULONGLONG CreationTime(HANDLE process) {
+    FILETIME created{}, exited{}, kernel{}, user{};
+    if (!GetProcessTimes(process, &created, &exited, &kernel, &user))
+        return 0;
+    return (static_cast<ULONGLONG>(created.dwHighDateTime) << 32) | created.dwLowDateTime;
+}
+
+// The processes descended from the process root that still run, opened for waiting. A process
+// older than root cannot be its descendant, whatever parent id it names (ids are reused).
+ProcessList Descendants(HANDLE rootProcess) {
+    const DWORD root = GetProcessId(rootProcess);
+    const ULONGLONG rootCreated = CreationTime(rootProcess);
     ProcessList found;
     const KernelHandle snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
     if (snapshot.Get() == INVALID_HANDLE_VALUE)
@@ -36,10 +46,12 @@ ProcessList Descendants(DWORD root) {
                 known = known || id == candidate.th32ProcessID;
             if (known)
                 continue;
+            auto process = std::make_unique<KernelHandle>(OpenProcess(
+                SYNCHRONIZE | PROCESS_QUERY_LIMITED_INFORMATION, FALSE, candidate.th32ProcessID));
+            if (!*process || CreationTime(process->Get()) < rootCreated)
+                continue;
             family.push_back(candidate.th32ProcessID);
-            const HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, candidate.th32ProcessID);
-            if (process != nullptr)
-                found.push_back(std::make_unique<KernelHandle>(process));
+            found.push_back(std::move(process));
         }
     }
     return found;
@@ -63,7 +75,7 @@ void WaitForSelfRemoval(HANDLE uninstaller, const std::string& uninstallerPath, 
     DWORD exitCode = 1;
     GetExitCodeProcess(uninstaller, &exitCode);
     const bool removedItself = exitCode == 0;
-    const ProcessList leftovers = Descendants(GetProcessId(uninstaller));
+    const ProcessList leftovers = Descendants(uninstaller);
     const ULONGLONG deadline = GetTickCount64() + limitMs;
     while (AnyRunning(leftovers) || (removedItself && FileExists(uninstallerPath))) {
         if (GetTickCount64() >= deadline)

@@ -85,19 +85,62 @@ TEST_F(Reinstall, TwentyTimesInARowKeepsEveryFileAndValue) {
     }
 }
 
-TEST_F(Reinstall, AStuckOldRemovalScriptDoesNotHoldTheInstallationUp) {
-    CreateDesktopFolder();
-    RecordVersion("1.0");
-    RecordUninstaller(testdriver::WindowsPathOf(ZEMBRA_STUCK_UNINSTALLER_PATH));
-    HWND dialog = nullptr;
-    Process installer = StartToDialog(dialog);
-    ASSERT_NE(dialog, nullptr);
-    SetControlText(dialog, 1002, InstallFolder());
-    Click(dialog, IDOK);
-    EXPECT_EQ(Texts(Converse(installer, AnswerYes)),
+namespace {
+
+// An earlier installation whose uninstaller is the probe, which leaves a removal script of the
+// kind mode names running after it has ended.
+class ReinstallOverProbe : public Reinstall {
+protected:
+    ReinstallOverProbe() {
+        CreateDesktopFolder();
+        RecordVersion("1.0");
+    }
+    ~ReinstallOverProbe() override {
+        SetEnvironmentVariableA("ZEMBRA_PROBE_MODE", nullptr);
+        SetEnvironmentVariableA("ZEMBRA_PROBE_COPY", nullptr);
+    }
+
+    // Starts the installer, answers Yes to the re-install; the messages once it has ended.
+    std::vector<Message> ReinstallWith(std::optional<Process>& installer, const char* mode,
+                                       const std::string& oldUninstaller) {
+        RecordUninstaller(oldUninstaller);
+        SetEnvironmentVariableA("ZEMBRA_PROBE_MODE", mode);
+        SetEnvironmentVariableA("ZEMBRA_PROBE_COPY", (Scratch() + "script.exe").c_str());
+        HWND dialog = nullptr;
+        installer.emplace(StartToDialog(dialog));
+        if (dialog == nullptr)
+            return {};
+        SetControlText(dialog, 1002, InstallFolder());
+        Click(dialog, IDOK);
+        return Converse(*installer, AnswerYes);
+    }
+};
+
+} // namespace
+
+TEST_F(ReinstallOverProbe, AStuckOldRemovalScriptHoldsTheInstallationUpAFewSecondsAtMost) {
+    std::optional<Process> installer;
+    EXPECT_EQ(Texts(ReinstallWith(installer, "stuck",
+                                  testdriver::WindowsPathOf(ZEMBRA_OLD_UNINSTALLER_PROBE_PATH))),
               (std::vector<std::string>{kReinstall, kComplete}));
     // The installation ended while what the old uninstaller left behind still runs.
-    EXPECT_EQ(CountProcesses("stuck_uninstaller.exe"), 1);
+    EXPECT_EQ(CountProcesses("old_uninstaller_probe.exe"), 1);
     ExpectInstalled(InstallFolder());
-    EXPECT_TRUE(installer.TerminateProcessTree());
+    ASSERT_TRUE(installer.has_value());
+    EXPECT_TRUE(installer->TerminateProcessTree());
+}
+
+TEST_F(ReinstallOverProbe, NothingIsWrittenUntilTheOldRemovalScriptHasEnded) {
+    // The old uninstaller lies where the new one goes; its script deletes that name once more a
+    // moment after the old file is gone.
+    CreateFolders(InstallFolder());
+    const std::string old = InstallFolder() + "Uninstall.exe";
+    ASSERT_TRUE(CopyFileA(testdriver::WindowsPathOf(ZEMBRA_OLD_UNINSTALLER_PROBE_PATH).c_str(),
+                          old.c_str(), FALSE));
+    std::optional<Process> installer;
+    EXPECT_EQ(Texts(ReinstallWith(installer, "slow", old)),
+              (std::vector<std::string>{kReinstall, kComplete}));
+    ASSERT_TRUE(installer.has_value());
+    EXPECT_TRUE(installer->WaitForProcessTree(kWindowLimit));
+    ExpectInstalled(InstallFolder());
 }
