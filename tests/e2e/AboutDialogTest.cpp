@@ -1,13 +1,15 @@
 // Help, About in the running editor: the dialog's run-time texts replace every placeholder of its
 // template, the dates are real dates in month/day/year form, and OK, Esc and the close box all
-// close it.
+// close it; it shows the program's own icon.
 
 #include "tests/driver/Control.h"
+#include "tests/driver/Handles.h"
 #include "tests/driver/Input.h"
 #include "tests/driver/Window.h"
 #include "tests/e2e/E2e.h"
 #include "tests/e2e/EditorSession.h"
 
+#include <cstdlib>
 #include <functional>
 #include <ostream>
 #include <regex>
@@ -59,6 +61,100 @@ Day LinkDay() {
     return DayOf(local);
 }
 
+using Pixels = std::vector<DWORD>;
+
+// A program file loaded for its resources only, never run.
+class DataModule {
+public:
+    explicit DataModule(const std::string& path)
+        : m_module(LoadLibraryExA(path.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE)) {}
+    DataModule(const DataModule&) = delete;
+    DataModule& operator=(const DataModule&) = delete;
+    ~DataModule() {
+        if (m_module)
+            FreeLibrary(m_module);
+    }
+    HMODULE Get() const { return m_module; }
+
+private:
+    HMODULE m_module;
+};
+
+class Icon {
+public:
+    explicit Icon(HICON icon) : m_icon(icon) {}
+    Icon(const Icon&) = delete;
+    Icon& operator=(const Icon&) = delete;
+    ~Icon() {
+        if (m_icon)
+            DestroyIcon(m_icon);
+    }
+    HICON Get() const { return m_icon; }
+
+private:
+    HICON m_icon;
+};
+
+Pixels PixelsOf(const DibSection& dib) {
+    GdiFlush();
+    Pixels pixels;
+    for (int y = 0; y < dib.Height(); ++y) {
+        for (int x = 0; x < dib.Width(); ++x)
+            pixels.push_back(dib.Pixel(x, y));
+    }
+    return pixels;
+}
+
+// What the screen shows in rect; empty when it cannot be copied.
+Pixels Capture(const RECT& rect) {
+    const ScreenDC screen;
+    const MemoryDC memory;
+    const DibSection dib(rect.right - rect.left, rect.bottom - rect.top);
+    if (!screen || !memory || !dib)
+        return {};
+    const SelectedObject selected(memory.Get(), dib.Get());
+    if (!selected || !BitBlt(memory.Get(), 0, 0, dib.Width(), dib.Height(), screen.Get(), rect.left,
+                             rect.top, SRCCOPY))
+        return {};
+    return PixelsOf(dib);
+}
+
+// The program's icon (resource 101 of its file) as an icon control draws it on the dialog's
+// face colour, or just the face colour; empty when it cannot be drawn.
+Pixels Draw(bool withIcon, int width, int height) {
+    const DataModule program(ZembraPath());
+    const Icon icon(program.Get()
+                        ? static_cast<HICON>(LoadImageA(program.Get(), MAKEINTRESOURCEA(101),
+                                                        IMAGE_ICON, width, height, 0))
+                        : nullptr);
+    const MemoryDC memory;
+    const DibSection dib(width, height);
+    if (!icon.Get() || !memory || !dib)
+        return {};
+    const SelectedObject selected(memory.Get(), dib.Get());
+    const RECT all{0, 0, width, height};
+    if (!selected || !FillRect(memory.Get(), &all, GetSysColorBrush(COLOR_3DFACE)) ||
+        (withIcon &&
+         !DrawIconEx(memory.Get(), 0, 0, icon.Get(), width, height, 0, nullptr, DI_NORMAL)))
+        return {};
+    return PixelsOf(dib);
+}
+
+// How many pixels differ by more than a rounding error in any colour channel.
+std::size_t Differing(const Pixels& a, const Pixels& b) {
+    std::size_t differing = 0;
+    for (std::size_t i = 0; i < a.size() && i < b.size(); ++i) {
+        for (int shift = 0; shift < 24; shift += 8) {
+            if (std::abs(static_cast<int>((a[i] >> shift) & 0xFF) -
+                         static_cast<int>((b[i] >> shift) & 0xFF)) > 16) {
+                ++differing;
+                break;
+            }
+        }
+    }
+    return differing;
+}
+
 class About : public ZembraTest {
 protected:
     void SetUp() override {
@@ -100,6 +196,29 @@ TEST_F(About, ShowsNameVersionCreditAndDatesInsteadOfThePlaceholders) {
         for (const char* placeholder : {"First Line", "Second Line", "Third Line", "Fourth Line"})
             EXPECT_NE(WindowText(control), placeholder);
     }
+    ASSERT_TRUE(Click(FindControl(m_dialog, IDOK)));
+    EXPECT_TRUE(WaitUntilGone(m_dialog, kWindowLimit));
+    EXPECT_EQ(m_editor.Close(), DWORD(0));
+}
+
+TEST_F(About, ShowsTheProgramsIcon) {
+    HWND icon = nullptr;
+    for (HWND control : Descendants(m_dialog)) {
+        if (ClassOf(control) == "Static" && (StyleOf(control) & SS_TYPEMASK) == SS_ICON)
+            icon = control;
+    }
+    ASSERT_NE(icon, nullptr) << "no icon control";
+    Settle(m_dialog);
+    const RECT place = ScreenRect(icon);
+    const int width = place.right - place.left;
+    const int height = place.bottom - place.top;
+    const Pixels shown = Capture(place);
+    const Pixels expected = Draw(true, width, height);
+    const Pixels blank = Draw(false, width, height);
+    ASSERT_FALSE(shown.empty());
+    ASSERT_EQ(expected.size(), shown.size()) << "the program's icon could not be drawn";
+    ASSERT_GT(Differing(expected, blank), expected.size() / 10) << "the icon draws as blank";
+    EXPECT_LE(Differing(shown, expected), shown.size() / 100) << "another picture is shown";
     ASSERT_TRUE(Click(FindControl(m_dialog, IDOK)));
     EXPECT_TRUE(WaitUntilGone(m_dialog, kWindowLimit));
     EXPECT_EQ(m_editor.Close(), DWORD(0));

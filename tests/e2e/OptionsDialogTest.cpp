@@ -1,11 +1,12 @@
 // Tools, Log Options in the running editor: the dialog shows the stored settings, OK changes them
 // for the log of the same run and for the registry at exit, Cancel, Esc and the close box change
 // nothing, the check box enables the fields that depend on it, and Browse picks the path with the
-// system's save dialog.
+// system's save dialog (a picture of it is kept with the test output).
 
 #include "tests/driver/Control.h"
 #include "tests/driver/FileDialog.h"
 #include "tests/driver/Input.h"
+#include "tests/driver/Screenshot.h"
 #include "tests/driver/Window.h"
 #include "tests/e2e/E2e.h"
 #include "tests/e2e/EditorSession.h"
@@ -299,6 +300,8 @@ TEST_F(Browse, IsASaveDialogForTextFilesStartingAtTheCurrentPath) {
     EXPECT_EQ(TextOf(FindControl(files, kFileName, "Edit")), std::string("current.txt"));
     EXPECT_EQ(ComboItems(FindControl(files, kFileTypes, "ComboBox")),
               (std::vector<std::string>{"Text Files (*.txt)", "All Files (*.*)"}));
+    Settle(files);
+    EXPECT_FALSE(SaveScreenshot(files, "log-options-browse").empty());
     ASSERT_TRUE(CancelFileDialog(files));
     EXPECT_TRUE(WaitUntilGone(files, kWindowLimit));
     Press(IDCANCEL);
