@@ -258,6 +258,20 @@ TEST_F(LogOptions, OkWithLoggingOnWritesTheLogOfTheSameRun) {
                                 "COptionsDialog.DoModal() returned."}));
 }
 
+TEST_F(LogOptions, LimitSetInTheDialogGovernsTheSameRunsLog) {
+    const std::string earlier = "an earlier run\r\n";
+    const std::string path = m_scratch.Write("limited.txt", earlier);
+    Store(true, path, "65536");
+    Open();
+    ASSERT_TRUE(SetEditText(Item(kMaxLogSize), "0"));
+    Press(IDOK);
+    CloseEditor();
+    const auto content = ReadFile(path);
+    ASSERT_TRUE(content) << "the run wrote no log";
+    EXPECT_EQ(content->find(earlier), std::string::npos) << "the file was not emptied first";
+    EXPECT_EQ(content->rfind("[Zembra version 1.0 started at ", 0), 0u) << *content;
+}
+
 TEST_F(LogOptions, OkWithLoggingOffWritesNoLog) {
     const std::string path = m_scratch.Path() + "switched off.txt";
     Store(true, path, "65536");
