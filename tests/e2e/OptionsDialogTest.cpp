@@ -244,18 +244,25 @@ TEST_F(LogOptions, OkWithLoggingOnWritesTheLogOfTheSameRun) {
     Open();
     ClickCheckBox(BST_CHECKED);
     ASSERT_TRUE(SetEditText(Item(kLogPath), path));
+    ASSERT_TRUE(SetEditText(Item(kMaxLogSize), "32"));
+    Press(IDOK);
+    // Opened again, the dialog shows the settings as they now are.
+    Reopen();
+    EXPECT_EQ(Checked(), BST_CHECKED);
+    EXPECT_EQ(Text(kLogPath), path);
+    EXPECT_EQ(Text(kMaxLogSize), "32");
     Press(IDOK);
     CloseEditor();
     EXPECT_EQ(Stored("bOutputLog"), std::string("True"));
     EXPECT_EQ(Stored("LogPath"), path);
-    EXPECT_EQ(Stored("nMaxLogSize"), std::string("65536"));
+    EXPECT_EQ(Stored("nMaxLogSize"), std::string("32768"));
     const auto content = ReadFile(path);
     ASSERT_TRUE(content) << "the run wrote no log";
-    EXPECT_TRUE(HasConsecutive(LogEntries(*content),
-                               {"Tools->Log Options clicked.", "Creating COptionsDialog.",
-                                "COptionsDialog created.", "Calling COptionsDialog.DoModal().",
-                                "COptionsDialog::OnInitDialog() beginning.",
-                                "COptionsDialog.DoModal() returned."}));
+    EXPECT_TRUE(HasConsecutive(
+        LogEntries(*content),
+        {"Tools->Log Options clicked.", "Creating COptionsDialog.", "COptionsDialog created.",
+         "Calling COptionsDialog.DoModal().", "COptionsDialog::OnInitDialog() beginning.",
+         "COptionsDialog.DoModal() returned.", "Tools->Log Options clicked."}));
 }
 
 TEST_F(LogOptions, LimitSetInTheDialogGovernsTheSameRunsLog) {
