@@ -63,7 +63,7 @@ protected:
         ASSERT_NE(m_dialog, nullptr) << "the dialog did not open again";
     }
 
-    HWND Item(int id) const { return FindControl(m_dialog, id); }
+    HWND Item(int id) const { return m_dialog ? FindControl(m_dialog, id) : nullptr; }
     std::string Text(int id) const { return WindowText(Item(id)); }
     std::optional<int> Checked() const { return CheckState(Item(kOutputLog)); }
 
@@ -112,13 +112,13 @@ TEST_P(StoredSettings, ShowAndComeBackThroughOk) {
     const StoredSize& size = GetParam();
     const std::string path = m_scratch.Path() + "stored log.txt";
     Store(size.outputLog, path, size.stored);
-    Open();
+    ASSERT_NO_FATAL_FAILURE(Open());
     EXPECT_EQ(Checked(), size.outputLog ? BST_CHECKED : BST_UNCHECKED);
     EXPECT_EQ(Text(kLogPath), path);
     EXPECT_EQ(Text(kMaxLogSize), size.shown);
     for (int id : {kLogPath, kBrowse, kMaxLogSize})
         EXPECT_EQ(IsEnabled(Item(id)), size.outputLog) << "control " << id;
-    Press(IDOK);
+    ASSERT_NO_FATAL_FAILURE(Press(IDOK));
     CloseEditor();
     EXPECT_EQ(Stored("bOutputLog"), std::string(size.outputLog ? "True" : "False"));
     EXPECT_EQ(Stored("LogPath"), path);
@@ -151,9 +151,9 @@ class TypedSizes : public LogOptions, public testing::WithParamInterface<TypedSi
 
 TEST_P(TypedSizes, AreStoredInBytesAtExit) {
     Store(true, m_scratch.Path() + "log.txt", "65536");
-    Open();
+    ASSERT_NO_FATAL_FAILURE(Open());
     ASSERT_TRUE(SetEditText(Item(kMaxLogSize), GetParam().typed));
-    Press(IDOK);
+    ASSERT_NO_FATAL_FAILURE(Press(IDOK));
     CloseEditor();
     EXPECT_EQ(Stored("nMaxLogSize"), std::string(GetParam().stored));
 }
@@ -163,29 +163,29 @@ INSTANTIATE_TEST_SUITE_P(Limits, TypedSizes, testing::ValuesIn(kTypedSizes),
 
 TEST_F(LogOptions, CheckBoxDisablesAndEnablesTheFieldsThatDependOnIt) {
     Store(true, m_scratch.Path() + "log.txt", "65536");
-    Open();
+    ASSERT_NO_FATAL_FAILURE(Open());
     const int dependent[] = {kLogPath, kBrowse, kMaxLogSize};
-    ClickCheckBox(BST_UNCHECKED);
+    ASSERT_NO_FATAL_FAILURE(ClickCheckBox(BST_UNCHECKED));
     for (int id : dependent)
         EXPECT_TRUE(Eventually([&] { return !IsEnabled(Item(id)); })) << "control " << id;
     EXPECT_TRUE(IsEnabled(Item(IDOK)));
     EXPECT_TRUE(IsEnabled(Item(IDCANCEL)));
-    ClickCheckBox(BST_CHECKED);
+    ASSERT_NO_FATAL_FAILURE(ClickCheckBox(BST_CHECKED));
     for (int id : dependent)
         EXPECT_TRUE(Eventually([&] { return IsEnabled(Item(id)); })) << "control " << id;
-    Press(IDCANCEL);
+    ASSERT_NO_FATAL_FAILURE(Press(IDCANCEL));
     CloseEditor();
 }
 
 TEST_F(LogOptions, DisabledFieldsAreStillStoredByOk) {
     Store(true, m_scratch.Path() + "log.txt", "65536");
-    Open();
-    ClickCheckBox(BST_UNCHECKED);
+    ASSERT_NO_FATAL_FAILURE(Open());
+    ASSERT_NO_FATAL_FAILURE(ClickCheckBox(BST_UNCHECKED));
     ASSERT_TRUE(Eventually([&] { return !IsEnabled(Item(kLogPath)); }));
     const std::string path = m_scratch.Path() + "elsewhere.txt";
     ASSERT_TRUE(SetEditText(Item(kLogPath), path));
     ASSERT_TRUE(SetEditText(Item(kMaxLogSize), "2"));
-    Press(IDOK);
+    ASSERT_NO_FATAL_FAILURE(Press(IDOK));
     CloseEditor();
     EXPECT_EQ(Stored("bOutputLog"), std::string("False"));
     EXPECT_EQ(Stored("LogPath"), path);
@@ -214,19 +214,19 @@ class Dismissed : public LogOptions, public testing::WithParamInterface<Dismissa
 TEST_P(Dismissed, ChangesNothing) {
     const std::string path = m_scratch.Path() + "kept.txt";
     Store(true, path, "1500");
-    Open();
-    ClickCheckBox(BST_UNCHECKED);
+    ASSERT_NO_FATAL_FAILURE(Open());
+    ASSERT_NO_FATAL_FAILURE(ClickCheckBox(BST_UNCHECKED));
     ASSERT_TRUE(SetEditText(Item(kLogPath), m_scratch.Path() + "changed.txt"));
     ASSERT_TRUE(SetEditText(Item(kMaxLogSize), "7"));
     ASSERT_TRUE(GetParam().dismiss(m_dialog));
     ASSERT_TRUE(WaitUntilGone(m_dialog, kWindowLimit));
 
     // The same run still has the settings it started with...
-    Reopen();
+    ASSERT_NO_FATAL_FAILURE(Reopen());
     EXPECT_EQ(Checked(), BST_CHECKED);
     EXPECT_EQ(Text(kLogPath), path);
     EXPECT_EQ(Text(kMaxLogSize), "1");
-    Press(IDCANCEL);
+    ASSERT_NO_FATAL_FAILURE(Press(IDCANCEL));
     CloseEditor();
     // ...stores them unchanged (the limit in bytes as it was loaded) and writes its log by them.
     EXPECT_EQ(Stored("bOutputLog"), std::string("True"));
@@ -241,17 +241,17 @@ INSTANTIATE_TEST_SUITE_P(Ways, Dismissed, testing::ValuesIn(kDismissals),
 TEST_F(LogOptions, OkWithLoggingOnWritesTheLogOfTheSameRun) {
     const std::string path = m_scratch.Path() + "switched on.txt";
     Store(false, "", "65536");
-    Open();
-    ClickCheckBox(BST_CHECKED);
+    ASSERT_NO_FATAL_FAILURE(Open());
+    ASSERT_NO_FATAL_FAILURE(ClickCheckBox(BST_CHECKED));
     ASSERT_TRUE(SetEditText(Item(kLogPath), path));
     ASSERT_TRUE(SetEditText(Item(kMaxLogSize), "32"));
-    Press(IDOK);
+    ASSERT_NO_FATAL_FAILURE(Press(IDOK));
     // Opened again, the dialog shows the settings as they now are.
-    Reopen();
+    ASSERT_NO_FATAL_FAILURE(Reopen());
     EXPECT_EQ(Checked(), BST_CHECKED);
     EXPECT_EQ(Text(kLogPath), path);
     EXPECT_EQ(Text(kMaxLogSize), "32");
-    Press(IDOK);
+    ASSERT_NO_FATAL_FAILURE(Press(IDOK));
     CloseEditor();
     EXPECT_EQ(Stored("bOutputLog"), std::string("True"));
     EXPECT_EQ(Stored("LogPath"), path);
@@ -269,9 +269,9 @@ TEST_F(LogOptions, LimitSetInTheDialogGovernsTheSameRunsLog) {
     const std::string earlier = "an earlier run\r\n";
     const std::string path = m_scratch.Write("limited.txt", earlier);
     Store(true, path, "65536");
-    Open();
+    ASSERT_NO_FATAL_FAILURE(Open());
     ASSERT_TRUE(SetEditText(Item(kMaxLogSize), "0"));
-    Press(IDOK);
+    ASSERT_NO_FATAL_FAILURE(Press(IDOK));
     CloseEditor();
     const auto content = ReadFile(path);
     ASSERT_TRUE(content) << "the run wrote no log";
@@ -282,9 +282,9 @@ TEST_F(LogOptions, LimitSetInTheDialogGovernsTheSameRunsLog) {
 TEST_F(LogOptions, OkWithLoggingOffWritesNoLog) {
     const std::string path = m_scratch.Path() + "switched off.txt";
     Store(true, path, "65536");
-    Open();
-    ClickCheckBox(BST_UNCHECKED);
-    Press(IDOK);
+    ASSERT_NO_FATAL_FAILURE(Open());
+    ASSERT_NO_FATAL_FAILURE(ClickCheckBox(BST_UNCHECKED));
+    ASSERT_NO_FATAL_FAILURE(Press(IDOK));
     CloseEditor();
     EXPECT_EQ(Stored("bOutputLog"), std::string("False"));
     EXPECT_FALSE(ReadFile(path)) << "a log was written with logging off";
@@ -312,7 +312,7 @@ constexpr int kFileName = 1148;
 
 TEST_F(Browse, IsASaveDialogForTextFilesStartingAtTheCurrentPath) {
     Store(true, m_scratch.Path() + "current.txt", "65536");
-    Open();
+    ASSERT_NO_FATAL_FAILURE(Open());
     HWND files = OpenFileDialog();
     ASSERT_NE(files, nullptr) << "no file dialog";
     EXPECT_EQ(GetWindow(files, GW_OWNER), m_dialog);
@@ -325,14 +325,14 @@ TEST_F(Browse, IsASaveDialogForTextFilesStartingAtTheCurrentPath) {
     EXPECT_FALSE(SaveScreenshot(files, "log-options-browse").empty());
     ASSERT_TRUE(CancelFileDialog(files));
     EXPECT_TRUE(WaitUntilGone(files, kWindowLimit));
-    Press(IDCANCEL);
+    ASSERT_NO_FATAL_FAILURE(Press(IDCANCEL));
     CloseEditor();
 }
 
 TEST_F(Browse, NameWithoutExtensionGetsTxtAndCancelKeepsThePath) {
     const std::string current = m_scratch.Path() + "current.txt";
     Store(true, current, "65536");
-    Open();
+    ASSERT_NO_FATAL_FAILURE(Open());
 
     HWND files = OpenFileDialog();
     ASSERT_NE(files, nullptr) << "no file dialog";
@@ -346,7 +346,7 @@ TEST_F(Browse, NameWithoutExtensionGetsTxtAndCancelKeepsThePath) {
     ASSERT_TRUE(ChooseFile(files, m_scratch.Path() + "chosen"));
     EXPECT_EQ(PathBecomes(m_scratch.Path() + "chosen.txt"), m_scratch.Path() + "chosen.txt");
 
-    Press(IDOK);
+    ASSERT_NO_FATAL_FAILURE(Press(IDOK));
     CloseEditor();
     EXPECT_EQ(Stored("LogPath"), m_scratch.Path() + "chosen.txt");
 }
@@ -354,13 +354,13 @@ TEST_F(Browse, NameWithoutExtensionGetsTxtAndCancelKeepsThePath) {
 TEST_F(Browse, ExistingFileIsTakenWithoutAQuestion) {
     const std::string existing = m_scratch.Write("existing.txt", std::string("earlier runs\r\n"));
     Store(true, m_scratch.Path() + "current.txt", "65536");
-    Open();
+    ASSERT_NO_FATAL_FAILURE(Open());
     HWND files = OpenFileDialog();
     ASSERT_NE(files, nullptr) << "no file dialog";
     ASSERT_TRUE(ChooseFile(files, existing));
     EXPECT_EQ(PathBecomes(existing), existing);
     EXPECT_TRUE(VisibleBoxes(m_editor->Program().Id()).empty()) << "the dialog asked a question";
-    Press(IDCANCEL);
+    ASSERT_NO_FATAL_FAILURE(Press(IDCANCEL));
     CloseEditor();
 }
 
