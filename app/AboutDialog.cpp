@@ -12,6 +12,14 @@ namespace {
 const char* const kCredit = "By the Zembra developers";
 const char* const kFirstReleased = "12/07/2026";
 
+// The time the linker stamped into the running program when it was built.
+std::uint32_t LinkTime() {
+    const auto* image = reinterpret_cast<const BYTE*>(GetModuleHandleA(nullptr));
+    const auto* dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(image);
+    const auto* headers = reinterpret_cast<const IMAGE_NT_HEADERS*>(image + dos->e_lfanew);
+    return headers->FileHeader.TimeDateStamp;
+}
+
 } // namespace
 
 CAboutDialog::CAboutDialog(HWND parent) : CDialog(IDD_ABOUT, parent) {}
@@ -23,7 +31,7 @@ BOOL CAboutDialog::OnInitDialog() {
                    "Zembra " + DoubleToString(product::kVersion, product::kVersionDecimals));
     SetDlgItemText(IDC_ABOUT_LINE2, kCredit);
     SetDlgItemText(IDC_ABOUT_LINE3, std::string("First Released: ") + kFirstReleased);
-    SetDlgItemText(IDC_ABOUT_LINE4, "Recompiled: " + BuildDateText(__DATE__));
+    SetDlgItemText(IDC_ABOUT_LINE4, "Recompiled: " + BuildDateText(LinkTime()));
     GetProgramLog().Append("CAboutDialog::OnInitDialog() succeeded.");
     return CDialog::OnInitDialog();
 }

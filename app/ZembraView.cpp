@@ -32,6 +32,8 @@ CMaps LoggedMaps() {
 
 } // namespace
 
+// The tables are a member, built before the constructor's body runs: the first line is written
+// on the way to them.
 CZembraView::CZembraView()
     : CFormView(IDD_ZEMBRA_FORM), m_maps((Log("CZembraView object being created."), LoggedMaps())) {
     Log("CZembraView object created.");

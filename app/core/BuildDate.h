@@ -1,8 +1,9 @@
 #pragma once
 // The date a program was built, as the About dialog shows it.
 
+#include <cstdint>
 #include <string>
 
-// The compiler's date ("Dec  7 2026", as __DATE__ gives it) as mm/dd/yyyy ("12/07/2026");
-// the text unchanged when it is not in that form.
-std::string BuildDateText(const std::string& compilerDate);
+// The calendar date (UTC) of a time in seconds since 1970, as mm/dd/yyyy ("12/07/2026"); the
+// linker stamps the program with that time when it builds it.
+std::string BuildDateText(std::uint32_t secondsSince1970);

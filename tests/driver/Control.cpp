@@ -141,10 +141,29 @@ std::optional<RECT> PixelsToDialogUnits(const RECT& pixels, DialogBaseUnits base
     return RECT{*left, *top, *right, *bottom};
 }
 
+RECT ControlUnitsToPixels(const RECT& units, DialogBaseUnits base) {
+    const LONG left = MulDiv(units.left, base.x, 4);
+    const LONG top = MulDiv(units.top, base.y, 8);
+    return {left, top, left + MulDiv(units.right - units.left, base.x, 4),
+            top + MulDiv(units.bottom - units.top, base.y, 8)};
+}
+
+std::optional<RECT> ControlPixelsToUnits(const RECT& pixels, DialogBaseUnits base) {
+    if (base.x <= 0 || base.y <= 0)
+        return std::nullopt;
+    const auto left = ToUnits(pixels.left, base.x, 4);
+    const auto top = ToUnits(pixels.top, base.y, 8);
+    const auto width = ToUnits(pixels.right - pixels.left, base.x, 4);
+    const auto height = ToUnits(pixels.bottom - pixels.top, base.y, 8);
+    if (!left || !top || !width || !height)
+        return std::nullopt;
+    return RECT{*left, *top, *left + *width, *top + *height};
+}
+
 std::optional<RECT> DialogUnitRect(HWND control, DialogBaseUnits base) {
     if (!IsWindow(control))
         return std::nullopt;
-    return PixelsToDialogUnits(RectInParent(control), base);
+    return ControlPixelsToUnits(RectInParent(control), base);
 }
 
 std::optional<std::vector<std::string>> ComboItems(HWND combo) {

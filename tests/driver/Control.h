@@ -44,7 +44,15 @@ DialogBaseUnits BaseUnitsOf(const std::string& face, int points);
 RECT DialogUnitsToPixels(const RECT& units, DialogBaseUnits base);
 // The dialog-unit rectangle that maps exactly to pixels; nothing when no whole numbers do.
 std::optional<RECT> PixelsToDialogUnits(const RECT& pixels, DialogBaseUnits base);
-// The control's rectangle in dialog units of its parent dialog, whose font gives base.
+// A template control's rectangle in dialog units mapped to pixels as the dialog manager places
+// the control: its position and its size are mapped separately (so 75 units from the left and 35
+// wide, at 6 pixels per 4 units, give 113 and 53, ending at 166 where MapDialogRect gives 165).
+RECT ControlUnitsToPixels(const RECT& units, DialogBaseUnits base);
+// The template rectangle that ControlUnitsToPixels maps exactly to pixels; nothing when no whole
+// numbers do.
+std::optional<RECT> ControlPixelsToUnits(const RECT& pixels, DialogBaseUnits base);
+// The control's rectangle in dialog units of its parent dialog, whose font gives base, as its
+// template gives it (ControlPixelsToUnits).
 std::optional<RECT> DialogUnitRect(HWND control, DialogBaseUnits base);
 
 // The items of a combo box in their order, and the text of its current selection (nothing when

@@ -552,3 +552,42 @@ TEST_F(Editor, SaveAsOnANewDocumentStartsInTheUsersDocumentsFolder) {
         RemoveDirectoryA(settings.c_str());
     }
 }
+
+TEST_F(Editor, CtrlNIsFileNewAndAsksForTheChangesFirst) {
+    HWND frame = Open();
+    ASSERT_NE(frame, nullptr);
+    ASSERT_TRUE(SetEditText(Item(frame, kCaption), "Draft"));
+    ASSERT_TRUE(PressCtrlKey(frame, 'N'));
+    AnswerSaveQuestion(IDNO);
+    for (int i = 0; i < 100 && WindowText(Item(frame, kCaption)) != ""; ++i)
+        Sleep(20);
+    EXPECT_EQ(WindowText(Item(frame, kCaption)), "");
+    EXPECT_EQ(WindowText(frame), "Zembra - Untitled");
+    // The new document holds no changes.
+    AskToClose(frame);
+    EXPECT_EQ(ExitCode(*m_process), 0u);
+}
+
+TEST_F(Editor, EnterInTheCaptionPressesTestAndTabMovesOn) {
+    HWND frame = Open();
+    ASSERT_NE(frame, nullptr);
+    ASSERT_TRUE(SetEditText(Item(frame, kCaption), "Keyboard"));
+    EXPECT_EQ(FocusedControl(frame), Item(frame, kCaption));
+    // Enter in a field presses the form's default button, Test.
+    ASSERT_TRUE(PressKey(frame, VK_RETURN));
+    HWND box = WaitForBox(*m_process, kBoxLimit);
+    ASSERT_NE(box, nullptr);
+    const auto contents = ReadBox(box);
+    ASSERT_TRUE(contents);
+    EXPECT_EQ(contents->caption, "Keyboard");
+    EXPECT_TRUE(PressButton(box, IDOK));
+    ASSERT_TRUE(WaitUntilNoBox(*m_process, kBoxLimit));
+    // The focus comes back to the form, and Tab goes on to the text.
+    for (int i = 0; i < 100 && FocusedControl(frame) != Item(frame, kCaption); ++i)
+        Sleep(20);
+    ASSERT_TRUE(PressKey(frame, VK_TAB));
+    for (int i = 0; i < 100 && FocusedControl(frame) != Item(frame, kText); ++i)
+        Sleep(20);
+    EXPECT_EQ(FocusedControl(frame), Item(frame, kText));
+    EXPECT_EQ(CloseWithoutSaving(frame), 0u);
+}

@@ -2,8 +2,8 @@
 // the documents folder.
 
 #include "support/SystemHelpers.h"
-#include "framework/WinApp.h"
 #include "framework/UniqueHandle.h"
+#include "framework/WinApp.h"
 #include "support/core/ErrorDescription.h"
 #include "tests/driver/BoxCloser.h"
 

@@ -1,0 +1,262 @@
+// Help, About in the running editor: the dialog's run-time texts replace every placeholder of its
+// template, the dates are real dates in month/day/year form, and OK, Esc and the close box all
+// close it; it shows the program's own icon.
+
+#include "tests/driver/Control.h"
+#include "tests/driver/Handles.h"
+#include "tests/driver/Input.h"
+#include "tests/driver/Window.h"
+#include "tests/e2e/E2e.h"
+#include "tests/e2e/EditorSession.h"
+
+#include <cstdlib>
+#include <functional>
+#include <ostream>
+#include <regex>
+
+using namespace e2e;
+using namespace testdriver;
+
+namespace {
+
+constexpr UINT kAbout = 40003;
+
+// A calendar day as a number that grows by one each day.
+using Day = long long;
+
+Day DayOf(const FILETIME& time) {
+    const ULARGE_INTEGER ticks{{time.dwLowDateTime, time.dwHighDateTime}};
+    return static_cast<Day>(ticks.QuadPart / (10000000ULL * 60 * 60 * 24));
+}
+
+// The day after label in a line "label mm/dd/yyyy"; nothing when the line is not of that form
+// or names no real day.
+std::optional<Day> DateAfter(const std::string& label, const std::string& line) {
+    static const std::regex kDate(R"((\d\d)/(\d\d)/(\d{4}))");
+    if (line.rfind(label, 0) != 0)
+        return std::nullopt;
+    std::smatch match;
+    const std::string rest = line.substr(label.size());
+    if (!std::regex_match(rest, match, kDate))
+        return std::nullopt;
+    SYSTEMTIME time{};
+    time.wMonth = static_cast<WORD>(std::stoi(match[1]));
+    time.wDay = static_cast<WORD>(std::stoi(match[2]));
+    time.wYear = static_cast<WORD>(std::stoi(match[3]));
+    FILETIME file{};
+    SYSTEMTIME back{};
+    // Rejects days that do not exist ("02/30/2026").
+    if (!SystemTimeToFileTime(&time, &file) || !FileTimeToSystemTime(&file, &back) ||
+        back.wDay != time.wDay || back.wMonth != time.wMonth)
+        return std::nullopt;
+    return DayOf(file);
+}
+
+// The local day on which the program file was last written, that is linked.
+Day LinkDay() {
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    EXPECT_TRUE(GetFileAttributesExA(ZembraPath().c_str(), GetFileExInfoStandard, &data));
+    FILETIME local{};
+    FileTimeToLocalFileTime(&data.ftLastWriteTime, &local);
+    return DayOf(local);
+}
+
+using Pixels = std::vector<DWORD>;
+
+// A program file loaded for its resources only, never run.
+class DataModule {
+public:
+    explicit DataModule(const std::string& path)
+        : m_module(LoadLibraryExA(path.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE)) {}
+    DataModule(const DataModule&) = delete;
+    DataModule& operator=(const DataModule&) = delete;
+    ~DataModule() {
+        if (m_module)
+            FreeLibrary(m_module);
+    }
+    HMODULE Get() const { return m_module; }
+
+private:
+    HMODULE m_module;
+};
+
+class Icon {
+public:
+    explicit Icon(HICON icon) : m_icon(icon) {}
+    Icon(const Icon&) = delete;
+    Icon& operator=(const Icon&) = delete;
+    ~Icon() {
+        if (m_icon)
+            DestroyIcon(m_icon);
+    }
+    HICON Get() const { return m_icon; }
+
+private:
+    HICON m_icon;
+};
+
+Pixels PixelsOf(const DibSection& dib) {
+    GdiFlush();
+    Pixels pixels;
+    for (int y = 0; y < dib.Height(); ++y) {
+        for (int x = 0; x < dib.Width(); ++x)
+            pixels.push_back(dib.Pixel(x, y));
+    }
+    return pixels;
+}
+
+// What the screen shows in rect; empty when it cannot be copied.
+Pixels Capture(const RECT& rect) {
+    const ScreenDC screen;
+    const MemoryDC memory;
+    const DibSection dib(rect.right - rect.left, rect.bottom - rect.top);
+    if (!screen || !memory || !dib)
+        return {};
+    const SelectedObject selected(memory.Get(), dib.Get());
+    if (!selected || !BitBlt(memory.Get(), 0, 0, dib.Width(), dib.Height(), screen.Get(), rect.left,
+                             rect.top, SRCCOPY))
+        return {};
+    return PixelsOf(dib);
+}
+
+// The program's icon (resource 101 of its file) as an icon control draws it on the dialog's
+// face colour, or just the face colour; empty when it cannot be drawn.
+Pixels Draw(bool withIcon, int width, int height) {
+    const DataModule program(ZembraPath());
+    const Icon icon(program.Get()
+                        ? static_cast<HICON>(LoadImageA(program.Get(), MAKEINTRESOURCEA(101),
+                                                        IMAGE_ICON, width, height, 0))
+                        : nullptr);
+    const MemoryDC memory;
+    const DibSection dib(width, height);
+    if (!icon.Get() || !memory || !dib)
+        return {};
+    const SelectedObject selected(memory.Get(), dib.Get());
+    const RECT all{0, 0, width, height};
+    if (!selected || !FillRect(memory.Get(), &all, GetSysColorBrush(COLOR_3DFACE)) ||
+        (withIcon &&
+         !DrawIconEx(memory.Get(), 0, 0, icon.Get(), width, height, 0, nullptr, DI_NORMAL)))
+        return {};
+    return PixelsOf(dib);
+}
+
+// How many pixels differ by more than a rounding error in any colour channel.
+std::size_t Differing(const Pixels& a, const Pixels& b) {
+    std::size_t differing = 0;
+    for (std::size_t i = 0; i < a.size() && i < b.size(); ++i) {
+        for (int shift = 0; shift < 24; shift += 8) {
+            if (std::abs(static_cast<int>((a[i] >> shift) & 0xFF) -
+                         static_cast<int>((b[i] >> shift) & 0xFF)) > 16) {
+                ++differing;
+                break;
+            }
+        }
+    }
+    return differing;
+}
+
+class About : public ZembraTest {
+protected:
+    void SetUp() override {
+        ASSERT_NE(m_editor.Frame(), nullptr);
+        m_dialog = m_editor.OpenDialog(kAbout);
+        ASSERT_NE(m_dialog, nullptr) << "the dialog did not open";
+    }
+
+    std::string Line(int id) const { return WindowText(FindControl(m_dialog, id)); }
+
+    // The run logs into the scratch folder, set before the editor starts and loads it.
+    std::string LogToScratch() {
+        const std::string path = m_scratch.Path() + "about.txt";
+        SetLogging(true, path, "65536");
+        return path;
+    }
+
+    const std::string m_log = LogToScratch();
+    EditorSession m_editor{ZembraPath()};
+    HWND m_dialog = nullptr;
+};
+
+TEST_F(About, ShowsNameVersionCreditAndDatesInsteadOfThePlaceholders) {
+    EXPECT_EQ(TextOf(m_dialog), std::string("About Zembra..."));
+    EXPECT_EQ(Line(1007), "Zembra 1.0");
+    EXPECT_NE(Line(1008).find("the Zembra developers"), std::string::npos) << Line(1008);
+
+    const auto released = DateAfter("First Released: ", Line(1009));
+    const auto built = DateAfter("Recompiled: ", Line(1010));
+    ASSERT_TRUE(released) << Line(1009);
+    ASSERT_TRUE(built) << Line(1010);
+    EXPECT_LE(*released, *built) << "built before it was first released";
+    // Compiled the day it was linked, or the day before when the build ran over midnight.
+    const Day linked = LinkDay();
+    EXPECT_LE(*built, linked) << Line(1010);
+    EXPECT_GE(*built + 1, linked) << Line(1010) << " is not when the program was built";
+
+    for (HWND control : Descendants(m_dialog)) {
+        for (const char* placeholder : {"First Line", "Second Line", "Third Line", "Fourth Line"})
+            EXPECT_NE(WindowText(control), placeholder);
+    }
+    ASSERT_TRUE(Click(FindControl(m_dialog, IDOK)));
+    EXPECT_TRUE(WaitUntilGone(m_dialog, kWindowLimit));
+    EXPECT_EQ(m_editor.Close(), DWORD(0));
+}
+
+TEST_F(About, ShowsTheProgramsIcon) {
+    HWND icon = nullptr;
+    for (HWND control : Descendants(m_dialog)) {
+        if (ClassOf(control) == "Static" && (StyleOf(control) & SS_TYPEMASK) == SS_ICON)
+            icon = control;
+    }
+    ASSERT_NE(icon, nullptr) << "no icon control";
+    Settle(m_dialog);
+    const RECT place = ScreenRect(icon);
+    const int width = place.right - place.left;
+    const int height = place.bottom - place.top;
+    const Pixels shown = Capture(place);
+    const Pixels expected = Draw(true, width, height);
+    const Pixels blank = Draw(false, width, height);
+    ASSERT_FALSE(shown.empty());
+    ASSERT_EQ(expected.size(), shown.size()) << "the program's icon could not be drawn";
+    ASSERT_GT(Differing(expected, blank), expected.size() / 10) << "the icon draws as blank";
+    EXPECT_LE(Differing(shown, expected), shown.size() / 100) << "another picture is shown";
+    ASSERT_TRUE(Click(FindControl(m_dialog, IDOK)));
+    EXPECT_TRUE(WaitUntilGone(m_dialog, kWindowLimit));
+    EXPECT_EQ(m_editor.Close(), DWORD(0));
+}
+
+// The ways of closing the dialog.
+struct Closing {
+    const char* name;
+    std::function<bool(HWND dialog)> close;
+};
+
+void PrintTo(const Closing& c, std::ostream* out) {
+    *out << c.name;
+}
+
+const Closing kClosings[] = {
+    {"OkButton", [](HWND dialog) { return Click(FindControl(dialog, IDOK)); }},
+    {"EnterKey", [](HWND dialog) { return PressKey(dialog, VK_RETURN); }},
+    {"EscapeKey", [](HWND dialog) { return PressKey(dialog, VK_ESCAPE); }},
+    {"CloseBox", [](HWND dialog) { return AskToClose(dialog); }},
+};
+
+class AboutClosed : public About, public testing::WithParamInterface<Closing> {};
+
+TEST_P(AboutClosed, ReturnsToTheEditorAndIsLogged) {
+    ASSERT_TRUE(GetParam().close(m_dialog));
+    EXPECT_TRUE(WaitUntilGone(m_dialog, kWindowLimit));
+    EXPECT_EQ(m_editor.Close(), DWORD(0));
+    const auto content = ReadFile(m_log);
+    ASSERT_TRUE(content) << "the run wrote no log";
+    EXPECT_TRUE(HasConsecutive(LogEntries(*content),
+                               {"Help->About clicked.", "Calling CAboutDialog.DoModal().",
+                                "CAboutDialog::OnInitDialog() beginning.",
+                                "CAboutDialog::OnInitDialog() succeeded.",
+                                "CAboutDialog.DoModal() returned."}));
+}
+
+INSTANTIATE_TEST_SUITE_P(Ways, AboutClosed, testing::ValuesIn(kClosings),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+} // namespace

@@ -1,0 +1,246 @@
+// The log options and About dialogs as the editor shows them: every control of their templates
+// in order, with its class, text, kind, place and size in dialog units; the dialogs' titles,
+// frames, sizes, default buttons and the focus they open with. A picture of each is kept with
+// the test output.
+
+#include "tests/driver/Control.h"
+#include "tests/driver/Input.h"
+#include "tests/driver/Screenshot.h"
+#include "tests/driver/Window.h"
+#include "tests/e2e/E2e.h"
+#include "tests/e2e/EditorSession.h"
+
+#include <chrono>
+#include <ostream>
+
+using namespace e2e;
+using namespace testdriver;
+
+namespace {
+
+// What a dialog template's unnamed controls carry as their id.
+constexpr int kUnnamed = 0xFFFF;
+
+struct ControlRow {
+    int id;
+    const char* className;
+    const char* text; // nullptr: set at run time, checked elsewhere
+    DWORD styleMask;  // the bits of the control's style that are compared...
+    DWORD style;      // ...with these
+    RECT units;       // left, top, right, bottom in dialog units
+};
+
+constexpr DWORD kEditKind = ES_MULTILINE | ES_AUTOHSCROLL | ES_NUMBER | ES_READONLY | ES_PASSWORD;
+constexpr DWORD kStaticKind = SS_TYPEMASK | SS_CENTERIMAGE;
+
+const ControlRow kOptionsControls[] = {
+    {1000,
+     "Button",
+     "Output log when running or editing message box.",
+     BS_TYPEMASK | WS_TABSTOP,
+     BS_AUTOCHECKBOX | WS_TABSTOP,
+     {10, 15, 179, 25}},
+    {1001, "Edit", nullptr, kEditKind | WS_TABSTOP, ES_AUTOHSCROLL | WS_TABSTOP, {50, 30, 175, 42}},
+    {1002,
+     "Edit",
+     nullptr,
+     kEditKind | WS_TABSTOP,
+     ES_AUTOHSCROLL | ES_NUMBER | WS_TABSTOP,
+     {75, 45, 110, 57}},
+    {1003,
+     "Button",
+     "&Browse...",
+     BS_TYPEMASK | WS_TABSTOP,
+     BS_PUSHBUTTON | WS_TABSTOP,
+     {125, 45, 175, 59}},
+    {IDOK,
+     "Button",
+     "&OK",
+     BS_TYPEMASK | WS_TABSTOP,
+     BS_DEFPUSHBUTTON | WS_TABSTOP,
+     {75, 70, 125, 84}},
+    {IDCANCEL,
+     "Button",
+     "&Cancel",
+     BS_TYPEMASK | WS_TABSTOP,
+     BS_PUSHBUTTON | WS_TABSTOP,
+     {130, 70, 180, 84}},
+    {kUnnamed, "Button", "Log File Options", BS_TYPEMASK, BS_GROUPBOX, {5, 5, 180, 65}},
+    {kUnnamed, "Static", "Output To:", kStaticKind, SS_LEFT | SS_CENTERIMAGE, {10, 30, 45, 42}},
+    {kUnnamed,
+     "Static",
+     "Max Log Size (KB):",
+     kStaticKind,
+     SS_LEFT | SS_CENTERIMAGE,
+     {10, 47, 71, 55}},
+};
+
+const ControlRow kAboutControls[] = {
+    {IDOK,
+     "Button",
+     "OK",
+     BS_TYPEMASK | WS_TABSTOP,
+     BS_DEFPUSHBUTTON | WS_TABSTOP,
+     {75, 55, 125, 69}},
+    {kUnnamed, "Static", nullptr, SS_TYPEMASK, SS_ICON, {5, 5, 25, 25}},
+    {1007, "Static", nullptr, kStaticKind, SS_LEFT, {35, 5, 130, 13}},
+    {1008, "Static", nullptr, kStaticKind, SS_LEFT, {35, 15, 125, 23}},
+    {1009, "Static", nullptr, kStaticKind, SS_LEFT, {35, 25, 130, 33}},
+    {1010, "Static", nullptr, kStaticKind, SS_LEFT, {35, 35, 125, 43}},
+};
+
+struct DialogCase {
+    const char* name;
+    UINT command;
+    const char* title;
+    SIZE units;        // the client area in dialog units
+    DWORD frameStyle;  // caption and frame bits that must be set
+    DWORD absentStyle; // frame bits that must not be
+    int focus;         // the control that has the focus once the dialog is open
+    const ControlRow* controls;
+    std::size_t count;
+    const char* screenshot; // the picture's file name
+};
+
+void PrintTo(const DialogCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+const DialogCase kDialogs[] = {
+    {"LogOptions",
+     40002,
+     "Dialog",
+     {187, 86},
+     WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX,
+     WS_MAXIMIZEBOX | WS_THICKFRAME | WS_CHILD,
+     1000,
+     kOptionsControls,
+     std::size(kOptionsControls),
+     "log-options-dialog"},
+    {"About",
+     40003,
+     "About Zembra...",
+     {132, 74},
+     WS_POPUP | WS_CAPTION | WS_SYSMENU,
+     WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME | WS_CHILD,
+     IDOK,
+     kAboutControls,
+     std::size(kAboutControls),
+     "about-dialog"},
+};
+
+std::vector<HWND> Children(HWND dialog) {
+    std::vector<HWND> children;
+    for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+        children.push_back(child);
+    return children;
+}
+
+std::string Describe(const RECT& r) {
+    return std::to_string(r.left) + "," + std::to_string(r.top) + "," + std::to_string(r.right) +
+           "," + std::to_string(r.bottom);
+}
+
+// The control that has the focus once the dialog's thread has set it, within kWindowLimit.
+HWND FocusOnceSet(HWND dialog) {
+    const auto deadline = std::chrono::steady_clock::now() + kWindowLimit;
+    HWND focus = FocusedControl(dialog);
+    while ((focus == nullptr || focus == dialog) && std::chrono::steady_clock::now() < deadline) {
+        Sleep(20);
+        focus = FocusedControl(dialog);
+    }
+    return focus;
+}
+
+class DialogTemplate : public ZembraTest, public testing::WithParamInterface<DialogCase> {
+protected:
+    void SetUp() override {
+        ASSERT_NE(m_editor.Frame(), nullptr);
+        m_dialog = m_editor.OpenDialog(GetParam().command);
+        ASSERT_NE(m_dialog, nullptr) << "the dialog did not open";
+    }
+
+    // Closes the dialog with Cancel (or OK where there is none) and the editor after it.
+    void TearDown() override {
+        if (m_dialog == nullptr)
+            return;
+        HWND cancel = FindControl(m_dialog, IDCANCEL);
+        EXPECT_TRUE(Click(cancel ? cancel : FindControl(m_dialog, IDOK)));
+        EXPECT_TRUE(WaitUntilGone(m_dialog, kWindowLimit));
+        EXPECT_EQ(m_editor.Close(), DWORD(0));
+    }
+
+    EditorSession m_editor{ZembraPath()};
+    HWND m_dialog = nullptr;
+};
+
+TEST_P(DialogTemplate, HoldsTheTemplatesControlsInOrder) {
+    const DialogCase& dialog = GetParam();
+    const DialogBaseUnits base = BaseUnitsOf("MS Sans Serif", 8);
+    const std::vector<HWND> children = Children(m_dialog);
+    ASSERT_EQ(children.size(), dialog.count);
+    for (std::size_t i = 0; i < dialog.count; ++i) {
+        const ControlRow& row = dialog.controls[i];
+        HWND control = children[i];
+        SCOPED_TRACE("control " + std::to_string(i) + " (id " + std::to_string(row.id) + ")");
+        EXPECT_EQ(GetDlgCtrlID(control), row.id);
+        EXPECT_EQ(ClassOf(control), row.className);
+        if (row.text) {
+            EXPECT_EQ(TextOf(control), std::string(row.text));
+        }
+        EXPECT_EQ(StyleOf(control) & row.styleMask, row.style);
+        EXPECT_TRUE(IsShown(control));
+        if ((row.style & SS_TYPEMASK) == SS_ICON && row.className == std::string("Static")) {
+            // An icon takes its own size wherever its template puts it.
+            const RECT pixels = RectInParent(control);
+            const RECT placed = ControlUnitsToPixels(row.units, base);
+            EXPECT_EQ(pixels.left, placed.left);
+            EXPECT_EQ(pixels.top, placed.top);
+            EXPECT_EQ(pixels.right - pixels.left, GetSystemMetrics(SM_CXICON));
+            EXPECT_EQ(pixels.bottom - pixels.top, GetSystemMetrics(SM_CYICON));
+            continue;
+        }
+        const auto units = DialogUnitRect(control, base);
+        ASSERT_TRUE(units) << "not on whole dialog units: " << Describe(RectInParent(control));
+        EXPECT_EQ(Describe(*units), Describe(row.units));
+    }
+}
+
+TEST_P(DialogTemplate, OpensWithItsTitleFrameSizeDefaultButtonAndFocus) {
+    const DialogCase& dialog = GetParam();
+    EXPECT_EQ(TextOf(m_dialog), std::string(dialog.title));
+    EXPECT_EQ(StyleOf(m_dialog) & dialog.frameStyle, dialog.frameStyle);
+    EXPECT_EQ(StyleOf(m_dialog) & dialog.absentStyle, 0u);
+    EXPECT_EQ(ExStyleOf(m_dialog) & WS_EX_DLGMODALFRAME, DWORD(WS_EX_DLGMODALFRAME));
+    EXPECT_EQ(GetWindow(m_dialog, GW_OWNER), m_editor.Frame());
+    EXPECT_FALSE(IsEnabled(m_editor.Frame())) << "the dialog is not modal";
+
+    RECT client{};
+    ASSERT_TRUE(GetClientRect(m_dialog, &client));
+    const auto units = PixelsToDialogUnits(client, BaseUnitsOf("MS Sans Serif", 8));
+    ASSERT_TRUE(units) << Describe(client);
+    EXPECT_EQ(units->right, dialog.units.cx);
+    EXPECT_EQ(units->bottom, dialog.units.cy);
+
+    DWORD_PTR defaultId = 0;
+    ASSERT_TRUE(
+        SendMessageTimeoutA(m_dialog, DM_GETDEFID, 0, 0, SMTO_ABORTIFHUNG, 2000, &defaultId));
+    EXPECT_EQ(HIWORD(defaultId), DC_HASDEFID);
+    EXPECT_EQ(LOWORD(defaultId), IDOK);
+    for (HWND control : Children(m_dialog)) {
+        if (ClassOf(control) == "Button" && (StyleOf(control) & BS_TYPEMASK) == BS_DEFPUSHBUTTON) {
+            EXPECT_EQ(GetDlgCtrlID(control), IDOK) << "a second default button";
+        }
+    }
+
+    EXPECT_EQ(FocusOnceSet(m_dialog), FindControl(m_dialog, dialog.focus));
+}
+
+TEST_P(DialogTemplate, ScreenshotIsKept) {
+    EXPECT_FALSE(SaveScreenshot(m_dialog, GetParam().screenshot).empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Editor, DialogTemplate, testing::ValuesIn(kDialogs),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+} // namespace

@@ -1,0 +1,76 @@
+#include "tests/e2e/EditorSession.h"
+
+#include "tests/driver/Input.h"
+#include "tests/driver/Window.h"
+
+#include <algorithm>
+#include <regex>
+#include <sstream>
+
+namespace e2e {
+
+namespace {
+
+const char* const kFrameClass = "FrameWindow";
+
+} // namespace
+
+EditorSession::EditorSession(const std::string& programPath)
+    : m_program(testdriver::Process::Start(testdriver::QuoteArgument(programPath))) {
+    m_frame = testdriver::WaitForWindow(m_program, kFrameClass, "", kWindowLimit);
+    EXPECT_NE(m_frame, nullptr) << "the editor's frame did not appear";
+}
+
+HWND EditorSession::OpenDialog(UINT command) {
+    if (!testdriver::InvokeCommand(m_frame, command))
+        return nullptr;
+    HWND dialog = testdriver::WaitForDialog(m_program, "", kWindowLimit);
+    if (dialog)
+        Settle(dialog);
+    return dialog;
+}
+
+std::optional<DWORD> EditorSession::Close() {
+    if (!testdriver::AskToClose(m_frame))
+        return std::nullopt;
+    return m_program.WaitForExit(kWindowLimit);
+}
+
+void Settle(HWND window) {
+    for (int round = 0; round < 2; ++round) {
+        DWORD_PTR ignored = 0;
+        SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, 2000, &ignored);
+        Sleep(50);
+    }
+}
+
+std::vector<std::string> LogEntries(const std::string& content) {
+    static const std::regex kEntry(R"(\d\d:\d\d:\d\d-> (.*)\r?)");
+    std::vector<std::string> entries;
+    std::istringstream lines(content);
+    std::string line;
+    std::smatch match;
+    while (std::getline(lines, line)) {
+        if (std::regex_match(line, match, kEntry))
+            entries.push_back(match[1].str());
+    }
+    return entries;
+}
+
+testing::AssertionResult HasConsecutive(const std::vector<std::string>& entries,
+                                        const std::vector<std::string>& expected) {
+    const auto found =
+        std::search(entries.begin(), entries.end(), expected.begin(), expected.end());
+    if (found != entries.end())
+        return testing::AssertionSuccess();
+    testing::AssertionResult failure = testing::AssertionFailure();
+    failure << "these lines are not in the log one after the other:";
+    for (const std::string& line : expected)
+        failure << "\n  " << line;
+    failure << "\nthe log's entries:";
+    for (const std::string& line : entries)
+        failure << "\n  " << line;
+    return failure;
+}
+
+} // namespace e2e

@@ -1,0 +1,367 @@
+// Tools, Log Options in the running editor: the dialog shows the stored settings, OK changes them
+// for the log of the same run and for the registry at exit, Cancel, Esc and the close box change
+// nothing, the check box enables the fields that depend on it, and Browse picks the path with the
+// system's save dialog (a picture of it is kept with the test output).
+
+#include "tests/driver/Control.h"
+#include "tests/driver/FileDialog.h"
+#include "tests/driver/Input.h"
+#include "tests/driver/Screenshot.h"
+#include "tests/driver/Window.h"
+#include "tests/e2e/E2e.h"
+#include "tests/e2e/EditorSession.h"
+
+#include <chrono>
+#include <functional>
+#include <ostream>
+
+using namespace e2e;
+using namespace testdriver;
+
+namespace {
+
+const char* const kKey = "Software\\Zembra\\";
+constexpr UINT kLogOptions = 40002;
+constexpr int kOutputLog = 1000;
+constexpr int kLogPath = 1001;
+constexpr int kMaxLogSize = 1002;
+constexpr int kBrowse = 1003;
+
+// True once condition holds, within kWindowLimit.
+bool Eventually(const std::function<bool()>& condition) {
+    const auto deadline = std::chrono::steady_clock::now() + kWindowLimit;
+    while (!condition()) {
+        if (std::chrono::steady_clock::now() >= deadline)
+            return false;
+        Sleep(20);
+    }
+    return true;
+}
+
+std::optional<std::string> Stored(const char* name) {
+    return GetString(HKEY_CURRENT_USER, kKey, name);
+}
+
+class LogOptions : public ZembraTest {
+protected:
+    // The stored settings the editor starts with.
+    void Store(bool outputLog, const std::string& path, const std::string& maxLogSize) {
+        SetLogging(outputLog, path, maxLogSize);
+    }
+
+    // Starts the editor and opens the dialog.
+    void Open() {
+        m_editor = std::make_unique<EditorSession>(ZembraPath());
+        ASSERT_NE(m_editor->Frame(), nullptr);
+        m_dialog = m_editor->OpenDialog(kLogOptions);
+        ASSERT_NE(m_dialog, nullptr) << "the dialog did not open";
+    }
+
+    // Opens the dialog again in the same run.
+    void Reopen() {
+        m_dialog = m_editor->OpenDialog(kLogOptions);
+        ASSERT_NE(m_dialog, nullptr) << "the dialog did not open again";
+    }
+
+    HWND Item(int id) const { return m_dialog ? FindControl(m_dialog, id) : nullptr; }
+    std::string Text(int id) const { return WindowText(Item(id)); }
+    std::optional<int> Checked() const { return CheckState(Item(kOutputLog)); }
+
+    // Presses the button and waits for the dialog to go.
+    void Press(int id) {
+        ASSERT_TRUE(Click(Item(id)));
+        ASSERT_TRUE(WaitUntilGone(m_dialog, kWindowLimit));
+    }
+
+    // Clicks the check box and waits until it shows state.
+    void ClickCheckBox(int state) {
+        ASSERT_TRUE(Click(Item(kOutputLog)));
+        ASSERT_TRUE(Eventually([&] { return Checked() == state; }));
+    }
+
+    // Closes the editor, which stores the settings on its way out.
+    void CloseEditor() { EXPECT_EQ(m_editor->Close(), DWORD(0)); }
+
+    std::unique_ptr<EditorSession> m_editor;
+    HWND m_dialog = nullptr;
+};
+
+// A stored limit, what the dialog shows for it and what OK without a change stores back.
+struct StoredSize {
+    const char* name;
+    bool outputLog;
+    const char* stored;
+    const char* shown;
+    const char* storedBack;
+};
+
+void PrintTo(const StoredSize& c, std::ostream* out) {
+    *out << c.name;
+}
+
+const StoredSize kStoredSizes[] = {
+    {"Default", true, "65536", "64", "65536"},
+    {"PartOfAKilobyteDropped", false, "1500", "1", "1024"},
+    {"LessThanAKilobyte", true, "1023", "0", "0"},
+    {"Largest", false, "4294967295", "4194303", "4294966272"},
+};
+
+class StoredSettings : public LogOptions, public testing::WithParamInterface<StoredSize> {};
+
+TEST_P(StoredSettings, ShowAndComeBackThroughOk) {
+    const StoredSize& size = GetParam();
+    const std::string path = m_scratch.Path() + "stored log.txt";
+    Store(size.outputLog, path, size.stored);
+    ASSERT_NO_FATAL_FAILURE(Open());
+    EXPECT_EQ(Checked(), size.outputLog ? BST_CHECKED : BST_UNCHECKED);
+    EXPECT_EQ(Text(kLogPath), path);
+    EXPECT_EQ(Text(kMaxLogSize), size.shown);
+    for (int id : {kLogPath, kBrowse, kMaxLogSize})
+        EXPECT_EQ(IsEnabled(Item(id)), size.outputLog) << "control " << id;
+    ASSERT_NO_FATAL_FAILURE(Press(IDOK));
+    CloseEditor();
+    EXPECT_EQ(Stored("bOutputLog"), std::string(size.outputLog ? "True" : "False"));
+    EXPECT_EQ(Stored("LogPath"), path);
+    EXPECT_EQ(Stored("nMaxLogSize"), std::string(size.storedBack));
+}
+
+INSTANTIATE_TEST_SUITE_P(Limits, StoredSettings, testing::ValuesIn(kStoredSizes),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// What is typed into the size field and the limit in bytes OK stores for it.
+struct TypedSize {
+    const char* name;
+    const char* typed;
+    const char* stored;
+};
+
+void PrintTo(const TypedSize& c, std::ostream* out) {
+    *out << c.name;
+}
+
+const TypedSize kTypedSizes[] = {
+    {"Cleared", "", "0"},
+    {"LargestThatFits", "4194303", "4294966272"},
+    {"FirstThatDoesNotFit", "4194304", "4294967295"},
+    {"FarPast32Bits", "99999999999", "4294967295"},
+    {"DigitsBeforeOtherText", "12 KB", "12288"},
+};
+
+class TypedSizes : public LogOptions, public testing::WithParamInterface<TypedSize> {};
+
+TEST_P(TypedSizes, AreStoredInBytesAtExit) {
+    Store(true, m_scratch.Path() + "log.txt", "65536");
+    ASSERT_NO_FATAL_FAILURE(Open());
+    ASSERT_TRUE(SetEditText(Item(kMaxLogSize), GetParam().typed));
+    ASSERT_NO_FATAL_FAILURE(Press(IDOK));
+    CloseEditor();
+    EXPECT_EQ(Stored("nMaxLogSize"), std::string(GetParam().stored));
+}
+
+INSTANTIATE_TEST_SUITE_P(Limits, TypedSizes, testing::ValuesIn(kTypedSizes),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(LogOptions, CheckBoxDisablesAndEnablesTheFieldsThatDependOnIt) {
+    Store(true, m_scratch.Path() + "log.txt", "65536");
+    ASSERT_NO_FATAL_FAILURE(Open());
+    const int dependent[] = {kLogPath, kBrowse, kMaxLogSize};
+    ASSERT_NO_FATAL_FAILURE(ClickCheckBox(BST_UNCHECKED));
+    for (int id : dependent)
+        EXPECT_TRUE(Eventually([&] { return !IsEnabled(Item(id)); })) << "control " << id;
+    EXPECT_TRUE(IsEnabled(Item(IDOK)));
+    EXPECT_TRUE(IsEnabled(Item(IDCANCEL)));
+    ASSERT_NO_FATAL_FAILURE(ClickCheckBox(BST_CHECKED));
+    for (int id : dependent)
+        EXPECT_TRUE(Eventually([&] { return IsEnabled(Item(id)); })) << "control " << id;
+    ASSERT_NO_FATAL_FAILURE(Press(IDCANCEL));
+    CloseEditor();
+}
+
+TEST_F(LogOptions, DisabledFieldsAreStillStoredByOk) {
+    Store(true, m_scratch.Path() + "log.txt", "65536");
+    ASSERT_NO_FATAL_FAILURE(Open());
+    ASSERT_NO_FATAL_FAILURE(ClickCheckBox(BST_UNCHECKED));
+    ASSERT_TRUE(Eventually([&] { return !IsEnabled(Item(kLogPath)); }));
+    const std::string path = m_scratch.Path() + "elsewhere.txt";
+    ASSERT_TRUE(SetEditText(Item(kLogPath), path));
+    ASSERT_TRUE(SetEditText(Item(kMaxLogSize), "2"));
+    ASSERT_NO_FATAL_FAILURE(Press(IDOK));
+    CloseEditor();
+    EXPECT_EQ(Stored("bOutputLog"), std::string("False"));
+    EXPECT_EQ(Stored("LogPath"), path);
+    EXPECT_EQ(Stored("nMaxLogSize"), std::string("2048"));
+    EXPECT_FALSE(ReadFile(path)) << "a log was written with logging off";
+}
+
+// The ways of leaving the dialog without OK.
+struct Dismissal {
+    const char* name;
+    std::function<bool(HWND dialog)> dismiss;
+};
+
+void PrintTo(const Dismissal& c, std::ostream* out) {
+    *out << c.name;
+}
+
+const Dismissal kDismissals[] = {
+    {"CancelButton", [](HWND dialog) { return Click(FindControl(dialog, IDCANCEL)); }},
+    {"EscapeKey", [](HWND dialog) { return PressKey(dialog, VK_ESCAPE); }},
+    {"CloseBox", [](HWND dialog) { return AskToClose(dialog); }},
+};
+
+class Dismissed : public LogOptions, public testing::WithParamInterface<Dismissal> {};
+
+TEST_P(Dismissed, ChangesNothing) {
+    const std::string path = m_scratch.Path() + "kept.txt";
+    Store(true, path, "1500");
+    ASSERT_NO_FATAL_FAILURE(Open());
+    ASSERT_NO_FATAL_FAILURE(ClickCheckBox(BST_UNCHECKED));
+    ASSERT_TRUE(SetEditText(Item(kLogPath), m_scratch.Path() + "changed.txt"));
+    ASSERT_TRUE(SetEditText(Item(kMaxLogSize), "7"));
+    ASSERT_TRUE(GetParam().dismiss(m_dialog));
+    ASSERT_TRUE(WaitUntilGone(m_dialog, kWindowLimit));
+
+    // The same run still has the settings it started with...
+    ASSERT_NO_FATAL_FAILURE(Reopen());
+    EXPECT_EQ(Checked(), BST_CHECKED);
+    EXPECT_EQ(Text(kLogPath), path);
+    EXPECT_EQ(Text(kMaxLogSize), "1");
+    ASSERT_NO_FATAL_FAILURE(Press(IDCANCEL));
+    CloseEditor();
+    // ...stores them unchanged (the limit in bytes as it was loaded) and writes its log by them.
+    EXPECT_EQ(Stored("bOutputLog"), std::string("True"));
+    EXPECT_EQ(Stored("LogPath"), path);
+    EXPECT_EQ(Stored("nMaxLogSize"), std::string("1500"));
+    EXPECT_TRUE(ReadFile(path)) << "no log written";
+}
+
+INSTANTIATE_TEST_SUITE_P(Ways, Dismissed, testing::ValuesIn(kDismissals),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(LogOptions, OkWithLoggingOnWritesTheLogOfTheSameRun) {
+    const std::string path = m_scratch.Path() + "switched on.txt";
+    Store(false, "", "65536");
+    ASSERT_NO_FATAL_FAILURE(Open());
+    ASSERT_NO_FATAL_FAILURE(ClickCheckBox(BST_CHECKED));
+    ASSERT_TRUE(SetEditText(Item(kLogPath), path));
+    ASSERT_TRUE(SetEditText(Item(kMaxLogSize), "32"));
+    ASSERT_NO_FATAL_FAILURE(Press(IDOK));
+    // Opened again, the dialog shows the settings as they now are.
+    ASSERT_NO_FATAL_FAILURE(Reopen());
+    EXPECT_EQ(Checked(), BST_CHECKED);
+    EXPECT_EQ(Text(kLogPath), path);
+    EXPECT_EQ(Text(kMaxLogSize), "32");
+    ASSERT_NO_FATAL_FAILURE(Press(IDOK));
+    CloseEditor();
+    EXPECT_EQ(Stored("bOutputLog"), std::string("True"));
+    EXPECT_EQ(Stored("LogPath"), path);
+    EXPECT_EQ(Stored("nMaxLogSize"), std::string("32768"));
+    const auto content = ReadFile(path);
+    ASSERT_TRUE(content) << "the run wrote no log";
+    EXPECT_TRUE(HasConsecutive(
+        LogEntries(*content),
+        {"Tools->Log Options clicked.", "Creating COptionsDialog.", "COptionsDialog created.",
+         "Calling COptionsDialog.DoModal().", "COptionsDialog::OnInitDialog() beginning.",
+         "COptionsDialog.DoModal() returned.", "Tools->Log Options clicked."}));
+}
+
+TEST_F(LogOptions, LimitSetInTheDialogGovernsTheSameRunsLog) {
+    const std::string earlier = "an earlier run\r\n";
+    const std::string path = m_scratch.Write("limited.txt", earlier);
+    Store(true, path, "65536");
+    ASSERT_NO_FATAL_FAILURE(Open());
+    ASSERT_TRUE(SetEditText(Item(kMaxLogSize), "0"));
+    ASSERT_NO_FATAL_FAILURE(Press(IDOK));
+    CloseEditor();
+    const auto content = ReadFile(path);
+    ASSERT_TRUE(content) << "the run wrote no log";
+    EXPECT_EQ(content->find(earlier), std::string::npos) << "the file was not emptied first";
+    EXPECT_EQ(content->rfind("[Zembra version 1.0 started at ", 0), 0u) << *content;
+}
+
+TEST_F(LogOptions, OkWithLoggingOffWritesNoLog) {
+    const std::string path = m_scratch.Path() + "switched off.txt";
+    Store(true, path, "65536");
+    ASSERT_NO_FATAL_FAILURE(Open());
+    ASSERT_NO_FATAL_FAILURE(ClickCheckBox(BST_UNCHECKED));
+    ASSERT_NO_FATAL_FAILURE(Press(IDOK));
+    CloseEditor();
+    EXPECT_EQ(Stored("bOutputLog"), std::string("False"));
+    EXPECT_FALSE(ReadFile(path)) << "a log was written with logging off";
+}
+
+class Browse : public LogOptions {
+protected:
+    // Clicks Browse and returns the file dialog it opens.
+    HWND OpenFileDialog() {
+        if (!Click(Item(kBrowse)))
+            return nullptr;
+        return WaitForFileDialog(m_editor->Program(), kWindowLimit);
+    }
+
+    // The path field once it reads expected, within the time limit; what it reads otherwise.
+    std::string PathBecomes(const std::string& expected) {
+        Eventually([&] { return Text(kLogPath) == expected; });
+        return Text(kLogPath);
+    }
+};
+
+// The file dialog's controls: the file type list and the file name box.
+constexpr int kFileTypes = 0x470;
+constexpr int kFileName = 1148;
+
+TEST_F(Browse, IsASaveDialogForTextFilesStartingAtTheCurrentPath) {
+    Store(true, m_scratch.Path() + "current.txt", "65536");
+    ASSERT_NO_FATAL_FAILURE(Open());
+    HWND files = OpenFileDialog();
+    ASSERT_NE(files, nullptr) << "no file dialog";
+    EXPECT_EQ(GetWindow(files, GW_OWNER), m_dialog);
+    EXPECT_EQ(TextOf(files), std::string("Select Output File"));
+    EXPECT_EQ(TextOf(FindControl(files, IDOK, "Button")), std::string("&Save"));
+    EXPECT_EQ(TextOf(FindControl(files, kFileName, "Edit")), std::string("current.txt"));
+    EXPECT_EQ(ComboItems(FindControl(files, kFileTypes, "ComboBox")),
+              (std::vector<std::string>{"Text Files (*.txt)", "All Files (*.*)"}));
+    Settle(files);
+    EXPECT_FALSE(SaveScreenshot(files, "log-options-browse").empty());
+    ASSERT_TRUE(CancelFileDialog(files));
+    EXPECT_TRUE(WaitUntilGone(files, kWindowLimit));
+    ASSERT_NO_FATAL_FAILURE(Press(IDCANCEL));
+    CloseEditor();
+}
+
+TEST_F(Browse, NameWithoutExtensionGetsTxtAndCancelKeepsThePath) {
+    const std::string current = m_scratch.Path() + "current.txt";
+    Store(true, current, "65536");
+    ASSERT_NO_FATAL_FAILURE(Open());
+
+    HWND files = OpenFileDialog();
+    ASSERT_NE(files, nullptr) << "no file dialog";
+    ASSERT_TRUE(CancelFileDialog(files));
+    ASSERT_TRUE(WaitUntilGone(files, kWindowLimit));
+    Settle(m_dialog);
+    EXPECT_EQ(Text(kLogPath), current);
+
+    files = OpenFileDialog();
+    ASSERT_NE(files, nullptr) << "no file dialog";
+    ASSERT_TRUE(ChooseFile(files, m_scratch.Path() + "chosen"));
+    EXPECT_EQ(PathBecomes(m_scratch.Path() + "chosen.txt"), m_scratch.Path() + "chosen.txt");
+
+    ASSERT_NO_FATAL_FAILURE(Press(IDOK));
+    CloseEditor();
+    EXPECT_EQ(Stored("LogPath"), m_scratch.Path() + "chosen.txt");
+}
+
+TEST_F(Browse, ExistingFileIsTakenWithoutAQuestion) {
+    const std::string existing = m_scratch.Write("existing.txt", std::string("earlier runs\r\n"));
+    Store(true, m_scratch.Path() + "current.txt", "65536");
+    ASSERT_NO_FATAL_FAILURE(Open());
+    HWND files = OpenFileDialog();
+    ASSERT_NE(files, nullptr) << "no file dialog";
+    ASSERT_TRUE(ChooseFile(files, existing));
+    EXPECT_EQ(PathBecomes(existing), existing);
+    EXPECT_TRUE(VisibleBoxes(m_editor->Program().Id()).empty()) << "the dialog asked a question";
+    ASSERT_NO_FATAL_FAILURE(Press(IDCANCEL));
+    CloseEditor();
+}
+
+} // namespace

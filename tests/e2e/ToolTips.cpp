@@ -1,0 +1,127 @@
+#include "tests/e2e/ToolTips.h"
+
+#include "tests/driver/Handles.h"
+#include "tests/driver/Window.h"
+
+#include <commctrl.h>
+
+namespace e2e {
+
+namespace {
+
+constexpr UINT kAnswerLimitMs = 2000;
+// Room for the longest tip text, in characters.
+constexpr std::size_t kTextCapacity = 1024;
+
+struct Owned {
+    HWND owner;
+    HWND found;
+};
+
+BOOL CALLBACK FindOwnedToolTip(HWND window, LPARAM param) {
+    auto* search = reinterpret_cast<Owned*>(param);
+    if (GetWindow(window, GW_OWNER) == search->owner &&
+        testdriver::ClassOf(window) == TOOLTIPS_CLASSA) {
+        search->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+// Memory in another process, freed with the owner: a tooltip writes what it is asked for into
+// its own address space, so the question and the answer's text buffer must live there.
+class RemoteMemory {
+public:
+    RemoteMemory(HANDLE process, std::size_t size)
+        : m_process(process),
+          m_address(VirtualAllocEx(process, nullptr, size, MEM_COMMIT, PAGE_READWRITE)) {}
+    RemoteMemory(const RemoteMemory&) = delete;
+    RemoteMemory& operator=(const RemoteMemory&) = delete;
+    ~RemoteMemory() {
+        if (m_address)
+            VirtualFreeEx(m_process, m_address, 0, MEM_RELEASE);
+    }
+
+    char* Get() const { return static_cast<char*>(m_address); }
+    explicit operator bool() const { return m_address != nullptr; }
+
+    bool Write(std::size_t offset, const void* data, std::size_t size) const {
+        SIZE_T written = 0;
+        return WriteProcessMemory(m_process, Get() + offset, data, size, &written) &&
+               written == size;
+    }
+    bool Read(std::size_t offset, void* data, std::size_t size) const {
+        SIZE_T read = 0;
+        return ReadProcessMemory(m_process, Get() + offset, data, size, &read) && read == size;
+    }
+
+private:
+    HANDLE m_process;
+    void* m_address;
+};
+
+std::string Narrow(const WCHAR* text) {
+    const int bytes = WideCharToMultiByte(CP_ACP, 0, text, -1, nullptr, 0, nullptr, nullptr);
+    if (bytes <= 1)
+        return {};
+    std::string narrow(static_cast<std::size_t>(bytes), '\0');
+    WideCharToMultiByte(CP_ACP, 0, text, -1, &narrow[0], bytes, nullptr, nullptr);
+    narrow.pop_back();
+    return narrow;
+}
+
+} // namespace
+
+HWND FindToolTipOf(HWND owner) {
+    Owned search{owner, nullptr};
+    EnumWindows(FindOwnedToolTip, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+std::optional<LRESULT> AskToolTip(HWND toolTip, UINT message, WPARAM wParam) {
+    DWORD_PTR result = 0;
+    if (!SendMessageTimeoutW(toolTip, message, wParam, 0, SMTO_ABORTIFHUNG, kAnswerLimitMs,
+                             &result))
+        return std::nullopt;
+    return static_cast<LRESULT>(result);
+}
+
+std::optional<std::vector<Tool>> ReadTools(HWND toolTip) {
+    DWORD pid = 0;
+    GetWindowThreadProcessId(toolTip, &pid);
+    const testdriver::UniqueHandle process(
+        OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid));
+    const auto count = AskToolTip(toolTip, TTM_GETTOOLCOUNT);
+    if (!process || !count)
+        return std::nullopt;
+    const std::size_t textOffset = sizeof(TTTOOLINFOW);
+    const std::size_t textBytes = kTextCapacity * sizeof(WCHAR);
+    const RemoteMemory remote(process.Get(), textOffset + textBytes);
+    if (!remote)
+        return std::nullopt;
+
+    std::vector<Tool> tools;
+    for (LRESULT index = 0; index < *count; ++index) {
+        // Asked in UTF-16: the ANSI form cuts every text to 80 characters.
+        TTTOOLINFOW info{};
+        info.cbSize = sizeof(info);
+        info.lpszText = reinterpret_cast<LPWSTR>(remote.Get() + textOffset);
+        const std::vector<WCHAR> empty(kTextCapacity, L'\0');
+        DWORD_PTR found = 0;
+        if (!remote.Write(0, &info, sizeof(info)) ||
+            !remote.Write(textOffset, empty.data(), textBytes) ||
+            !SendMessageTimeoutW(toolTip, TTM_ENUMTOOLSW, static_cast<WPARAM>(index),
+                                 reinterpret_cast<LPARAM>(remote.Get()), SMTO_ABORTIFHUNG,
+                                 kAnswerLimitMs, &found) ||
+            !found)
+            return std::nullopt;
+        std::vector<WCHAR> text(kTextCapacity, L'\0');
+        if (!remote.Read(0, &info, sizeof(info)) ||
+            !remote.Read(textOffset, text.data(), textBytes - sizeof(WCHAR)))
+            return std::nullopt;
+        tools.push_back({info.uFlags, info.hwnd, info.uId, info.hinst, Narrow(text.data())});
+    }
+    return tools;
+}
+
+} // namespace e2e
