@@ -3,6 +3,8 @@
 
 #include "tests/install/InstallTest.h"
 
+#include "tests/driver/Screenshot.h"
+
 #include <objbase.h>
 #include <shlobj.h>
 
@@ -95,6 +97,7 @@ TEST_F(InstallFlow, DialogOffersTheDefaultFolderSelectedInTheFocusedPathField) {
                  reinterpret_cast<LPARAM>(&end));
     EXPECT_EQ(start, 0u);
     EXPECT_EQ(end, std::string("C:\\Program Files\\Zembra\\").size());
+    EXPECT_NE(testdriver::SaveScreenshot(dialog, "installer-dialog"), "");
     Click(dialog, IDCANCEL);
     EXPECT_TRUE(Converse(installer, AnswerYes).empty());
 }
