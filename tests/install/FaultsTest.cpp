@@ -64,5 +64,8 @@ TEST_F(InstallFaults, MissingOldUninstallerIsReportedAndInstallationContinues) {
     EXPECT_EQ(texts[2], "The previous version of Zembra could not be completely removed.\n"
                         "Continuing with installation anyway.");
     EXPECT_EQ(texts[3], kComplete);
+    // The installer's messages are owned by its dialog, visible until the installation's end.
+    EXPECT_TRUE(messages[0].ownedByDialog && messages[0].dialogVisible);
+    EXPECT_TRUE(messages[2].ownedByDialog && messages[2].dialogVisible);
     ExpectInstalled(InstallFolder());
 }

@@ -109,6 +109,9 @@ TEST_F(InstallFlow, FirstInstallationWritesEveryValueFileAndTheShortcut) {
     EXPECT_EQ(Texts(messages), std::vector<std::string>{kComplete});
     ASSERT_FALSE(messages.empty());
     EXPECT_EQ(messages.back().caption, "Install Zembra 1.0");
+    // Owned by the install dialog, the main window, though it is hidden by then.
+    EXPECT_TRUE(messages.back().ownedByDialog);
+    EXPECT_FALSE(messages.back().dialogVisible);
     ExpectInstalled(dir);
     const auto link = ReadLink(ShortcutPath());
     ASSERT_TRUE(link.has_value()) << ShortcutPath();

@@ -2,6 +2,9 @@
 
 #include "tests/driver/Window.h"
 
+#include <tlhelp32.h>
+
+#include <algorithm>
 #include <chrono>
 #include <fstream>
 #include <set>
@@ -53,6 +56,22 @@ void WriteSnapshot(HKEY root, const std::string& key, const RegistrySnapshot& sn
     RegCloseKey(handle);
     for (const auto& [name, child] : snapshot.subkeys)
         WriteSnapshot(root, key + "\\" + name, child);
+}
+
+// The program files of the processes the installer started that still run.
+std::vector<std::string> RunningPrograms(Process& installer) {
+    std::vector<std::string> names;
+    const std::vector<DWORD> ids = installer.StartedProcessIds();
+    const HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    PROCESSENTRY32 entry{};
+    entry.dwSize = sizeof entry;
+    for (BOOL more = Process32First(snapshot, &entry); more;
+         more = Process32Next(snapshot, &entry)) {
+        if (std::find(ids.begin(), ids.end(), entry.th32ProcessID) != ids.end())
+            names.push_back(entry.szExeFile);
+    }
+    CloseHandle(snapshot);
+    return names;
 }
 
 } // namespace
@@ -337,6 +356,7 @@ Process InstallerTest::StartToDialog(HWND& dialog) {
         return installer;
     EXPECT_EQ(question->caption, "Install Zembra 1.0");
     EXPECT_EQ(question->text, "This program will install Zembra 1.0\nDo you want to continue?");
+    EXPECT_EQ(question->owner, nullptr) << "the start question has an owner";
     EXPECT_TRUE(testdriver::PressButton(box, IDYES));
     const auto deadline = std::chrono::steady_clock::now() + kWindowLimit;
     while (dialog == nullptr && installer.IsRunning() &&
@@ -368,7 +388,10 @@ std::vector<Message> InstallerTest::Converse(Process& process, const Answerer& a
             int id = answer(*contents);
             if (id == 0)
                 id = contents->buttons.front().id;
-            messages.push_back({contents->caption, contents->text, id});
+            const HWND owner = contents->owner;
+            const bool ownedByDialog = owner != nullptr && GetDlgItem(owner, kPathField) != nullptr;
+            messages.push_back({contents->caption, contents->text, id, ownedByDialog,
+                                ownedByDialog && IsWindowVisible(owner)});
             answered.insert(box);
             EXPECT_TRUE(testdriver::PressButton(box, id)) << contents->text;
         }
@@ -385,7 +408,8 @@ std::vector<Message> InstallerTest::Install(const std::string& path, const Answe
     SetControlText(dialog, kPathField, path);
     Click(dialog, IDOK);
     std::vector<Message> messages = Converse(installer, answer);
-    EXPECT_TRUE(installer.WaitForProcessTree(kWindowLimit)) << "processes left running";
+    EXPECT_TRUE(installer.WaitForProcessTree(kWindowLimit))
+        << "processes left running: " << testing::PrintToString(RunningPrograms(installer));
     return messages;
 }
 

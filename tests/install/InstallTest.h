@@ -81,6 +81,9 @@ struct Message {
     std::string caption;
     std::string text;
     int answer = 0;
+    // Whether the box was owned by the install dialog, and whether that was visible then.
+    bool ownedByDialog = false;
+    bool dialogVisible = false;
 };
 std::ostream& operator<<(std::ostream& out, const Message& message);
 
