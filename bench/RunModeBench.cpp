@@ -5,7 +5,6 @@
 // prints both medians and their ratio.
 
 #include "app/core/ZembraFormat.h"
-#include "framework/core/Archive.h"
 #include "tests/driver/Box.h"
 #include "tests/driver/Process.h"
 #include "tests/driver/Registry.h"
@@ -33,18 +32,11 @@ void SetString(HKEY root, const char* name, const std::string& value) {
 }
 
 std::string WriteDocument(const std::string& folder) {
-    MessageBoxDesign design;
-    design.SetCaption(kCaption);
-    design.SetText(kText);
-    design.SetStyle(kStyle);
-    MemoryStream stream;
-    CArchive ar(stream, CArchive::store);
-    WriteZembra(ar, design);
-    ar.Close();
+    const auto bytes = ZembraBytes(MessageBoxDesign(kCaption, kText, kStyle));
     const std::string path = folder + "bench.zembra";
     std::ofstream(path, std::ios::binary)
-        .write(reinterpret_cast<const char*>(stream.Bytes().data()),
-               static_cast<std::streamsize>(stream.Bytes().size()));
+        .write(reinterpret_cast<const char*>(bytes.data()),
+               static_cast<std::streamsize>(bytes.size()));
     return path;
 }
 

@@ -1,7 +1,6 @@
 // Writes the sample documents with the program's own writer: write_examples <folder>.
 
 #include "app/core/ZembraFormat.h"
-#include "framework/core/Archive.h"
 
 #include <cstdio>
 #include <string>
@@ -22,19 +21,11 @@ const Sample kSamples[] = {
 };
 
 bool WriteSample(const std::string& folder, const Sample& sample) {
-    MessageBoxDesign design;
-    design.SetCaption(sample.caption);
-    design.SetText(sample.text);
-    design.SetStyle(sample.style);
-    MemoryStream stream;
-    CArchive ar(stream, CArchive::store);
-    WriteZembra(ar, design);
-    ar.Close();
+    const auto bytes = ZembraBytes(MessageBoxDesign(sample.caption, sample.text, sample.style));
     const std::string path = folder + "/" + sample.file;
     std::FILE* file = std::fopen(path.c_str(), "wb");
     if (file == nullptr)
         return false;
-    const auto& bytes = stream.Bytes();
     const bool ok = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
     return std::fclose(file) == 0 && ok;
 }

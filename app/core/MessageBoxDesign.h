@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 
 namespace style {
 constexpr std::uint32_t kIconError = 0x10;
@@ -19,6 +20,11 @@ constexpr std::uint32_t kNew = kTaskModal;
 
 class MessageBoxDesign {
 public:
+    // A new design: empty caption and text, no icon, OK, first button, normal priority.
+    MessageBoxDesign() = default;
+    MessageBoxDesign(std::string caption, std::string text, std::uint32_t style)
+        : m_strCaption(std::move(caption)), m_strText(std::move(text)), m_nStyle(style) {}
+
     const std::string& GetCaption() const { return m_strCaption; }
     const std::string& GetText() const { return m_strText; }
     std::uint32_t GetStyle() const { return m_nStyle; }

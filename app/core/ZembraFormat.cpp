@@ -40,3 +40,11 @@ void WriteZembra(CArchive& ar, const MessageBoxDesign& design) {
     WriteOptionalString(ar, design.GetText());
     ar.WriteUInt32(design.GetStyle());
 }
+
+std::vector<unsigned char> ZembraBytes(const MessageBoxDesign& design) {
+    MemoryStream stream;
+    CArchive ar(stream, CArchive::store);
+    WriteZembra(ar, design);
+    ar.Close();
+    return stream.Bytes();
+}

@@ -5,6 +5,8 @@
 
 #include "app/core/MessageBoxDesign.h"
 
+#include <vector>
+
 class CArchive;
 
 double ReadZembraVersion(CArchive& ar);
@@ -15,3 +17,5 @@ void ReadZembraBody(CArchive& ar, MessageBoxDesign& design);
 
 // Writes the whole file: the program's version, then the design.
 void WriteZembra(CArchive& ar, const MessageBoxDesign& design);
+// The whole file of a design, as WriteZembra writes it.
+std::vector<unsigned char> ZembraBytes(const MessageBoxDesign& design);

@@ -3,7 +3,6 @@
 // The template is a new, empty document, so it cannot drift from what the editor saves.
 
 #include "app/core/ZembraFormat.h"
-#include "framework/core/Archive.h"
 
 #include <cstdio>
 
@@ -12,16 +11,12 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: write_template <file>\n");
         return 2;
     }
-    MemoryStream stream;
-    CArchive ar(stream, CArchive::store);
-    WriteZembra(ar, MessageBoxDesign());
-    ar.Close();
+    const auto bytes = ZembraBytes(MessageBoxDesign());
     std::FILE* file = std::fopen(argv[1], "wb");
     if (file == nullptr) {
         std::perror(argv[1]);
         return 1;
     }
-    const auto& bytes = stream.Bytes();
     const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
     if (std::fclose(file) != 0 || !written) {
         std::perror(argv[1]);

@@ -1,5 +1,6 @@
 #include "tests/driver/Box.h"
 #include "tests/driver/Input.h"
+#include "tests/driver/Poll.h"
 #include "tests/driver/Window.h"
 
 #include <algorithm>
@@ -11,7 +12,6 @@ namespace testdriver {
 namespace {
 
 constexpr int kTextControlId = 0xFFFF;
-constexpr milliseconds kPollInterval(20);
 
 bool IsButtonClass(HWND window) {
     return lstrcmpiA(ClassOf(window).c_str(), "Button") == 0;
@@ -71,20 +71,6 @@ bool ClickBoxButton(HWND box, HWND button) {
     const int id = GetDlgCtrlID(button);
     return PostMessageA(box, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
                         reinterpret_cast<LPARAM>(button)) != FALSE;
-}
-
-template <typename Found> HWND Poll(const Process& process, milliseconds limit, Found found) {
-    const auto deadline = std::chrono::steady_clock::now() + limit;
-    for (;;) {
-        // Look first, then check whether the process has ended: a box shown just before the end
-        // is still reported, and an ended process can show nothing more.
-        const bool running = process.IsRunning();
-        if (HWND window = found())
-            return window;
-        if (!running || std::chrono::steady_clock::now() >= deadline)
-            return nullptr;
-        std::this_thread::sleep_for(kPollInterval);
-    }
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <chrono>
 #include <iterator>
+#include <optional>
 #include <vector>
 
 namespace testdriver {
@@ -100,17 +101,25 @@ bool HoverOver(HWND window) {
     return SetCursorPos(x - 1, y) && SetCursorPos(x, y);
 }
 
-bool ChooseComboItem(HWND combo, const std::string& text) {
+// The index of the enabled combo box's item whose text is exactly text (CB_FINDSTRINGEXACT would
+// ignore case); nothing when there is none.
+std::optional<LRESULT> ItemIndex(HWND combo, const std::string& text) {
     if (!IsWindow(combo) || !IsWindowEnabled(combo))
-        return false;
-    // Found here rather than with CB_FINDSTRINGEXACT, which ignores case.
+        return std::nullopt;
     const auto items = ComboItems(combo);
     if (!items)
-        return false;
+        return std::nullopt;
     const auto found = std::find(items->begin(), items->end(), text);
     if (found == items->end())
+        return std::nullopt;
+    return static_cast<LRESULT>(found - items->begin());
+}
+
+bool ChooseComboItem(HWND combo, const std::string& text) {
+    const auto found = ItemIndex(combo, text);
+    if (!found)
         return false;
-    const auto index = static_cast<LRESULT>(found - items->begin());
+    const LRESULT index = *found;
     const auto set = Ask(combo, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
     if (!set || *set != index)
         return false;
@@ -123,13 +132,8 @@ bool ChooseComboItem(HWND combo, const std::string& text) {
 }
 
 bool ChooseComboItemByKeyboard(HWND combo, const std::string& text) {
-    if (!IsWindow(combo) || !IsWindowEnabled(combo))
-        return false;
-    const auto items = ComboItems(combo);
-    if (!items)
-        return false;
-    const auto found = std::find(items->begin(), items->end(), text);
-    if (found == items->end())
+    const auto found = ItemIndex(combo, text);
+    if (!found)
         return false;
     // The dialog moves its focus to the combo box as Tab would; then the user opens the list,
     // goes to the item from the top and takes it with Enter.
@@ -143,7 +147,7 @@ bool ChooseComboItemByKeyboard(HWND combo, const std::string& text) {
     if (FocusedControl(combo) != combo || !PressAsKeyboard(top, VK_F4) ||
         !PressAsKeyboard(top, VK_HOME))
         return false;
-    for (auto item = items->begin(); item != found; ++item) {
+    for (LRESULT item = 0; item < *found; ++item) {
         if (!PressAsKeyboard(top, VK_DOWN))
             return false;
     }

@@ -1,5 +1,7 @@
 #include "tests/driver/Screenshot.h"
 
+#include "tests/driver/Files.h"
+
 #include "tests/driver/Handles.h"
 #include "tests/driver/Process.h"
 #include "tests/driver/core/Png.h"
@@ -8,15 +10,7 @@
 
 namespace testdriver {
 
-namespace {
-
-void CreateFolders(const std::string& folder) {
-    for (std::size_t at = folder.find('\\', 3); at != std::string::npos;
-         at = folder.find('\\', at + 1))
-        CreateDirectoryA(folder.substr(0, at).c_str(), nullptr);
-}
-
-} // namespace
+namespace {} // namespace
 
 std::string TestOutputFolder() {
     const char* chosen = std::getenv("ZEMBRA_TEST_OUTPUT");

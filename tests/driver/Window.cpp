@@ -1,4 +1,5 @@
 #include "tests/driver/Window.h"
+#include "tests/driver/Poll.h"
 
 #include "tests/driver/Messages.h"
 
@@ -10,7 +11,6 @@ namespace testdriver {
 
 namespace {
 
-constexpr milliseconds kPollInterval(20);
 // What a message box's controls are: its text, its icon and buttons IDOK to IDCONTINUE.
 constexpr int kBoxTextId = 0xFFFF;
 constexpr int kBoxIconId = 0x0440;
@@ -40,20 +40,6 @@ bool IsBoxButton(HWND control) {
     const int id = GetDlgCtrlID(control);
     return (type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON) && id >= kFirstBoxButton &&
            id <= kLastBoxButton;
-}
-
-template <typename Found> HWND Poll(const Process& process, milliseconds limit, Found found) {
-    const auto deadline = std::chrono::steady_clock::now() + limit;
-    for (;;) {
-        // Look first, then check whether the process has ended: a window shown just before the
-        // end is still reported, and an ended process can show nothing more.
-        const bool running = process.IsRunning();
-        if (HWND window = found())
-            return window;
-        if (!running || std::chrono::steady_clock::now() >= deadline)
-            return nullptr;
-        std::this_thread::sleep_for(kPollInterval);
-    }
 }
 
 } // namespace

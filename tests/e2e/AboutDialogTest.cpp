@@ -247,7 +247,7 @@ TEST_P(AboutClosed, ReturnsToTheEditorAndIsLogged) {
     ASSERT_TRUE(GetParam().close(m_dialog));
     EXPECT_TRUE(WaitUntilGone(m_dialog, kWindowLimit));
     EXPECT_EQ(m_editor.Close(), DWORD(0));
-    const auto content = ReadFile(m_log);
+    const auto content = ReadFileBytes(m_log);
     ASSERT_TRUE(content) << "the run wrote no log";
     EXPECT_TRUE(HasConsecutive(LogEntries(*content),
                                {"Help->About clicked.", "Calling CAboutDialog.DoModal().",

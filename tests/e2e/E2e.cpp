@@ -1,7 +1,6 @@
 #include "tests/e2e/E2e.h"
 
 #include "app/core/ZembraFormat.h"
-#include "framework/core/Archive.h"
 
 #include <atomic>
 #include <cstring>
@@ -30,15 +29,7 @@ testdriver::Process StartZembra(const std::string& arguments) {
 
 Bytes Document(const std::string& caption, const std::string& text, std::uint32_t style,
                double version) {
-    MessageBoxDesign design;
-    design.SetCaption(caption);
-    design.SetText(text);
-    design.SetStyle(style);
-    MemoryStream stream;
-    CArchive ar(stream, CArchive::store);
-    WriteZembra(ar, design);
-    ar.Close();
-    Bytes bytes = stream.Bytes();
+    Bytes bytes = ZembraBytes(MessageBoxDesign(caption, text, style));
     std::memcpy(bytes.data(), &version, sizeof version);
     return bytes;
 }
@@ -74,15 +65,6 @@ std::string ScratchFolder::Write(const std::string& name, const Bytes& bytes) co
 
 std::string ScratchFolder::Write(const std::string& name, const std::string& text) const {
     return Write(name, Bytes(text.begin(), text.end()));
-}
-
-std::optional<std::string> ReadFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return std::nullopt;
-    std::ostringstream content;
-    content << in.rdbuf();
-    return content.str();
 }
 
 void SetString(HKEY root, const std::string& key, const std::string& name,

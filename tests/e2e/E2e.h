@@ -3,6 +3,7 @@
 // values a run reads and writes, restored after each test.
 
 #include "tests/driver/Box.h"
+#include "tests/driver/Files.h"
 #include "tests/driver/Process.h"
 #include "tests/driver/Registry.h"
 
@@ -55,7 +56,7 @@ private:
     std::string m_path;
 };
 
-std::optional<std::string> ReadFile(const std::string& path);
+using testdriver::ReadFileBytes;
 
 // Sets a REG_SZ value as the product stores it; a failure fails the test.
 void SetString(HKEY root, const std::string& key, const std::string& name,

@@ -237,11 +237,11 @@ TEST_F(Editor, SaveAsWritesTheFormatAndSaveWritesAgainWithoutADialog) {
     // The worked example of the format: 24 bytes.
     const Bytes expected = {0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0xF0, 0x3F, 0x01, 0x00, 0x00, 0x00,
                             0x03, 'a',  'b',  'c',  0x00, 0x00, 0x00, 0x00, 0x34, 0x20, 0x00, 0x00};
-    for (int i = 0;
-         i < 100 && ReadFile(saved).value_or("") != std::string(expected.begin(), expected.end());
+    for (int i = 0; i < 100 && ReadFileBytes(saved).value_or("") !=
+                                   std::string(expected.begin(), expected.end());
          ++i)
         Sleep(20);
-    EXPECT_EQ(ReadFile(saved), std::string(expected.begin(), expected.end()));
+    EXPECT_EQ(ReadFileBytes(saved), std::string(expected.begin(), expected.end()));
     EXPECT_EQ(WindowText(frame), "Zembra - saved.zembra");
 
     // Save writes the same file again, without asking for a name.
@@ -249,9 +249,10 @@ TEST_F(Editor, SaveAsWritesTheFormatAndSaveWritesAgainWithoutADialog) {
     ASSERT_TRUE(InvokeCommand(frame, kFileSave));
     const Bytes again = e2e::Document("abcd", "", 0x2034);
     for (int i = 0;
-         i < 100 && ReadFile(saved).value_or("") != std::string(again.begin(), again.end()); ++i)
+         i < 100 && ReadFileBytes(saved).value_or("") != std::string(again.begin(), again.end());
+         ++i)
         Sleep(20);
-    EXPECT_EQ(ReadFile(saved), std::string(again.begin(), again.end()));
+    EXPECT_EQ(ReadFileBytes(saved), std::string(again.begin(), again.end()));
     EXPECT_EQ(WaitForFileDialog(*m_process, milliseconds(300)), nullptr);
     // Nothing is left to save.
     AskToClose(frame);
@@ -392,7 +393,7 @@ TEST_F(Editor, AFailedSaveReportsAndLeavesThePreviousFileAsItWas) {
     EXPECT_EQ(contents->icon, BoxIcon::Error);
     EXPECT_TRUE(PressButton(box, IDOK));
     ASSERT_TRUE(WaitUntilNoBox(*m_process, kBoxLimit));
-    EXPECT_EQ(ReadFile(path), std::string(original.begin(), original.end()));
+    EXPECT_EQ(ReadFileBytes(path), std::string(original.begin(), original.end()));
     // Nothing but the document is left in its folder, and the changes are still unsaved.
     WIN32_FIND_DATAA found;
     HANDLE search = FindFirstFileA((m_scratch.Path() + "*").c_str(), &found);
@@ -465,7 +466,7 @@ TEST_F(Editor, AnEditorRunLogsItsStartAndEndInOrder) {
     ASSERT_NE(frame, nullptr);
     AskToClose(frame);
     ASSERT_EQ(ExitCode(*m_process), 0u);
-    const std::string content = ReadFile(log).value_or("");
+    const std::string content = ReadFileBytes(log).value_or("");
     // Nothing of run mode happens in the editor.
     EXPECT_EQ(content.find("Parameters cleaned."), std::string::npos);
     const Strings inOrder = {"CZembra::InitInstance() beginning.",
@@ -539,9 +540,9 @@ TEST_F(Editor, SaveAsOnANewDocumentStartsInTheUsersDocumentsFolder) {
     ASSERT_TRUE(ChooseFile(dialog, "Zembra editor test"));
     ASSERT_TRUE(WaitUntilGone(dialog, kBoxLimit));
     const Bytes expected = e2e::Document("Mine", "", 0x2000);
-    for (int i = 0; i < 100 && !ReadFile(saved); ++i)
+    for (int i = 0; i < 100 && !ReadFileBytes(saved); ++i)
         Sleep(20);
-    EXPECT_EQ(ReadFile(saved), std::string(expected.begin(), expected.end()));
+    EXPECT_EQ(ReadFileBytes(saved), std::string(expected.begin(), expected.end()));
     AskToClose(frame);
     EXPECT_EQ(ExitCode(*m_process), 0u);
 

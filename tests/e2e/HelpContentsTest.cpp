@@ -29,7 +29,7 @@ protected:
     }
 
     std::vector<std::string> Entries(const std::string& log) {
-        const auto content = ReadFile(log);
+        const auto content = ReadFileBytes(log);
         EXPECT_TRUE(content) << "the run wrote no log";
         return LogEntries(content.value_or(""));
     }
@@ -39,7 +39,7 @@ protected:
 std::optional<std::string> WaitForFile(const std::string& path) {
     const auto deadline = std::chrono::steady_clock::now() + kWindowLimit;
     for (;;) {
-        if (auto content = ReadFile(path))
+        if (auto content = ReadFileBytes(path))
             return content;
         if (std::chrono::steady_clock::now() >= deadline)
             return std::nullopt;
@@ -49,7 +49,7 @@ std::optional<std::string> WaitForFile(const std::string& path) {
 
 TEST_F(HelpContents, PageBesideTheProgramIsOpenedMaximised) {
     const std::string page = ZembraFolder() + "Help.htm";
-    ASSERT_TRUE(ReadFile(page)) << "the build put no help page beside the program";
+    ASSERT_TRUE(ReadFileBytes(page)) << "the build put no help page beside the program";
     const std::string record = m_scratch.Path() + "opened.txt";
     const TemporaryFileHandler handler(".htm", QuoteArgument(WindowsPathOf(ZEMBRA_SHOWPROBE_PATH)) +
                                                    " " + QuoteArgument(record) + " \"%1\"");
@@ -77,7 +77,7 @@ TEST_F(HelpContents, MissingPageIsLoggedAsAFailure) {
     // The program alone in a folder of its own, recorded as the installation.
     const std::string program = m_scratch.Path() + "Zembra.exe";
     ASSERT_TRUE(CopyFileA(ZembraPath().c_str(), program.c_str(), TRUE));
-    ASSERT_FALSE(ReadFile(m_scratch.Path() + "Help.htm"));
+    ASSERT_FALSE(ReadFileBytes(m_scratch.Path() + "Help.htm"));
     WriteInstallationRecord(m_scratch.Path(), "1.0");
     const std::string log = LogToScratch();
 

@@ -87,7 +87,7 @@ TEST_F(InstallationCheck, MismatchIsLogged) {
     const std::string log = m_scratch.Path() + "log.txt";
     SetLogging(true, log, "65536");
     ExpectRun(true);
-    const std::string content = ReadFile(log).value_or("");
+    const std::string content = ReadFileBytes(log).value_or("");
     const std::string expected = "-> Checking core registry settings.\r\n";
     const std::size_t at = content.find(expected);
     ASSERT_NE(at, std::string::npos) << content;

@@ -100,7 +100,7 @@ protected:
 TEST_F(LogFile, RunWritesItsWholeLogInOrder) {
     SetLogging(true, m_log, "65536");
     RunOnce();
-    const auto content = ReadFile(m_log);
+    const auto content = ReadFileBytes(m_log);
     ASSERT_TRUE(content);
     ExpectRun(CrLfLines(*content), kRunEntries);
 }
@@ -108,9 +108,9 @@ TEST_F(LogFile, RunWritesItsWholeLogInOrder) {
 TEST_F(LogFile, NextRunFollowsAfterExactlyOneEmptyLine) {
     SetLogging(true, m_log, "65536");
     RunOnce();
-    const std::string first = ReadFile(m_log).value_or("");
+    const std::string first = ReadFileBytes(m_log).value_or("");
     RunOnce();
-    const std::string both = ReadFile(m_log).value_or("");
+    const std::string both = ReadFileBytes(m_log).value_or("");
     ASSERT_EQ(both.compare(0, first.size(), first), 0);
     ASSERT_EQ(both.compare(first.size(), 2, "\r\n"), 0);
     ExpectRun(CrLfLines(both.substr(first.size() + 2)), kRunEntries);
@@ -119,7 +119,7 @@ TEST_F(LogFile, NextRunFollowsAfterExactlyOneEmptyLine) {
 TEST_F(LogFile, LimitEmptiesTheFileOnlyWhenTheSumIsOverIt) {
     SetLogging(true, m_log, "65536");
     RunOnce();
-    const std::string run = ReadFile(m_log).value_or("");
+    const std::string run = ReadFileBytes(m_log).value_or("");
     ASSERT_FALSE(run.empty());
     // What the limit is held against: the run's text in memory, without the CRs of the file and
     // without the end and run-time lines, which are added after the size check.
@@ -132,7 +132,7 @@ TEST_F(LogFile, LimitEmptiesTheFileOnlyWhenTheSumIsOverIt) {
     m_scratch.Write("Log file.txt", earlier);
     SetLogging(true, m_log, std::to_string(earlier.size() + textLength));
     RunOnce();
-    std::string content = ReadFile(m_log).value_or("");
+    std::string content = ReadFileBytes(m_log).value_or("");
     EXPECT_EQ(content.compare(0, earlier.size() + 2, earlier + "\r\n"), 0)
         << "emptied at the limit";
     EXPECT_EQ(content.size(), earlier.size() + 2 + run.size());
@@ -140,7 +140,7 @@ TEST_F(LogFile, LimitEmptiesTheFileOnlyWhenTheSumIsOverIt) {
     m_scratch.Write("Log file.txt", earlier);
     SetLogging(true, m_log, std::to_string(earlier.size() + textLength - 1));
     RunOnce();
-    content = ReadFile(m_log).value_or("");
+    content = ReadFileBytes(m_log).value_or("");
     EXPECT_EQ(content.size(), run.size()) << "not emptied past the limit";
     ExpectRun(CrLfLines(content), kRunEntries);
 }
@@ -149,7 +149,7 @@ TEST_F(LogFile, ZeroLimitEmptiesTheFileBeforeEveryRun) {
     m_scratch.Write("Log file.txt", std::string("old\r\n"));
     SetLogging(true, m_log, "0");
     RunOnce();
-    const std::string content = ReadFile(m_log).value_or("");
+    const std::string content = ReadFileBytes(m_log).value_or("");
     ExpectRun(CrLfLines(content), kRunEntries);
 }
 
@@ -158,10 +158,10 @@ TEST_F(LogFile, LoggingOffLeavesTheFileUntouched) {
     m_scratch.Write("Log file.txt", old);
     SetLogging(false, m_log, "0");
     RunOnce();
-    EXPECT_EQ(ReadFile(m_log), old);
+    EXPECT_EQ(ReadFileBytes(m_log), old);
     SetString(HKEY_CURRENT_USER, "Software\\Zembra\\", "bOutputLog", "true");
     RunOnce();
-    EXPECT_EQ(ReadFile(m_log), old);
+    EXPECT_EQ(ReadFileBytes(m_log), old);
 }
 
 TEST_F(LogFile, MissingFolderIsReportedOnceAndKeepsTheExitCode) {
@@ -227,7 +227,7 @@ TEST_F(LogFile, ARunEndingWhileAnotherHoldsTheFileWaitsForItBriefly) {
             Sleep(heldMs);
             CloseHandle(held);
             EXPECT_EQ(ExitCode(zembra), 1u);
-            const std::string content = ReadFile(m_log).value_or("");
+            const std::string content = ReadFileBytes(m_log).value_or("");
             ASSERT_EQ(content.compare(0, earlier.size() + 2, earlier + "\r\n"), 0) << content;
             ExpectRun(CrLfLines(content.substr(earlier.size() + 2)), kRunEntries);
         } else {
@@ -239,7 +239,7 @@ TEST_F(LogFile, ARunEndingWhileAnotherHoldsTheFileWaitsForItBriefly) {
             EXPECT_EQ(contents->text.rfind("Log file could not be outputted.\n", 0), 0u);
             EXPECT_TRUE(testdriver::PressButton(failure, IDOK));
             EXPECT_EQ(ExitCode(zembra), 1u);
-            EXPECT_EQ(ReadFile(m_log), earlier);
+            EXPECT_EQ(ReadFileBytes(m_log), earlier);
         }
     }
 }

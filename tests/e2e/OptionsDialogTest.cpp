@@ -190,7 +190,7 @@ TEST_F(LogOptions, DisabledFieldsAreStillStoredByOk) {
     EXPECT_EQ(Stored("bOutputLog"), std::string("False"));
     EXPECT_EQ(Stored("LogPath"), path);
     EXPECT_EQ(Stored("nMaxLogSize"), std::string("2048"));
-    EXPECT_FALSE(ReadFile(path)) << "a log was written with logging off";
+    EXPECT_FALSE(ReadFileBytes(path)) << "a log was written with logging off";
 }
 
 // The ways of leaving the dialog without OK.
@@ -232,7 +232,7 @@ TEST_P(Dismissed, ChangesNothing) {
     EXPECT_EQ(Stored("bOutputLog"), std::string("True"));
     EXPECT_EQ(Stored("LogPath"), path);
     EXPECT_EQ(Stored("nMaxLogSize"), std::string("1500"));
-    EXPECT_TRUE(ReadFile(path)) << "no log written";
+    EXPECT_TRUE(ReadFileBytes(path)) << "no log written";
 }
 
 INSTANTIATE_TEST_SUITE_P(Ways, Dismissed, testing::ValuesIn(kDismissals),
@@ -256,7 +256,7 @@ TEST_F(LogOptions, OkWithLoggingOnWritesTheLogOfTheSameRun) {
     EXPECT_EQ(Stored("bOutputLog"), std::string("True"));
     EXPECT_EQ(Stored("LogPath"), path);
     EXPECT_EQ(Stored("nMaxLogSize"), std::string("32768"));
-    const auto content = ReadFile(path);
+    const auto content = ReadFileBytes(path);
     ASSERT_TRUE(content) << "the run wrote no log";
     EXPECT_TRUE(HasConsecutive(
         LogEntries(*content),
@@ -273,7 +273,7 @@ TEST_F(LogOptions, LimitSetInTheDialogGovernsTheSameRunsLog) {
     ASSERT_TRUE(SetEditText(Item(kMaxLogSize), "0"));
     ASSERT_NO_FATAL_FAILURE(Press(IDOK));
     CloseEditor();
-    const auto content = ReadFile(path);
+    const auto content = ReadFileBytes(path);
     ASSERT_TRUE(content) << "the run wrote no log";
     EXPECT_EQ(content->find(earlier), std::string::npos) << "the file was not emptied first";
     EXPECT_EQ(content->rfind("[Zembra version 1.0 started at ", 0), 0u) << *content;
@@ -287,7 +287,7 @@ TEST_F(LogOptions, OkWithLoggingOffWritesNoLog) {
     ASSERT_NO_FATAL_FAILURE(Press(IDOK));
     CloseEditor();
     EXPECT_EQ(Stored("bOutputLog"), std::string("False"));
-    EXPECT_FALSE(ReadFile(path)) << "a log was written with logging off";
+    EXPECT_FALSE(ReadFileBytes(path)) << "a log was written with logging off";
 }
 
 class Browse : public LogOptions {

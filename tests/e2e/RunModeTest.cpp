@@ -205,7 +205,7 @@ TEST_F(RunMode, OneDocumentRunsTwiceAtOnceAndCanBeSavedMeanwhile) {
     ASSERT_NE(secondBox, nullptr);
 
     m_scratch.Write("twice.zembra", Document("Twice", "B", 0x2000 | 1));
-    EXPECT_EQ(ReadFile(path),
+    EXPECT_EQ(ReadFileBytes(path),
               std::string(reinterpret_cast<const char*>(Document("Twice", "B", 0x2000 | 1).data()),
                           Document("Twice", "B", 0x2000 | 1).size()));
 

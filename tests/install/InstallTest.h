@@ -4,6 +4,7 @@
 // environment it touches, all put back when a test ends.
 
 #include "tests/driver/Box.h"
+#include "tests/driver/Files.h"
 #include "tests/driver/Process.h"
 
 #include <gtest/gtest.h>
@@ -35,13 +36,11 @@ struct PayloadSource {
 // The five files an installation consists of, in the order the installer writes them.
 const std::vector<PayloadSource>& PayloadSources();
 
-std::optional<std::string> ReadFileBytes(const std::string& path);
-bool FileExists(const std::string& path);
-bool FolderExists(const std::string& path);
-// Creates path and every missing folder above it.
-void CreateFolders(const std::string& path);
-// Removes path with everything in it (files and folders).
-void RemoveTree(const std::string& path);
+using testdriver::CreateFolders;
+using testdriver::FileExists;
+using testdriver::FolderExists;
+using testdriver::ReadFileBytes;
+using testdriver::RemoveTree;
 
 // The system's text for an error code or HRESULT, as FormatMessageA gives it.
 std::string SystemText(unsigned long code);

@@ -4,6 +4,7 @@
 
 #include "installer/ResourceData.h"
 #include "installer/core/Payload.h"
+#include "tests/driver/Files.h"
 #include "tests/driver/Process.h"
 
 #include <gtest/gtest.h>
@@ -27,14 +28,7 @@ const Source kSources[] = {
     {130, ZEMBRA_HELP_PATH}, {129, ZEMBRA_DOCUMENT_ICON_PATH},
 };
 
-std::optional<std::string> ReadFileBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return std::nullopt;
-    std::ostringstream content;
-    content << in.rdbuf();
-    return content.str();
-}
+using testdriver::ReadFileBytes;
 
 // The installer loaded as data, as the lookup sees its own image.
 class PayloadLookup : public testing::Test {

@@ -3,7 +3,6 @@
 // machine as it was before, apart from the user's own document.
 
 #include "app/core/ZembraFormat.h"
-#include "framework/core/Archive.h"
 #include "tests/driver/Control.h"
 #include "tests/driver/Input.h"
 #include "tests/driver/Window.h"
@@ -27,15 +26,8 @@ constexpr UINT kFileSave = 0xE103;
 
 std::string DocumentBytes(const std::string& caption, const std::string& text,
                           std::uint32_t style) {
-    MessageBoxDesign design;
-    design.SetCaption(caption);
-    design.SetText(text);
-    design.SetStyle(style);
-    MemoryStream stream;
-    CArchive ar(stream, CArchive::store);
-    WriteZembra(ar, design);
-    ar.Close();
-    return std::string(stream.Bytes().begin(), stream.Bytes().end());
+    const auto bytes = ZembraBytes(MessageBoxDesign(caption, text, style));
+    return std::string(bytes.begin(), bytes.end());
 }
 
 void WriteBytes(const std::string& path, const std::string& bytes) {

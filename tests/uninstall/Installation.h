@@ -6,6 +6,7 @@
 // still there is removed when it ends; RegistryGuard puts the product's trees and their neighbours
 // back as they were.
 
+#include "tests/driver/Files.h"
 #include "tests/uninstall/SavedTree.h"
 
 #include <windows.h>
@@ -17,11 +18,10 @@
 
 namespace uninstalltest {
 
-bool FileExists(const std::string& path);
-bool FolderExists(const std::string& path);
-// Writes the bytes to path; true when all were written.
-bool WriteFileBytes(const std::string& path, const std::string& bytes);
-std::optional<std::string> ReadFileBytes(const std::string& path);
+using testdriver::FileExists;
+using testdriver::FolderExists;
+using testdriver::ReadFileBytes;
+using testdriver::WriteFileBytes;
 // The system's temporary folder, with its backslash.
 std::string TempFolder();
 // The system's own text for an error code, as the programs show it.
