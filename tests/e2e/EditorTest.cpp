@@ -592,3 +592,28 @@ TEST_F(Editor, EnterInTheCaptionPressesTestAndTabMovesOn) {
     EXPECT_EQ(FocusedControl(frame), Item(frame, kText));
     EXPECT_EQ(CloseWithoutSaving(frame), 0u);
 }
+
+TEST_F(Editor, SaveAsOverAnExistingFileAsksFirst) {
+    const Bytes original = e2e::Document("Other", "", 0x2000);
+    const std::string existing = Document("existing.zembra", original);
+    HWND frame = Open();
+    ASSERT_NE(frame, nullptr);
+    ASSERT_TRUE(SetEditText(Item(frame, kCaption), "New"));
+    ASSERT_TRUE(InvokeCommand(frame, kFileSaveAs));
+    HWND dialog = WaitForFileDialog(*m_process, kBoxLimit);
+    ASSERT_NE(dialog, nullptr);
+    ASSERT_TRUE(ChooseFile(dialog, existing));
+    HWND question = WaitForBox(*m_process, kBoxLimit);
+    ASSERT_NE(question, nullptr);
+    const auto contents = ReadBox(question);
+    ASSERT_TRUE(contents);
+    EXPECT_EQ(contents->ButtonIds(), (std::vector<int>{IDYES, IDNO}));
+    // No keeps the file and goes back to the dialog, which is then cancelled.
+    ASSERT_TRUE(PressButton(question, IDNO));
+    ASSERT_TRUE(WaitUntilNoBox(*m_process, kBoxLimit));
+    ASSERT_TRUE(CancelFileDialog(dialog));
+    ASSERT_TRUE(WaitUntilGone(dialog, kBoxLimit));
+    EXPECT_EQ(ReadFileBytes(existing), std::string(original.begin(), original.end()));
+    EXPECT_EQ(WindowText(frame), "Zembra - Untitled");
+    EXPECT_EQ(CloseWithoutSaving(frame), 0u);
+}
