@@ -7,6 +7,7 @@
 #include "support/ModulePath.h"
 #include "support/MyDocuments.h"
 #include "support/ShellRun.h"
+#include "support/core/ProductInfo.h"
 
 bool CZembra::OnCommand(WORD id) {
     switch (id) {
@@ -50,7 +51,7 @@ void CZembra::OnHelpAbout() {
 
 void CZembra::OnHelpContents() {
     m_Log.Append("Help->Contents clicked.");
-    if (ShellRun(GetProgramDirectory() + "Help.htm", "", SW_SHOWMAXIMIZED))
+    if (ShellRun(GetProgramDirectory() + product::kHelpFile, "", SW_SHOWMAXIMIZED))
         m_Log.Append("Help file opened successfully.");
     else
         m_Log.Append("ShellRun() failed.  Help file could not be opened.");

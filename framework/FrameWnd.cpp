@@ -51,28 +51,27 @@ bool CFrameWnd::LoadFrame(UINT resourceId, const std::string& title,
     if (!RegisterFrameClass(resourceId, WindowProc))
         return false;
     const HINSTANCE instance = GetModuleHandleA(nullptr);
-    const HMENU menu = LoadMenuA(instance, MAKEINTRESOURCEA(resourceId));
+    // The menu belongs to the window once it exists; until then to this function.
+    MenuHandle menu(LoadMenuA(instance, MAKEINTRESOURCEA(resourceId)));
     CREATESTRUCTA cs{};
     cs.hInstance = instance;
-    cs.hMenu = menu;
+    cs.hMenu = menu.Get();
     cs.lpszName = m_strTitle.c_str();
     cs.lpszClass = kFrameClass;
     cs.x = CW_USEDEFAULT;
     cs.y = CW_USEDEFAULT;
     cs.cx = CW_USEDEFAULT;
     cs.cy = CW_USEDEFAULT;
-    if (!PreCreateWindow(cs)) {
-        if (menu != nullptr)
-            DestroyMenu(menu);
+    if (!PreCreateWindow(cs))
         return false;
-    }
     m_hAccelTable = LoadAcceleratorsA(instance, MAKEINTRESOURCEA(resourceId));
     const HWND window =
         CreateWindowExA(cs.dwExStyle, cs.lpszClass, cs.lpszName, cs.style, cs.x, cs.y, cs.cx, cs.cy,
                         cs.hwndParent, cs.hMenu, instance, this);
-    if (window == nullptr && menu != nullptr)
-        DestroyMenu(menu);
-    return window != nullptr;
+    if (window == nullptr)
+        return false;
+    menu.Release();
+    return true;
 }
 
 LRESULT CALLBACK CFrameWnd::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

@@ -22,8 +22,11 @@ int AfxMessageBox(const std::string& text, unsigned type) {
     return ShowMessage(text, AfxGetAppName(), type);
 }
 
-int ShowMessageBox(const std::string& text, const std::string& caption, unsigned type) {
+HWND GetMessageOwner() {
     const CWinApp* app = AfxGetApp();
-    const HWND owner = app != nullptr ? app->GetMainWnd() : nullptr;
-    return MessageBoxA(owner, text.c_str(), caption.c_str(), type);
+    return app != nullptr ? app->GetMainWnd() : nullptr;
+}
+
+int ShowMessageBox(const std::string& text, const std::string& caption, unsigned type) {
+    return MessageBoxA(GetMessageOwner(), text.c_str(), caption.c_str(), type);
 }

@@ -3,6 +3,8 @@
 // file that cannot be opened or saved), passes one seam, so that a program can log each text or
 // answer every question itself.
 
+#include <windows.h>
+
 #include <string>
 
 // Shows a message and returns the number of the pressed button, as MessageBoxA does.
@@ -17,6 +19,10 @@ int ShowMessage(const std::string& text, const std::string& caption, unsigned ty
 // The framework's own messages: ShowMessage with the application name as caption.
 int AfxMessageBox(const std::string& text, unsigned type);
 
-// MessageBoxA owned by the main window while it exists, else ownerless. A handler that shows a
+// The window that owns the program's own boxes: the application's main window while it exists;
+// otherwise NULL (for instance after the main window has been destroyed at program end).
+HWND GetMessageOwner();
+
+// MessageBoxA owned by GetMessageOwner(). A handler that shows a
 // box itself calls this, never ShowMessage, which would call the handler again.
 int ShowMessageBox(const std::string& text, const std::string& caption, unsigned type);

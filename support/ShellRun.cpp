@@ -34,10 +34,6 @@ bool ShellRun(const std::string& file, const std::string& parameters, int showCo
     return Execute(info) != FALSE;
 }
 
-bool ShellRunAndWait(const std::string& file, const std::string& parameters, int showCommand) {
-    return ShellRunAndWait(file, parameters, showCommand, nullptr);
-}
-
 bool ShellRunAndWait(const std::string& file, const std::string& parameters, int showCommand,
                      const std::function<void(HANDLE process)>& afterExit) {
     SHELLEXECUTEINFOA info =

@@ -14,10 +14,8 @@ bool ShellRun(const std::string& file, const std::string& parameters, int showCo
               const std::string& directory = std::string());
 
 // As ShellRun, then waits without time limit until the started process has ended. False when the
-// shell failed or started no process of its own to wait for.
-bool ShellRunAndWait(const std::string& file, const std::string& parameters, int showCommand);
-
-// As above; once the process has ended, and only then, afterExit is called with its handle, still
-// open, so that the process's exit code and id can be read.
+// shell failed or started no process of its own to wait for. Once the process has ended, and only
+// then, afterExit (when given) is called with its handle, still open, so that the process's exit
+// code and id can be read.
 bool ShellRunAndWait(const std::string& file, const std::string& parameters, int showCommand,
-                     const std::function<void(HANDLE process)>& afterExit);
+                     const std::function<void(HANDLE process)>& afterExit = {});

@@ -2,7 +2,6 @@
 // The small wrappers of system services that all three programs share, in one include.
 
 #include "Administrator.h"
-#include "MessageOwner.h"
 #include "ModulePath.h"
 #include "MyDocuments.h"
 #include "ShellRun.h"

@@ -19,8 +19,9 @@ struct PayloadFile {
 };
 
 constexpr PayloadFile kPayload[] = {
-    {131, "Zembra.exe"}, {132, "New MessageBox.zembra"}, {133, "Uninstall.exe"},
-    {130, "Help.htm"},   {129, "FileType Icon.ico"},
+    {131, product::kProgramFile},      {132, product::kTemplateFile},
+    {133, product::kUninstallerFile},  {130, product::kHelpFile},
+    {129, product::kDocumentIconFile},
 };
 constexpr std::size_t kPayloadCount = sizeof kPayload / sizeof kPayload[0];
 

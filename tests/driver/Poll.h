@@ -1,11 +1,12 @@
 #pragma once
-// Waiting for a window of a started program: the driver's one polling loop.
+// Waiting for something to come true, with a time limit: the driver's one polling loop.
 
 #include "tests/driver/Process.h"
 
 #include <windows.h>
 
 #include <chrono>
+#include <functional>
 #include <thread>
 
 namespace testdriver {
@@ -26,6 +27,17 @@ template <typename Found> HWND Poll(const Process& process, milliseconds limit, 
             return nullptr;
         std::this_thread::sleep_for(kPollInterval);
     }
+}
+
+// True once condition holds within limit (it is checked once more at the limit).
+inline bool WaitUntil(const std::function<bool()>& condition, milliseconds limit) {
+    const auto deadline = std::chrono::steady_clock::now() + limit;
+    while (!condition()) {
+        if (std::chrono::steady_clock::now() >= deadline)
+            return condition();
+        std::this_thread::sleep_for(kPollInterval);
+    }
+    return true;
 }
 
 } // namespace testdriver

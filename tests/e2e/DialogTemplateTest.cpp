@@ -5,12 +5,12 @@
 
 #include "tests/driver/Control.h"
 #include "tests/driver/Input.h"
+#include "tests/driver/Poll.h"
 #include "tests/driver/Screenshot.h"
 #include "tests/driver/Window.h"
 #include "tests/e2e/E2e.h"
 #include "tests/e2e/EditorSession.h"
 
-#include <chrono>
 #include <ostream>
 
 using namespace e2e;
@@ -143,13 +143,13 @@ std::string Describe(const RECT& r) {
 
 // The control that has the focus once the dialog's thread has set it, within kWindowLimit.
 HWND FocusOnceSet(HWND dialog) {
-    const auto deadline = std::chrono::steady_clock::now() + kWindowLimit;
-    HWND focus = FocusedControl(dialog);
-    while ((focus == nullptr || focus == dialog) && std::chrono::steady_clock::now() < deadline) {
-        Sleep(20);
-        focus = FocusedControl(dialog);
-    }
-    return focus;
+    WaitUntil(
+        [dialog] {
+            const HWND focus = FocusedControl(dialog);
+            return focus != nullptr && focus != dialog;
+        },
+        kWindowLimit);
+    return FocusedControl(dialog);
 }
 
 class DialogTemplate : public ZembraTest, public testing::WithParamInterface<DialogCase> {

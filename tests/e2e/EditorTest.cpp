@@ -4,6 +4,7 @@
 #include "tests/driver/Control.h"
 #include "tests/driver/FileDialog.h"
 #include "tests/driver/Input.h"
+#include "tests/driver/Poll.h"
 #include "tests/driver/Resources.h"
 #include "tests/driver/Screenshot.h"
 #include "tests/driver/Window.h"
@@ -237,10 +238,8 @@ TEST_F(Editor, SaveAsWritesTheFormatAndSaveWritesAgainWithoutADialog) {
     // The worked example of the format: 24 bytes.
     const Bytes expected = {0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0xF0, 0x3F, 0x01, 0x00, 0x00, 0x00,
                             0x03, 'a',  'b',  'c',  0x00, 0x00, 0x00, 0x00, 0x34, 0x20, 0x00, 0x00};
-    for (int i = 0; i < 100 && ReadFileBytes(saved).value_or("") !=
-                                   std::string(expected.begin(), expected.end());
-         ++i)
-        Sleep(20);
+    WaitUntil([&] { return ReadFileBytes(saved) == std::string(expected.begin(), expected.end()); },
+              kBoxLimit);
     EXPECT_EQ(ReadFileBytes(saved), std::string(expected.begin(), expected.end()));
     EXPECT_EQ(WindowText(frame), "Zembra - saved.zembra");
 
@@ -248,10 +247,8 @@ TEST_F(Editor, SaveAsWritesTheFormatAndSaveWritesAgainWithoutADialog) {
     ASSERT_TRUE(SetEditText(Item(frame, kCaption), "abcd"));
     ASSERT_TRUE(InvokeCommand(frame, kFileSave));
     const Bytes again = e2e::Document("abcd", "", 0x2034);
-    for (int i = 0;
-         i < 100 && ReadFileBytes(saved).value_or("") != std::string(again.begin(), again.end());
-         ++i)
-        Sleep(20);
+    WaitUntil([&] { return ReadFileBytes(saved) == std::string(again.begin(), again.end()); },
+              kBoxLimit);
     EXPECT_EQ(ReadFileBytes(saved), std::string(again.begin(), again.end()));
     EXPECT_EQ(WaitForFileDialog(*m_process, milliseconds(300)), nullptr);
     // Nothing is left to save.
@@ -540,8 +537,7 @@ TEST_F(Editor, SaveAsOnANewDocumentStartsInTheUsersDocumentsFolder) {
     ASSERT_TRUE(ChooseFile(dialog, "Zembra editor test"));
     ASSERT_TRUE(WaitUntilGone(dialog, kBoxLimit));
     const Bytes expected = e2e::Document("Mine", "", 0x2000);
-    for (int i = 0; i < 100 && !ReadFileBytes(saved); ++i)
-        Sleep(20);
+    WaitUntil([&] { return FileExists(saved); }, kBoxLimit);
     EXPECT_EQ(ReadFileBytes(saved), std::string(expected.begin(), expected.end()));
     AskToClose(frame);
     EXPECT_EQ(ExitCode(*m_process), 0u);
@@ -560,8 +556,7 @@ TEST_F(Editor, CtrlNIsFileNewAndAsksForTheChangesFirst) {
     ASSERT_TRUE(SetEditText(Item(frame, kCaption), "Draft"));
     ASSERT_TRUE(PressCtrlKey(frame, 'N'));
     AnswerSaveQuestion(IDNO);
-    for (int i = 0; i < 100 && WindowText(Item(frame, kCaption)) != ""; ++i)
-        Sleep(20);
+    WaitUntil([&] { return WindowText(Item(frame, kCaption)).empty(); }, kBoxLimit);
     EXPECT_EQ(WindowText(Item(frame, kCaption)), "");
     EXPECT_EQ(WindowText(frame), "Zembra - Untitled");
     // The new document holds no changes.
@@ -584,11 +579,9 @@ TEST_F(Editor, EnterInTheCaptionPressesTestAndTabMovesOn) {
     EXPECT_TRUE(PressButton(box, IDOK));
     ASSERT_TRUE(WaitUntilNoBox(*m_process, kBoxLimit));
     // The focus comes back to the form, and Tab goes on to the text.
-    for (int i = 0; i < 100 && FocusedControl(frame) != Item(frame, kCaption); ++i)
-        Sleep(20);
+    WaitUntil([&] { return FocusedControl(frame) == Item(frame, kCaption); }, kBoxLimit);
     ASSERT_TRUE(PressKey(frame, VK_TAB));
-    for (int i = 0; i < 100 && FocusedControl(frame) != Item(frame, kText); ++i)
-        Sleep(20);
+    WaitUntil([&] { return FocusedControl(frame) == Item(frame, kText); }, kBoxLimit);
     EXPECT_EQ(FocusedControl(frame), Item(frame, kText));
     EXPECT_EQ(CloseWithoutSaving(frame), 0u);
 }

@@ -3,13 +3,13 @@
 // failure is logged, and whatever the shell shows on the way is answered.
 
 #include "tests/driver/Input.h"
+#include "tests/driver/Poll.h"
 #include "tests/driver/Window.h"
 #include "tests/e2e/E2e.h"
 #include "tests/e2e/EditorSession.h"
 #include "tests/e2e/FileHandler.h"
 
 #include <algorithm>
-#include <chrono>
 #include <sstream>
 
 using namespace e2e;
@@ -37,14 +37,8 @@ protected:
 
 // The file once it exists, within kWindowLimit.
 std::optional<std::string> WaitForFile(const std::string& path) {
-    const auto deadline = std::chrono::steady_clock::now() + kWindowLimit;
-    for (;;) {
-        if (auto content = ReadFileBytes(path))
-            return content;
-        if (std::chrono::steady_clock::now() >= deadline)
-            return std::nullopt;
-        Sleep(20);
-    }
+    WaitUntil([&] { return ReadFileBytes(path).has_value(); }, kWindowLimit);
+    return ReadFileBytes(path);
 }
 
 TEST_F(HelpContents, PageBesideTheProgramIsOpenedMaximised) {

@@ -6,12 +6,12 @@
 #include "tests/driver/Control.h"
 #include "tests/driver/FileDialog.h"
 #include "tests/driver/Input.h"
+#include "tests/driver/Poll.h"
 #include "tests/driver/Screenshot.h"
 #include "tests/driver/Window.h"
 #include "tests/e2e/E2e.h"
 #include "tests/e2e/EditorSession.h"
 
-#include <chrono>
 #include <functional>
 #include <ostream>
 
@@ -26,17 +26,6 @@ constexpr int kOutputLog = 1000;
 constexpr int kLogPath = 1001;
 constexpr int kMaxLogSize = 1002;
 constexpr int kBrowse = 1003;
-
-// True once condition holds, within kWindowLimit.
-bool Eventually(const std::function<bool()>& condition) {
-    const auto deadline = std::chrono::steady_clock::now() + kWindowLimit;
-    while (!condition()) {
-        if (std::chrono::steady_clock::now() >= deadline)
-            return false;
-        Sleep(20);
-    }
-    return true;
-}
 
 std::optional<std::string> Stored(const char* name) {
     return GetString(HKEY_CURRENT_USER, kKey, name);
@@ -76,7 +65,7 @@ protected:
     // Clicks the check box and waits until it shows state.
     void ClickCheckBox(int state) {
         ASSERT_TRUE(Click(Item(kOutputLog)));
-        ASSERT_TRUE(Eventually([&] { return Checked() == state; }));
+        ASSERT_TRUE(WaitUntil([&] { return Checked() == state; }, kWindowLimit));
     }
 
     // Closes the editor, which stores the settings on its way out.
@@ -167,12 +156,14 @@ TEST_F(LogOptions, CheckBoxDisablesAndEnablesTheFieldsThatDependOnIt) {
     const int dependent[] = {kLogPath, kBrowse, kMaxLogSize};
     ASSERT_NO_FATAL_FAILURE(ClickCheckBox(BST_UNCHECKED));
     for (int id : dependent)
-        EXPECT_TRUE(Eventually([&] { return !IsEnabled(Item(id)); })) << "control " << id;
+        EXPECT_TRUE(WaitUntil([&] { return !IsEnabled(Item(id)); }, kWindowLimit))
+            << "control " << id;
     EXPECT_TRUE(IsEnabled(Item(IDOK)));
     EXPECT_TRUE(IsEnabled(Item(IDCANCEL)));
     ASSERT_NO_FATAL_FAILURE(ClickCheckBox(BST_CHECKED));
     for (int id : dependent)
-        EXPECT_TRUE(Eventually([&] { return IsEnabled(Item(id)); })) << "control " << id;
+        EXPECT_TRUE(WaitUntil([&] { return IsEnabled(Item(id)); }, kWindowLimit))
+            << "control " << id;
     ASSERT_NO_FATAL_FAILURE(Press(IDCANCEL));
     CloseEditor();
 }
@@ -181,7 +172,7 @@ TEST_F(LogOptions, DisabledFieldsAreStillStoredByOk) {
     Store(true, m_scratch.Path() + "log.txt", "65536");
     ASSERT_NO_FATAL_FAILURE(Open());
     ASSERT_NO_FATAL_FAILURE(ClickCheckBox(BST_UNCHECKED));
-    ASSERT_TRUE(Eventually([&] { return !IsEnabled(Item(kLogPath)); }));
+    ASSERT_TRUE(WaitUntil([&] { return !IsEnabled(Item(kLogPath)); }, kWindowLimit));
     const std::string path = m_scratch.Path() + "elsewhere.txt";
     ASSERT_TRUE(SetEditText(Item(kLogPath), path));
     ASSERT_TRUE(SetEditText(Item(kMaxLogSize), "2"));
@@ -301,7 +292,7 @@ protected:
 
     // The path field once it reads expected, within the time limit; what it reads otherwise.
     std::string PathBecomes(const std::string& expected) {
-        Eventually([&] { return Text(kLogPath) == expected; });
+        WaitUntil([&] { return Text(kLogPath) == expected; }, kWindowLimit);
         return Text(kLogPath);
     }
 };

@@ -5,6 +5,7 @@
 #include "tests/driver/Control.h"
 #include "tests/driver/Handles.h"
 #include "tests/driver/Input.h"
+#include "tests/driver/Poll.h"
 #include "tests/driver/Screenshot.h"
 #include "tests/driver/Window.h"
 #include "tests/e2e/E2e.h"
@@ -12,8 +13,6 @@
 #include "tests/e2e/ToolTips.h"
 
 #include <commctrl.h>
-
-#include <chrono>
 
 using namespace e2e;
 using namespace testdriver;
@@ -128,10 +127,8 @@ TEST_F(ToolTips, RestingOnTheCheckBoxShowsItsTip) {
     ASSERT_TRUE(SetCursorPos(box.left - 20, box.top - 20));
     Settle(m_dialog);
     ASSERT_TRUE(SetCursorPos((box.left + box.right) / 2, (box.top + box.bottom) / 2));
-    const auto deadline = std::chrono::steady_clock::now() + kWindowLimit;
-    while (!IsWindowVisible(m_toolTip) && std::chrono::steady_clock::now() < deadline)
-        Sleep(20);
-    ASSERT_TRUE(IsWindowVisible(m_toolTip)) << "no tip appeared";
+    ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(m_toolTip) != FALSE; }, kWindowLimit))
+        << "no tip appeared";
     EXPECT_EQ(WindowText(m_toolTip), kTips[0].text);
     const RECT tip = ScreenRect(m_toolTip);
     EXPECT_FALSE(SaveScreenshot(m_toolTip, "log-options-tip").empty());

@@ -1,8 +1,0 @@
-#include "MessageOwner.h"
-
-#include "framework/WinApp.h"
-
-HWND GetMessageOwner() {
-    const CWinApp* app = AfxGetApp();
-    return app != nullptr ? app->GetMainWnd() : NULL;
-}
