@@ -25,7 +25,7 @@ BOOL CInstallDialog::OnInitDialog() {
     AfxGetApp()->m_hMainWnd = m_hWnd;
     SetWindowText(installer::kWindowTitle);
     SetDlgItemText(IDC_INSTALL_PATH, g_strInstallPath);
-    SetDlgItemText(IDC_DESIGNED_FOR, installer::kDesignedFor);
+    SetDlgItemText(IDC_SUPPORTED_SYSTEMS, installer::kSupportedSystems);
     CDialog::OnInitDialog();
     const HWND path = GetDlgItem(IDC_INSTALL_PATH);
     SetFocus(path);
