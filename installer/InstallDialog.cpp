@@ -26,6 +26,7 @@ BOOL CInstallDialog::OnInitDialog() {
     SetWindowText(installer::kWindowTitle);
     SetDlgItemText(IDC_INSTALL_PATH, g_strInstallPath);
     SetDlgItemText(IDC_SUPPORTED_SYSTEMS, installer::kSupportedSystems);
+    ShowIconAtDpi(IDI_INSTALL);
     CDialog::OnInitDialog();
     const HWND path = GetDlgItem(IDC_INSTALL_PATH);
     SetFocus(path);
