@@ -109,6 +109,33 @@ RECT RectInParent(HWND control) {
     return rect;
 }
 
+HWND FindIconControl(HWND dialog) {
+    for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        if (ClassOf(child) == "Static" && (StyleOf(child) & SS_TYPEMASK) == SS_ICON)
+            return child;
+    }
+    return nullptr;
+}
+
+RECT ClientRectOnScreen(HWND window) {
+    RECT rect{};
+    GetClientRect(window, &rect);
+    MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
+std::vector<HWND> ChildrenOutside(HWND window, HWND outer) {
+    const RECT area = ClientRectOnScreen(outer);
+    std::vector<HWND> outside;
+    for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        const RECT r = ScreenRect(child);
+        if (r.left < area.left || r.top < area.top || r.right > area.right ||
+            r.bottom > area.bottom)
+            outside.push_back(child);
+    }
+    return outside;
+}
+
 DialogBaseUnits BaseUnitsOf(const std::string& face, int points) {
     static const char kAlphabet[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
     Font font(face, points);

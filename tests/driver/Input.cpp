@@ -1,7 +1,9 @@
 #include "tests/driver/Input.h"
 
 #include "tests/driver/Control.h"
+#include "tests/driver/Handles.h"
 #include "tests/driver/Messages.h"
+#include "tests/driver/RemoteMemory.h"
 #include "tests/driver/Window.h"
 
 #include <algorithm>
@@ -169,6 +171,18 @@ bool CloseFromSystemMenu(HWND window) {
 bool MoveWindowTo(HWND window, int x, int y) {
     return IsWindow(window) &&
            SetWindowPos(window, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+bool SendDpiChanged(HWND window, UINT dpi) {
+    DWORD pid = 0;
+    GetWindowThreadProcessId(window, &pid);
+    const UniqueHandle process(OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_WRITE, FALSE, pid));
+    const RECT suggested = ScreenRect(window);
+    // The suggested rectangle lives in the window's own process, as the system's would.
+    const RemoteMemory rect(process.Get(), sizeof suggested);
+    return process && rect && rect.Write(0, &suggested, sizeof suggested) &&
+           Ask(window, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(rect.Get()))
+               .has_value();
 }
 
 } // namespace testdriver

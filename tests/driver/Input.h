@@ -46,5 +46,9 @@ bool AskToClose(HWND window);
 bool CloseFromSystemMenu(HWND window);
 // Moves a top-level window so that its top-left corner is at (x, y) on the screen.
 bool MoveWindowTo(HWND window, int x, int y);
+// Tells a top-level window what the system tells it once the user has moved it onto a display of
+// another DPI (WM_DPICHANGED with the new DPI, suggesting the window's present rectangle), and
+// returns once it has handled that. False when it cannot be told or does not answer.
+bool SendDpiChanged(HWND window, UINT dpi);
 
 } // namespace testdriver

@@ -1,0 +1,150 @@
+// Zembra on today's displays. The editor and a run's box both load the version-6 common controls
+// their manifest asks for. At the session's DPI (96 in the common session, 144 in the one
+// tests/at-dpi makes), the form and each dialog show every control inside their client area, About
+// shows its icon at the size icons have at that DPI and again after a move to another display, and
+// a picture of each window is kept per DPI.
+
+#include "tests/driver/Control.h"
+#include "tests/driver/Input.h"
+#include "tests/driver/Modules.h"
+#include "tests/driver/Screenshot.h"
+#include "tests/driver/Window.h"
+#include "tests/e2e/E2e.h"
+#include "tests/e2e/EditorSession.h"
+
+#include <ostream>
+
+using namespace e2e;
+using namespace testdriver;
+
+namespace {
+
+constexpr UINT kLogOptions = 40002;
+constexpr UINT kAbout = 40003;
+
+std::string Describe(const std::vector<HWND>& controls) {
+    std::string text;
+    for (HWND control : controls) {
+        const RECT r = ScreenRect(control);
+        text += ClassOf(control) + " " + std::to_string(GetDlgCtrlID(control)) + " \"" +
+                WindowText(control) + "\" at " + std::to_string(r.left) + "," +
+                std::to_string(r.top) + "," + std::to_string(r.right) + "," +
+                std::to_string(r.bottom) + "\n";
+    }
+    return text;
+}
+
+SIZE SizeOf(HWND window) {
+    const RECT r = ScreenRect(window);
+    return {r.right - r.left, r.bottom - r.top};
+}
+
+// An icon's side at dpi, as the system sizes icons (32 pixels at 96 DPI).
+LONG IconSide(int dpi) {
+    return MulDiv(32, dpi, USER_DEFAULT_SCREEN_DPI);
+}
+
+class TodaysControls : public ZembraTest {};
+
+TEST_F(TodaysControls, EditorAndRunModeBoxLoadTheSideBySideVersion6) {
+    std::vector<std::string> editorControls;
+    {
+        EditorSession editor(ZembraPath());
+        ASSERT_NE(editor.Frame(), nullptr);
+        editorControls = LoadedCommonControls(editor.Program().Id());
+        EXPECT_EQ(editor.Close(), DWORD(0));
+    }
+    const std::string document = m_scratch.Write("box.zembra", Document("Caption", "Text", 0x2000));
+    Process run = StartZembra("RUN " + QuoteArgument(document));
+    const HWND box = WaitForBox(run, kBoxLimit);
+    ASSERT_NE(box, nullptr);
+    const std::vector<std::string> runControls = LoadedCommonControls(run.Id());
+    EXPECT_TRUE(PressButton(box, IDOK));
+    EXPECT_EQ(run.WaitForExit(kExitLimit), DWORD(IDOK));
+
+    for (const auto& loaded : {editorControls, runControls}) {
+        ASSERT_EQ(loaded.size(), 1u) << testing::PrintToString(loaded);
+        EXPECT_TRUE(IsSideBySideCommonControls6(loaded.front())) << loaded.front();
+    }
+}
+
+class AtThisDpi : public ZembraTest {
+protected:
+    void SetUp() override {
+        ASSERT_EQ(ScreenDpi(), ExpectedDpi()) << "the session's display has another DPI";
+        // A placement stored at another DPI would size the frame instead of the form.
+        DeleteValue(HKEY_CURRENT_USER, "Software\\Zembra\\", "WindowPlacement");
+        m_editor.emplace(ZembraPath());
+        ASSERT_NE(m_editor->Frame(), nullptr);
+    }
+
+    // Closes the dialog with Cancel, or OK where there is none.
+    static void CloseDialog(HWND dialog) {
+        const HWND cancel = FindControl(dialog, IDCANCEL);
+        EXPECT_TRUE(Click(cancel ? cancel : FindControl(dialog, IDOK)));
+        EXPECT_TRUE(WaitUntilGone(dialog, kWindowLimit));
+    }
+
+    std::optional<EditorSession> m_editor;
+};
+
+TEST_F(AtThisDpi, AboutShowsItsIconAtTheDisplaysSizeAlsoAfterAMoveToAnother) {
+    const HWND about = m_editor->OpenDialog(kAbout);
+    ASSERT_NE(about, nullptr);
+    const HWND icon = FindIconControl(about);
+    ASSERT_NE(icon, nullptr);
+    const auto expectIconAt = [icon](int dpi) {
+        EXPECT_EQ(SizeOf(icon).cx, IconSide(dpi)) << dpi << " DPI";
+        EXPECT_EQ(SizeOf(icon).cy, IconSide(dpi)) << dpi << " DPI";
+    };
+    expectIconAt(ScreenDpi());
+    // Moved to a display of twice the DPI, and back.
+    for (const int dpi : {2 * ScreenDpi(), ScreenDpi()}) {
+        ASSERT_TRUE(SendDpiChanged(about, static_cast<UINT>(dpi)));
+        expectIconAt(dpi);
+    }
+    CloseDialog(about);
+    EXPECT_EQ(m_editor->Close(), DWORD(0));
+}
+
+struct WindowCase {
+    const char* name;
+    UINT command; // the menu command that opens it; 0 for the editor's frame itself
+    const char* picture;
+};
+
+void PrintTo(const WindowCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+const WindowCase kWindows[] = {
+    {"Editor", 0, "editor"},
+    {"LogOptions", kLogOptions, "log-options"},
+    {"About", kAbout, "about"},
+};
+
+class AtThisDpiWindow : public AtThisDpi, public testing::WithParamInterface<WindowCase> {};
+
+TEST_P(AtThisDpiWindow, ShowsEveryControlInsideItsClientAreaAndIsPictured) {
+    const HWND frame = m_editor->Frame();
+    const HWND window = GetParam().command ? m_editor->OpenDialog(GetParam().command) : frame;
+    ASSERT_NE(window, nullptr);
+    Settle(window);
+    if (window == frame) {
+        const HWND form = FindWindowExA(frame, nullptr, "#32770", nullptr);
+        ASSERT_NE(form, nullptr);
+        EXPECT_EQ(Describe(ChildrenOutside(frame, frame)), "") << "the form is cut";
+        EXPECT_EQ(Describe(ChildrenOutside(form, frame)), "") << "controls of the form are cut";
+    } else {
+        EXPECT_EQ(Describe(ChildrenOutside(window, window)), "");
+    }
+    EXPECT_FALSE(SaveScreenshotAtDpi(window, GetParam().picture).empty());
+    if (window != frame)
+        CloseDialog(window);
+    EXPECT_EQ(m_editor->Close(), DWORD(0));
+}
+
+INSTANTIATE_TEST_SUITE_P(Editor, AtThisDpiWindow, testing::ValuesIn(kWindows),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+} // namespace
