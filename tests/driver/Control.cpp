@@ -117,6 +117,10 @@ HWND FindIconControl(HWND dialog) {
     return nullptr;
 }
 
+int IconSideAt(int dpi) {
+    return MulDiv(32, dpi, USER_DEFAULT_SCREEN_DPI);
+}
+
 RECT ClientRectOnScreen(HWND window) {
     RECT rect{};
     GetClientRect(window, &rect);

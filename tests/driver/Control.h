@@ -32,6 +32,8 @@ RECT ScreenRect(HWND window);
 RECT RectInParent(HWND control);
 // The dialog's first icon control (a static with SS_ICON); nullptr when it has none.
 HWND FindIconControl(HWND dialog);
+// The side of an icon on a display of dpi, as the system sizes icons (32 pixels at 96 DPI).
+int IconSideAt(int dpi);
 // The window's client area on the screen: what its frame, caption and menu leave.
 RECT ClientRectOnScreen(HWND window);
 // The window's children (not their own children) whose rectangle reaches outside the client area

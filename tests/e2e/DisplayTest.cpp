@@ -39,11 +39,6 @@ SIZE SizeOf(HWND window) {
     return {r.right - r.left, r.bottom - r.top};
 }
 
-// An icon's side at dpi, as the system sizes icons (32 pixels at 96 DPI).
-LONG IconSide(int dpi) {
-    return MulDiv(32, dpi, USER_DEFAULT_SCREEN_DPI);
-}
-
 class TodaysControls : public ZembraTest {};
 
 TEST_F(TodaysControls, EditorAndRunModeBoxLoadTheSideBySideVersion6) {
@@ -94,8 +89,8 @@ TEST_F(AtThisDpi, AboutShowsItsIconAtTheDisplaysSizeAlsoAfterAMoveToAnother) {
     const HWND icon = FindIconControl(about);
     ASSERT_NE(icon, nullptr);
     const auto expectIconAt = [icon](int dpi) {
-        EXPECT_EQ(SizeOf(icon).cx, IconSide(dpi)) << dpi << " DPI";
-        EXPECT_EQ(SizeOf(icon).cy, IconSide(dpi)) << dpi << " DPI";
+        EXPECT_EQ(SizeOf(icon).cx, IconSideAt(dpi)) << dpi << " DPI";
+        EXPECT_EQ(SizeOf(icon).cy, IconSideAt(dpi)) << dpi << " DPI";
     };
     expectIconAt(ScreenDpi());
     // Moved to a display of twice the DPI, and back.

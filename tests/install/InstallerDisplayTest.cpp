@@ -15,10 +15,6 @@ using namespace testdriver;
 
 namespace {
 
-LONG IconSide(int dpi) {
-    return MulDiv(32, dpi, USER_DEFAULT_SCREEN_DPI);
-}
-
 void ExpectSideBySideVersion6Only(const std::vector<std::string>& loaded) {
     ASSERT_EQ(loaded.size(), 1u) << testing::PrintToString(loaded);
     EXPECT_TRUE(IsSideBySideCommonControls6(loaded.front())) << loaded.front();
@@ -59,8 +55,8 @@ TEST_F(InstallerAtThisDpi, DialogShowsEveryControlAndItsIconAtTheDisplaysSizeAnd
     ASSERT_NE(icon, nullptr);
     const auto expectIconAt = [icon](int dpi) {
         const RECT r = ScreenRect(icon);
-        EXPECT_EQ(r.right - r.left, IconSide(dpi)) << dpi << " DPI";
-        EXPECT_EQ(r.bottom - r.top, IconSide(dpi)) << dpi << " DPI";
+        EXPECT_EQ(r.right - r.left, IconSideAt(dpi)) << dpi << " DPI";
+        EXPECT_EQ(r.bottom - r.top, IconSideAt(dpi)) << dpi << " DPI";
     };
     expectIconAt(ScreenDpi());
     // Moved to a display of twice the DPI, and back.
