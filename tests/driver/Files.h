@@ -1,6 +1,7 @@
 #pragma once
 // Files and folders as the tests prepare and inspect them.
 
+#include <chrono>
 #include <optional>
 #include <string>
 
@@ -10,6 +11,11 @@ bool FileExists(const std::string& path);
 bool FolderExists(const std::string& path);
 // The whole file; nothing when it cannot be read.
 std::optional<std::string> ReadFileBytes(const std::string& path);
+// True once the file at path holds exactly bytes, within limit. The file is opened only while its
+// size is that of bytes: Wine refuses to replace a file that anyone has open, so a test reading a
+// file while the program saves it by moving a new one over it would make that save fail.
+bool WaitForFileBytes(const std::string& path, const std::string& bytes,
+                      std::chrono::milliseconds limit);
 // Writes the bytes to path, replacing it; true when all were written.
 bool WriteFileBytes(const std::string& path, const std::string& bytes);
 // Creates path (a folder, with or without its trailing backslash) and every missing folder above.
