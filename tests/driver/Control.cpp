@@ -128,14 +128,17 @@ RECT ClientRectOnScreen(HWND window) {
     return rect;
 }
 
-std::vector<HWND> ChildrenOutside(HWND window, HWND outer) {
+std::string ChildrenOutside(HWND window, HWND outer) {
     const RECT area = ClientRectOnScreen(outer);
-    std::vector<HWND> outside;
+    std::string outside;
     for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
         const RECT r = ScreenRect(child);
         if (r.left < area.left || r.top < area.top || r.right > area.right ||
             r.bottom > area.bottom)
-            outside.push_back(child);
+            outside += ClassOf(child) + " " + std::to_string(GetDlgCtrlID(child)) + " \"" +
+                       WindowText(child) + "\" at " + std::to_string(r.left) + "," +
+                       std::to_string(r.top) + "," + std::to_string(r.right) + "," +
+                       std::to_string(r.bottom) + "\n";
     }
     return outside;
 }

@@ -37,8 +37,9 @@ int IconSideAt(int dpi);
 // The window's client area on the screen: what its frame, caption and menu leave.
 RECT ClientRectOnScreen(HWND window);
 // The window's children (not their own children) whose rectangle reaches outside the client area
-// of outer, so that part of them cannot be seen.
-std::vector<HWND> ChildrenOutside(HWND window, HWND outer);
+// of outer, so that part of them cannot be seen: a line for each with its class, id, text and
+// rectangle on the screen; "" when every child lies inside.
+std::string ChildrenOutside(HWND window, HWND outer);
 
 // The horizontal and vertical base units of a dialog font: what 4 horizontal and 8 vertical
 // dialog units measure in pixels.

@@ -12,18 +12,11 @@
 namespace testdriver {
 
 struct Manifest {
-    // The assemblies of the context as the system encodes their identities
-    // ("Name,processorArchitecture=\"amd64\",...,version=\"6.0.2600.2982\""): the program's own
-    // first, then those it depends on as the system resolved them.
-    std::vector<std::string> assemblies;
-    // The windows settings by name ("dpiAware", "dpiAwareness"); empty when absent.
+    // The windows settings "dpiAware" and "dpiAwareness"; empty when absent.
     std::string dpiAware;
     std::string dpiAwareness;
     // The operating systems named as supported, in the manifest's order.
     std::vector<GUID> supportedOS;
-    // ACTCTX_RUN_LEVEL_AS_INVOKER, ACTCTX_RUN_LEVEL_REQUIRE_ADMIN...
-    DWORD runLevel = ACTCTX_RUN_LEVEL_UNSPECIFIED;
-    bool uiAccess = false;
 };
 
 // The manifest of the program file at path (resource 1 of type RT_MANIFEST); nothing when the
