@@ -7,6 +7,7 @@
 #include "framework/FrameWnd.h"
 #include "framework/MessageBox.h"
 #include "framework/SystemMessage.h"
+#include "framework/TemporaryFile.h"
 #include "framework/WinApp.h"
 #include "framework/core/Archive.h"
 #include "framework/core/Exception.h"
@@ -15,11 +16,6 @@ namespace {
 
 std::string FileNameOf(const std::string& path) {
     return path.substr(path.find_last_of("\\/:") + 1);
-}
-
-std::string FolderOf(const std::string& path) {
-    const std::size_t slash = path.find_last_of("\\/:");
-    return slash == std::string::npos ? std::string(".") : path.substr(0, slash + 1);
 }
 
 std::string Quoted(const std::string& path) {
@@ -36,35 +32,6 @@ std::string LastErrorText() {
 void ReportFailure(const std::string& firstLine, const std::string& description) {
     AfxMessageBox(firstLine + "\n" + description, MB_OK | MB_ICONERROR);
 }
-
-// A new file beside the target, removed again unless it has been moved over the target.
-class TemporaryFile {
-public:
-    explicit TemporaryFile(const std::string& target) {
-        char name[MAX_PATH] = "";
-        if (GetTempFileNameA(FolderOf(target).c_str(), "zem", 0, name) != 0)
-            m_strPath = name;
-    }
-    ~TemporaryFile() {
-        if (!m_strPath.empty())
-            DeleteFileA(m_strPath.c_str());
-    }
-    TemporaryFile(const TemporaryFile&) = delete;
-    TemporaryFile& operator=(const TemporaryFile&) = delete;
-
-    const std::string& Path() const { return m_strPath; }
-    // Replaces target with the file; false, with the system's error set, when it cannot.
-    bool MoveOver(const std::string& target) {
-        if (!MoveFileExA(m_strPath.c_str(), target.c_str(),
-                         MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-            return false;
-        m_strPath.clear();
-        return true;
-    }
-
-private:
-    std::string m_strPath;
-};
 
 } // namespace
 

@@ -15,6 +15,19 @@ std::string FileErrorText(DWORD error) {
     return text;
 }
 
+// CreateFile's access, sharing and disposition for the framework's flags.
+struct CreateParameters {
+    explicit CreateParameters(unsigned flags)
+        : access((flags & CFile::modeWrite) ? GENERIC_WRITE : GENERIC_READ),
+          share((flags & CFile::shareDenyWrite) ? FILE_SHARE_READ : 0),
+          disposition(!(flags & CFile::modeCreate)      ? OPEN_EXISTING
+                      : (flags & CFile::modeNoTruncate) ? OPEN_ALWAYS
+                                                        : CREATE_ALWAYS) {}
+    DWORD access;
+    DWORD share;
+    DWORD disposition;
+};
+
 } // namespace
 
 void CFile::ThrowLastError() const {
@@ -25,13 +38,20 @@ void CFile::ThrowLastError() const {
 void CFile::Open(const std::string& path, unsigned flags) {
     Close();
     m_strPath = path;
-    const DWORD access = (flags & modeWrite) ? GENERIC_WRITE : GENERIC_READ;
-    const DWORD share = (flags & shareDenyWrite) ? FILE_SHARE_READ : 0;
-    DWORD disposition = OPEN_EXISTING;
-    if (flags & modeCreate)
-        disposition = (flags & modeNoTruncate) ? OPEN_ALWAYS : CREATE_ALWAYS;
-    const HANDLE file = CreateFileA(path.c_str(), access, share, nullptr, disposition,
-                                    FILE_ATTRIBUTE_NORMAL, nullptr);
+    const CreateParameters create(flags);
+    Attach(CreateFileA(path.c_str(), create.access, create.share, nullptr, create.disposition,
+                       FILE_ATTRIBUTE_NORMAL, nullptr));
+}
+
+void CFile::Open(const std::wstring& path, unsigned flags) {
+    Close();
+    m_strPath.clear();
+    const CreateParameters create(flags);
+    Attach(CreateFileW(path.c_str(), create.access, create.share, nullptr, create.disposition,
+                       FILE_ATTRIBUTE_NORMAL, nullptr));
+}
+
+void CFile::Attach(HANDLE file) {
     if (file == INVALID_HANDLE_VALUE)
         ThrowLastError();
     m_file.Reset(file);

@@ -20,8 +20,11 @@ public:
 
     CFile() = default;
     CFile(const std::string& path, unsigned flags) { Open(path, flags); }
+    // A path in UTF-16, for names the ANSI code page cannot spell.
+    CFile(const std::wstring& path, unsigned flags) { Open(path, flags); }
 
     void Open(const std::string& path, unsigned flags);
+    void Open(const std::wstring& path, unsigned flags);
     void Close();
 
     std::size_t Read(void* buffer, std::size_t count) override;
@@ -32,6 +35,7 @@ public:
 
 private:
     [[noreturn]] void ThrowLastError() const;
+    void Attach(HANDLE file);
 
     FileHandle m_file;
     std::string m_strPath;
