@@ -3,6 +3,7 @@
 //   editorstart_bench <floor.exe> <Zembra.exe> [rounds]
 // Runs the two alternately and prints the minimum, the low quartile and their ratios.
 
+#include "BoxTiming.h"
 #include "tests/driver/Box.h"
 #include "tests/driver/Process.h"
 #include "tests/driver/Registry.h"
@@ -38,11 +39,6 @@ double TimeToWindow(const std::string& commandLine) {
         return -1;
     PostMessageA(window, WM_CLOSE, 0, 0);
     return process.WaitForExit(milliseconds(20000)) ? ms : -1;
-}
-
-double Quantile(std::vector<double> values, double q) {
-    std::sort(values.begin(), values.end());
-    return values[static_cast<std::size_t>(q * static_cast<double>(values.size() - 1))];
 }
 
 } // namespace
