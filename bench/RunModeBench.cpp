@@ -4,7 +4,7 @@
 // Runs the two alternately, with the installation record present and logging switched on, and
 // prints both medians and their ratio.
 
-#include "BoxTiming.h"
+#include "StartTiming.h"
 #include "app/core/ZembraFormat.h"
 #include "tests/driver/Process.h"
 #include "tests/driver/Registry.h"

@@ -50,6 +50,8 @@ private:
     // a text holds a character that code page lacks.
     std::optional<MessageBoxDesign> Design(const BoxOptions& box);
     DocumentRead Read(const std::string& path);
+    // The document read whole; nothing (reported) when it could not be.
+    std::optional<DocumentRead> ReadWhole(const std::string& path);
     int ShowBox(const MessageBoxDesign& design, std::optional<unsigned> timeoutSeconds);
 
     CliSystem& m_system;
@@ -130,6 +132,14 @@ DocumentRead Cli::Read(const std::string& path) {
     }
 }
 
+std::optional<DocumentRead> Cli::ReadWhole(const std::string& path) {
+    DocumentRead read = Read(path);
+    if (read.failure.empty())
+        return read;
+    Error(CheckLine(path, read.failure));
+    return std::nullopt;
+}
+
 int Cli::New(const Request& request) {
     const std::optional<MessageBoxDesign> design = Design(request.box);
     if (!design)
@@ -150,14 +160,11 @@ int Cli::New(const Request& request) {
 }
 
 int Cli::Show(const Request& request) {
-    const std::string& path = request.files[0];
-    const DocumentRead read = Read(path);
-    if (!read.failure.empty()) {
-        Error(CheckLine(path, read.failure));
+    const std::optional<DocumentRead> read = ReadWhole(request.files[0]);
+    if (!read)
         return kExitFailed;
-    }
-    const DesignView view{*read.version, m_system.FromStored(read.design.GetCaption()),
-                          m_system.FromStored(read.design.GetText()), read.design.GetStyle()};
+    const DesignView view{*read->version, m_system.FromStored(read->design.GetCaption()),
+                          m_system.FromStored(read->design.GetText()), read->design.GetStyle()};
     m_system.Out(request.json ? DesignJson(view, m_maps) : DesignText(view, m_maps));
     return kExitDone;
 }
@@ -175,14 +182,12 @@ int Cli::Check(const Request& request) {
 
 int Cli::RunDocument(const Request& request) {
     const std::string& path = request.files[0];
-    const DocumentRead read = Read(path);
-    if (!read.failure.empty()) {
-        Error(CheckLine(path, read.failure));
+    const std::optional<DocumentRead> read = ReadWhole(path);
+    if (!read)
         return kExitBoxError;
-    }
-    if (IsOtherVersion(*read.version))
-        Error(OtherVersionWarning(path, VersionText(*read.version)));
-    return ShowBox(read.design, request.timeoutSeconds);
+    if (IsOtherVersion(*read->version))
+        Error(OtherVersionWarning(path, VersionText(*read->version)));
+    return ShowBox(read->design, request.timeoutSeconds);
 }
 
 int Cli::Ask(const Request& request) {
