@@ -128,14 +128,9 @@ TEST_F(LinuxCli, AFileIsReplacedOnlyWithForceAndGetsTheUsualPermissions) {
 
 TEST_F(LinuxCli, ShowCheckAndTheBoxCommands) {
     const std::string path = m_folder + "doc.zembra";
-    EXPECT_EQ(Run({"new", path, "--text",
-                   "Gr\xc3\xbc\xc3\x9f"
-                   "e",
-                   "--icon", "error"}),
-              0);
+    EXPECT_EQ(Run({"new", path, "--text", "\xc3\xa9t\xc3\xa9", "--icon", "error"}), 0);
     EXPECT_EQ(Run({"show", path}), 0);
-    EXPECT_EQ(m_out, "version   1.0\ncaption\ntext      Gr\xc3\xbc\xc3\x9f"
-                     "e\nicon      error\n"
+    EXPECT_EQ(m_out, "version   1.0\ncaption\ntext      \xc3\xa9t\xc3\xa9\nicon      error\n"
                      "buttons   ok\ndefault   1\npriority  normal\nstyle     0x00002010\n");
     EXPECT_EQ(Run({"check", path, m_folder}), 1);
     EXPECT_EQ(m_out, path + ": ok\n" + m_folder + ": cannot be read (Is a directory)\n");

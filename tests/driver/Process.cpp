@@ -86,13 +86,6 @@ Process Process::Start(const std::string& commandLine, const std::string& workin
 Process Process::Start(const std::wstring& commandLine, CapturedOutput& output) {
     std::vector<wchar_t> line(commandLine.begin(), commandLine.end());
     line.push_back(L'\0');
-    const int size =
-        WideCharToMultiByte(CP_UTF8, 0, commandLine.data(), static_cast<int>(commandLine.size()),
-                            nullptr, 0, nullptr, nullptr);
-    std::string description(static_cast<std::size_t>(size), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, commandLine.data(), static_cast<int>(commandLine.size()),
-                        description.data(), size, nullptr, nullptr);
-
     STARTUPINFOW startup{};
     startup.cb = sizeof(startup);
     startup.dwFlags = STARTF_USESTDHANDLES;
@@ -103,10 +96,9 @@ Process Process::Start(const std::wstring& commandLine, CapturedOutput& output) 
     if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, TRUE, CREATE_SUSPENDED, nullptr,
                         nullptr, &startup, &info)) {
         const DWORD error = GetLastError();
-        throw std::runtime_error("CreateProcessW failed with error " + std::to_string(error) +
-                                 " for: " + description);
+        throw std::runtime_error("CreateProcessW failed with error " + std::to_string(error));
     }
-    return Adopt(info, Following::Job, description);
+    return Adopt(info, Following::Job, "a command line in UTF-16");
 }
 
 Process Process::Adopt(const PROCESS_INFORMATION& info, Following following,
