@@ -12,7 +12,7 @@ namespace {
 
 enum CommandBit : unsigned { kNew = 1, kShow = 2, kCheck = 4, kRun = 8, kAsk = 16 };
 
-struct CommandSpec {
+struct CommandEntry {
     const char* word;
     Command command;
     unsigned bit;
@@ -22,7 +22,7 @@ struct CommandSpec {
 
 constexpr std::size_t kAnyNumber = std::numeric_limits<std::size_t>::max();
 
-constexpr CommandSpec kCommands[] = {
+constexpr CommandEntry kCommands[] = {
     {"new", Command::New, kNew, 1, 1},
     {"show", Command::Show, kShow, 1, 1},
     {"check", Command::Check, kCheck, 1, kAnyNumber},
@@ -52,14 +52,14 @@ unsigned ParseTimeout(const std::string& value) {
 
 using Apply = void (*)(Request&, const std::string& value, const CMaps& maps);
 
-struct OptionSpec {
+struct OptionEntry {
     const char* name;
     unsigned commands;
     bool takesValue;
     Apply apply;
 };
 
-const OptionSpec kOptions[] = {
+const OptionEntry kOptions[] = {
     {"--caption", kNew | kAsk, true,
      [](Request& r, const std::string& v, const CMaps&) { r.box.caption = v; }},
     {"--text", kNew | kAsk, true,
@@ -88,17 +88,17 @@ const OptionSpec kOptions[] = {
      [](Request& r, const std::string& v, const CMaps&) { r.timeoutSeconds = ParseTimeout(v); }},
 };
 
-const CommandSpec* FindCommand(const std::string& word) {
-    for (const CommandSpec& spec : kCommands)
-        if (word == spec.word)
-            return &spec;
+const CommandEntry* FindCommand(const std::string& word) {
+    for (const CommandEntry& entry : kCommands)
+        if (word == entry.word)
+            return &entry;
     return nullptr;
 }
 
-const OptionSpec* FindOption(const std::string& name, unsigned command) {
-    for (const OptionSpec& spec : kOptions)
-        if (name == spec.name && (spec.commands & command) != 0)
-            return &spec;
+const OptionEntry* FindOption(const std::string& name, unsigned command) {
+    for (const OptionEntry& entry : kOptions)
+        if (name == entry.name && (entry.commands & command) != 0)
+            return &entry;
     return nullptr;
 }
 
@@ -129,7 +129,7 @@ Request ParseArguments(const std::vector<std::string>& arguments, const CMaps& m
     }
     if (arguments.empty())
         throw UsageError(kNoCommandMessage);
-    const CommandSpec* command = FindCommand(arguments[0]);
+    const CommandEntry* command = FindCommand(arguments[0]);
     if (command == nullptr)
         throw UsageError(UnknownCommandMessage(arguments[0]));
     request.command = command->command;
@@ -148,7 +148,7 @@ Request ParseArguments(const std::vector<std::string>& arguments, const CMaps& m
         }
         const std::size_t equals = argument.find('=');
         const std::string name = argument.substr(0, equals);
-        const OptionSpec* option = FindOption(name, command->bit);
+        const OptionEntry* option = FindOption(name, command->bit);
         if (option == nullptr)
             throw UsageError(UnknownOptionMessage(name, command->word));
         if (!given.insert(name).second)
@@ -179,7 +179,7 @@ Request ParseArguments(const std::vector<std::string>& arguments, const CMaps& m
 }
 
 bool NamesBoxCommand(const std::vector<std::string>& arguments) {
-    const CommandSpec* command = arguments.empty() ? nullptr : FindCommand(arguments[0]);
+    const CommandEntry* command = arguments.empty() ? nullptr : FindCommand(arguments[0]);
     return command != nullptr && (command->bit & (kRun | kAsk)) != 0;
 }
 
