@@ -15,10 +15,13 @@ std::string FileErrorText(DWORD error) {
     return text;
 }
 
+[[noreturn]] void ThrowLastError() {
+    ThrowFileError(GetLastError());
+}
+
 } // namespace
 
-void CFile::ThrowLastError() const {
-    const DWORD error = GetLastError();
+void ThrowFileError(unsigned long error) {
     throw CFileException(error, FileErrorText(error));
 }
 
@@ -95,6 +98,13 @@ std::uint64_t CFile::SeekToEnd() {
     if (!SetFilePointerEx(m_file.Get(), zero, &position, FILE_END))
         ThrowLastError();
     return static_cast<std::uint64_t>(position.QuadPart);
+}
+
+void CFile::SetLength(std::uint64_t length) {
+    LARGE_INTEGER end;
+    end.QuadPart = static_cast<LONGLONG>(length);
+    if (!SetFilePointerEx(m_file.Get(), end, nullptr, FILE_BEGIN) || !SetEndOfFile(m_file.Get()))
+        ThrowLastError();
 }
 
 void CStdioFile::WriteString(const std::string& text) {
