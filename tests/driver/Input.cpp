@@ -33,6 +33,12 @@ INPUT KeyInput(WORD virtualKey, bool up) {
     return input;
 }
 
+// The control of window that has the keyboard focus, or window itself when the focus is elsewhere.
+HWND FocusIn(HWND window) {
+    HWND focus = FocusedControl(window);
+    return focus && (focus == window || IsChild(window, focus)) ? focus : window;
+}
+
 } // namespace
 
 bool Click(HWND button) {
@@ -60,11 +66,7 @@ bool TypeText(HWND control, const std::string& text) {
 }
 
 bool PressKey(HWND window, WORD virtualKey) {
-    if (!IsWindow(window))
-        return false;
-    HWND focus = FocusedControl(window);
-    const bool inside = focus && (focus == window || IsChild(window, focus));
-    return PostKey(inside ? focus : window, virtualKey);
+    return IsWindow(window) && PostKey(FocusIn(window), virtualKey);
 }
 
 bool PressAsKeyboard(HWND window, WORD virtualKey, std::initializer_list<WORD> heldKeys) {
@@ -164,6 +166,20 @@ bool AskToClose(HWND window) {
 
 bool CloseFromSystemMenu(HWND window) {
     return IsWindow(window) && PostMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
+}
+
+bool UseScrollBar(HWND window, int bar, WORD request) {
+    return IsWindow(window) &&
+           PostMessageA(window, bar == SB_HORZ ? WM_HSCROLL : WM_VSCROLL, request, 0);
+}
+
+bool TurnWheel(HWND window, int notches) {
+    if (!IsWindow(window))
+        return false;
+    RECT rect{};
+    GetWindowRect(window, &rect);
+    const LPARAM at = MAKELPARAM((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
+    return PostMessageA(window, WM_MOUSEWHEEL, MAKEWPARAM(0, notches * WHEEL_DELTA), at);
 }
 
 bool MoveWindowTo(HWND window, int x, int y) {
