@@ -33,12 +33,6 @@ INPUT KeyInput(WORD virtualKey, bool up) {
     return input;
 }
 
-// The control of window that has the keyboard focus, or window itself when the focus is elsewhere.
-HWND FocusIn(HWND window) {
-    HWND focus = FocusedControl(window);
-    return focus && (focus == window || IsChild(window, focus)) ? focus : window;
-}
-
 } // namespace
 
 bool Click(HWND button) {
@@ -66,7 +60,11 @@ bool TypeText(HWND control, const std::string& text) {
 }
 
 bool PressKey(HWND window, WORD virtualKey) {
-    return IsWindow(window) && PostKey(FocusIn(window), virtualKey);
+    if (!IsWindow(window))
+        return false;
+    HWND focus = FocusedControl(window);
+    const bool inside = focus && (focus == window || IsChild(window, focus));
+    return PostKey(inside ? focus : window, virtualKey);
 }
 
 bool PressAsKeyboard(HWND window, WORD virtualKey, std::initializer_list<WORD> heldKeys) {
