@@ -3,8 +3,8 @@
 #include "cli/TimedBox.h"
 #include "cli/core/Utf8.h"
 #include "framework/File.h"
+#include "framework/SaveFile.h"
 #include "framework/SystemMessage.h"
-#include "framework/TemporaryFile.h"
 #include "framework/core/Exception.h"
 
 #include <windows.h>
@@ -142,26 +142,22 @@ WriteOutcome WindowsSystem::WriteDocument(const std::string& path,
     // Written whole beside the target, then given its name: a new name only where none exists,
     // or in place of the old file, which stays as it was until then.
     const std::wstring target = Utf8ToWide(path);
-    TemporaryFile temporary(target);
-    if (temporary.Path().empty()) {
-        reason = FromStored(SystemText(GetLastError()));
-        return WriteOutcome::Failed;
-    }
     try {
-        CFile file(temporary.Path(), CFile::modeCreate | CFile::modeWrite);
-        file.Write(bytes.data(), bytes.size());
-        file.Close();
+        if (replace)
+            SaveFileBytes(target, bytes);
+        else
+            SaveNewFileBytes(target, bytes);
+        return WriteOutcome::Written;
+    } catch (const CFileException& e) {
+        if (!replace &&
+            (e.GetOsError() == ERROR_ALREADY_EXISTS || e.GetOsError() == ERROR_FILE_EXISTS))
+            return WriteOutcome::Exists;
+        reason = ReasonOf(e);
+        return WriteOutcome::Failed;
     } catch (const CException& e) {
         reason = ReasonOf(e);
         return WriteOutcome::Failed;
     }
-    if (temporary.MoveTo(target, replace))
-        return WriteOutcome::Written;
-    const DWORD error = GetLastError();
-    if (!replace && (error == ERROR_ALREADY_EXISTS || error == ERROR_FILE_EXISTS))
-        return WriteOutcome::Exists;
-    reason = FromStored(SystemText(error));
-    return WriteOutcome::Failed;
 }
 
 BoxOutcome WindowsSystem::ShowBox(const MessageBoxDesign& design,

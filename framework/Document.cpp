@@ -6,8 +6,7 @@
 #include "framework/FileDialog.h"
 #include "framework/FrameWnd.h"
 #include "framework/MessageBox.h"
-#include "framework/SystemMessage.h"
-#include "framework/TemporaryFile.h"
+#include "framework/SaveFile.h"
 #include "framework/WinApp.h"
 #include "framework/core/Archive.h"
 #include "framework/core/Exception.h"
@@ -20,13 +19,6 @@ std::string FileNameOf(const std::string& path) {
 
 std::string Quoted(const std::string& path) {
     return "\"" + path + "\"";
-}
-
-std::string LastErrorText() {
-    std::string text = SystemMessage(GetLastError());
-    while (!text.empty() && (text.back() == '\n' || text.back() == '\r'))
-        text.pop_back();
-    return text;
 }
 
 void ReportFailure(const std::string& firstLine, const std::string& description) {
@@ -57,31 +49,14 @@ BOOL CDocument::OnOpenDocument(const std::string& path) {
 }
 
 BOOL CDocument::OnSaveDocument(const std::string& path) {
-    const std::string failure = "Cannot save the file " + Quoted(path) + ".";
-    MemoryStream data;
     try {
+        MemoryStream data;
         CArchive ar(data, CArchive::store);
         Serialize(ar);
         ar.Close();
+        SaveFileBytes(path, data.Bytes());
     } catch (const CException& e) {
-        ReportFailure(failure, e.Message());
-        return FALSE;
-    }
-    TemporaryFile temporary(path);
-    if (temporary.Path().empty()) {
-        ReportFailure(failure, LastErrorText());
-        return FALSE;
-    }
-    try {
-        CFile file(temporary.Path(), CFile::modeCreate | CFile::modeWrite);
-        file.Write(data.Bytes().data(), data.Bytes().size());
-        file.Close();
-    } catch (const CException& e) {
-        ReportFailure(failure, e.Message());
-        return FALSE;
-    }
-    if (!temporary.MoveOver(path)) {
-        ReportFailure(failure, LastErrorText());
+        ReportFailure("Cannot save the file " + Quoted(path) + ".", e.Message());
         return FALSE;
     }
     SetModifiedFlag(FALSE);
@@ -127,18 +102,18 @@ BOOL CDocument::DoSave(bool replace) {
     std::string path = m_strPathName;
     if (!replace || path.empty()) {
         std::string extension;
+        std::string defaultExtension;
         std::string filter;
         if (m_pDocTemplate != nullptr) {
             extension = m_pDocTemplate->GetDocString(CSingleDocTemplate::filterExt);
+            defaultExtension = m_pDocTemplate->GetDefaultExtension();
             filter = m_pDocTemplate->GetFileFilter();
         }
         std::string name = path.empty() ? m_strTitle : path;
         if (!extension.empty() &&
             name.find('.', name.find_last_of("\\/:") + 1) == std::string::npos)
             name += extension;
-        if (!extension.empty() && extension[0] == '.')
-            extension.erase(0, 1);
-        CFileDialog dialog(FALSE, extension, name,
+        CFileDialog dialog(FALSE, defaultExtension, name,
                            OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST, filter,
                            AfxGetApp() != nullptr ? AfxGetApp()->GetMainWnd() : nullptr);
         if (dialog.DoModal() != IDOK)

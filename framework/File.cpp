@@ -28,10 +28,13 @@ struct CreateParameters {
     DWORD disposition;
 };
 
+[[noreturn]] void ThrowLastError() {
+    ThrowFileError(GetLastError());
+}
+
 } // namespace
 
-void CFile::ThrowLastError() const {
-    const DWORD error = GetLastError();
+void ThrowFileError(unsigned long error) {
     throw CFileException(error, FileErrorText(error));
 }
 
@@ -115,6 +118,13 @@ std::uint64_t CFile::SeekToEnd() {
     if (!SetFilePointerEx(m_file.Get(), zero, &position, FILE_END))
         ThrowLastError();
     return static_cast<std::uint64_t>(position.QuadPart);
+}
+
+void CFile::SetLength(std::uint64_t length) {
+    LARGE_INTEGER end;
+    end.QuadPart = static_cast<LONGLONG>(length);
+    if (!SetFilePointerEx(m_file.Get(), end, nullptr, FILE_BEGIN) || !SetEndOfFile(m_file.Get()))
+        ThrowLastError();
 }
 
 void CStdioFile::WriteString(const std::string& text) {

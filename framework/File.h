@@ -7,6 +7,9 @@
 #include <cstdint>
 #include <string>
 
+// Throws the CFileException of the system error code, with the system's text for it.
+[[noreturn]] void ThrowFileError(unsigned long error);
+
 class CFile : public ArchiveStream {
 public:
     enum OpenFlags : unsigned {
@@ -32,9 +35,10 @@ public:
     std::uint64_t GetRemaining() const override;
     std::uint64_t GetLength() const;
     std::uint64_t SeekToEnd();
+    // Cuts or extends the file to length bytes.
+    void SetLength(std::uint64_t length);
 
 private:
-    [[noreturn]] void ThrowLastError() const;
     void Attach(HANDLE file);
 
     FileHandle m_file;

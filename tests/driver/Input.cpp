@@ -166,6 +166,20 @@ bool CloseFromSystemMenu(HWND window) {
     return IsWindow(window) && PostMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
 }
 
+bool UseScrollBar(HWND window, int bar, WORD request) {
+    return IsWindow(window) &&
+           PostMessageA(window, bar == SB_HORZ ? WM_HSCROLL : WM_VSCROLL, request, 0);
+}
+
+bool TurnWheel(HWND window, int notches) {
+    if (!IsWindow(window))
+        return false;
+    RECT rect{};
+    GetWindowRect(window, &rect);
+    const LPARAM at = MAKELPARAM((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
+    return PostMessageA(window, WM_MOUSEWHEEL, MAKEWPARAM(0, notches * WHEEL_DELTA), at);
+}
+
 bool MoveWindowTo(HWND window, int x, int y) {
     return IsWindow(window) &&
            SetWindowPos(window, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);

@@ -1,6 +1,7 @@
 #include "tests/e2e/ToolTips.h"
 
 #include "tests/driver/Handles.h"
+#include "tests/driver/RemoteMemory.h"
 #include "tests/driver/Window.h"
 
 #include <commctrl.h>
@@ -27,38 +28,6 @@ BOOL CALLBACK FindOwnedToolTip(HWND window, LPARAM param) {
     }
     return TRUE;
 }
-
-// Memory in another process, freed with the owner: a tooltip writes what it is asked for into
-// its own address space, so the question and the answer's text buffer must live there.
-class RemoteMemory {
-public:
-    RemoteMemory(HANDLE process, std::size_t size)
-        : m_process(process),
-          m_address(VirtualAllocEx(process, nullptr, size, MEM_COMMIT, PAGE_READWRITE)) {}
-    RemoteMemory(const RemoteMemory&) = delete;
-    RemoteMemory& operator=(const RemoteMemory&) = delete;
-    ~RemoteMemory() {
-        if (m_address)
-            VirtualFreeEx(m_process, m_address, 0, MEM_RELEASE);
-    }
-
-    char* Get() const { return static_cast<char*>(m_address); }
-    explicit operator bool() const { return m_address != nullptr; }
-
-    bool Write(std::size_t offset, const void* data, std::size_t size) const {
-        SIZE_T written = 0;
-        return WriteProcessMemory(m_process, Get() + offset, data, size, &written) &&
-               written == size;
-    }
-    bool Read(std::size_t offset, void* data, std::size_t size) const {
-        SIZE_T read = 0;
-        return ReadProcessMemory(m_process, Get() + offset, data, size, &read) && read == size;
-    }
-
-private:
-    HANDLE m_process;
-    void* m_address;
-};
 
 std::string Narrow(const WCHAR* text) {
     const int bytes = WideCharToMultiByte(CP_ACP, 0, text, -1, nullptr, 0, nullptr, nullptr);
@@ -96,7 +65,7 @@ std::optional<std::vector<Tool>> ReadTools(HWND toolTip) {
         return std::nullopt;
     const std::size_t textOffset = sizeof(TTTOOLINFOW);
     const std::size_t textBytes = kTextCapacity * sizeof(WCHAR);
-    const RemoteMemory remote(process.Get(), textOffset + textBytes);
+    const testdriver::RemoteMemory remote(process.Get(), textOffset + textBytes);
     if (!remote)
         return std::nullopt;
 
