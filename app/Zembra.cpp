@@ -53,10 +53,19 @@ CZembra::CZembra() {
 
 CZembra::~CZembra() {
     m_Log.Append("CZembra object being destroyed.  Flushing log.");
+    // The end of the session has written it already.
+    if (!m_Log.IsWritten())
+        FlushLog();
+}
+
+void CZembra::FlushLog() noexcept {
     if (!m_LogFileSettings.bOutputLog)
         return;
-    CheckLogFileSize();
-    m_Log.WriteToFile(m_LogFileSettings.LogPath);
+    Guarded("writing the log file", 0, [this] {
+        CheckLogFileSize();
+        m_Log.WriteToFile(m_LogFileSettings.LogPath);
+        return 0;
+    });
 }
 
 BOOL CZembra::InitInstance() {
@@ -107,6 +116,14 @@ int CZembra::ExitInstance() {
     }
     m_Log.Append("CZembra::ExitInstance() succeeded.");
     return CWinApp::ExitInstance();
+}
+
+void CZembra::OnSessionEnding() {
+    m_Log.Append("CZembra::OnSessionEnding() beginning.");
+    m_Log.Append("Calling CWinApp::OnSessionEnding().");
+    CWinApp::OnSessionEnding();
+    m_Log.Append("CWinApp::OnSessionEnding() returned.  Flushing log.");
+    FlushLog();
 }
 
 void CZembra::CheckCoreRegistryKeys() {

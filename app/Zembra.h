@@ -16,6 +16,9 @@ public:
 
     BOOL InitInstance() override;
     int ExitInstance() override;
+    // The Windows session ends while the editor runs: ExitInstance, then the log file as at the
+    // end of any run, since the system ends the process before static destruction.
+    void OnSessionEnding() override;
     bool OnCommand(WORD id) override;
 
     // Shows a message box, owned by the main window unless it is system-modal, and keeps
@@ -45,4 +48,6 @@ private:
     void RunFile(const std::string& commandLine);
     // Empties the log file when this run's text would take it past the size limit.
     void CheckLogFileSize();
+    // Appends the log to its file when logging is on. Whatever fails there ends only the writing.
+    void FlushLog() noexcept;
 };

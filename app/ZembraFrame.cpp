@@ -53,6 +53,30 @@ void CZembraFrame::OnDestroy() {
     Log("CFrameWnd::OnDestroy() returned.");
 }
 
+BOOL CZembraFrame::OnQueryEndSession() {
+    Log("CZembraFrame::OnQueryEndSession() beginning.");
+    Log("Calling CFrameWnd::OnQueryEndSession().");
+    const BOOL end = CFrameWnd::OnQueryEndSession();
+    Log("CFrameWnd::OnQueryEndSession() returned.");
+    Log(end ? "CZembraFrame::OnQueryEndSession() returning true."
+            : "CZembraFrame::OnQueryEndSession() returning false.");
+    return end;
+}
+
+void CZembraFrame::OnEndSession(BOOL bEnding) {
+    Log("CZembraFrame::OnEndSession() beginning.");
+    if (!bEnding) {
+        Log("Session not ending.");
+        return;
+    }
+    Log("Calling SaveWindowPlacement().");
+    SaveWindowPlacement();
+    Log("SaveWindowPlacement() returned.");
+    Log("Calling CFrameWnd::OnEndSession().");
+    CFrameWnd::OnEndSession(bEnding);
+    Log("CFrameWnd::OnEndSession() returned.");
+}
+
 void CZembraFrame::SaveWindowPlacement() {
     // A frame that was never shown (its first document failed to open) has no place of the
     // user's: the stored one stays.

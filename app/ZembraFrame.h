@@ -17,4 +17,7 @@ public:
 protected:
     BOOL PreCreateWindow(CREATESTRUCTA& cs) override;
     void OnDestroy() override;
+    BOOL OnQueryEndSession() override;
+    // At the session's end the placement is stored as when the window is closed.
+    void OnEndSession(BOOL bEnding) override;
 };

@@ -6,22 +6,20 @@
 // Runs the three in turn, with the installation record present and logging switched on, and
 // prints the medians and the ratio to the floor.
 
+#include "StartTiming.h"
 #include "app/core/ZembraFormat.h"
-#include "tests/driver/Box.h"
 #include "tests/driver/Process.h"
 #include "tests/driver/Registry.h"
 
 #include <windows.h>
 
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <fstream>
 #include <string>
 #include <vector>
 
 using namespace testdriver;
-using Clock = std::chrono::steady_clock;
 
 namespace {
 
@@ -40,24 +38,6 @@ std::string WriteDocument(const std::string& folder) {
         .write(reinterpret_cast<const char*>(bytes.data()),
                static_cast<std::streamsize>(bytes.size()));
     return path;
-}
-
-// Milliseconds from CreateProcess to a visible box; the box is then answered. -1 on failure.
-double TimeToBox(const std::string& commandLine) {
-    const Clock::time_point start = Clock::now();
-    Process process = Process::Start(commandLine);
-    HWND box = nullptr;
-    while (box == nullptr && Clock::now() - start < std::chrono::seconds(20)) {
-        const std::vector<HWND> boxes = VisibleBoxes(process.Id());
-        if (!boxes.empty())
-            box = boxes.front();
-        else
-            Sleep(1);
-    }
-    const double ms = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-    if (box == nullptr || !PressButton(box, IDYES) || !process.WaitForExit(milliseconds(20000)))
-        return -1;
-    return ms;
 }
 
 double Median(std::vector<double> values) {

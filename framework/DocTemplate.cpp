@@ -42,6 +42,11 @@ std::string CSingleDocTemplate::GetDocString(DocStringIndex index) const {
                                                                  : std::string();
 }
 
+std::string CSingleDocTemplate::GetDefaultExtension() const {
+    const std::string extension = GetDocString(filterExt);
+    return extension.empty() || extension[0] != '.' ? extension : extension.substr(1);
+}
+
 std::string CSingleDocTemplate::GetFileFilter() const {
     std::string filter;
     const std::string name = GetDocString(filterName);

@@ -39,6 +39,8 @@ public:
 
     UINT GetResourceId() const { return m_nIDResource; }
     std::string GetDocString(DocStringIndex index) const;
+    // The filter's extension as the file dialogs take it, without its period ("zembra").
+    std::string GetDefaultExtension() const;
     // "Name|*.ext|All Files (*.*)|*.*||" for the file dialogs.
     std::string GetFileFilter() const;
 

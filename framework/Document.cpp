@@ -6,7 +6,7 @@
 #include "framework/FileDialog.h"
 #include "framework/FrameWnd.h"
 #include "framework/MessageBox.h"
-#include "framework/SystemMessage.h"
+#include "framework/SaveFile.h"
 #include "framework/WinApp.h"
 #include "framework/core/Archive.h"
 #include "framework/core/Exception.h"
@@ -17,54 +17,13 @@ std::string FileNameOf(const std::string& path) {
     return path.substr(path.find_last_of("\\/:") + 1);
 }
 
-std::string FolderOf(const std::string& path) {
-    const std::size_t slash = path.find_last_of("\\/:");
-    return slash == std::string::npos ? std::string(".") : path.substr(0, slash + 1);
-}
-
 std::string Quoted(const std::string& path) {
     return "\"" + path + "\"";
-}
-
-std::string LastErrorText() {
-    std::string text = SystemMessage(GetLastError());
-    while (!text.empty() && (text.back() == '\n' || text.back() == '\r'))
-        text.pop_back();
-    return text;
 }
 
 void ReportFailure(const std::string& firstLine, const std::string& description) {
     AfxMessageBox(firstLine + "\n" + description, MB_OK | MB_ICONERROR);
 }
-
-// A new file beside the target, removed again unless it has been moved over the target.
-class TemporaryFile {
-public:
-    explicit TemporaryFile(const std::string& target) {
-        char name[MAX_PATH] = "";
-        if (GetTempFileNameA(FolderOf(target).c_str(), "zem", 0, name) != 0)
-            m_strPath = name;
-    }
-    ~TemporaryFile() {
-        if (!m_strPath.empty())
-            DeleteFileA(m_strPath.c_str());
-    }
-    TemporaryFile(const TemporaryFile&) = delete;
-    TemporaryFile& operator=(const TemporaryFile&) = delete;
-
-    const std::string& Path() const { return m_strPath; }
-    // Replaces target with the file; false, with the system's error set, when it cannot.
-    bool MoveOver(const std::string& target) {
-        if (!MoveFileExA(m_strPath.c_str(), target.c_str(),
-                         MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-            return false;
-        m_strPath.clear();
-        return true;
-    }
-
-private:
-    std::string m_strPath;
-};
 
 } // namespace
 
@@ -90,31 +49,14 @@ BOOL CDocument::OnOpenDocument(const std::string& path) {
 }
 
 BOOL CDocument::OnSaveDocument(const std::string& path) {
-    const std::string failure = "Cannot save the file " + Quoted(path) + ".";
-    MemoryStream data;
     try {
+        MemoryStream data;
         CArchive ar(data, CArchive::store);
         Serialize(ar);
         ar.Close();
+        SaveFileBytes(path, data.Bytes());
     } catch (const CException& e) {
-        ReportFailure(failure, e.Message());
-        return FALSE;
-    }
-    TemporaryFile temporary(path);
-    if (temporary.Path().empty()) {
-        ReportFailure(failure, LastErrorText());
-        return FALSE;
-    }
-    try {
-        CFile file(temporary.Path(), CFile::modeCreate | CFile::modeWrite);
-        file.Write(data.Bytes().data(), data.Bytes().size());
-        file.Close();
-    } catch (const CException& e) {
-        ReportFailure(failure, e.Message());
-        return FALSE;
-    }
-    if (!temporary.MoveOver(path)) {
-        ReportFailure(failure, LastErrorText());
+        ReportFailure("Cannot save the file " + Quoted(path) + ".", e.Message());
         return FALSE;
     }
     SetModifiedFlag(FALSE);
@@ -160,18 +102,18 @@ BOOL CDocument::DoSave(bool replace) {
     std::string path = m_strPathName;
     if (!replace || path.empty()) {
         std::string extension;
+        std::string defaultExtension;
         std::string filter;
         if (m_pDocTemplate != nullptr) {
             extension = m_pDocTemplate->GetDocString(CSingleDocTemplate::filterExt);
+            defaultExtension = m_pDocTemplate->GetDefaultExtension();
             filter = m_pDocTemplate->GetFileFilter();
         }
         std::string name = path.empty() ? m_strTitle : path;
         if (!extension.empty() &&
             name.find('.', name.find_last_of("\\/:") + 1) == std::string::npos)
             name += extension;
-        if (!extension.empty() && extension[0] == '.')
-            extension.erase(0, 1);
-        CFileDialog dialog(FALSE, extension, name,
+        CFileDialog dialog(FALSE, defaultExtension, name,
                            OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST, filter,
                            AfxGetApp() != nullptr ? AfxGetApp()->GetMainWnd() : nullptr);
         if (dialog.DoModal() != IDOK)

@@ -15,23 +15,46 @@ std::string FileErrorText(DWORD error) {
     return text;
 }
 
+// CreateFile's access, sharing and disposition for the framework's flags.
+struct CreateParameters {
+    explicit CreateParameters(unsigned flags)
+        : access((flags & CFile::modeWrite) ? GENERIC_WRITE : GENERIC_READ),
+          share((flags & CFile::shareDenyWrite) ? FILE_SHARE_READ : 0),
+          disposition(!(flags & CFile::modeCreate)      ? OPEN_EXISTING
+                      : (flags & CFile::modeNoTruncate) ? OPEN_ALWAYS
+                                                        : CREATE_ALWAYS) {}
+    DWORD access;
+    DWORD share;
+    DWORD disposition;
+};
+
+[[noreturn]] void ThrowLastError() {
+    ThrowFileError(GetLastError());
+}
+
 } // namespace
 
-void CFile::ThrowLastError() const {
-    const DWORD error = GetLastError();
+void ThrowFileError(unsigned long error) {
     throw CFileException(error, FileErrorText(error));
 }
 
 void CFile::Open(const std::string& path, unsigned flags) {
     Close();
     m_strPath = path;
-    const DWORD access = (flags & modeWrite) ? GENERIC_WRITE : GENERIC_READ;
-    const DWORD share = (flags & shareDenyWrite) ? FILE_SHARE_READ : 0;
-    DWORD disposition = OPEN_EXISTING;
-    if (flags & modeCreate)
-        disposition = (flags & modeNoTruncate) ? OPEN_ALWAYS : CREATE_ALWAYS;
-    const HANDLE file = CreateFileA(path.c_str(), access, share, nullptr, disposition,
-                                    FILE_ATTRIBUTE_NORMAL, nullptr);
+    const CreateParameters create(flags);
+    Attach(CreateFileA(path.c_str(), create.access, create.share, nullptr, create.disposition,
+                       FILE_ATTRIBUTE_NORMAL, nullptr));
+}
+
+void CFile::Open(const std::wstring& path, unsigned flags) {
+    Close();
+    m_strPath.clear();
+    const CreateParameters create(flags);
+    Attach(CreateFileW(path.c_str(), create.access, create.share, nullptr, create.disposition,
+                       FILE_ATTRIBUTE_NORMAL, nullptr));
+}
+
+void CFile::Attach(HANDLE file) {
     if (file == INVALID_HANDLE_VALUE)
         ThrowLastError();
     m_file.Reset(file);
@@ -95,6 +118,13 @@ std::uint64_t CFile::SeekToEnd() {
     if (!SetFilePointerEx(m_file.Get(), zero, &position, FILE_END))
         ThrowLastError();
     return static_cast<std::uint64_t>(position.QuadPart);
+}
+
+void CFile::SetLength(std::uint64_t length) {
+    LARGE_INTEGER end;
+    end.QuadPart = static_cast<LONGLONG>(length);
+    if (!SetFilePointerEx(m_file.Get(), end, nullptr, FILE_BEGIN) || !SetEndOfFile(m_file.Get()))
+        ThrowLastError();
 }
 
 void CStdioFile::WriteString(const std::string& text) {

@@ -7,6 +7,9 @@
 #include <cstdint>
 #include <string>
 
+// Throws the CFileException of the system error code, with the system's text for it.
+[[noreturn]] void ThrowFileError(unsigned long error);
+
 class CFile : public ArchiveStream {
 public:
     enum OpenFlags : unsigned {
@@ -20,8 +23,11 @@ public:
 
     CFile() = default;
     CFile(const std::string& path, unsigned flags) { Open(path, flags); }
+    // A path in UTF-16, for names the ANSI code page cannot spell.
+    CFile(const std::wstring& path, unsigned flags) { Open(path, flags); }
 
     void Open(const std::string& path, unsigned flags);
+    void Open(const std::wstring& path, unsigned flags);
     void Close();
 
     std::size_t Read(void* buffer, std::size_t count) override;
@@ -29,9 +35,11 @@ public:
     std::uint64_t GetRemaining() const override;
     std::uint64_t GetLength() const;
     std::uint64_t SeekToEnd();
+    // Cuts or extends the file to length bytes.
+    void SetLength(std::uint64_t length);
 
 private:
-    [[noreturn]] void ThrowLastError() const;
+    void Attach(HANDLE file);
 
     FileHandle m_file;
     std::string m_strPath;

@@ -1,17 +1,41 @@
 #include "FormView.h"
 
 #include "framework/FrameWnd.h"
+#include "framework/SystemLibrary.h"
 
 #include <algorithm>
+
+namespace {
+
+// Under per-monitor DPI awareness the system would scale a dialog by itself when the DPI
+// changes; the form scales itself instead (ScaleToDpi), together with its frame.
+void KeepSystemFromScaling(HWND form) {
+    const auto setBehavior =
+        SystemFunction<BOOL WINAPI(HWND, DIALOG_DPI_CHANGE_BEHAVIORS, DIALOG_DPI_CHANGE_BEHAVIORS)>(
+            "user32.dll", "SetDialogDpiChangeBehavior");
+    if (setBehavior != nullptr)
+        setBehavior(form, DDC_DISABLE_ALL, DDC_DISABLE_ALL);
+}
+
+// The direct child of form that window is or lies in; nullptr when it is not in the form.
+HWND ControlOf(HWND form, HWND window) {
+    while (window != nullptr && GetParent(window) != form)
+        window = GetParent(window);
+    return window;
+}
+
+} // namespace
 
 bool CFormView::Create(CFrameWnd* frame, CDocument* document) {
     m_pFrame = frame;
     m_pDocument = document;
     if (!CreateModeless(frame->GetSafeHwnd()))
         return false;
+    KeepSystemFromScaling(m_hWnd);
     RECT rect{};
     GetWindowRect(m_hWnd, &rect);
     m_sizeTotal = {rect.right - rect.left, rect.bottom - rect.top};
+    m_sizePage = m_sizeTotal;
     ShowWindow(m_hWnd, SW_SHOWNA);
     return true;
 }
@@ -28,27 +52,40 @@ BOOL CFormView::UpdateData(BOOL bSaveAndValidate) {
 }
 
 void CFormView::ResizeParentToFit(BOOL bShrinkOnly) {
-    const HWND frame = m_pFrame != nullptr ? m_pFrame->GetSafeHwnd() : nullptr;
-    if (frame == nullptr)
-        return;
-    // The frame size whose client area is exactly the form.
-    RECT wanted = {0, 0, m_sizeTotal.cx, m_sizeTotal.cy};
-    AdjustWindowRectEx(&wanted, static_cast<DWORD>(GetWindowLongPtrA(frame, GWL_STYLE)),
-                       GetMenu(frame) != nullptr,
-                       static_cast<DWORD>(GetWindowLongPtrA(frame, GWL_EXSTYLE)));
-    LONG width = wanted.right - wanted.left;
-    LONG height = wanted.bottom - wanted.top;
-    RECT current{};
-    GetWindowRect(frame, &current);
-    if (bShrinkOnly) {
-        width = std::min(width, current.right - current.left);
-        height = std::min(height, current.bottom - current.top);
-    }
-    SetWindowPos(frame, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    FitParent(!bShrinkOnly, !bShrinkOnly);
 }
 
-bool CFormView::IsDialogMessage(MSG& msg) const {
-    return m_hWnd != nullptr && ::IsDialogMessageA(m_hWnd, &msg);
+void CFormView::FitParent(bool exactWidth, bool exactHeight) {
+    const HWND frame = m_pFrame != nullptr ? m_pFrame->GetSafeHwnd() : nullptr;
+    // A minimized frame has no client area to measure or fit.
+    if (frame == nullptr || IsIconic(frame))
+        return;
+    // The frame size whose client area is exactly the form: the form and the frame's own border,
+    // caption and menu bar as they are now (at the window's DPI).
+    RECT window{};
+    RECT client{};
+    GetWindowRect(frame, &window);
+    GetClientRect(frame, &client);
+    const LONG width = window.right - window.left;
+    const LONG height = window.bottom - window.top;
+    LONG wanted = m_sizeTotal.cx + width - client.right;
+    const LONG newWidth = exactWidth ? wanted : std::min(wanted, width);
+    wanted = m_sizeTotal.cy + height - client.bottom;
+    const LONG newHeight = exactHeight ? wanted : std::min(wanted, height);
+    SetWindowPos(frame, nullptr, 0, 0, newWidth, newHeight,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+bool CFormView::IsDialogMessage(MSG& msg) {
+    if (m_hWnd == nullptr)
+        return false;
+    const HWND before = GetFocus();
+    if (!::IsDialogMessageA(m_hWnd, &msg))
+        return false;
+    const HWND after = GetFocus();
+    if (after != before)
+        ScrollIntoView(ControlOf(m_hWnd, after));
+    return true;
 }
 
 bool CFormView::OnCommand(WORD id, WORD code) {

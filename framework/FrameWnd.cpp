@@ -123,6 +123,14 @@ LRESULT CFrameWnd::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         }
         break;
+    case WM_DPICHANGED:
+        OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+        return 0;
+    case WM_QUERYENDSESSION:
+        return OnQueryEndSession();
+    case WM_ENDSESSION:
+        OnEndSession(static_cast<BOOL>(wParam));
+        return 0;
     case WM_CLOSE:
         OnClose();
         return 0;
@@ -150,11 +158,34 @@ void CFrameWnd::OnClose() {
     DestroyWindow(m_hWnd);
 }
 
+BOOL CFrameWnd::OnQueryEndSession() {
+    return m_pDocument == nullptr || m_pDocument->SaveModified();
+}
+
+void CFrameWnd::OnEndSession(BOOL bEnding) {
+    CWinApp* app = AfxGetApp();
+    if (bEnding && app != nullptr && app->m_hMainWnd == m_hWnd)
+        app->OnSessionEnding();
+}
+
+void CFrameWnd::OnDpiChanged(UINT dpi, const RECT& suggested) {
+    const bool view = m_pView != nullptr && m_pView->GetSafeHwnd() != nullptr;
+    const bool fitWidth = view && !m_pView->ScrollsHorizontally();
+    const bool fitHeight = view && !m_pView->ScrollsVertically();
+    SetWindowPos(m_hWnd, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    if (!view)
+        return;
+    m_pView->ScaleToDpi(dpi);
+    m_pView->FitParent(fitWidth, fitHeight);
+}
+
 void CFrameWnd::OnNcDestroy() {
     const bool wasMain = AfxGetApp() != nullptr && AfxGetApp()->m_hMainWnd == m_hWnd;
-    m_hWnd = nullptr;
+    // The template clears the main window while this object still knows its handle.
     if (m_pDocTemplate != nullptr)
         m_pDocTemplate->OnFrameDestroyed();
+    m_hWnd = nullptr;
     if (wasMain)
         PostQuitMessage(0);
 }

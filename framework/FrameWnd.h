@@ -55,6 +55,14 @@ protected:
     virtual BOOL PreCreateWindow(CREATESTRUCTA& cs);
     // WM_DESTROY, while the window and its children still exist.
     virtual void OnDestroy() {}
+    // WM_QUERYENDSESSION, the user logging off or shutting down: TRUE lets the session end.
+    // Unsaved changes are offered for saving first, as when the window is closed; Cancel, or a
+    // save that fails or is cancelled, keeps the session (and the editor) going.
+    virtual BOOL OnQueryEndSession();
+    // WM_ENDSESSION. With bEnding the system ends the process as soon as this returns, without
+    // the window being destroyed or the message loop ending: the main window ends the
+    // application's run here (CWinApp::OnSessionEnding). Without bEnding nothing happens.
+    virtual void OnEndSession(BOOL bEnding);
     // A command of the frame's own command table; true when handled.
     virtual bool OnCommand(WORD) { return false; }
 
@@ -65,6 +73,10 @@ private:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void OnClose();
     void OnNcDestroy();
+    // WM_DPICHANGED: the window takes the rectangle the system suggests for the new DPI, the form
+    // is laid out again for it, and the window fits the form again on each side where it showed
+    // the whole form; a side that scrolled keeps the suggested size, never larger than the form.
+    void OnDpiChanged(UINT dpi, const RECT& suggested);
 
     std::string m_strTitle;
     HACCEL m_hAccelTable = nullptr;

@@ -1,8 +1,6 @@
 #pragma once
 // A tooltip control owned by a dialog: tips for the dialog's controls, shown while the mouse rests
-// on them.
-
-#include "framework/UniqueHandle.h"
+// on them. The tooltip window belongs to the dialog, which destroys it together with itself.
 
 #include <windows.h>
 
@@ -10,9 +8,13 @@
 
 class CToolTipCtrl {
 public:
-    // Creates the control, owned by parent, with no extra style. False on failure.
+    CToolTipCtrl() = default;
+    CToolTipCtrl(const CToolTipCtrl&) = delete;
+    CToolTipCtrl& operator=(const CToolTipCtrl&) = delete;
+
+    // Creates the control, owned by parent (never NULL), with no extra style. False on failure.
     bool Create(HWND parent);
-    HWND GetSafeHwnd() const { return m_hWnd.Get(); }
+    HWND GetSafeHwnd() const { return m_hWnd; }
 
     // The widest a tip may be, in pixels; line breaks in the texts take effect with it.
     void SetMaxTipWidth(int width) const;
@@ -23,5 +25,6 @@ public:
     BOOL AddToolTip(HWND control, const std::string& text) const;
 
 private:
-    WindowHandle m_hWnd;
+    // Used, never destroyed here: by the time this object goes, its owner has destroyed it.
+    HWND m_hWnd = nullptr;
 };

@@ -1,6 +1,7 @@
 #pragma once
 // Sole ownership of one system resource (registry key, kernel handle, file, SID, LocalAlloc block,
-// window), released exactly once by the function that belongs to it. Movable, never copied.
+// menu, font, memory device context), released exactly once by the function that belongs to it.
+// Movable, never copied.
 
 #include <windows.h>
 
@@ -60,5 +61,6 @@ using FileHandle = UniqueHandle<HANDLE, &CloseHandle, &IsNoFileHandle>;
 using FindHandle = UniqueHandle<HANDLE, &FindClose, &IsNoFileHandle>;
 using SidHandle = UniqueHandle<PSID, &FreeSid>;
 using LocalMemory = UniqueHandle<HLOCAL, &LocalFree>;
-using WindowHandle = UniqueHandle<HWND, &DestroyWindow>;
 using MenuHandle = UniqueHandle<HMENU, &DestroyMenu>;
+using FontHandle = UniqueHandle<HFONT, &DeleteObject>;
+using MemoryDCHandle = UniqueHandle<HDC, &DeleteDC>;

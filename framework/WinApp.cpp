@@ -85,7 +85,7 @@ void CWinApp::OnFileNew() {
 void CWinApp::OnFileOpen() {
     if (m_pDocTemplate == nullptr)
         return;
-    CFileDialog dialog(TRUE, m_pDocTemplate->GetDocString(CSingleDocTemplate::filterExt), "",
+    CFileDialog dialog(TRUE, m_pDocTemplate->GetDefaultExtension(), "",
                        OFN_FILEMUSTEXIST | OFN_HIDEREADONLY, m_pDocTemplate->GetFileFilter(),
                        GetMainWnd());
     if (dialog.DoModal() != IDOK)
@@ -133,7 +133,14 @@ int CWinApp::Run() {
         DispatchMessageA(&msg);
     }
     m_nQuitCode = msg.message == WM_QUIT ? static_cast<int>(msg.wParam) : 0;
-    return ExitInstance();
+    return m_bSessionEnded ? m_nExitCode : ExitInstance();
+}
+
+void CWinApp::OnSessionEnding() {
+    if (m_bSessionEnded)
+        return;
+    m_bSessionEnded = true;
+    m_nExitCode = ExitInstance();
 }
 
 int CWinApp::ExitInstance() {

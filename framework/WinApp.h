@@ -25,6 +25,11 @@ public:
     virtual int Run();
     // The process exit code: the quit message's code.
     virtual int ExitInstance();
+    // The Windows session is ending: the system ends the process once the main window has
+    // returned from WM_ENDSESSION, so neither the end of the message loop nor anything after
+    // WinMain will run. Runs ExitInstance now, once; a program adds here what it does after
+    // WinMain has returned.
+    virtual void OnSessionEnding();
 
     // The program file's name without its extension.
     const std::string& GetAppName() const { return m_strAppName; }
@@ -72,6 +77,9 @@ protected:
 private:
     std::string m_strAppName;
     int m_nQuitCode = 0;
+    // ExitInstance has run for the session's end, and its exit code.
+    bool m_bSessionEnded = false;
+    int m_nExitCode = 0;
     std::unique_ptr<CSingleDocTemplate> m_pDocTemplate;
     std::deque<WORD> m_queuedCommands;
 };

@@ -6,7 +6,8 @@ BUILD="$ROOT/build"
 DIST="$ROOT/dist"
 
 PACKAGES="cmake g++ googletest clang libclang-rt-14-dev g++-mingw-w64-x86-64-posix mingw-w64-tools \
-wine wine64 fonts-wine xvfb xauth imagemagick python3 chromium liblnk-utils locales"
+wine wine64 fonts-wine xvfb xauth imagemagick python3 chromium liblnk-utils locales \
+nlohmann-json3-dev"
 
 install_packages() {
     local missing=""
@@ -38,6 +39,7 @@ build_demo() {
 build_all() {
     cmake -S "$ROOT" -B "$BUILD/native" -DCMAKE_BUILD_TYPE=Release >/dev/null
     cmake --build "$BUILD/native" -j"$(nproc)"
+    cmake --install "$BUILD/native" --prefix "$DIST" >/dev/null
     configure_windows
     cmake --build "$BUILD/windows" -j"$(nproc)"
     cmake --install "$BUILD/windows" --prefix "$DIST" >/dev/null

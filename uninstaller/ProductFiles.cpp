@@ -26,7 +26,7 @@ void DeleteProductFiles() {
     if (path.empty())
         return;
     for (const char* name : {product::kProgramFile, product::kDocumentIconFile, product::kHelpFile,
-                             product::kTemplateFile})
+                             product::kTemplateFile, product::kCliFile})
         DeleteProductFile(path + name);
     DeleteProductFile(GetCommonDesktopPath() + product::kShortcutFile);
 }

@@ -19,6 +19,8 @@ public:
     // The label of the first entry holding value.
     std::optional<std::string> FindLabel(std::uint32_t value) const;
     const std::vector<Entry>& Entries() const { return m_entries; }
+    // The style-word bits the table's values occupy.
+    std::uint32_t Mask() const { return m_header.mask; }
 
     // The table's 28-byte header as "[224-bit] = " and its 224 bits, for failure lines.
     std::string HeaderBits() const;

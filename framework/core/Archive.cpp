@@ -42,6 +42,7 @@ void CArchive::ReadBytes(void* buffer, std::size_t count) {
         const std::size_t n = std::min(count, m_end - m_begin);
         std::memcpy(out, m_buffer.data() + m_begin, n);
         m_begin += n;
+        m_position += n;
         out += n;
         count -= n;
     }
@@ -73,7 +74,7 @@ double CArchive::ReadDouble() {
     return value;
 }
 
-std::uint64_t CArchive::ReadStringLength(bool& wide) {
+std::uint64_t CArchive::ReadStringLength(bool& wide, std::uint64_t recordOffset) {
     wide = false;
     for (;;) {
         const std::uint8_t length8 = ReadUInt8();
@@ -82,7 +83,7 @@ std::uint64_t CArchive::ReadStringLength(bool& wide) {
         const std::uint16_t length16 = ReadUInt16();
         if (length16 == 0xFFFE) {
             if (wide)
-                throw CArchiveException(CArchiveException::badFormat);
+                throw CArchiveException(CArchiveException::badFormat, recordOffset);
             wide = true;
             continue;
         }
@@ -93,11 +94,12 @@ std::uint64_t CArchive::ReadStringLength(bool& wide) {
 }
 
 std::string CArchive::ReadString() {
+    const std::uint64_t recordOffset = m_position;
     bool wide = false;
-    const std::uint64_t length = ReadStringLength(wide);
+    const std::uint64_t length = ReadStringLength(wide, recordOffset);
     const std::uint64_t bytes = wide ? length * 2 : length;
     if (bytes > GetRemaining())
-        throw CArchiveException(CArchiveException::endOfFile);
+        throw CArchiveException(CArchiveException::endOfFile, recordOffset);
     try {
         if (!wide) {
             std::string text(static_cast<std::size_t>(length), '\0');

@@ -1,6 +1,7 @@
 #pragma once
 // Binary archive over a byte stream: little-endian numbers and length-prefixed strings.
-// Every read that finds too few bytes throws CArchiveException(endOfFile).
+// Every read that finds too few bytes throws CArchiveException(endOfFile); one of a string whose
+// length reaches beyond the end also names where that string's record begins.
 
 #include <cstddef>
 #include <cstdint>
@@ -42,6 +43,8 @@ public:
 
     bool IsLoading() const { return m_mode == load; }
     bool IsStoring() const { return m_mode == store; }
+    // Bytes read so far, from where the archive began.
+    std::uint64_t GetPosition() const { return m_position; }
 
     double ReadDouble();
     std::uint32_t ReadUInt32();
@@ -61,7 +64,7 @@ private:
     void WriteBytes(const void* data, std::size_t count);
     std::uint8_t ReadUInt8();
     std::uint16_t ReadUInt16();
-    std::uint64_t ReadStringLength(bool& wide);
+    std::uint64_t ReadStringLength(bool& wide, std::uint64_t recordOffset);
     std::uint64_t GetRemaining() const;
 
     ArchiveStream& m_stream;
@@ -69,6 +72,7 @@ private:
     std::vector<unsigned char> m_buffer;
     std::size_t m_begin = 0; // next unread byte when loading
     std::size_t m_end = 0;   // end of the buffered bytes
+    std::uint64_t m_position = 0;
 };
 
 // UTF-16 code units to the ANSI code page (the platform's conversion).

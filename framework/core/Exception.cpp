@@ -20,7 +20,7 @@ static const char* ArchiveText(CArchiveException::Cause cause) {
                                                  : "The file is not in the expected format.";
 }
 
-CArchiveException::CArchiveException(Cause cause)
-    : CException(ArchiveText(cause)), m_cause(cause) {}
+CArchiveException::CArchiveException(Cause cause, std::optional<std::uint64_t> recordOffset)
+    : CException(ArchiveText(cause)), m_cause(cause), m_recordOffset(recordOffset) {}
 
 CMemoryException::CMemoryException() : CException("Out of memory.") {}

@@ -2,6 +2,8 @@
 // The framework's exceptions: file, archive and memory failures, each carrying its own text.
 // Thrown by value and caught by reference where the file is used.
 
+#include <cstdint>
+#include <optional>
 #include <string>
 
 class CException {
@@ -23,11 +25,16 @@ private:
 class CArchiveException : public CException {
 public:
     enum Cause { endOfFile, badFormat };
-    explicit CArchiveException(Cause cause);
+    // recordOffset: where the string record that failed begins, when one did.
+    explicit CArchiveException(Cause cause, std::optional<std::uint64_t> recordOffset = {});
     Cause GetCause() const { return m_cause; }
+    // Set when a string record's length reaches beyond the end (endOfFile) or its length is
+    // malformed (badFormat); a fixed-size field that runs out leaves it empty.
+    std::optional<std::uint64_t> GetRecordOffset() const { return m_recordOffset; }
 
 private:
     Cause m_cause;
+    std::optional<std::uint64_t> m_recordOffset;
 };
 
 class CFileException : public CException {

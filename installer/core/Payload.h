@@ -21,7 +21,7 @@ struct PayloadFile {
 constexpr PayloadFile kPayload[] = {
     {131, product::kProgramFile},      {132, product::kTemplateFile},
     {133, product::kUninstallerFile},  {130, product::kHelpFile},
-    {129, product::kDocumentIconFile},
+    {129, product::kDocumentIconFile}, {128, product::kCliFile},
 };
 constexpr std::size_t kPayloadCount = sizeof kPayload / sizeof kPayload[0];
 

@@ -33,6 +33,7 @@ constexpr const char* kDocumentIconFile = "FileType Icon.ico";
 constexpr const char* kHelpFile = "Help.htm";
 constexpr const char* kTemplateFile = "New MessageBox.zembra";
 constexpr const char* kUninstallerFile = "Uninstall.exe";
+constexpr const char* kCliFile = "zembra-cli.exe";
 // The shortcut to the editor on the desktop shared by all users.
 constexpr const char* kShortcutFile = "Zembra.lnk";
 

@@ -110,11 +110,11 @@ TEST(PayloadMessages, NameTheFileAloneNeverItsFolder) {
         "Attempting to continue installation.");
 }
 
-TEST(Payload, FiveFilesInTheirOrderWithTheirIdentifiers) {
-    ASSERT_EQ(installer::kPayloadCount, 5u);
+TEST(Payload, SixFilesInTheirOrderWithTheirIdentifiers) {
+    ASSERT_EQ(installer::kPayloadCount, 6u);
     const std::pair<unsigned short, std::string> expected[] = {
         {131, "Zembra.exe"}, {132, "New MessageBox.zembra"}, {133, "Uninstall.exe"},
-        {130, "Help.htm"},   {129, "FileType Icon.ico"},
+        {130, "Help.htm"},   {129, "FileType Icon.ico"},     {128, "zembra-cli.exe"},
     };
     for (std::size_t i = 0; i < installer::kPayloadCount; ++i) {
         EXPECT_EQ(installer::kPayload[i].resourceId, expected[i].first) << i;

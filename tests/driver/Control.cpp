@@ -19,12 +19,15 @@ std::string Narrow(const WCHAR* text, int length) {
     return narrow;
 }
 
-// The font a dialog template names, created at its size for this screen.
+// The font a dialog template names, created at its size for a display of dpi (0: this screen).
 class Font {
 public:
-    Font(const std::string& face, int points) {
-        ScreenDC screen;
-        const int height = -MulDiv(points, GetDeviceCaps(screen.Get(), LOGPIXELSY), 72);
+    Font(const std::string& face, int points, int dpi) {
+        if (dpi == 0) {
+            ScreenDC screen;
+            dpi = GetDeviceCaps(screen.Get(), LOGPIXELSY);
+        }
+        const int height = -MulDiv(points, dpi, 72);
         m_font = CreateFontA(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
                              OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                              DEFAULT_PITCH | FF_DONTCARE, face.c_str());
@@ -143,9 +146,9 @@ std::string ChildrenOutside(HWND window, HWND outer) {
     return outside;
 }
 
-DialogBaseUnits BaseUnitsOf(const std::string& face, int points) {
+DialogBaseUnits BaseUnitsOf(const std::string& face, int points, int dpi) {
     static const char kAlphabet[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
-    Font font(face, points);
+    Font font(face, points, dpi);
     MemoryDC memory;
     if (!font.Get() || !memory)
         return {};

@@ -48,8 +48,9 @@ struct DialogBaseUnits {
     int y = 0;
 };
 // The base units of a dialog whose template names face at points, measured as the system does
-// (average width of the letters A-Z and a-z, height of the font).
-DialogBaseUnits BaseUnitsOf(const std::string& face, int points);
+// (average width of the letters A-Z and a-z, height of the font), on this screen or, with a dpi,
+// on a display of that DPI.
+DialogBaseUnits BaseUnitsOf(const std::string& face, int points, int dpi = 0);
 // A rectangle in dialog units mapped to pixels, as MapDialogRect does.
 RECT DialogUnitsToPixels(const RECT& units, DialogBaseUnits base);
 // The dialog-unit rectangle that maps exactly to pixels; nothing when no whole numbers do.

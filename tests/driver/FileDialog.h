@@ -15,6 +15,9 @@ HWND WaitForFileDialog(const Process& process, milliseconds limit);
 bool IsFileDialog(HWND window);
 // Types path into the dialog's file name box and presses its OK button ("&Open" or "&Save").
 bool ChooseFile(HWND dialog, const std::string& path);
+// Chooses the entry of the dialog's file type list whose text is exactly label, as a user picks
+// it ("All Files (*.*)").
+bool ChooseFileType(HWND dialog, const std::string& label);
 // Presses the dialog's Cancel button.
 bool CancelFileDialog(HWND dialog);
 

@@ -4,6 +4,7 @@
 #include <chrono>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace testdriver {
 
@@ -16,6 +17,9 @@ std::optional<std::string> ReadFileBytes(const std::string& path);
 // file while the program saves it by moving a new one over it would make that save fail.
 bool WaitForFileBytes(const std::string& path, const std::string& bytes,
                       std::chrono::milliseconds limit);
+// The names of the files (not the folders) in folder (with its trailing backslash), in the order
+// the system lists them.
+std::vector<std::string> FileNamesIn(const std::string& folder);
 // Writes the bytes to path, replacing it; true when all were written.
 bool WriteFileBytes(const std::string& path, const std::string& bytes);
 // Creates path (a folder, with or without its trailing backslash) and every missing folder above.

@@ -1,9 +1,7 @@
 #include "tests/driver/Input.h"
 
 #include "tests/driver/Control.h"
-#include "tests/driver/Handles.h"
 #include "tests/driver/Messages.h"
-#include "tests/driver/RemoteMemory.h"
 #include "tests/driver/Window.h"
 
 #include <algorithm>
@@ -168,21 +166,23 @@ bool CloseFromSystemMenu(HWND window) {
     return IsWindow(window) && PostMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
 }
 
+bool UseScrollBar(HWND window, int bar, WORD request) {
+    return IsWindow(window) &&
+           PostMessageA(window, bar == SB_HORZ ? WM_HSCROLL : WM_VSCROLL, request, 0);
+}
+
+bool TurnWheel(HWND window, int notches) {
+    if (!IsWindow(window))
+        return false;
+    RECT rect{};
+    GetWindowRect(window, &rect);
+    const LPARAM at = MAKELPARAM((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
+    return PostMessageA(window, WM_MOUSEWHEEL, MAKEWPARAM(0, notches * WHEEL_DELTA), at);
+}
+
 bool MoveWindowTo(HWND window, int x, int y) {
     return IsWindow(window) &&
            SetWindowPos(window, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
-bool SendDpiChanged(HWND window, UINT dpi) {
-    DWORD pid = 0;
-    GetWindowThreadProcessId(window, &pid);
-    const UniqueHandle process(OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_WRITE, FALSE, pid));
-    const RECT suggested = ScreenRect(window);
-    // The suggested rectangle lives in the window's own process, as the system's would.
-    const RemoteMemory rect(process.Get(), sizeof suggested);
-    return process && rect && rect.Write(0, &suggested, sizeof suggested) &&
-           Ask(window, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(rect.Get()))
-               .has_value();
 }
 
 } // namespace testdriver

@@ -44,11 +44,13 @@ bool InvokeCommand(HWND frame, UINT id);
 bool AskToClose(HWND window);
 // Chooses Close on the window's system menu (WM_SYSCOMMAND SC_CLOSE), as Alt+F4 does.
 bool CloseFromSystemMenu(HWND window);
+// Uses a window's own scroll bar (SB_HORZ or SB_VERT) as a person does: the bar's request
+// (SB_LINEDOWN, SB_PAGEUP, SB_TOP, SB_BOTTOM...) reaches the window.
+bool UseScrollBar(HWND window, int bar, WORD request);
+// Turns the mouse wheel by notches (away from the user when positive) with the pointer resting
+// on window, which receives the turn as Windows sends it there.
+bool TurnWheel(HWND window, int notches);
 // Moves a top-level window so that its top-left corner is at (x, y) on the screen.
 bool MoveWindowTo(HWND window, int x, int y);
-// Tells a top-level window what the system tells it once the user has moved it onto a display of
-// another DPI (WM_DPICHANGED with the new DPI, suggesting the window's present rectangle), and
-// returns once it has handled that. False when it cannot be told or does not answer.
-bool SendDpiChanged(HWND window, UINT dpi);
 
 } // namespace testdriver

@@ -22,6 +22,19 @@ bool EndsWith(const std::string& text, const std::string& end) {
            text.compare(text.size() - end.size(), end.size(), end) == 0;
 }
 
+// <windows>\winsxs\<architecture>_microsoft.windows.common-controls_<public key token>_<version>_
+// <language>_<hash>\comctl32.dll, version 6.
+bool IsSideBySideVersion6(const std::string& lowerPath) {
+    const std::string store = "\\winsxs\\";
+    const std::size_t at = lowerPath.find(store);
+    if (at == std::string::npos)
+        return false;
+    const std::string assembly = lowerPath.substr(at + store.size());
+    const std::size_t named =
+        assembly.find("_microsoft.windows.common-controls_6595b64144ccf1df_6.");
+    return named != std::string::npos && assembly.find('\\') > named;
+}
+
 } // namespace
 
 std::vector<std::string> LoadedModules(DWORD pid) {
@@ -43,27 +56,22 @@ std::vector<std::string> LoadedModules(DWORD pid) {
     return modules;
 }
 
-std::vector<std::string> LoadedCommonControls(DWORD pid) {
-    std::vector<std::string> found;
+std::string CommonControlsOtherThanVersion6(DWORD pid) {
+    std::vector<std::string> loaded;
+    bool version6 = false;
     for (const std::string& path : LoadedModules(pid)) {
-        if (EndsWith(Lower(path), "\\comctl32.dll"))
-            found.push_back(path);
+        const std::string lower = Lower(path);
+        if (EndsWith(lower, "\\comctl32.dll")) {
+            loaded.push_back(path);
+            version6 = IsSideBySideVersion6(lower);
+        }
     }
-    return found;
-}
-
-bool IsSideBySideCommonControls6(const std::string& path) {
-    // <windows>\winsxs\<architecture>_microsoft.windows.common-controls_<public key token>_
-    // <version>_<language>_<hash>\comctl32.dll
-    const std::string lower = Lower(path);
-    const std::string folder = "\\winsxs\\";
-    const std::size_t store = lower.find(folder);
-    if (store == std::string::npos || !EndsWith(lower, "\\comctl32.dll"))
-        return false;
-    const std::string assembly = lower.substr(store + folder.size());
-    const std::string name = "_microsoft.windows.common-controls_6595b64144ccf1df_6.";
-    const std::size_t named = assembly.find(name);
-    return named != std::string::npos && assembly.find('\\') > named;
+    if (loaded.size() == 1 && version6)
+        return "";
+    std::string lines = loaded.empty() ? "no comctl32.dll\n" : "";
+    for (const std::string& path : loaded)
+        lines += path + "\n";
+    return lines;
 }
 
 } // namespace testdriver

@@ -12,13 +12,10 @@ namespace testdriver {
 // names them; empty when the process cannot be read.
 std::vector<std::string> LoadedModules(DWORD pid);
 
-// Those of LoadedModules that are a comctl32.dll, wherever they were loaded from.
-std::vector<std::string> LoadedCommonControls(DWORD pid);
-
-// Whether path is the version-6 common controls of the side-by-side store, which a manifest
-// asking for Microsoft.Windows.Common-Controls 6.0.0.0 gets: comctl32.dll in the store's folder
-// for that assembly, version 6. (The file's own version resource cannot tell: under Wine both
-// copies of the DLL carry the same.)
-bool IsSideBySideCommonControls6(const std::string& path);
+// "" when process pid has loaded exactly one comctl32.dll and that is the version-6 common
+// controls of the side-by-side store, which a manifest asking for Microsoft.Windows.Common-Controls
+// 6.0.0.0 gets; otherwise the comctl32.dll files it has loaded, one line each (none at all reads
+// "no comctl32.dll"). The DLL's own version cannot tell: under Wine both copies carry the same.
+std::string CommonControlsOtherThanVersion6(DWORD pid);
 
 } // namespace testdriver

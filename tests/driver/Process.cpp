@@ -21,7 +21,46 @@ DWORD ToWaitMilliseconds(milliseconds limit) {
 
 constexpr milliseconds kTreePollInterval(20);
 
+// A temporary file that a started program inherits, gone once the last handle to it is closed.
+UniqueHandle InheritableTemporaryFile() {
+    wchar_t folder[MAX_PATH] = L"";
+    wchar_t name[MAX_PATH] = L"";
+    GetTempPathW(MAX_PATH, folder);
+    if (GetTempFileNameW(folder, L"out", 0, name) == 0)
+        throw std::runtime_error("GetTempFileNameW failed with error " +
+                                 std::to_string(GetLastError()));
+    SECURITY_ATTRIBUTES inheritable{sizeof inheritable, nullptr, TRUE};
+    UniqueHandle file(CreateFileW(name, GENERIC_READ | GENERIC_WRITE,
+                                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                  &inheritable, CREATE_ALWAYS,
+                                  FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE, nullptr));
+    if (!file)
+        throw std::runtime_error("CreateFileW failed with error " + std::to_string(GetLastError()));
+    return file;
+}
+
+std::string ReadFromStart(HANDLE file) {
+    std::string content;
+    SetFilePointer(file, 0, nullptr, FILE_BEGIN);
+    char buffer[4096];
+    DWORD read = 0;
+    while (ReadFile(file, buffer, sizeof buffer, &read, nullptr) && read != 0)
+        content.append(buffer, read);
+    return content;
+}
+
 } // namespace
+
+CapturedOutput::CapturedOutput()
+    : m_out(InheritableTemporaryFile()), m_err(InheritableTemporaryFile()) {}
+
+std::string CapturedOutput::Out() const {
+    return ReadFromStart(m_out.Get());
+}
+
+std::string CapturedOutput::Err() const {
+    return ReadFromStart(m_err.Get());
+}
 
 Process Process::Start(const std::string& commandLine, const std::string& workingDirectory,
                        Following following) {
@@ -41,6 +80,29 @@ Process Process::Start(const std::string& commandLine, const std::string& workin
         throw std::runtime_error("CreateProcessA failed with error " + std::to_string(error) +
                                  " for: " + commandLine);
     }
+    return Adopt(info, following, commandLine);
+}
+
+Process Process::Start(const std::wstring& commandLine, CapturedOutput& output) {
+    std::vector<wchar_t> line(commandLine.begin(), commandLine.end());
+    line.push_back(L'\0');
+    STARTUPINFOW startup{};
+    startup.cb = sizeof(startup);
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
+    startup.hStdOutput = output.m_out.Get();
+    startup.hStdError = output.m_err.Get();
+    PROCESS_INFORMATION info{};
+    if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, TRUE, CREATE_SUSPENDED, nullptr,
+                        nullptr, &startup, &info)) {
+        const DWORD error = GetLastError();
+        throw std::runtime_error("CreateProcessW failed with error " + std::to_string(error));
+    }
+    return Adopt(info, Following::Job, "a command line in UTF-16");
+}
+
+Process Process::Adopt(const PROCESS_INFORMATION& info, Following following,
+                       const std::string& commandLine) {
     UniqueHandle process(info.hProcess);
     UniqueHandle thread(info.hThread);
     JobHandle job = following == Following::Job ? JobHandle::Create() : JobHandle();

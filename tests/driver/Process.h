@@ -20,6 +20,23 @@ using std::chrono::milliseconds;
 // no job is wanted or available, by following parent process ids down from the program.
 enum class Following { Job, ParentIds };
 
+// The standard output and error of a started program, each in a temporary file of its own that
+// goes with this object. Read them once the program has ended.
+class CapturedOutput {
+public:
+    CapturedOutput();
+    CapturedOutput(const CapturedOutput&) = delete;
+    CapturedOutput& operator=(const CapturedOutput&) = delete;
+
+    std::string Out() const;
+    std::string Err() const;
+
+private:
+    friend class Process;
+    UniqueHandle m_out;
+    UniqueHandle m_err;
+};
+
 class Process {
 public:
     // The exit code a process gets when the driver has to end it.
@@ -33,6 +50,9 @@ public:
     // cannot be started.
     static Process Start(const std::string& commandLine, const std::string& workingDirectory = {},
                          Following following = Following::Job);
+    // Starts a command line in UTF-16 (for arguments the ANSI code page cannot hold) as Start
+    // does, in the caller's current folder, its standard output and error going to output.
+    static Process Start(const std::wstring& commandLine, CapturedOutput& output);
 
     Process(const Process&) = delete;
     Process& operator=(const Process&) = delete;
@@ -67,6 +87,9 @@ public:
     bool FollowsJob() const { return m_tree.FollowsJob(); }
 
 private:
+    // Puts a process started suspended into its job and lets it run.
+    static Process Adopt(const PROCESS_INFORMATION& info, Following following,
+                         const std::string& commandLine);
     Process(UniqueHandle process, DWORD id, ProcessTree tree)
         : m_process(std::move(process)), m_id(id), m_tree(std::move(tree)) {}
 

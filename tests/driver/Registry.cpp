@@ -60,6 +60,14 @@ bool SetString(HKEY root, const std::string& key, const std::string& name,
                                                 static_cast<DWORD>(value.size())) == ERROR_SUCCESS;
 }
 
+bool SetBinary(HKEY root, const std::string& key, const std::string& name, const void* data,
+               DWORD size) {
+    Key k(root, key, true);
+    return k.Get() != nullptr &&
+           RegSetValueExA(k.Get(), name.c_str(), 0, REG_BINARY, static_cast<const BYTE*>(data),
+                          size) == ERROR_SUCCESS;
+}
+
 void DeleteValue(HKEY root, const std::string& key, const std::string& name) {
     Key k(root, key, false);
     if (k.Get())
@@ -74,6 +82,21 @@ std::optional<std::string> GetString(HKEY root, const std::string& key, const st
                                      reinterpret_cast<BYTE*>(data), &size) != ERROR_SUCCESS)
         return std::nullopt;
     return std::string(data, strnlen(data, size));
+}
+
+std::optional<std::vector<unsigned char>> GetBytes(HKEY root, const std::string& key,
+                                                   const std::string& name) {
+    Key k(root, key, false);
+    DWORD size = 0;
+    if (!k.Get() ||
+        RegQueryValueExA(k.Get(), name.c_str(), nullptr, nullptr, nullptr, &size) != ERROR_SUCCESS)
+        return std::nullopt;
+    std::vector<unsigned char> bytes(size);
+    if (RegQueryValueExA(k.Get(), name.c_str(), nullptr, nullptr, bytes.data(), &size) !=
+        ERROR_SUCCESS)
+        return std::nullopt;
+    bytes.resize(size);
+    return bytes;
 }
 
 bool RecordInstallation(const std::string& folder, const std::string& version) {

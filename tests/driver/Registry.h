@@ -31,7 +31,13 @@ private:
 // False when the key or the value cannot be written.
 bool SetString(HKEY root, const std::string& key, const std::string& name,
                const std::string& value);
+// A REG_BINARY value; false when the key or the value cannot be written.
+bool SetBinary(HKEY root, const std::string& key, const std::string& name, const void* data,
+               DWORD size);
 void DeleteValue(HKEY root, const std::string& key, const std::string& name);
+// The bytes of a value of any type; nothing when there is no such value.
+std::optional<std::vector<unsigned char>> GetBytes(HKEY root, const std::string& key,
+                                                   const std::string& name);
 std::optional<std::string> GetString(HKEY root, const std::string& key, const std::string& name);
 
 // Writes the installation record as the installer does: the folder (with its trailing

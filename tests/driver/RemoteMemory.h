@@ -1,6 +1,6 @@
 #pragma once
-// Memory in another process, freed with its owner: a control writes what it is asked for into its
-// own address space, and a message carrying a pointer must point there.
+// Memory in another process, freed with the owner: what a window of that process is handed by
+// address (a question it fills in, a rectangle it reads) must live in its own address space.
 
 #include <windows.h>
 
@@ -10,6 +10,8 @@ namespace testdriver {
 
 class RemoteMemory {
 public:
+    // process needs PROCESS_VM_OPERATION, and PROCESS_VM_WRITE or PROCESS_VM_READ for Write and
+    // Read.
     RemoteMemory(HANDLE process, std::size_t size)
         : m_process(process),
           m_address(VirtualAllocEx(process, nullptr, size, MEM_COMMIT, PAGE_READWRITE)) {}
@@ -20,6 +22,7 @@ public:
             VirtualFreeEx(m_process, m_address, 0, MEM_RELEASE);
     }
 
+    // The address in the other process.
     char* Get() const { return static_cast<char*>(m_address); }
     explicit operator bool() const { return m_address != nullptr; }
 

@@ -67,6 +67,18 @@ std::string ScratchFolder::Write(const std::string& name, const std::string& tex
     return Write(name, Bytes(text.begin(), text.end()));
 }
 
+testing::AssertionResult IsRect(const std::optional<RECT>& actual, const RECT& expected) {
+    const auto text = [](const RECT& r) {
+        return "{" + std::to_string(r.left) + ", " + std::to_string(r.top) + ", " +
+               std::to_string(r.right) + ", " + std::to_string(r.bottom) + "}";
+    };
+    if (!actual)
+        return testing::AssertionFailure() << "no rectangle, expected " << text(expected);
+    if (EqualRect(&*actual, &expected))
+        return testing::AssertionSuccess();
+    return testing::AssertionFailure() << text(*actual) << ", expected " << text(expected);
+}
+
 void SetString(HKEY root, const std::string& key, const std::string& name,
                const std::string& value) {
     EXPECT_TRUE(testdriver::SetString(root, key, name, value)) << key << name;

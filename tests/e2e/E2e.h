@@ -58,6 +58,9 @@ private:
 
 using testdriver::ReadFileBytes;
 
+// Success when actual is there and is expected, naming both otherwise.
+testing::AssertionResult IsRect(const std::optional<RECT>& actual, const RECT& expected);
+
 // Sets a REG_SZ value as the product stores it; a failure fails the test.
 void SetString(HKEY root, const std::string& key, const std::string& name,
                const std::string& value);

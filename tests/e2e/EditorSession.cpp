@@ -15,8 +15,9 @@ const char* const kFrameClass = "FrameWindow";
 
 } // namespace
 
-EditorSession::EditorSession(const std::string& programPath)
-    : m_program(testdriver::Process::Start(testdriver::QuoteArgument(programPath))) {
+EditorSession::EditorSession(const std::string& programPath, const std::string& arguments)
+    : m_program(testdriver::Process::Start(testdriver::QuoteArgument(programPath) +
+                                           (arguments.empty() ? "" : " " + arguments))) {
     m_frame = testdriver::WaitForWindow(m_program, kFrameClass, "", kWindowLimit);
     EXPECT_NE(m_frame, nullptr) << "the editor's frame did not appear";
 }

@@ -1,7 +1,7 @@
 #pragma once
-// The editor as the dialog tests use it: started without a document, its frame found, menu
-// commands run on it, and closed as a person closes it. The log lines a run leaves are read back
-// from its log file.
+// The editor as the dialog, window and session tests use it: started with or without a document,
+// its frame found, menu commands run on it, and closed as a person closes it. The log lines a run
+// leaves are read back from its log file.
 
 #include "tests/driver/Process.h"
 
@@ -19,9 +19,9 @@ inline constexpr testdriver::milliseconds kWindowLimit{10000};
 
 class EditorSession {
 public:
-    // Starts the program at programPath (Windows form) with no arguments and waits for its frame;
-    // the test fails when no frame appears.
-    explicit EditorSession(const std::string& programPath);
+    // Starts the program at programPath (Windows form), followed by arguments when there are any,
+    // and waits for its frame; the test fails when no frame appears.
+    explicit EditorSession(const std::string& programPath, const std::string& arguments = {});
 
     testdriver::Process& Program() { return m_program; }
     HWND Frame() const { return m_frame; }

@@ -27,6 +27,7 @@ enum Control {
     kGenerate = 1006,
     kTest = 1010
 };
+constexpr UINT kFileOpen = 0xE101;
 constexpr UINT kFileSave = 0xE103;
 constexpr UINT kFileSaveAs = 0xE104;
 
@@ -108,14 +109,9 @@ TEST_F(Editor, NewDocumentShowsTheDefaultsAndTheFormAsDesigned) {
                   {kText, {30, 40, 195, 90}},
                   {kTest, {150, 185, 200, 199}},
                   {kGenerate, {95, 185, 145, 199}}};
-    for (const auto& control : layout) {
-        const auto units = DialogUnitRect(Item(frame, control.id), base);
-        ASSERT_TRUE(units) << control.id;
-        EXPECT_EQ(units->left, control.units.left) << control.id;
-        EXPECT_EQ(units->top, control.units.top) << control.id;
-        EXPECT_EQ(units->right, control.units.right) << control.id;
-        EXPECT_EQ(units->bottom, control.units.bottom) << control.id;
-    }
+    for (const auto& control : layout)
+        EXPECT_TRUE(IsRect(DialogUnitRect(Item(frame, control.id), base), control.units))
+            << control.id;
     std::vector<int> tabOrder;
     for (HWND control : TabOrder(GetParent(Item(frame, kCaption))))
         tabOrder.push_back(GetDlgCtrlID(control));
@@ -390,18 +386,47 @@ TEST_F(Editor, AFailedSaveReportsAndLeavesThePreviousFileAsItWas) {
     ASSERT_TRUE(WaitUntilNoBox(*m_process, kBoxLimit));
     EXPECT_EQ(ReadFileBytes(path), std::string(original.begin(), original.end()));
     // Nothing but the document is left in its folder, and the changes are still unsaved.
-    WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA((m_scratch.Path() + "*").c_str(), &found);
-    ASSERT_NE(search, INVALID_HANDLE_VALUE);
-    Strings names;
-    do {
-        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
-            names.push_back(found.cFileName);
-    } while (FindNextFileA(search, &found));
-    FindClose(search);
-    EXPECT_EQ(names, Strings{"kept.zembra"});
+    EXPECT_EQ(FileNamesIn(m_scratch.Path()), Strings{"kept.zembra"});
     AskToClose(frame);
     AnswerSaveQuestion(IDNO);
+    EXPECT_EQ(ExitCode(*m_process), 0u);
+}
+
+TEST_F(Editor, SavingOverAFileKeepsItsAttributesAndLeavesNothingElseBehind) {
+    const std::string path = Document("hidden.zembra", e2e::Document("Old", "", 0x2000));
+    ASSERT_TRUE(SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_HIDDEN));
+    HWND frame = Open("\"" + path + "\"");
+    ASSERT_NE(frame, nullptr);
+    ASSERT_TRUE(SetEditText(Item(frame, kCaption), "New"));
+    ASSERT_TRUE(InvokeCommand(frame, kFileSave));
+    const Bytes saved = e2e::Document("New", "", 0x2000);
+    EXPECT_TRUE(WaitUntil(
+        [&] { return ReadFileBytes(path) == std::string(saved.begin(), saved.end()); }, kBoxLimit));
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    ASSERT_NE(attributes, INVALID_FILE_ATTRIBUTES);
+    EXPECT_TRUE(attributes & FILE_ATTRIBUTE_HIDDEN) << std::hex << attributes;
+    // The old file set aside while the new one took its place is gone again.
+    EXPECT_EQ(FileNamesIn(m_scratch.Path()), Strings{"hidden.zembra"});
+    AskToClose(frame);
+    EXPECT_EQ(ExitCode(*m_process), 0u);
+}
+
+TEST_F(Editor, OpenGivesItsDialogTheDefaultExtensionWithoutThePeriod) {
+    // The dialog adds the default extension to a name typed without one: "ask" opens ask.zembra.
+    // Wine's dialog does so only with "All Files" chosen and when the name also exists as typed;
+    // given ".zembra" it would look for "ask..zembra" and open "ask".
+    Document("ask", e2e::Document("Without extension", "", 0x2000));
+    Document("ask.zembra", e2e::Document("With extension", "", 0x2000));
+    HWND frame = Open();
+    ASSERT_NE(frame, nullptr);
+    ASSERT_TRUE(InvokeCommand(frame, kFileOpen));
+    HWND dialog = WaitForFileDialog(*m_process, kBoxLimit);
+    ASSERT_NE(dialog, nullptr);
+    ASSERT_TRUE(ChooseFileType(dialog, "All Files (*.*)"));
+    ASSERT_TRUE(ChooseFile(dialog, m_scratch.Path() + "ask"));
+    EXPECT_TRUE(WaitForText(frame, "Zembra - ask.zembra", kBoxLimit)) << WindowText(frame);
+    EXPECT_EQ(WindowText(Item(frame, kCaption)), "With extension");
+    AskToClose(frame);
     EXPECT_EQ(ExitCode(*m_process), 0u);
 }
 

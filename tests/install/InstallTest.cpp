@@ -91,6 +91,7 @@ const std::vector<PayloadSource>& PayloadSources() {
         {"Uninstall.exe", testdriver::WindowsPathOf(ZEMBRA_UNINSTALLER_PATH)},
         {"Help.htm", testdriver::WindowsPathOf(ZEMBRA_HELP_PATH)},
         {"FileType Icon.ico", testdriver::WindowsPathOf(ZEMBRA_DOCUMENT_ICON_PATH)},
+        {"zembra-cli.exe", testdriver::WindowsPathOf(ZEMBRA_CLI_PATH)},
     };
     return sources;
 }

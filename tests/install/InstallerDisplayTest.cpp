@@ -7,6 +7,7 @@
 #include "tests/driver/Input.h"
 #include "tests/driver/Modules.h"
 #include "tests/driver/Screenshot.h"
+#include "tests/driver/SystemEvents.h"
 #include "tests/driver/Window.h"
 #include "tests/install/InstallTest.h"
 
@@ -15,25 +16,20 @@ using namespace testdriver;
 
 namespace {
 
-void ExpectSideBySideVersion6Only(const std::vector<std::string>& loaded) {
-    ASSERT_EQ(loaded.size(), 1u) << testing::PrintToString(loaded);
-    EXPECT_TRUE(IsSideBySideCommonControls6(loaded.front())) << loaded.front();
-}
-
 class TodaysControls : public InstallerTest {};
 
 TEST_F(TodaysControls, InstallerDialogAndUninstallerBoxLoadTheSideBySideVersion6) {
     HWND dialog = nullptr;
     Process installer = StartToDialog(dialog);
     ASSERT_NE(dialog, nullptr);
-    ExpectSideBySideVersion6Only(LoadedCommonControls(installer.Id()));
+    EXPECT_EQ(CommonControlsOtherThanVersion6(installer.Id()), "") << "the installer";
     Click(dialog, IDCANCEL);
     EXPECT_TRUE(Converse(installer, AnswerNo).empty());
 
     // Nothing is installed: the uninstaller asks first, and No ends it.
     Process uninstaller = Process::Start(QuoteArgument(UninstallerPath()));
     ASSERT_NE(WaitForBox(uninstaller, kWindowLimit), nullptr);
-    ExpectSideBySideVersion6Only(LoadedCommonControls(uninstaller.Id()));
+    EXPECT_EQ(CommonControlsOtherThanVersion6(uninstaller.Id()), "") << "the uninstaller";
     EXPECT_EQ(Texts(Converse(uninstaller, AnswerNo)),
               std::vector<std::string>{"Are you sure you want to uninstall Zembra 1.0?"});
 }
@@ -58,7 +54,7 @@ TEST_F(InstallerAtThisDpi, DialogShowsEveryControlAndItsIconAtTheDisplaysSizeAnd
     expectIconAt(ScreenDpi());
     // Moved to a display of twice the DPI, and back.
     for (const int dpi : {2 * ScreenDpi(), ScreenDpi()}) {
-        ASSERT_TRUE(SendDpiChanged(dialog, static_cast<UINT>(dpi)));
+        ASSERT_TRUE(ChangeDpi(dialog, static_cast<UINT>(dpi), ScreenRect(dialog)));
         expectIconAt(dpi);
     }
     Click(dialog, IDCANCEL);

@@ -107,6 +107,8 @@ const Program kPrograms[] = {
     {ZEMBRA_INSTALLER_PATH, "Zembra installer", "Install Zembra 1.0.exe", "requireAdministrator"},
     {ZEMBRA_UNINSTALLER_PATH, nullptr, "Uninstall.exe", "requireAdministrator"},
     {ZEMBRA_EXE_PATH, nullptr, "Zembra.exe", "asInvoker"},
+    {ZEMBRA_CLI_PATH, "Zembra documents and message boxes from scripts", "zembra-cli.exe",
+     "asInvoker"},
 };
 
 // The supported-OS ids of Windows 7, 8, 8.1 and 10 (which 11 shares).
@@ -129,7 +131,7 @@ std::string VersionString(const std::vector<char>& info, const std::string& name
 } // namespace
 
 // What a user sees in the file's properties and what the system asks before starting it, for
-// each of the three programs an installation brings.
+// each of the four programs an installation brings.
 TEST(ProgramFiles, NameTheProductVersionAndRightsTheyNeed) {
     for (const Program& program : kPrograms) {
         const std::string path = testdriver::WindowsPathOf(program.path);

@@ -25,7 +25,7 @@ struct Source {
 
 const Source kSources[] = {
     {131, ZEMBRA_EXE_PATH},  {132, ZEMBRA_TEMPLATE_PATH},      {133, ZEMBRA_UNINSTALLER_PATH},
-    {130, ZEMBRA_HELP_PATH}, {129, ZEMBRA_DOCUMENT_ICON_PATH},
+    {130, ZEMBRA_HELP_PATH}, {129, ZEMBRA_DOCUMENT_ICON_PATH}, {128, ZEMBRA_CLI_PATH},
 };
 
 using testdriver::ReadFileBytes;

@@ -127,6 +127,8 @@ Installation::Installation() {
     CreateDirectoryA(m_folder.c_str(), nullptr);
     CopyFileA(BuiltZembraPath().c_str(), FilePath("Zembra.exe").c_str(), FALSE);
     CopyFileA(BuiltUninstallerPath().c_str(), UninstallerPath().c_str(), FALSE);
+    CopyFileA(testdriver::WindowsPathOf(ZEMBRA_CLI_PATH).c_str(),
+              FilePath("zembra-cli.exe").c_str(), FALSE);
     const std::string payload = testdriver::WindowsPathOf(ZEMBRA_PAYLOAD_FOLDER);
     for (const char* name : {"FileType Icon.ico", "Help.htm"})
         CopyFileA((payload + name).c_str(), FilePath(name).c_str(), FALSE);
@@ -153,8 +155,8 @@ Installation::~Installation() {
 
 std::vector<std::string> Installation::RemovedFiles() const {
     std::vector<std::string> files;
-    for (const char* name :
-         {"Zembra.exe", "FileType Icon.ico", "Help.htm", "New MessageBox.zembra", "Uninstall.exe"})
+    for (const char* name : {"Zembra.exe", "FileType Icon.ico", "Help.htm", "New MessageBox.zembra",
+                             "zembra-cli.exe", "Uninstall.exe"})
         files.push_back(FilePath(name));
     files.push_back(m_shortcut);
     return files;

@@ -61,9 +61,9 @@ const Step kCloseEditorOk{
 const Step kCloseEditorCancel{kCloseEditorOk.text, kCloseEditorOk.buttons, BoxIcon::Error,
                               IDCANCEL};
 
-const char* const kAllFiles[] = {"Zembra.exe",    "FileType Icon.ico",
-                                 "Help.htm",      "New MessageBox.zembra",
-                                 "Uninstall.exe", "Zembra.lnk"};
+const char* const kAllFiles[] = {
+    "Zembra.exe",     "FileType Icon.ico", "Help.htm",  "New MessageBox.zembra",
+    "zembra-cli.exe", "Uninstall.exe",     "Zembra.lnk"};
 
 struct Scenario {
     const char* name;
@@ -123,7 +123,8 @@ const Scenario kScenarios[] = {
       {"Program installation path could not be found.\n<error 2>", kOk, BoxIcon::Error, IDOK},
       kIncomplete},
      1,
-     {"Zembra.exe", "FileType Icon.ico", "Help.htm", "New MessageBox.zembra", "Zembra.lnk"},
+     {"Zembra.exe", "FileType Icon.ico", "Help.htm", "New MessageBox.zembra", "zembra-cli.exe",
+      "Zembra.lnk"},
      true},
     {"NoScriptLeavesTheUninstaller",
      Setup::NoTemporaryFolder,

@@ -1,0 +1,62 @@
+#include "TimedBox.h"
+
+#include "cli/core/Cli.h"
+
+#include <windows.h>
+
+#include <cstring>
+
+namespace cli {
+
+namespace {
+
+// Ends the thread's message box (its dialog class) with the timed-out result.
+BOOL CALLBACK EndIfBox(HWND window, LPARAM) noexcept {
+    char className[8] = "";
+    if (GetClassNameA(window, className, sizeof className) == 0 ||
+        std::strcmp(className, "#32770") != 0)
+        return TRUE;
+    EndDialog(window, kTimedOut);
+    return FALSE;
+}
+
+// Runs in the box's own message loop, which dispatches the thread's timer messages.
+void CALLBACK OnTimeout(HWND, UINT, UINT_PTR, DWORD) noexcept {
+    EnumThreadWindows(GetCurrentThreadId(), EndIfBox, 0);
+}
+
+// A timer of the calling thread, killed with its owner.
+class ThreadTimer {
+public:
+    ThreadTimer() = default;
+    ~ThreadTimer() {
+        if (m_id != 0)
+            KillTimer(nullptr, m_id);
+    }
+    ThreadTimer(const ThreadTimer&) = delete;
+    ThreadTimer& operator=(const ThreadTimer&) = delete;
+
+    bool Start(UINT milliseconds, TIMERPROC proc) {
+        m_id = SetTimer(nullptr, 0, milliseconds, proc);
+        return m_id != 0;
+    }
+
+private:
+    UINT_PTR m_id = 0;
+};
+
+} // namespace
+
+int ShowTimedBox(const std::string& caption, const std::string& text, std::uint32_t style,
+                 std::optional<unsigned> timeoutSeconds, unsigned long& error) {
+    ThreadTimer timer;
+    if (timeoutSeconds && !timer.Start(*timeoutSeconds * 1000u, OnTimeout)) {
+        error = GetLastError();
+        return 0;
+    }
+    const int result = MessageBoxA(nullptr, text.c_str(), caption.c_str(), style);
+    error = result == 0 ? GetLastError() : 0;
+    return result;
+}
+
+} // namespace cli

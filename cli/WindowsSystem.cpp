@@ -1,0 +1,174 @@
+#include "WindowsSystem.h"
+
+#include "cli/TimedBox.h"
+#include "cli/core/Utf8.h"
+#include "framework/File.h"
+#include "framework/SaveFile.h"
+#include "framework/SystemMessage.h"
+#include "framework/core/Exception.h"
+
+#include <windows.h>
+
+#include <algorithm>
+
+namespace cli {
+
+namespace {
+
+std::wstring ToWide(UINT codePage, const std::string& text) {
+    const int length = static_cast<int>(text.size());
+    const int size = MultiByteToWideChar(codePage, 0, text.data(), length, nullptr, 0);
+    std::wstring wide(static_cast<std::size_t>(std::max(size, 0)), L'\0');
+    if (size > 0)
+        MultiByteToWideChar(codePage, 0, text.data(), length, &wide[0], size);
+    return wide;
+}
+
+// flags and usedDefault as WideCharToMultiByte takes them.
+std::string FromWide(UINT codePage, const std::wstring& wide, DWORD flags = 0,
+                     BOOL* usedDefault = nullptr) {
+    const int length = static_cast<int>(wide.size());
+    const int size =
+        WideCharToMultiByte(codePage, flags, wide.data(), length, nullptr, 0, nullptr, usedDefault);
+    std::string text(static_cast<std::size_t>(std::max(size, 0)), '\0');
+    if (size > 0)
+        WideCharToMultiByte(codePage, flags, wide.data(), length, &text[0], size, nullptr,
+                            usedDefault);
+    return text;
+}
+
+// The ANSI code page as wide text goes into it: a character it lacks is a failure, never a
+// similar-looking one or a "?". The UTF-8 code page holds every character and takes neither flag.
+std::string ToAnsi(const std::wstring& wide, bool& complete) {
+    BOOL usedDefault = FALSE;
+    const bool utf8 = GetACP() == CP_UTF8;
+    std::string text =
+        FromWide(CP_ACP, wide, utf8 ? 0 : WC_NO_BEST_FIT_CHARS, utf8 ? nullptr : &usedDefault);
+    complete = !usedDefault;
+    return text;
+}
+
+std::string SystemText(DWORD error) {
+    std::string text = SystemMessage(error);
+    while (!text.empty() && (text.back() == '\n' || text.back() == '\r' || text.back() == ' '))
+        text.pop_back();
+    return text;
+}
+
+void WriteTo(DWORD stream, const std::string& utf8) {
+    const HANDLE handle = GetStdHandle(stream);
+    if (handle == nullptr || handle == INVALID_HANDLE_VALUE)
+        return;
+    DWORD mode = 0;
+    if (GetConsoleMode(handle, &mode)) {
+        // The console shows every character, whatever its code page.
+        const std::wstring wide = Utf8ToWide(utf8);
+        constexpr std::size_t kChunk = 8192;
+        for (std::size_t at = 0; at < wide.size(); at += kChunk) {
+            DWORD written = 0;
+            const auto count = static_cast<DWORD>(std::min(kChunk, wide.size() - at));
+            if (!WriteConsoleW(handle, wide.data() + at, count, &written, nullptr))
+                return;
+        }
+        return;
+    }
+    std::size_t at = 0;
+    while (at < utf8.size()) {
+        DWORD written = 0;
+        const auto count = static_cast<DWORD>(std::min<std::size_t>(utf8.size() - at, 1u << 20));
+        if (!WriteFile(handle, utf8.data() + at, count, &written, nullptr) || written == 0)
+            return;
+        at += written;
+    }
+}
+
+} // namespace
+
+std::wstring Utf8ToWide(const std::string& text) {
+    return ToWide(CP_UTF8, text);
+}
+
+std::string WideToUtf8(const std::wstring& text) {
+    return FromWide(CP_UTF8, text);
+}
+
+void WindowsSystem::Out(const std::string& text) {
+    WriteTo(STD_OUTPUT_HANDLE, text);
+}
+
+void WindowsSystem::Err(const std::string& text) {
+    WriteTo(STD_ERROR_HANDLE, text);
+}
+
+std::string WindowsSystem::CodePageName() const {
+    return "the ANSI code page " + std::to_string(GetACP());
+}
+
+bool WindowsSystem::ToStored(const std::string& utf8, std::string& stored, char32_t& failed) const {
+    bool complete = false;
+    stored = ToAnsi(Utf8ToWide(utf8), complete);
+    if (complete)
+        return true;
+    // Name the first character that did not fit, one at a time.
+    std::size_t i = 0;
+    while (i < utf8.size()) {
+        const std::size_t begin = i;
+        const char32_t character = NextCharacter(utf8, i);
+        ToAnsi(Utf8ToWide(utf8.substr(begin, i - begin)), complete);
+        if (!complete) {
+            failed = character;
+            break;
+        }
+    }
+    return false;
+}
+
+std::string WindowsSystem::FromStored(const std::string& stored) const {
+    return WideToUtf8(ToWide(CP_ACP, stored));
+}
+
+std::string WindowsSystem::ReasonOf(const CException& e) const {
+    // The framework's texts are the system's, in the ANSI code page.
+    return FromStored(e.Message());
+}
+
+std::unique_ptr<ArchiveStream> WindowsSystem::OpenDocument(const std::string& path) {
+    return std::make_unique<CFile>(Utf8ToWide(path), CFile::modeRead | CFile::shareDenyWrite);
+}
+
+WriteOutcome WindowsSystem::WriteDocument(const std::string& path,
+                                          const std::vector<unsigned char>& bytes, bool replace,
+                                          std::string& reason) {
+    // Written whole beside the target, then given its name: a new name only where none exists,
+    // or in place of the old file, which stays as it was until then.
+    const std::wstring target = Utf8ToWide(path);
+    try {
+        if (replace)
+            SaveFileBytes(target, bytes);
+        else
+            SaveNewFileBytes(target, bytes);
+        return WriteOutcome::Written;
+    } catch (const CFileException& e) {
+        if (!replace &&
+            (e.GetOsError() == ERROR_ALREADY_EXISTS || e.GetOsError() == ERROR_FILE_EXISTS))
+            return WriteOutcome::Exists;
+        reason = ReasonOf(e);
+        return WriteOutcome::Failed;
+    } catch (const CException& e) {
+        reason = ReasonOf(e);
+        return WriteOutcome::Failed;
+    }
+}
+
+BoxOutcome WindowsSystem::ShowBox(const MessageBoxDesign& design,
+                                  std::optional<unsigned> timeoutSeconds) {
+    BoxOutcome outcome;
+    unsigned long error = 0;
+    outcome.result = ShowTimedBox(design.GetCaption(), design.GetText(), design.GetStyle(),
+                                  timeoutSeconds, error);
+    if (outcome.result == 0)
+        outcome.failure = FromStored(SystemText(error));
+    return outcome;
+}
+
+} // namespace cli

@@ -1,0 +1,25 @@
+#pragma once
+// What show prints of a document: its version, caption, text and style word, the style's groups
+// in the words of the options. A group whose bits no word names shows as null (JSON) or as its
+// bits (text).
+
+#include "app/core/StyleTables.h"
+
+#include <cstdint>
+#include <string>
+
+namespace cli {
+
+struct DesignView {
+    double version = 0;
+    std::string caption; // UTF-8
+    std::string text;    // UTF-8, line breaks as stored
+    std::uint32_t style = 0;
+};
+
+// One JSON object: version, caption, text, icon, buttons, default, priority, style.
+std::string DesignJson(const DesignView& view, const CMaps& maps);
+// One "name  value" line per field; the text's lines below each other.
+std::string DesignText(const DesignView& view, const CMaps& maps);
+
+} // namespace cli

@@ -1,0 +1,55 @@
+#include "DocumentRead.h"
+
+#include "app/core/ZembraFormat.h"
+#include "cli/core/CliText.h"
+#include "framework/core/Archive.h"
+#include "framework/core/Exception.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace cli {
+
+namespace {
+
+std::string ArchiveFailure(const CArchiveException& e, const CArchive& ar) {
+    const std::optional<std::uint64_t> record = e.GetRecordOffset();
+    if (e.GetCause() == CArchiveException::badFormat)
+        return MalformedLengthReason(record.value_or(ar.GetPosition()));
+    return record ? LengthBeyondEndReason(*record) : CutShortReason(ar.GetPosition());
+}
+
+} // namespace
+
+DocumentRead ReadDocument(ArchiveStream& stream) {
+    DocumentRead read;
+    CArchive ar(stream, CArchive::load);
+    try {
+        read.version = ReadZembraVersion(ar);
+        ReadZembraBody(ar, read.design);
+    } catch (const CArchiveException& e) {
+        read.failure = ArchiveFailure(e, ar);
+    }
+    return read;
+}
+
+std::string CheckReason(const DocumentRead& read) {
+    if (read.version && IsOtherVersion(*read.version))
+        return OtherVersionReason(VersionText(*read.version));
+    return read.failure.empty() ? kSoundReason : read.failure;
+}
+
+std::string VersionText(double version) {
+    char text[32];
+    for (int digits = 1; digits <= 17; ++digits) {
+        std::snprintf(text, sizeof text, "%.*g", digits, version);
+        if (std::strtod(text, nullptr) == version)
+            break;
+    }
+    std::string result = text;
+    if (result.find_first_of(".eEnN") == std::string::npos)
+        result += ".0";
+    return result;
+}
+
+} // namespace cli

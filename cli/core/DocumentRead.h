@@ -1,0 +1,35 @@
+#pragma once
+// A document as the product's reader reads it, or why it cannot be read, in words for a person.
+
+#include "app/core/MessageBoxDesign.h"
+
+#include <optional>
+#include <string>
+
+class ArchiveStream;
+
+namespace cli {
+
+struct DocumentRead {
+    // Nothing when the file ends before its version.
+    std::optional<double> version;
+    MessageBoxDesign design;
+    // Empty when the document was read to its style word; otherwise why not ("cut short at byte
+    // 13").
+    std::string failure;
+};
+
+// Reads the document as run mode reads it. One of another version is read on, as run mode reads
+// it once the user has agreed. A length beyond the end is reported before anything is allocated
+// for it. What the stream throws itself (a CFileException) is left to the caller.
+DocumentRead ReadDocument(ArchiveStream& stream);
+
+// check's reason for a document read: "ok", its other version (which comes first, as the reader
+// finds it first), or why it could not be read.
+std::string CheckReason(const DocumentRead& read);
+
+// The shortest text that reads back as the same number, with at least one decimal ("1.0",
+// "1.04", "1e+300").
+std::string VersionText(double version);
+
+} // namespace cli

@@ -1,0 +1,38 @@
+#pragma once
+// The words with which zembra-cli names the four groups of the style word. Each word stands for
+// one label of the editor's style lists, and so for the value that label stands for.
+
+#include "app/core/StyleTables.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace cli {
+
+enum class StyleGroup { Icon, Buttons, Default, Priority };
+
+struct StyleWord {
+    const char* word;
+    const char* label;
+};
+
+// The option that takes the group's words ("--icon").
+const char* OptionOf(StyleGroup group);
+// The group's words, in the order the usage lists them.
+const std::vector<StyleWord>& WordsOf(StyleGroup group);
+// The group's words joined for a message: "none, information, warning, question, error".
+std::string WordList(StyleGroup group);
+
+// The group's value for word; nothing when the group has no such word.
+std::optional<std::uint32_t> ValueOfWord(const CMaps& maps, StyleGroup group,
+                                         const std::string& word);
+// The bits of style that belong to the group.
+std::uint32_t GroupBits(const CMaps& maps, StyleGroup group, std::uint32_t style);
+// The word for the group's bits in style; nothing when no word names them.
+std::optional<std::string> WordOfStyle(const CMaps& maps, StyleGroup group, std::uint32_t style);
+// The number of buttons of a button set's value (0 for a value that is no button set).
+unsigned ButtonCount(const CMaps& maps, std::uint32_t buttons);
+
+} // namespace cli

@@ -1,0 +1,171 @@
+// zembra-cli.exe under Wine, started as a script starts it: Unicode arguments, its exit code, its
+// output, and the boxes of run and ask read back and answered as a person would, drawn with
+// today's common controls.
+
+#include "tests/cli/NewCases.h"
+#include "tests/driver/Modules.h"
+#include "tests/e2e/E2e.h"
+
+#include <chrono>
+
+using testdriver::BoxIcon;
+using testdriver::CapturedOutput;
+using testdriver::Process;
+
+namespace {
+
+using Strings = std::vector<std::string>;
+
+std::wstring Widen(const std::string& utf8) {
+    const int size =
+        MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
+    std::wstring wide(static_cast<std::size_t>(size), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), wide.data(), size);
+    return wide;
+}
+
+class CliProgram : public testing::Test {
+protected:
+    // zembra-cli.exe with the arguments (UTF-8), each quoted as the program reads it back.
+    Process Start(const Strings& arguments) {
+        std::string line = testdriver::QuoteArgument(testdriver::WindowsPathOf(ZEMBRA_CLI_PATH));
+        for (const std::string& argument : arguments)
+            line += " " + testdriver::QuoteArgument(argument);
+        m_output = std::make_unique<CapturedOutput>();
+        return Process::Start(Widen(line), *m_output);
+    }
+    DWORD ExitCode(Process& program) {
+        const std::optional<DWORD> code = program.WaitForExit(e2e::kExitLimit);
+        EXPECT_TRUE(code) << "zembra-cli did not end";
+        return code.value_or(Process::kTerminatedExitCode);
+    }
+    // Runs a command that shows no box to its end.
+    DWORD Run(const Strings& arguments) {
+        Process program = Start(arguments);
+        return ExitCode(program);
+    }
+    std::string Out() const { return m_output->Out(); }
+    std::string Err() const { return m_output->Err(); }
+
+    e2e::ScratchFolder m_scratch;
+    std::unique_ptr<CapturedOutput> m_output;
+};
+
+} // namespace
+
+TEST_F(CliProgram, NewWritesTheSameBytesAsOnLinux) {
+    const std::string path = m_scratch.Path() + "new.zembra";
+    for (const clitest::NewCase& c : clitest::NewCases()) {
+        SCOPED_TRACE(testing::PrintToString(c.options));
+        Strings arguments = {"new", path, "--force"};
+        arguments.insert(arguments.end(), c.options.begin(), c.options.end());
+        EXPECT_EQ(Run(arguments), 0u) << Err();
+        EXPECT_EQ(clitest::ToHex(e2e::ReadFileBytes(path).value_or("")), clitest::DocumentHex(c));
+    }
+}
+
+TEST_F(CliProgram, RunShowsTheDocumentsBoxAndExitsWithThePressedButton) {
+    const struct {
+        std::uint32_t style;
+        Strings buttons;
+        int defaultButton;
+        BoxIcon icon;
+        bool topmost;
+        int press;
+    } cases[] = {
+        {0x2000 | 0x30 | 4 | 0x100, {"Yes", "No"}, IDNO, BoxIcon::Warning, false, IDNO},
+        {0x1000 | 0x10 | 1, {"OK", "Cancel"}, IDOK, BoxIcon::Error, true, IDCANCEL},
+        {0x2000 | 0x20 | 2 | 0x200,
+         {"Abort", "Retry", "Ignore"},
+         IDIGNORE,
+         BoxIcon::Question,
+         false,
+         IDRETRY},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.style);
+        const std::string path =
+            m_scratch.Write("run.zembra", e2e::Document("Disk", "Almost full.\r\nGo on?", c.style));
+        Process program = Start({"run", path});
+        HWND box = testdriver::WaitForBox(program, e2e::kBoxLimit);
+        const auto contents = testdriver::ReadBox(box);
+        ASSERT_TRUE(contents);
+        EXPECT_EQ(contents->caption, "Disk");
+        EXPECT_EQ(contents->text, "Almost full.\r\nGo on?");
+        EXPECT_EQ(contents->ButtonTexts(), c.buttons);
+        EXPECT_EQ(contents->defaultButton, c.defaultButton);
+        EXPECT_EQ(contents->icon, c.icon);
+        EXPECT_EQ(contents->owner, nullptr);
+        EXPECT_EQ(contents->topmost, c.topmost);
+        EXPECT_TRUE(testdriver::PressButton(box, c.press));
+        EXPECT_EQ(ExitCode(program), static_cast<DWORD>(c.press));
+        EXPECT_EQ(Out() + Err(), "");
+    }
+}
+
+TEST_F(CliProgram, AskShowsTheBoxOfItsOptionsInTheAnsiCodePage) {
+    Process program = Start({"ask", "--caption", "Caf\xc3\xa9 \xe2\x82\xac", "--text", "One\nTwo",
+                             "--icon", "information", "--buttons", "yes-no-cancel", "--default",
+                             "3", "--priority", "system"});
+    HWND box = testdriver::WaitForBox(program, e2e::kBoxLimit);
+    const auto contents = testdriver::ReadBox(box);
+    ASSERT_TRUE(contents);
+    EXPECT_EQ(contents->caption, "Caf\xe9 \x80");
+    EXPECT_EQ(contents->text, "One\r\nTwo");
+    EXPECT_EQ(contents->ButtonTexts(), (Strings{"Yes", "No", "Cancel"}));
+    EXPECT_EQ(contents->defaultButton, IDCANCEL);
+    EXPECT_EQ(contents->icon, BoxIcon::Information);
+    EXPECT_EQ(contents->owner, nullptr);
+    EXPECT_TRUE(contents->topmost);
+    EXPECT_TRUE(testdriver::SendKey(box, VK_ESCAPE));
+    EXPECT_EQ(ExitCode(program), static_cast<DWORD>(IDCANCEL));
+
+    // A character the code page lacks is refused before any box.
+    program = Start({"ask", "--text", "\xce\xa9"});
+    EXPECT_EQ(testdriver::WaitForBox(program, e2e::kBoxLimit), nullptr);
+    EXPECT_EQ(ExitCode(program), 255u);
+    EXPECT_EQ(Err(), "zembra-cli: --text holds the character U+03A9, which the ANSI code page " +
+                         std::to_string(GetACP()) + " cannot hold\n");
+}
+
+TEST_F(CliProgram, AskBoxLoadsTheSideBySideVersion6CommonControls) {
+    Process program = Start({"ask", "--text", "Today's controls?"});
+    HWND box = testdriver::WaitForBox(program, e2e::kBoxLimit);
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(testdriver::CommonControlsOtherThanVersion6(program.Id()), "");
+    EXPECT_TRUE(testdriver::PressButton(box, IDOK));
+    EXPECT_EQ(ExitCode(program), static_cast<DWORD>(IDOK));
+}
+
+TEST_F(CliProgram, TimeoutClosesTheBoxWith32000) {
+    const auto start = std::chrono::steady_clock::now();
+    Process program = Start({"ask", "--caption", "Unattended", "--timeout", "2"});
+    EXPECT_NE(testdriver::WaitForBox(program, e2e::kBoxLimit), nullptr);
+    const std::optional<DWORD> code = program.WaitForExit(std::chrono::seconds(30));
+    ASSERT_TRUE(code) << "the box was not closed";
+    EXPECT_EQ(*code, 32000u);
+    EXPECT_GE(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(1900));
+}
+
+TEST_F(CliProgram, UnreadableDocumentExits255WithoutABox) {
+    const e2e::Bytes whole = e2e::Document("Caption", "Text", 0x2000);
+    const std::string cut =
+        m_scratch.Write("cut.zembra", e2e::Bytes(whole.begin(), whole.begin() + 13));
+    Process program = Start({"run", cut, "--timeout", "5"});
+    EXPECT_EQ(testdriver::WaitForBox(program, e2e::kBoxLimit), nullptr);
+    EXPECT_EQ(ExitCode(program), 255u);
+    EXPECT_EQ(Err(), "zembra-cli: " + cut + ": the length at byte 12 reaches beyond the end\n");
+
+    const std::string missing = m_scratch.Path() + "missing.zembra";
+    EXPECT_EQ(Run({"run", missing}), 255u);
+    EXPECT_EQ(Err().rfind("zembra-cli: " + missing + ": cannot be read (", 0), 0u) << Err();
+}
+
+TEST_F(CliProgram, ShowPrintsUtf8) {
+    const std::string path = m_scratch.Write("euro.zembra", e2e::Document("\x80", "\xe9", 0x2040));
+    EXPECT_EQ(Run({"show", "--json", path}), 0u);
+    EXPECT_NE(Out().find("\"caption\": \"\xe2\x82\xac\",\n  \"text\": \"\xc3\xa9\",\n  \"icon\": "
+                         "\"information\""),
+              std::string::npos)
+        << Out();
+}

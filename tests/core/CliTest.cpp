@@ -1,0 +1,284 @@
+// zembra-cli's commands over a system of files in memory: what each writes, prints and exits with,
+// and what it refuses without changing anything.
+
+#include "cli/core/Cli.h"
+#include "cli/core/DocumentRead.h"
+#include "cli/core/Utf8.h"
+#include "framework/core/Archive.h"
+#include "framework/core/Exception.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+
+namespace {
+
+using Strings = std::vector<std::string>;
+
+class MemorySystem : public cli::CliSystem {
+public:
+    void Out(const std::string& text) override { out += text; }
+    void Err(const std::string& text) override { err += text; }
+    std::string CodePageName() const override { return "Windows-1252"; }
+    bool ToStored(const std::string& utf8, std::string& stored, char32_t& failed) const override {
+        return cli::Utf8ToWindows1252(utf8, stored, failed);
+    }
+    std::string FromStored(const std::string& stored) const override {
+        return cli::Windows1252ToUtf8(stored);
+    }
+    std::string ReasonOf(const CException& e) const override { return e.Message(); }
+    std::unique_ptr<ArchiveStream> OpenDocument(const std::string& path) override {
+        const auto file = files.find(path);
+        if (file == files.end())
+            throw CFileException(2, "No such file");
+        return std::make_unique<MemoryStream>(file->second.data(), file->second.size());
+    }
+    cli::WriteOutcome WriteDocument(const std::string& path,
+                                    const std::vector<unsigned char>& bytes, bool replace,
+                                    std::string& reason) override {
+        if (path.rfind("locked/", 0) == 0) {
+            reason = "Access denied";
+            return cli::WriteOutcome::Failed;
+        }
+        if (!replace && files.count(path) != 0)
+            return cli::WriteOutcome::Exists;
+        files[path] = std::string(bytes.begin(), bytes.end());
+        return cli::WriteOutcome::Written;
+    }
+    bool CanShowBoxes() const override { return true; }
+    cli::BoxOutcome ShowBox(const MessageBoxDesign& design,
+                            std::optional<unsigned> timeoutSeconds) override {
+        shown.push_back(design);
+        timeout = timeoutSeconds;
+        return {answer, "no desktop"};
+    }
+
+    std::map<std::string, std::string> files;
+    std::string out, err;
+    int answer = 1;
+    std::vector<MessageBoxDesign> shown;
+    std::optional<unsigned> timeout;
+};
+
+std::string Bytes(std::initializer_list<int> bytes) {
+    std::string text;
+    for (const int byte : bytes)
+        text += static_cast<char>(byte);
+    return text;
+}
+
+const std::string kVersion1 = Bytes({0, 0, 0, 0, 0, 0, 0xF0, 0x3F});
+const std::string kNoString = Bytes({0, 0, 0, 0});
+const std::string kString = Bytes({1, 0, 0, 0});
+const std::string kEmptyDocument = kVersion1 + kNoString + kNoString + Bytes({0, 0x20, 0, 0});
+
+class Cli : public testing::Test {
+protected:
+    int Run(const Strings& arguments) { return cli::RunCli(arguments, m_system); }
+    MemorySystem m_system;
+};
+
+} // namespace
+
+TEST_F(Cli, RefusalsChangeNothingAndSayWhyOnOneLine) {
+    m_system.files["old.zembra"] = kEmptyDocument;
+    const struct {
+        Strings arguments;
+        int exitCode;
+        const char* says;
+    } cases[] = {
+        {{}, 2, "no command given"},
+        {{"frobnicate"}, 2, "unknown command \"frobnicate\""},
+        {{"new"}, 2, "new needs a FILE"},
+        {{"new", "a", "b"}, 2, "unexpected argument \"b\""},
+        {{"new", "a", "--icon", "big"},
+         2,
+         "--icon takes one of none, information, warning, question, error, not \"big\""},
+        {{"new", "a", "--buttons", "Yes-No"}, 2, "--buttons takes one of ok, ok-cancel"},
+        {{"new", "a", "--default", "4"}, 2, "--default takes one of 1, 2, 3, not \"4\""},
+        {{"new", "a", "--default", "2"}, 2, "--default 2 is beyond the 1 button of ok"},
+        {{"new", "a", "--buttons", "yes-no", "--default", "3"},
+         2,
+         "--default 3 is beyond the 2 buttons of yes-no"},
+        {{"new", "a", "--priority", "high"}, 2, "--priority takes one of normal, system"},
+        {{"new", "a", "--caption"}, 2, "--caption needs a value"},
+        {{"new", "a", "--force=yes"}, 2, "--force takes no value"},
+        {{"new", "a", "--icon", "error", "--icon=none"}, 2, "--icon is given twice"},
+        {{"new", "a", "--json"}, 2, "new has no option --json"},
+        {{"new", "a", "--timeout", "5"}, 2, "new has no option --timeout"},
+        {{"new", "a", "-f"}, 2, "new has no option -f"},
+        {{"new", "old.zembra"}, 2, "old.zembra exists; --force replaces it"},
+        {{"new", "a", "--text", "\xce\xa9"},
+         2,
+         "--text holds the character U+03A9, which Windows-1252 cannot hold"},
+        {{"new", "a", "--caption", "\xff"}, 2, "--caption holds the character U+FFFD"},
+        {{"new", "locked/a"}, 1, "locked/a: cannot be written (Access denied)"},
+        {{"show"}, 2, "show needs a FILE"},
+        {{"show", "old.zembra", "--force"}, 2, "show has no option --force"},
+        {{"show", "missing.zembra"}, 1, "missing.zembra: cannot be read (No such file)"},
+        {{"check"}, 2, "check needs at least one FILE"},
+        {{"run"}, 255, "run needs a FILE"},
+        {{"run", "old.zembra", "--timeout", "0"}, 255, "--timeout takes a whole number"},
+        {{"run", "old.zembra", "--timeout", "2147484"}, 255, "from 1 to 2147483, not \"2147484\""},
+        {{"run", "old.zembra", "--timeout", "1.5"}, 255, "--timeout takes a whole number"},
+        {{"run", "missing.zembra"}, 255, "missing.zembra: cannot be read (No such file)"},
+        {{"ask", "file"}, 255, "unexpected argument \"file\""},
+        {{"ask", "--caption", "\xce\xa9"}, 255, "--caption holds the character U+03A9"},
+        {{"ask", "--force"}, 255, "ask has no option --force"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::PrintToString(c.arguments));
+        m_system.err.clear();
+        EXPECT_EQ(Run(c.arguments), c.exitCode);
+        EXPECT_EQ(m_system.err.rfind("zembra-cli: ", 0), 0u) << m_system.err;
+        EXPECT_NE(m_system.err.find(c.says), std::string::npos) << m_system.err;
+        EXPECT_EQ(m_system.err.find('\n'), m_system.err.size() - 1) << m_system.err;
+        EXPECT_EQ(m_system.out, "");
+        EXPECT_EQ(m_system.files,
+                  (std::map<std::string, std::string>{{"old.zembra", kEmptyDocument}}));
+        EXPECT_TRUE(m_system.shown.empty());
+    }
+}
+
+TEST_F(Cli, ForceReplacesAndOptionsEndAtTheDoubleDash) {
+    m_system.files["old.zembra"] = "old";
+    EXPECT_EQ(Run({"new", "--force", "old.zembra"}), 0);
+    EXPECT_EQ(m_system.files["old.zembra"], kEmptyDocument);
+    EXPECT_EQ(Run({"new", "--caption", "--text", "--", "--help"}), 0);
+    EXPECT_EQ(m_system.files["--help"],
+              kVersion1 + kString + "\x06--text" + kNoString + Bytes({0, 0x20, 0, 0}));
+}
+
+TEST_F(Cli, HelpAndVersion) {
+    EXPECT_EQ(Run({"--version"}), 0);
+    EXPECT_EQ(m_system.out, "zembra-cli 1.0\n");
+    for (const Strings& arguments : {Strings{"--help"}, Strings{"new", "--help"}}) {
+        m_system.out.clear();
+        EXPECT_EQ(Run(arguments), 0);
+        EXPECT_EQ(m_system.out.rfind("Usage:\n", 0), 0u);
+    }
+    EXPECT_EQ(m_system.err, "");
+}
+
+TEST_F(Cli, ShowPrintsWindows1252AndWideStringsAsUtf8) {
+    // Caption "€é" in Windows-1252; text "€!" as a wide string.
+    m_system.files["doc.zembra"] = kVersion1 + kString + Bytes({2, 0x80, 0xE9}) + kString +
+                                   Bytes({0xFF, 0xFE, 0xFF, 2, 0xAC, 0x20, '!', 0}) +
+                                   Bytes({0x34, 0x21, 0x04, 0});
+    EXPECT_EQ(Run({"show", "doc.zembra", "--json"}), 0);
+    EXPECT_EQ(m_system.out, "{\n"
+                            "  \"version\": 1.0,\n"
+                            "  \"caption\": \"\xe2\x82\xac\xc3\xa9\",\n"
+                            "  \"text\": \"\xe2\x82\xac!\",\n"
+                            "  \"icon\": \"warning\",\n"
+                            "  \"buttons\": \"yes-no\",\n"
+                            "  \"default\": 2,\n"
+                            "  \"priority\": \"normal\",\n"
+                            "  \"style\": 270644\n"
+                            "}\n");
+    m_system.out.clear();
+    m_system.files["lines.zembra"] = kVersion1 + kNoString + kString +
+                                     "\x07"
+                                     "a\r\n\r\nbc" +
+                                     Bytes({0x56, 0x30, 0, 0});
+    EXPECT_EQ(Run({"show", "lines.zembra"}), 0);
+    EXPECT_EQ(m_system.out, "version   1.0\n"
+                            "caption\n"
+                            "text      a\n"
+                            "\n"
+                            "          bc\n"
+                            "icon      bits 0x0050, which no word names\n"
+                            "buttons   bits 0x0006, which no word names\n"
+                            "default   1\n"
+                            "priority  bits 0x3000, which no word names\n"
+                            "style     0x00003056\n");
+    m_system.out.clear();
+    EXPECT_EQ(Run({"show", "--json", "lines.zembra"}), 0);
+    EXPECT_NE(m_system.out.find("\"icon\": null,\n  \"buttons\": null,\n  \"default\": 1,\n"
+                                "  \"priority\": null,\n  \"style\": 12374\n"),
+              std::string::npos)
+        << m_system.out;
+    EXPECT_EQ(m_system.err, "");
+}
+
+TEST_F(Cli, CheckNamesWhatTheReaderFinds) {
+    const std::string sound = kVersion1 + kString +
+                              "\x03"
+                              "abc" +
+                              kNoString + Bytes({0, 0x20, 0, 0});
+    m_system.files = {
+        {"sound", sound},
+        {"trailing", sound + "more"},
+        {"cut", sound.substr(0, 10)},
+        {"cut-style", sound.substr(0, sound.size() - 1)},
+        {"cut-record", sound.substr(0, 14)},
+        {"hostile", kVersion1 + kString + Bytes({0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x7F, 'a'})},
+        {"hostile-wide", kVersion1 + kNoString + kString +
+                             Bytes({0xFF, 0xFE, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x7F})},
+        {"malformed", kVersion1 + kString + Bytes({0xFF, 0xFE, 0xFF, 0xFF, 0xFE, 0xFF})},
+        {"v2", Bytes({0, 0, 0, 0, 0, 0, 0, 0x40}) + kNoString + kNoString + Bytes({0, 0x20, 0, 0})},
+        {"v1.04", Bytes({0xA4, 0x70, 0x3D, 0x0A, 0xD7, 0xA3, 0xF0, 0x3F})},
+    };
+    EXPECT_EQ(Run({"check", "sound", "trailing"}), 0);
+    EXPECT_EQ(m_system.out, "sound: ok\ntrailing: ok\n");
+    m_system.out.clear();
+    EXPECT_EQ(Run({"check", "sound", "cut", "cut-style", "cut-record", "hostile", "hostile-wide",
+                   "malformed", "v2", "v1.04", "missing"}),
+              1);
+    EXPECT_EQ(m_system.out, "sound: ok\n"
+                            "cut: cut short at byte 10\n"
+                            "cut-style: cut short at byte 23\n"
+                            "cut-record: the length at byte 12 reaches beyond the end\n"
+                            "hostile: the length at byte 12 reaches beyond the end\n"
+                            "hostile-wide: the length at byte 16 reaches beyond the end\n"
+                            "malformed: the length at byte 12 is malformed\n"
+                            "v2: version 2.0 instead of 1.0\n"
+                            "v1.04: version 1.04 instead of 1.0\n"
+                            "missing: cannot be read (No such file)\n");
+    EXPECT_EQ(m_system.err, "");
+}
+
+TEST_F(Cli, RunShowsTheStyleWordUnchangedAndExitsWithTheAnswer) {
+    m_system.files["doc.zembra"] = kVersion1 + kString +
+                                   "\x01"
+                                   "C" +
+                                   kNoString + Bytes({0x34, 0x21, 0x04, 0x00});
+    m_system.answer = 7;
+    EXPECT_EQ(Run({"run", "doc.zembra", "--timeout", "2147483"}), 7);
+    ASSERT_EQ(m_system.shown.size(), 1u);
+    EXPECT_EQ(m_system.shown[0].GetCaption(), "C");
+    EXPECT_EQ(m_system.shown[0].GetStyle(), 0x42134u);
+    EXPECT_EQ(m_system.timeout, 2147483u);
+    EXPECT_EQ(m_system.err, "");
+
+    // Another version runs as a Yes to the editor's question would, with a warning.
+    m_system.files["v2.zembra"] =
+        Bytes({0, 0, 0, 0, 0, 0, 0, 0x40}) + kNoString + kNoString + Bytes({0x04, 0x20, 0, 0});
+    m_system.answer = cli::kTimedOut;
+    EXPECT_EQ(Run({"run", "v2.zembra"}), 32000);
+    EXPECT_EQ(m_system.err,
+              "zembra-cli: warning: v2.zembra is version 2.0, not 1.0; it is run anyway\n");
+    EXPECT_FALSE(m_system.timeout);
+
+    m_system.err.clear();
+    m_system.answer = 0;
+    EXPECT_EQ(Run({"ask"}), 255);
+    EXPECT_EQ(m_system.err, "zembra-cli: the box could not be shown (no desktop)\n");
+}
+
+TEST(CliText, Windows1252BothWaysAndVersionsAsWritten) {
+    for (int byte = 0; byte < 256; ++byte) {
+        const std::string one(1, static_cast<char>(byte));
+        std::string back;
+        char32_t failed = 0;
+        EXPECT_TRUE(cli::Utf8ToWindows1252(cli::Windows1252ToUtf8(one), back, failed));
+        EXPECT_EQ(back, one);
+    }
+    std::string stored;
+    char32_t failed = 0;
+    for (const char* bad : {"\xc0\xaf", "\xed\xa0\x80", "\xe2\x82", "\xf4\x90\x80\x80"}) {
+        EXPECT_FALSE(cli::Utf8ToWindows1252(bad, stored, failed)) << bad;
+        EXPECT_EQ(failed, U'\xFFFD');
+    }
+    EXPECT_EQ(cli::VersionText(1e300), "1e+300");
+}
