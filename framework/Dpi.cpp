@@ -13,15 +13,6 @@ UINT SystemDpi() {
     return dpi > 0 ? static_cast<UINT>(dpi) : USER_DEFAULT_SCREEN_DPI;
 }
 
-int IconSizeForDpi(UINT dpi) {
-    static const auto forDpi =
-        SystemFunction<int WINAPI(int, UINT)>("user32.dll", "GetSystemMetricsForDpi");
-    if (forDpi != nullptr)
-        return forDpi(SM_CXICON, dpi);
-    return MulDiv(GetSystemMetrics(SM_CXICON), static_cast<int>(dpi),
-                  static_cast<int>(SystemDpi()));
-}
-
 } // namespace
 
 UINT DpiOf(HWND window) {
@@ -31,8 +22,17 @@ UINT DpiOf(HWND window) {
     return dpi != 0 ? dpi : SystemDpi();
 }
 
+int SystemMetricForDpi(int metric, UINT dpi) {
+    static const auto forDpi =
+        SystemFunction<int WINAPI(int, UINT)>("user32.dll", "GetSystemMetricsForDpi");
+    if (forDpi != nullptr)
+        return forDpi(metric, dpi);
+    // Before Windows 10, version 1607, the metrics are those of the system's DPI.
+    return MulDiv(GetSystemMetrics(metric), static_cast<int>(dpi), static_cast<int>(SystemDpi()));
+}
+
 IconHandle LoadIconForDpi(WORD resourceId, UINT dpi) {
-    const int size = IconSizeForDpi(dpi);
+    const int size = SystemMetricForDpi(SM_CXICON, dpi);
     return IconHandle(
         static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(resourceId),
                                       IMAGE_ICON, size, size, LR_DEFAULTCOLOR)));

@@ -7,11 +7,12 @@
 
 #include <windows.h>
 
-using IconHandle = UniqueHandle<HICON, &DestroyIcon>;
-
 // The DPI of the display window is on; the system's DPI where the system cannot tell one window
 // from another (before Windows 10, version 1607).
 UINT DpiOf(HWND window);
+
+// A system metric (SM_CXICON, SM_CXVSCROLL...) as it is on a display of dpi.
+int SystemMetricForDpi(int metric, UINT dpi);
 
 // The program's icon resource at the size icons have at dpi; empty when it cannot be loaded.
 IconHandle LoadIconForDpi(WORD resourceId, UINT dpi);

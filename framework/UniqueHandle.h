@@ -62,5 +62,6 @@ using FindHandle = UniqueHandle<HANDLE, &FindClose, &IsNoFileHandle>;
 using SidHandle = UniqueHandle<PSID, &FreeSid>;
 using LocalMemory = UniqueHandle<HLOCAL, &LocalFree>;
 using MenuHandle = UniqueHandle<HMENU, &DestroyMenu>;
+using IconHandle = UniqueHandle<HICON, &DestroyIcon>;
 using FontHandle = UniqueHandle<HFONT, &DeleteObject>;
 using MemoryDCHandle = UniqueHandle<HDC, &DeleteDC>;
