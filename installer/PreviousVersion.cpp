@@ -2,6 +2,7 @@
 
 #include "SelfRemovalWait.h"
 #include "framework/WinApp.h"
+#include "installer/core/InstallFolder.h"
 #include "installer/core/InstalledVersion.h"
 #include "installer/core/InstallerTexts.h"
 #include "support/RegistryKey.h"
@@ -22,9 +23,13 @@ double GetInstalledVersion() {
 }
 
 void RemovePreviousVersion() {
-    RegistryKey key(HKEY_LOCAL_MACHINE, product::kUninstallKey);
-    const std::string uninstaller = key.GetString("UninstallString", product::kUninstallerFile);
+    RegistryKey uninstallKey(HKEY_LOCAL_MACHINE, product::kUninstallKey);
+    RegistryKey productKey(HKEY_LOCAL_MACHINE, product::kRegistryKey);
+    const std::string uninstaller =
+        installer::PreviousUninstaller(uninstallKey.GetString("UninstallString", std::string()),
+                                       productKey.GetString(product::kPathValue, std::string()));
     const bool removed =
+        !uninstaller.empty() &&
         ShellRunAndWait("\"" + uninstaller + "\"", "Silent", SW_HIDE, [&](HANDLE process) {
             WaitForSelfRemoval(process, uninstaller, kSelfRemovalLimitMs);
         });

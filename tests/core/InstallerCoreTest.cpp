@@ -1,6 +1,7 @@
 // The installer's portable decisions: the recorded version as strtod reads it, the three-way
 // decision, the install directory and the texts of its messages.
 
+#include "installer/core/InstallFolder.h"
 #include "installer/core/InstalledVersion.h"
 #include "installer/core/InstallerTexts.h"
 #include "installer/core/Payload.h"
@@ -8,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <tuple>
 #include <limits>
 
 namespace {
@@ -95,6 +97,45 @@ TEST(InstallDirectory, AppendsOneBackslashWhereMissing) {
     };
     for (const auto& [path, expected] : cases)
         EXPECT_EQ(installer::InstallDirectory(path), expected) << path;
+}
+
+TEST(IsFullPath, AcceptsADriveWithItsBackslashOrAServersShareOnly) {
+    const std::pair<const char*, bool> cases[] = {
+        {"C:\\Program Files\\Zembra\\", true},
+        {"d:\\Apps", true},
+        {"C:\\", true},
+        {"\\\\server\\share\\Zembra", true},
+        {"\\\\server\\share", true},
+        {"", false},
+        {"Zembra", false},
+        {"Program Files\\Zembra", false},
+        {"C:", false},
+        {"C:Zembra", false},
+        {"\\Zembra", false},
+        {"C:/Zembra", false},
+        {"1:\\Zembra", false},
+        {"\\\\server", false},
+        {"\\\\server\\", false},
+        {"\\\\\\share", false},
+        {"\\\\.\\C:\\Zembra", false},
+        {"\\\\?\\C:\\Zembra", false},
+    };
+    for (const auto& [path, full] : cases)
+        EXPECT_EQ(installer::IsFullPath(path), full) << "[" << path << "]";
+}
+
+TEST(PreviousUninstaller, IsNeverAProgramNamedWithoutItsFolder) {
+    const std::tuple<const char*, const char*, const char*> cases[] = {
+        {"C:\\Old\\Uninstall.exe", "D:\\Other\\", "C:\\Old\\Uninstall.exe"},
+        {"", "D:\\Other\\", "D:\\Other\\Uninstall.exe"},
+        {"", "D:\\Other", "D:\\Other\\Uninstall.exe"},
+        {"Uninstall.exe", "D:\\Other\\", "D:\\Other\\Uninstall.exe"},
+        {"Uninstall.exe", "Other\\", ""},
+        {"", "", ""},
+    };
+    for (const auto& [uninstallString, path, started] : cases)
+        EXPECT_EQ(installer::PreviousUninstaller(uninstallString, path), started)
+            << "[" << uninstallString << "] [" << path << "]";
 }
 
 TEST(PayloadMessages, NameTheFileAloneNeverItsFolder) {

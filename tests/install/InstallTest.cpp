@@ -297,9 +297,10 @@ void InstallerTest::RecordUninstaller(const std::string& command) {
     RegCloseKey(key);
 }
 
-Process InstallerTest::StartToDialog(HWND& dialog) {
+Process InstallerTest::StartToDialog(HWND& dialog, const std::string& program,
+                                     const std::string& workingDirectory) {
     dialog = nullptr;
-    Process installer = Process::Start("\"" + InstallerPath() + "\"");
+    Process installer = Process::Start("\"" + program + "\"", workingDirectory);
     HWND box = testdriver::WaitForBox(installer, kWindowLimit);
     const auto question = testdriver::ReadBox(box, milliseconds(0));
     EXPECT_TRUE(question.has_value()) << "no start question";
@@ -352,6 +353,7 @@ std::vector<Message> InstallerTest::Converse(Process& process, const Answerer& a
 }
 
 std::vector<Message> InstallerTest::Install(const std::string& path, const Answerer& answer) {
+    m_exitCode.reset();
     HWND dialog = nullptr;
     Process installer = StartToDialog(dialog);
     if (dialog == nullptr)
@@ -359,6 +361,7 @@ std::vector<Message> InstallerTest::Install(const std::string& path, const Answe
     SetControlText(dialog, kPathField, path);
     Click(dialog, IDOK);
     std::vector<Message> messages = Converse(installer, answer);
+    m_exitCode = installer.WaitForExit(kWindowLimit);
     EXPECT_TRUE(installer.WaitForProcessTree(kWindowLimit))
         << "processes left running: " << testing::PrintToString(RunningPrograms(installer));
     return messages;

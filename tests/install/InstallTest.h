@@ -123,16 +123,21 @@ protected:
     void RecordVersion(const std::string& version);
     void RecordUninstaller(const std::string& command);
 
-    // Starts the installer and answers its start question with Yes.
-    Process StartToDialog(HWND& dialog);
+    // Starts the installer (program, in workingDirectory when given) and answers its start
+    // question with Yes.
+    Process StartToDialog(HWND& dialog, const std::string& program = InstallerPath(),
+                          const std::string& workingDirectory = {});
 
     // Answers every message box of the process with answer until it ends; the messages in order.
     // A test failure when it does not end within kRunLimit.
     static std::vector<Message> Converse(Process& process, const Answerer& answer);
 
     // The whole run: start, Yes, the path typed into the path field, Install pressed, every later
-    // message answered with answer. The messages after Install.
+    // message answered with answer. The messages after Install; the exit code is kept for
+    // ExitCode.
     std::vector<Message> Install(const std::string& path, const Answerer& answer = AnswerYes);
+    // The exit code of the last Install; nothing when it did not end.
+    std::optional<DWORD> ExitCode() const { return m_exitCode; }
 
     // Checks that an installation into dir (ending in a backslash) is complete: the five files
     // byte for byte and the fourteen registry values exactly.
@@ -142,6 +147,7 @@ protected:
 
 private:
     std::string m_scratch;
+    std::optional<DWORD> m_exitCode;
     std::optional<std::string> m_savedHomeDrive;
     std::vector<std::pair<std::pair<HKEY, std::string>, RegistrySnapshot>> m_savedTrees;
 };

@@ -5,6 +5,7 @@
 
 #include <tlhelp32.h>
 
+#include <chrono>
 #include <thread>
 
 using namespace install;
@@ -118,16 +119,83 @@ protected:
 
 } // namespace
 
-TEST_F(ReinstallOverProbe, AStuckOldRemovalScriptHoldsTheInstallationUpAFewSecondsAtMost) {
+TEST_F(ReinstallOverProbe, AStuckOldRemovalScriptHoldsTheInstallationUpAFewSecondsAndIsEnded) {
     std::optional<Process> installer;
     EXPECT_EQ(Texts(ReinstallWith(installer, "stuck",
                                   testdriver::WindowsPathOf(ZEMBRA_OLD_UNINSTALLER_PROBE_PATH))),
               (std::vector<std::string>{kReinstall, kComplete}));
-    // The installation ended while what the old uninstaller left behind still runs.
-    EXPECT_EQ(CountProcesses("old_uninstaller_probe.exe"), 1);
+    // Nothing the old uninstaller left behind runs on after the installation.
+    EXPECT_EQ(CountProcesses("old_uninstaller_probe.exe"), 0);
     ExpectInstalled(InstallFolder());
-    ASSERT_TRUE(installer.has_value());
-    EXPECT_TRUE(installer->TerminateProcessTree());
+}
+
+TEST_F(ReinstallOverProbe, AnOldRemovalScriptStillRunningLaterCannotDeleteTheNewUninstaller) {
+    // The old script deletes "Uninstall.exe" once more 9 seconds after the old one is gone.
+    CreateFolders(InstallFolder());
+    const std::string old = InstallFolder() + "Uninstall.exe";
+    ASSERT_TRUE(CopyFileA(testdriver::WindowsPathOf(ZEMBRA_OLD_UNINSTALLER_PROBE_PATH).c_str(),
+                          old.c_str(), FALSE));
+    std::optional<Process> installer;
+    EXPECT_EQ(Texts(ReinstallWith(installer, "late", old)),
+              (std::vector<std::string>{kReinstall, kComplete}));
+    std::this_thread::sleep_for(std::chrono::seconds(15));
+    ExpectInstalled(InstallFolder());
+    EXPECT_EQ(CountProcesses("script.exe"), 0);
+}
+
+TEST_F(ReinstallOverProbe, OnlyTheRecordedInstallationsOwnUninstallerRunsNeverOneFoundByName) {
+    // The installer lies in a downloads folder beside a program named "Uninstall.exe", and is
+    // started there.
+    const std::string downloads = Scratch() + "Downloads\\";
+    const std::string oldFolder = Scratch() + "Old Zembra\\";
+    CreateFolders(downloads);
+    CreateFolders(oldFolder);
+    const std::string probe = testdriver::WindowsPathOf(ZEMBRA_OLD_UNINSTALLER_PROBE_PATH);
+    const std::string installerCopy = downloads + "Install Zembra 1.0.exe";
+    ASSERT_TRUE(CopyFileA(InstallerPath().c_str(), installerCopy.c_str(), FALSE));
+    ASSERT_TRUE(CopyFileA(probe.c_str(), (downloads + "Uninstall.exe").c_str(), FALSE));
+    ASSERT_TRUE(CopyFileA(probe.c_str(), (oldFolder + "Uninstall.exe").c_str(), FALSE));
+    const std::string record = Scratch() + "started.txt";
+    SetEnvironmentVariableA("ZEMBRA_PROBE_MODE", "record");
+    SetEnvironmentVariableA("ZEMBRA_PROBE_RECORD", record.c_str());
+    const char* const notRemoved =
+        "The previous version of Zembra could not be completely removed.\n"
+        "Continuing with installation anyway.";
+    struct Case {
+        const char* recordedPath; // nullptr: no "Path"
+        std::vector<std::string> messages;
+        std::string started;
+    };
+    const Case cases[] = {
+        {"Old Zembra\\", {kReinstall, kComplete}, oldFolder + "Uninstall.exe|Silent\r\n"},
+        {nullptr, {kReinstall, notRemoved, kComplete}, ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.recordedPath ? c.recordedPath : "no Path");
+        DeleteFileA(record.c_str());
+        for (const auto& [root, key] : ProductTrees())
+            RestoreSnapshot(root, key, RegistrySnapshot{});
+        RecordVersion("1.0");
+        if (c.recordedPath != nullptr) {
+            HKEY key = nullptr;
+            ASSERT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, "Software\\Zembra", 0, nullptr, 0,
+                                      KEY_ALL_ACCESS, nullptr, &key, nullptr),
+                      ERROR_SUCCESS);
+            const std::string path = Scratch() + c.recordedPath;
+            RegSetValueExA(key, "Path", 0, REG_SZ, reinterpret_cast<const BYTE*>(path.c_str()),
+                           static_cast<DWORD>(path.size()));
+            RegCloseKey(key);
+        }
+        HWND dialog = nullptr;
+        Process installer = StartToDialog(dialog, installerCopy, downloads);
+        ASSERT_NE(dialog, nullptr);
+        SetControlText(dialog, 1002, InstallFolder());
+        Click(dialog, IDOK);
+        EXPECT_EQ(Texts(Converse(installer, AnswerYes)), c.messages);
+        EXPECT_EQ(ReadFileBytes(record).value_or(""), c.started);
+        ExpectInstalled(InstallFolder());
+    }
+    SetEnvironmentVariableA("ZEMBRA_PROBE_RECORD", nullptr);
 }
 
 TEST_F(ReinstallOverProbe, NothingIsWrittenUntilTheOldRemovalScriptHasEnded) {
