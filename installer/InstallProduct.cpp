@@ -18,17 +18,22 @@ constexpr UINT kRefreshLimitMs = 2000;
 
 } // namespace
 
-void InstallProduct(const std::string& path) {
+bool InstallProduct(const std::string& path) {
     const std::string dir = installer::InstallDirectory(path);
-    WriteRegistryEntries(dir);
-    ExtractFiles(dir);
-    CreateShortcut(dir + product::kProgramFile, product::kShortcutFile, dir,
-                   installer::kShortcutDescription);
+    const bool registryWritten = WriteRegistryEntries(dir);
+    const bool filesWritten = ExtractFiles(dir);
+    const bool shortcutCreated = CreateShortcut(dir + product::kProgramFile, product::kShortcutFile,
+                                                dir, installer::kShortcutDescription);
     const HWND dialog = AfxGetApp()->GetMainWnd();
     if (dialog != nullptr)
         ShowWindow(dialog, SW_HIDE);
     RefreshDesktop();
-    ShowMessage(installer::kInstallationComplete, AfxGetAppName(), MB_ICONINFORMATION);
+    const bool complete = registryWritten && filesWritten && shortcutCreated;
+    if (complete)
+        ShowMessage(installer::kInstallationComplete, AfxGetAppName(), MB_ICONINFORMATION);
+    else
+        ShowMessage(installer::kNotCompletelyInstalled, AfxGetAppName(), MB_ICONERROR);
+    return complete;
 }
 
 void RefreshDesktop() {

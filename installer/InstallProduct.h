@@ -4,9 +4,10 @@
 #include <string>
 
 // Into dir (a backslash appended when missing): registry entries, payload files, the desktop
-// shortcut; then hides the dialog, refreshes the desktop and reports "Installation complete.",
-// whatever the steps before reported.
-void InstallProduct(const std::string& dir);
+// shortcut, each attempted whatever the ones before reported; then hides the dialog, refreshes the
+// desktop and reports "Installation complete." when every step succeeded, otherwise that the
+// product was not completely installed. True when complete.
+bool InstallProduct(const std::string& dir);
 
 // Asks the desktop (the "Program Manager" window) to show the new shortcut and icons.
 void RefreshDesktop();

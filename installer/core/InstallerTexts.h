@@ -17,6 +17,7 @@ constexpr const char* kNotAdministratorQuestion =
 // The dialog.
 constexpr const char* kDesignedFor = "Zembra 1.0 was designed for and tested on Windows XP.";
 constexpr const char* kBrowseTitle = "Please select folder to install to...";
+constexpr const char* kFullPathRequired = "Please enter a full path to install to.";
 
 // Install.
 constexpr const char* kReinstallQuestion =
@@ -28,6 +29,10 @@ constexpr const char* kPreviousNotRemoved =
     "The previous version of Zembra could not be completely removed.\n"
     "Continuing with installation anyway.";
 constexpr const char* kInstallationComplete = "Installation complete.";
+constexpr const char* kNotCompletelyInstalled = "Zembra 1.0 was not completely installed.";
+
+// Whatever an exception barrier stopped, followed by what the exception said.
+constexpr const char* kUnexpectedError = "An unexpected error stopped this operation:\n";
 
 // Payload.
 constexpr const char* kCouldNotCreateDirectory = "Could not create directory.\n";
