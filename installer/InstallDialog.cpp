@@ -68,7 +68,7 @@ void CInstallDialog::OnInstall() {
                 return ShowMessage(InstallQuestion(decision), AfxGetAppName(),
                                    MB_YESNO | MB_ICONINFORMATION) == IDYES;
             },
-            m_outcome);
+            RunMode::Interactive, m_outcome);
         return 0;
     });
     OnOK();

@@ -1,8 +1,11 @@
 #pragma once
 // Install Zembra 1.0: asks, warns a user who is not an administrator, then shows the install
-// dialog. Whatever an exception barrier stops is shown in a box.
+// dialog; or, with /S, installs without any window (installer/core/CommandLine.h). Whatever an
+// exception barrier stops is shown in a box, or only logged when silent.
 
 #include "framework/WinApp.h"
+
+#include <string>
 
 class CInstallerApp : public CWinApp {
 public:
@@ -13,8 +16,14 @@ public:
     // installed.
     int ExitInstance() override;
 
+    // Whether the run shows nothing at all (/S): every message is then only logged.
+    bool IsSilent() const { return m_bSilent; }
+
 private:
     void RunInstaller();
+    void RunInteractively();
+    void RunSilently(const std::string& folder);
 
+    bool m_bSilent = false;
     int m_nExitCode;
 };

@@ -1,6 +1,8 @@
 #include "SelfRemovalWait.h"
 
+#include "RunLog.h"
 #include "framework/UniqueHandle.h"
+#include "installer/core/InstallerTexts.h"
 
 #include <tlhelp32.h>
 
@@ -63,16 +65,20 @@ public:
     }
 
     // Ends every process of the old uninstallation that still runs, and those they start
-    // meanwhile, and waits a moment for each to be gone.
-    void EndAll() {
+    // meanwhile, and waits a moment for each to be gone. How many it ended.
+    int EndAll() {
+        int ended = 0;
         for (int round = 0; round < kEndRounds && AnyRunning(); ++round) {
             for (const KernelHandle& process : m_processes) {
                 if (WaitForSingleObject(process.Get(), 0) == WAIT_TIMEOUT &&
-                    TerminateProcess(process.Get(), 1))
+                    TerminateProcess(process.Get(), 1)) {
                     WaitForSingleObject(process.Get(), kEndLimitMs);
+                    ++ended;
+                }
             }
             Follow();
         }
+        return ended;
     }
 
 private:
@@ -120,5 +126,6 @@ void WaitForSelfRemoval(HANDLE uninstaller, const std::string& uninstallerPath, 
         Sleep(kPollMs);
         old.Follow();
     }
-    old.EndAll();
+    if (const int ended = old.EndAll())
+        LogStep(installer::kLogLeftoversEnded + std::to_string(ended) + ".");
 }

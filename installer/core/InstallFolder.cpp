@@ -42,4 +42,8 @@ std::string PreviousUninstaller(const std::string& uninstallString,
     return std::string();
 }
 
+std::string QuietUninstallCommand(const std::string& dir) {
+    return "\"" + dir + product::kUninstallerFile + "\" " + product::kSilentArgument;
+}
+
 } // namespace installer

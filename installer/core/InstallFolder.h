@@ -18,4 +18,8 @@ bool IsFullPath(const std::string& path);
 std::string PreviousUninstaller(const std::string& uninstallString,
                                 const std::string& recordedPath);
 
+// The command that removes the installation in dir (ending in a backslash) without asking: the
+// quoted path of its "Uninstall.exe" followed by " Silent".
+std::string QuietUninstallCommand(const std::string& dir);
+
 } // namespace installer

@@ -1,6 +1,7 @@
 // The installer's portable decisions: the recorded version as strtod reads it, the three-way
 // decision, the install directory and the texts of its messages.
 
+#include "installer/core/CommandLine.h"
 #include "installer/core/InstallFolder.h"
 #include "installer/core/InstalledVersion.h"
 #include "installer/core/InstallerTexts.h"
@@ -9,8 +10,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <tuple>
 #include <limits>
+#include <optional>
+#include <tuple>
 
 namespace {
 
@@ -136,6 +138,45 @@ TEST(PreviousUninstaller, IsNeverAProgramNamedWithoutItsFolder) {
     for (const auto& [uninstallString, path, started] : cases)
         EXPECT_EQ(installer::PreviousUninstaller(uninstallString, path), started)
             << "[" << uninstallString << "] [" << path << "]";
+}
+
+TEST(InstallerCommandLine, ReadsTheSwitchesInAnyCaseAndTheFolderAsTheRestOfTheLine) {
+    struct Case {
+        const char* commandLine;
+        bool silent;
+        std::optional<std::string> folder;
+        const char* logFile;
+        const char* unknown;
+    };
+    const Case cases[] = {
+        {"", false, std::nullopt, "", ""},
+        {"/S", true, std::nullopt, "", ""},
+        {"  /s\t", true, std::nullopt, "", ""},
+        {"/S /D=C:\\Program Files\\Zembra Deploy", true, "C:\\Program Files\\Zembra Deploy", "",
+         ""},
+        {"/d=D:\\My  Apps\\ /S \t ", false, "D:\\My  Apps\\ /S", "", ""},
+        {"/S /D=\"C:\\Quoted\"", true, "\"C:\\Quoted\"", "", ""},
+        {"/D=", false, "", "", ""},
+        {"/LOG=C:\\x.log /S", true, std::nullopt, "C:\\x.log", ""},
+        {"/log=\"C:\\my logs\\x.log\" /s /D=C:\\Z", true, "C:\\Z", "C:\\my logs\\x.log", ""},
+        {"/S /LOG=", true, std::nullopt, "", "/LOG="},
+        {"/Silent /X", false, std::nullopt, "", "/Silent"},
+        {"Zembra /S", true, std::nullopt, "", "Zembra"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string("[") + c.commandLine + "]");
+        const installer::InstallerCommandLine parsed =
+            installer::ParseInstallerCommandLine(c.commandLine);
+        EXPECT_EQ(parsed.silent, c.silent);
+        EXPECT_EQ(parsed.folder, c.folder);
+        EXPECT_EQ(parsed.logFile, c.logFile);
+        EXPECT_EQ(parsed.unknown, c.unknown);
+    }
+}
+
+TEST(QuietUninstallCommand, IsTheQuotedUninstallerAndTheSilentWord) {
+    EXPECT_EQ(installer::QuietUninstallCommand("C:\\Program Files\\Zembra\\"),
+              "\"C:\\Program Files\\Zembra\\Uninstall.exe\" Silent");
 }
 
 TEST(PayloadMessages, NameTheFileAloneNeverItsFolder) {

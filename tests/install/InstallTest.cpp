@@ -298,9 +298,11 @@ void InstallerTest::RecordUninstaller(const std::string& command) {
 }
 
 Process InstallerTest::StartToDialog(HWND& dialog, const std::string& program,
-                                     const std::string& workingDirectory) {
+                                     const std::string& workingDirectory,
+                                     const std::string& arguments) {
     dialog = nullptr;
-    Process installer = Process::Start("\"" + program + "\"", workingDirectory);
+    Process installer = Process::Start(
+        "\"" + program + "\"" + (arguments.empty() ? "" : " " + arguments), workingDirectory);
     HWND box = testdriver::WaitForBox(installer, kWindowLimit);
     const auto question = testdriver::ReadBox(box, milliseconds(0));
     EXPECT_TRUE(question.has_value()) << "no start question";
@@ -406,6 +408,9 @@ void InstallerTest::ExpectRegistryInstalled(const std::string& dir) {
         {HKEY_LOCAL_MACHINE, kUninstallKey, "UninstallString", text(dir + "Uninstall.exe")},
         {HKEY_LOCAL_MACHINE, kUninstallKey, "NoModify", one},
         {HKEY_LOCAL_MACHINE, kUninstallKey, "NoRepair", one},
+        // The installer's own, besides the layout's fourteen.
+        {HKEY_LOCAL_MACHINE, kUninstallKey, "QuietUninstallString",
+         text("\"" + dir + "Uninstall.exe\" Silent")},
         {HKEY_LOCAL_MACHINE, kProductKey, "Version", text("1.0")},
         {HKEY_LOCAL_MACHINE, kProductKey, "Path", text(dir)},
     };

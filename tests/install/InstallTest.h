@@ -123,10 +123,11 @@ protected:
     void RecordVersion(const std::string& version);
     void RecordUninstaller(const std::string& command);
 
-    // Starts the installer (program, in workingDirectory when given) and answers its start
-    // question with Yes.
+    // Starts the installer (program with arguments, in workingDirectory when given) and answers
+    // its start question with Yes.
     Process StartToDialog(HWND& dialog, const std::string& program = InstallerPath(),
-                          const std::string& workingDirectory = {});
+                          const std::string& workingDirectory = {},
+                          const std::string& arguments = {});
 
     // Answers every message box of the process with answer until it ends; the messages in order.
     // A test failure when it does not end within kRunLimit.
@@ -140,7 +141,7 @@ protected:
     std::optional<DWORD> ExitCode() const { return m_exitCode; }
 
     // Checks that an installation into dir (ending in a backslash) is complete: the five files
-    // byte for byte and the fourteen registry values exactly.
+    // byte for byte, the fourteen registry values of the layout and the installer's own exactly.
     static void ExpectInstalled(const std::string& dir);
     static void ExpectFilesInstalled(const std::string& dir);
     static void ExpectRegistryInstalled(const std::string& dir);
