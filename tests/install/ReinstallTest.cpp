@@ -101,6 +101,13 @@ protected:
         SetEnvironmentVariableA("ZEMBRA_PROBE_COPY", nullptr);
     }
 
+    // The probe copied to path as an old uninstaller (its folder created when missing).
+    static bool PlaceProbe(const std::string& path) {
+        CreateFolders(path.substr(0, path.find_last_of('\\') + 1));
+        return CopyFileA(testdriver::WindowsPathOf(ZEMBRA_OLD_UNINSTALLER_PROBE_PATH).c_str(),
+                         path.c_str(), FALSE) != FALSE;
+    }
+
     // Starts the installer, answers Yes to the re-install; the messages once it has ended.
     std::vector<Message> ReinstallWith(std::optional<Process>& installer, const char* mode,
                                        const std::string& oldUninstaller) {
@@ -131,10 +138,8 @@ TEST_F(ReinstallOverProbe, AStuckOldRemovalScriptHoldsTheInstallationUpAFewSecon
 
 TEST_F(ReinstallOverProbe, AnOldRemovalScriptStillRunningLaterCannotDeleteTheNewUninstaller) {
     // The old script deletes "Uninstall.exe" once more 9 seconds after the old one is gone.
-    CreateFolders(InstallFolder());
     const std::string old = InstallFolder() + "Uninstall.exe";
-    ASSERT_TRUE(CopyFileA(testdriver::WindowsPathOf(ZEMBRA_OLD_UNINSTALLER_PROBE_PATH).c_str(),
-                          old.c_str(), FALSE));
+    ASSERT_TRUE(PlaceProbe(old));
     std::optional<Process> installer;
     EXPECT_EQ(Texts(ReinstallWith(installer, "late", old)),
               (std::vector<std::string>{kReinstall, kComplete}));
@@ -148,13 +153,10 @@ TEST_F(ReinstallOverProbe, OnlyTheRecordedInstallationsOwnUninstallerRunsNeverOn
     // started there.
     const std::string downloads = Scratch() + "Downloads\\";
     const std::string oldFolder = Scratch() + "Old Zembra\\";
-    CreateFolders(downloads);
-    CreateFolders(oldFolder);
-    const std::string probe = testdriver::WindowsPathOf(ZEMBRA_OLD_UNINSTALLER_PROBE_PATH);
+    ASSERT_TRUE(PlaceProbe(downloads + "Uninstall.exe"));
+    ASSERT_TRUE(PlaceProbe(oldFolder + "Uninstall.exe"));
     const std::string installerCopy = downloads + "Install Zembra 1.0.exe";
     ASSERT_TRUE(CopyFileA(InstallerPath().c_str(), installerCopy.c_str(), FALSE));
-    ASSERT_TRUE(CopyFileA(probe.c_str(), (downloads + "Uninstall.exe").c_str(), FALSE));
-    ASSERT_TRUE(CopyFileA(probe.c_str(), (oldFolder + "Uninstall.exe").c_str(), FALSE));
     const std::string record = Scratch() + "started.txt";
     SetEnvironmentVariableA("ZEMBRA_PROBE_MODE", "record");
     SetEnvironmentVariableA("ZEMBRA_PROBE_RECORD", record.c_str());
@@ -201,10 +203,8 @@ TEST_F(ReinstallOverProbe, OnlyTheRecordedInstallationsOwnUninstallerRunsNeverOn
 TEST_F(ReinstallOverProbe, NothingIsWrittenUntilTheOldRemovalScriptHasEnded) {
     // The old uninstaller lies where the new one goes; its script deletes that name once more a
     // moment after the old file is gone.
-    CreateFolders(InstallFolder());
     const std::string old = InstallFolder() + "Uninstall.exe";
-    ASSERT_TRUE(CopyFileA(testdriver::WindowsPathOf(ZEMBRA_OLD_UNINSTALLER_PROBE_PATH).c_str(),
-                          old.c_str(), FALSE));
+    ASSERT_TRUE(PlaceProbe(old));
     std::optional<Process> installer;
     EXPECT_EQ(Texts(ReinstallWith(installer, "slow", old)),
               (std::vector<std::string>{kReinstall, kComplete}));
