@@ -44,6 +44,20 @@ void DeleteKeyTree(HKEY root, const std::string& key) {
     RegDeleteKeyA(root, key.c_str());
 }
 
+// Sets the machine's value key\name to text, or deletes it when text is empty.
+void RecordText(const char* key, const char* name, const std::string& text) {
+    HKEY handle = nullptr;
+    ASSERT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, key, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
+                              &handle, nullptr),
+              ERROR_SUCCESS);
+    if (text.empty())
+        RegDeleteValueA(handle, name);
+    else
+        RegSetValueExA(handle, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
+                       static_cast<DWORD>(text.size()));
+    RegCloseKey(handle);
+}
+
 void WriteSnapshot(HKEY root, const std::string& key, const RegistrySnapshot& snapshot) {
     HKEY handle = nullptr;
     if (RegCreateKeyExA(root, key.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &handle,
@@ -274,27 +288,15 @@ std::string InstallerTest::DesktopFolder() const {
 }
 
 void InstallerTest::RecordVersion(const std::string& version) {
-    HKEY key = nullptr;
-    ASSERT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, kProductKey, 0, nullptr, 0, KEY_ALL_ACCESS,
-                              nullptr, &key, nullptr),
-              ERROR_SUCCESS);
-    if (version.empty())
-        RegDeleteValueA(key, "Version");
-    else
-        RegSetValueExA(key, "Version", 0, REG_SZ, reinterpret_cast<const BYTE*>(version.c_str()),
-                       static_cast<DWORD>(version.size()));
-    RegCloseKey(key);
+    RecordText(kProductKey, "Version", version);
+}
+
+void InstallerTest::RecordPath(const std::string& path) {
+    RecordText(kProductKey, "Path", path);
 }
 
 void InstallerTest::RecordUninstaller(const std::string& command) {
-    HKEY key = nullptr;
-    ASSERT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, kUninstallKey, 0, nullptr, 0, KEY_ALL_ACCESS,
-                              nullptr, &key, nullptr),
-              ERROR_SUCCESS);
-    RegSetValueExA(key, "UninstallString", 0, REG_SZ,
-                   reinterpret_cast<const BYTE*>(command.c_str()),
-                   static_cast<DWORD>(command.size()));
-    RegCloseKey(key);
+    RecordText(kUninstallKey, "UninstallString", command);
 }
 
 Process InstallerTest::StartToDialog(HWND& dialog, const std::string& program,

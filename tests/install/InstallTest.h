@@ -118,9 +118,10 @@ protected:
     void CreateDesktopFolder() const { CreateFolders(DesktopFolder()); }
     std::string ShortcutPath() const { return DesktopFolder() + "Zembra.lnk"; }
 
-    // Records an earlier installation's version (nothing when version is empty) and its
-    // uninstaller's command.
+    // Records an earlier installation's version, folder and uninstaller's command (each value
+    // removed when empty).
     void RecordVersion(const std::string& version);
+    void RecordPath(const std::string& path);
     void RecordUninstaller(const std::string& command);
 
     // Starts the installer (program with arguments, in workingDirectory when given) and answers

@@ -99,6 +99,7 @@ protected:
     ~ReinstallOverProbe() override {
         SetEnvironmentVariableA("ZEMBRA_PROBE_MODE", nullptr);
         SetEnvironmentVariableA("ZEMBRA_PROBE_COPY", nullptr);
+        SetEnvironmentVariableA("ZEMBRA_PROBE_RECORD", nullptr);
     }
 
     // The probe copied to path as an old uninstaller (its folder created when missing).
@@ -163,41 +164,25 @@ TEST_F(ReinstallOverProbe, OnlyTheRecordedInstallationsOwnUninstallerRunsNeverOn
     const char* const notRemoved =
         "The previous version of Zembra could not be completely removed.\n"
         "Continuing with installation anyway.";
-    struct Case {
-        const char* recordedPath; // nullptr: no "Path"
-        std::vector<std::string> messages;
-        std::string started;
-    };
-    const Case cases[] = {
-        {"Old Zembra\\", {kReinstall, kComplete}, oldFolder + "Uninstall.exe|Silent\r\n"},
-        {nullptr, {kReinstall, notRemoved, kComplete}, ""},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.recordedPath ? c.recordedPath : "no Path");
+    const std::pair<bool, std::vector<std::string>> cases[] = {
+        {true, {kReinstall, kComplete}}, {false, {kReinstall, notRemoved, kComplete}}};
+    for (const auto& [pathRecorded, messages] : cases) {
+        SCOPED_TRACE(pathRecorded ? "Path recorded" : "no Path");
         DeleteFileA(record.c_str());
         for (const auto& [root, key] : ProductTrees())
             RestoreSnapshot(root, key, RegistrySnapshot{});
         RecordVersion("1.0");
-        if (c.recordedPath != nullptr) {
-            HKEY key = nullptr;
-            ASSERT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, "Software\\Zembra", 0, nullptr, 0,
-                                      KEY_ALL_ACCESS, nullptr, &key, nullptr),
-                      ERROR_SUCCESS);
-            const std::string path = Scratch() + c.recordedPath;
-            RegSetValueExA(key, "Path", 0, REG_SZ, reinterpret_cast<const BYTE*>(path.c_str()),
-                           static_cast<DWORD>(path.size()));
-            RegCloseKey(key);
-        }
+        RecordPath(pathRecorded ? oldFolder : "");
         HWND dialog = nullptr;
         Process installer = StartToDialog(dialog, installerCopy, downloads);
         ASSERT_NE(dialog, nullptr);
         SetControlText(dialog, 1002, InstallFolder());
         Click(dialog, IDOK);
-        EXPECT_EQ(Texts(Converse(installer, AnswerYes)), c.messages);
-        EXPECT_EQ(ReadFileBytes(record).value_or(""), c.started);
+        EXPECT_EQ(Texts(Converse(installer, AnswerYes)), messages);
+        EXPECT_EQ(ReadFileBytes(record).value_or(""),
+                  pathRecorded ? oldFolder + "Uninstall.exe|Silent\r\n" : "");
         ExpectInstalled(InstallFolder());
     }
-    SetEnvironmentVariableA("ZEMBRA_PROBE_RECORD", nullptr);
 }
 
 TEST_F(ReinstallOverProbe, NothingIsWrittenUntilTheOldRemovalScriptHasEnded) {

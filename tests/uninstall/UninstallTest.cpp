@@ -206,29 +206,6 @@ std::set<std::string> TemporaryFiles() {
     return paths;
 }
 
-// The Windows folder's temporary folder moved aside while the object lives, so that nothing can
-// be created there.
-class WindowsTempMovedAside {
-public:
-    WindowsTempMovedAside()
-        : m_folder(WindowsTempFolder().substr(0, WindowsTempFolder().size() - 1)),
-          m_aside(m_folder + " aside " + std::to_string(GetCurrentProcessId())),
-          m_moved(MoveFileA(m_folder.c_str(), m_aside.c_str()) != FALSE) {}
-    ~WindowsTempMovedAside() {
-        if (m_moved)
-            MoveFileA(m_aside.c_str(), m_folder.c_str());
-    }
-    WindowsTempMovedAside(const WindowsTempMovedAside&) = delete;
-    WindowsTempMovedAside& operator=(const WindowsTempMovedAside&) = delete;
-
-    bool Moved() const { return m_moved; }
-
-private:
-    std::string m_folder;
-    std::string m_aside;
-    bool m_moved;
-};
-
 // Zembra.exe of the installation running a document, so that it stays until its box is answered.
 class RunningEditor {
 public:
@@ -315,9 +292,15 @@ protected:
         EXPECT_TRUE(FileExists(m_installation.FilePath("Log.txt")));
     }
 
+    // Moves the Windows folder's temporary folder aside until the test ends, so that nothing can
+    // be created there.
     void MoveWindowsTempAside() {
-        m_windowsTempAside.emplace();
-        EXPECT_TRUE(m_windowsTempAside->Moved());
+        m_windowsTempMoved = MoveFileA(m_windowsTemp.c_str(), (m_windowsTemp + " aside").c_str());
+        EXPECT_TRUE(m_windowsTempMoved);
+    }
+    void TearDown() override {
+        if (m_windowsTempMoved)
+            MoveFileA((m_windowsTemp + " aside").c_str(), m_windowsTemp.c_str());
     }
 
     static Process StartWithoutTemporaryFolder(const std::string& commandLine) {
@@ -373,11 +356,10 @@ protected:
                 created.push_back(path);
         }
         const ScriptIn where = GetParam().script;
-        if (where == ScriptIn::Nowhere) {
-            EXPECT_EQ(created, std::vector<std::string>{});
+        ASSERT_EQ(created.size(), where == ScriptIn::Nowhere ? 0u : 1u)
+            << testing::PrintToString(created);
+        if (created.empty())
             return;
-        }
-        ASSERT_EQ(created.size(), 1u) << testing::PrintToString(created);
         const std::string& script = created.front();
         const std::string folder =
             where == ScriptIn::WindowsTemp ? WindowsTempFolder() : TempFolder();
@@ -438,7 +420,8 @@ protected:
     std::set<std::string> m_temporaryBefore;
     testdriver::UniqueHandle m_held;
     std::optional<RunningEditor> m_editor;
-    std::optional<WindowsTempMovedAside> m_windowsTempAside;
+    const std::string m_windowsTemp = WindowsTempFolder().substr(0, WindowsTempFolder().size() - 1);
+    bool m_windowsTempMoved = false;
 };
 
 TEST_P(UninstallRun, EndsWithItsExitCodeAndLeavesOnlyWhatItMust) {
