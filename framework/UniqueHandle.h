@@ -59,6 +59,8 @@ using RegKeyHandle = UniqueHandle<HKEY, &RegCloseKey>;
 using KernelHandle = UniqueHandle<HANDLE, &CloseHandle>;
 using FileHandle = UniqueHandle<HANDLE, &CloseHandle, &IsNoFileHandle>;
 using FindHandle = UniqueHandle<HANDLE, &FindClose, &IsNoFileHandle>;
+// A process snapshot (CreateToolhelp32Snapshot) fails with INVALID_HANDLE_VALUE, as files do.
+using SnapshotHandle = UniqueHandle<HANDLE, &CloseHandle, &IsNoFileHandle>;
 using SidHandle = UniqueHandle<PSID, &FreeSid>;
 using LocalMemory = UniqueHandle<HLOCAL, &LocalFree>;
 using MenuHandle = UniqueHandle<HMENU, &DestroyMenu>;

@@ -9,33 +9,39 @@
 #include "support/ShowMessage.h"
 #include "support/core/ErrorDescription.h"
 
-void ExtractFiles(const std::string& dir) {
+bool ExtractFiles(const std::string& dir) {
     if (!CreateDirectoryA(dir.c_str(), nullptr)) {
         const DWORD error = GetLastError();
         if (error != ERROR_ALREADY_EXISTS) {
             ShowMessage(installer::kCouldNotCreateDirectory + GetErrorDescription(error),
                         AfxGetAppName(), MB_ICONERROR);
-            return;
+            return false;
         }
     }
-    for (const installer::PayloadFile& file : installer::kPayload)
-        ExtractResourceFile(installer::kPayloadType, file.resourceId, dir + file.fileName);
+    bool allWritten = true;
+    for (const installer::PayloadFile& file : installer::kPayload) {
+        if (!ExtractResourceFile(installer::kPayloadType, file.resourceId, dir + file.fileName))
+            allWritten = false;
+    }
+    return allWritten;
 }
 
-void ExtractResourceFile(const char* type, unsigned id, const std::string& path) {
+bool ExtractResourceFile(const char* type, unsigned id, const std::string& path) {
     const ResourceData resource(type, id);
     if (resource.GetErrorCode() != 0) {
         ShowMessage(
             installer::ResourceNotLoadedMessage(path, GetErrorDescription(resource.GetErrorCode())),
             AfxGetAppName(), MB_ICONERROR);
-        return;
+        return false;
     }
     try {
         CFile file(path, CFile::modeCreate | CFile::modeWrite);
         file.Write(resource.GetData(), resource.GetSize());
         file.Close();
+        return true;
     } catch (const CException& e) {
         ShowMessage(installer::FileNotWrittenMessage(path, GetErrorDescription(e, 255)),
                     AfxGetAppName(), MB_ICONERROR);
+        return false;
     }
 }

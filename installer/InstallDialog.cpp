@@ -2,9 +2,10 @@
 
 #include "BrowseForFolder.h"
 #include "InstallPath.h"
-#include "InstallProduct.h"
-#include "PreviousVersion.h"
+#include "Installation.h"
+#include "framework/Guard.h"
 #include "framework/WinApp.h"
+#include "installer/core/InstallFolder.h"
 #include "installer/core/InstalledVersion.h"
 #include "installer/core/InstallerTexts.h"
 #include "installer/core/Payload.h"
@@ -28,11 +29,15 @@ BOOL CInstallDialog::OnInitDialog() {
     SetDlgItemText(IDC_SUPPORTED_SYSTEMS, installer::kSupportedSystems);
     ShowIconAtDpi(IDI_INSTALL);
     CDialog::OnInitDialog();
+    SelectPath();
+    return FALSE;
+}
+
+void CInstallDialog::SelectPath() const {
     const HWND path = GetDlgItem(IDC_INSTALL_PATH);
     SetFocus(path);
     SendMessageA(path, EM_SETSEL, 0, -1);
     SendMessageA(path, EM_SCROLLCARET, 0, 0);
-    return FALSE;
 }
 
 bool CInstallDialog::OnCommand(WORD id, WORD code) {
@@ -52,14 +57,21 @@ bool CInstallDialog::OnCommand(WORD id, WORD code) {
 
 void CInstallDialog::OnInstall() {
     const std::string path = GetDlgItemText(IDC_INSTALL_PATH);
-    const InstallDecision decision = DecideInstall(GetInstalledVersion());
-    if (decision == InstallDecision::InstallAtOnce) {
-        InstallProduct(path);
-    } else if (ShowMessage(InstallQuestion(decision), AfxGetAppName(),
-                           MB_YESNO | MB_ICONINFORMATION) == IDYES) {
-        RemovePreviousVersion();
-        InstallProduct(path);
+    if (!installer::IsFullPath(path)) {
+        ShowMessage(installer::kFullPathRequired, AfxGetAppName(), MB_ICONWARNING);
+        SelectPath();
+        return;
     }
+    Guarded("installation", 0, [&] {
+        InstallUnlessDeclined(
+            path,
+            [](InstallDecision decision) {
+                return ShowMessage(InstallQuestion(decision), AfxGetAppName(),
+                                   MB_YESNO | MB_ICONINFORMATION) == IDYES;
+            },
+            RunMode::Interactive, m_outcome);
+        return 0;
+    });
     OnOK();
 }
 

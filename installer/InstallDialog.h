@@ -2,19 +2,28 @@
 // The install dialog: the target folder, Browse, Install and Cancel.
 
 #include "framework/Dialog.h"
+#include "installer/core/Outcome.h"
 
 class CInstallDialog : public CDialog {
 public:
     CInstallDialog();
+
+    // How the run ended: nothing installed unless Install installed something.
+    installer::InstallOutcome GetOutcome() const { return m_outcome; }
 
 protected:
     BOOL OnInitDialog() override;
     bool OnCommand(WORD id, WORD code) override;
 
 private:
-    // Decides on the installed version, removes it when the user agrees, installs, and ends the
-    // dialog in every case.
+    // Accepts only a full path: otherwise warns and leaves the dialog open with nothing written.
+    // Then decides on the installed version, removes it when the user agrees, installs, and ends
+    // the dialog in every case, also when the installation was stopped by an exception.
     void OnInstall();
     // Lets the user pick the folder; the path field changes only when one is chosen.
     void OnBrowse();
+    // Gives the path field the focus with its whole text selected and the caret in view.
+    void SelectPath() const;
+
+    installer::InstallOutcome m_outcome = installer::InstallOutcome::NothingInstalled;
 };

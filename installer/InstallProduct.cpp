@@ -1,11 +1,15 @@
 #include "InstallProduct.h"
 
 #include "ExtractFiles.h"
+#include "RunLog.h"
 #include "Shortcut.h"
 #include "framework/WinApp.h"
+#include "installer/core/InstallFolder.h"
 #include "installer/core/InstallerTexts.h"
 #include "installer/core/Payload.h"
+#include "support/DesktopPath.h"
 #include "support/RegistryEntries.h"
+#include "support/RegistryKey.h"
 #include "support/ShowMessage.h"
 #include "support/core/ProductInfo.h"
 
@@ -16,19 +20,41 @@ constexpr WPARAM kRefreshCommand = 0x0001A065;
 // A desktop that does not answer within this time is not waited for any longer.
 constexpr UINT kRefreshLimitMs = 2000;
 
+// Logs how a step of the installation went; its result.
+bool Logged(const std::string& step, bool succeeded) {
+    LogStep(step + (succeeded ? installer::kLogDone : installer::kLogFailed));
+    return succeeded;
+}
+
 } // namespace
 
-void InstallProduct(const std::string& path) {
-    const std::string dir = installer::InstallDirectory(path);
-    WriteRegistryEntries(dir);
-    ExtractFiles(dir);
-    CreateShortcut(dir + product::kProgramFile, product::kShortcutFile, dir,
-                   installer::kShortcutDescription);
+bool WriteUninstallEntryExtras(const std::string& dir) {
+    RegistryKey key(HKEY_LOCAL_MACHINE, product::kUninstallKey);
+    key.SetString(installer::kQuietUninstallValue, installer::QuietUninstallCommand(dir));
+    return !key.Failed();
+}
+
+bool InstallProduct(const std::string& path) {
+    using namespace installer;
+    const std::string dir = InstallDirectory(path);
+    const bool layoutWritten = WriteRegistryEntries(dir);
+    const bool extrasWritten = WriteUninstallEntryExtras(dir);
+    const bool registryWritten = Logged(kLogRegistryEntries + dir, layoutWritten && extrasWritten);
+    const bool filesWritten = Logged(kLogFiles + dir, ExtractFiles(dir));
+    const bool shortcutCreated =
+        Logged(kLogShortcut + GetCommonDesktopPath() + product::kShortcutFile,
+               CreateShortcut(dir + product::kProgramFile, product::kShortcutFile, dir,
+                              kShortcutDescription));
     const HWND dialog = AfxGetApp()->GetMainWnd();
     if (dialog != nullptr)
         ShowWindow(dialog, SW_HIDE);
     RefreshDesktop();
-    ShowMessage(installer::kInstallationComplete, AfxGetAppName(), MB_ICONINFORMATION);
+    const bool complete = registryWritten && filesWritten && shortcutCreated;
+    if (complete)
+        ShowMessage(kInstallationComplete, AfxGetAppName(), MB_ICONINFORMATION);
+    else
+        ShowMessage(kNotCompletelyInstalled, AfxGetAppName(), MB_ICONERROR);
+    return complete;
 }
 
 void RefreshDesktop() {

@@ -1,6 +1,12 @@
 #include "InstallerApp.h"
 
 #include "InstallDialog.h"
+#include "InstallPath.h"
+#include "Installation.h"
+#include "RunLog.h"
+#include "framework/Guard.h"
+#include "installer/core/CommandLine.h"
+#include "installer/core/InstallFolder.h"
 #include "installer/core/InstallerTexts.h"
 #include "support/Administrator.h"
 #include "support/FailedStringWrite.h"
@@ -14,21 +20,95 @@ void ReportFailedStringWriteOfInstaller(const std::string& valueName) {
     ReportFailedStringWrite(valueName, AfxGetAppName());
 }
 
+// Every message of the installer is logged; a silent run shows none and answers OK.
+int InstallerMessage(const std::string& text, const std::string& caption, unsigned type) {
+    LogStep(installer::kLogMessage + text);
+    if (theApp.IsSilent())
+        return IDOK;
+    return ShowMessageBox(text, caption, type);
+}
+
+// An exception stopped at a barrier ends only the operation that raised it, and is told.
+void ReportException(const std::string&, const std::string& what) {
+    ShowMessage(installer::kUnexpectedError + what, AfxGetAppName(), MB_ICONERROR);
+}
+
 } // namespace
 
-CInstallerApp::CInstallerApp() {
+CInstallerApp::CInstallerApp()
+    : m_nExitCode(installer::ExitCodeOf(installer::InstallOutcome::NothingInstalled)) {
+    SetMessageHandler(InstallerMessage);
     SetFailedStringWriteHook(ReportFailedStringWriteOfInstaller);
+    SetExceptionReporter(ReportException);
 }
 
 BOOL CInstallerApp::InitInstance() {
+    Guarded("installer", 0, [this] {
+        RunInstaller();
+        return 0;
+    });
+    LogStep(installer::kLogExitCode + std::to_string(m_nExitCode) + ".");
+    return FALSE;
+}
+
+int CInstallerApp::ExitInstance() {
+    return m_nExitCode;
+}
+
+void CInstallerApp::RunInstaller() {
+    using namespace installer;
+    const InstallerCommandLine commandLine = ParseInstallerCommandLine(m_lpCmdLine);
+    m_bSilent = commandLine.silent;
+    if (!commandLine.logFile.empty())
+        OpenRunLog(commandLine.logFile);
+    LogStep(kLogStarted + m_lpCmdLine);
+    LogStep(m_bSilent ? kLogSilent : kLogInteractive);
+    if (!commandLine.unknown.empty()) {
+        ShowMessage(UsageMessage(commandLine.unknown), AfxGetAppName(), MB_ICONWARNING);
+        return;
+    }
+    if (commandLine.folder)
+        g_strInstallPath = *commandLine.folder;
+    if (m_bSilent)
+        RunSilently(g_strInstallPath);
+    else
+        RunInteractively();
+}
+
+void CInstallerApp::RunInteractively() {
     if (ShowMessage(installer::kStartQuestion, AfxGetAppName(), MB_YESNO | MB_ICONINFORMATION) ==
         IDNO)
-        return FALSE;
+        return;
     if (!IsAdministrator() && ShowMessage(installer::kNotAdministratorQuestion, AfxGetAppName(),
                                           MB_YESNO | MB_ICONINFORMATION) != IDYES)
-        return FALSE;
+        return;
     CInstallDialog dialog;
     dialog.DoModal();
     m_hMainWnd = nullptr;
-    return FALSE;
+    m_nExitCode = installer::ExitCodeOf(dialog.GetOutcome());
+}
+
+void CInstallerApp::RunSilently(const std::string& folder) {
+    using namespace installer;
+    if (!IsAdministrator()) {
+        LogStep(kLogNotAdministrator);
+        return;
+    }
+    if (!IsFullPath(folder)) {
+        ShowMessage(kFullPathRequired, AfxGetAppName(), MB_ICONWARNING);
+        return;
+    }
+    InstallOutcome outcome = InstallOutcome::NothingInstalled;
+    // Deploying means installing over an older version and re-installing this one, never
+    // replacing a higher one.
+    const auto agree = [](InstallDecision decision) {
+        if (decision == InstallDecision::AskReplaceHigher)
+            LogStep(kLogHigherVersionKept);
+        return decision == InstallDecision::AskReinstall;
+    };
+    Guarded("silent installation", 0, [&] {
+        InstallUnlessDeclined(folder, agree, RunMode::Silent, outcome);
+        return 0;
+    });
+    m_nExitCode = ExitCodeOf(outcome);
 }

@@ -1,7 +1,9 @@
 #include "PreviousVersion.h"
 
+#include "RunLog.h"
 #include "SelfRemovalWait.h"
 #include "framework/WinApp.h"
+#include "installer/core/InstallFolder.h"
 #include "installer/core/InstalledVersion.h"
 #include "installer/core/InstallerTexts.h"
 #include "support/RegistryKey.h"
@@ -21,13 +23,24 @@ double GetInstalledVersion() {
     return ParseInstalledVersion(key.GetString(product::kVersionValue, "0.0"));
 }
 
-void RemovePreviousVersion() {
-    RegistryKey key(HKEY_LOCAL_MACHINE, product::kUninstallKey);
-    const std::string uninstaller = key.GetString("UninstallString", product::kUninstallerFile);
+void RemovePreviousVersion(ShellErrors shellErrors) {
+    RegistryKey uninstallKey(HKEY_LOCAL_MACHINE, product::kUninstallKey);
+    RegistryKey productKey(HKEY_LOCAL_MACHINE, product::kRegistryKey);
+    const std::string uninstaller =
+        installer::PreviousUninstaller(uninstallKey.GetString("UninstallString", std::string()),
+                                       productKey.GetString(product::kPathValue, std::string()));
+    LogStep(installer::kLogRemovingPrevious + uninstaller);
     const bool removed =
-        ShellRunAndWait("\"" + uninstaller + "\"", "Silent", SW_HIDE, [&](HANDLE process) {
-            WaitForSelfRemoval(process, uninstaller, kSelfRemovalLimitMs);
-        });
+        !uninstaller.empty() &&
+        ShellRunAndWait(
+            "\"" + uninstaller + "\"", product::kSilentArgument, SW_HIDE,
+            [&](HANDLE process) {
+                DWORD exitCode = 0;
+                GetExitCodeProcess(process, &exitCode);
+                LogStep(installer::kLogPreviousEnded + std::to_string(exitCode) + ".");
+                WaitForSelfRemoval(process, uninstaller, kSelfRemovalLimitMs);
+            },
+            shellErrors);
     if (!removed)
         ShowMessage(installer::kPreviousNotRemoved, AfxGetAppName(), MB_ICONERROR);
 }

@@ -1,17 +1,21 @@
 #include "SelfRemovalWait.h"
 
+#include "RunLog.h"
 #include "framework/UniqueHandle.h"
+#include "installer/core/InstallerTexts.h"
 
 #include <tlhelp32.h>
 
-#include <memory>
+#include <algorithm>
 #include <vector>
 
 namespace {
 
 constexpr DWORD kPollMs = 20;
-
-using ProcessList = std::vector<std::unique_ptr<KernelHandle>>;
+// How long a process that was told to end may take to be gone.
+constexpr DWORD kEndLimitMs = 2000;
+// Processes that keep starting others are ended in at most this many rounds.
+constexpr int kEndRounds = 10;
 
 ULONGLONG CreationTime(HANDLE process) {
     FILETIME created{}, exited{}, kernel{}, user{};
@@ -20,54 +24,94 @@ ULONGLONG CreationTime(HANDLE process) {
     return (static_cast<ULONGLONG>(created.dwHighDateTime) << 32) | created.dwLowDateTime;
 }
 
-// The processes descended from the process root that still run, opened for waiting. A process
-// older than root cannot be its descendant, whatever parent id it names (ids are reused).
-ProcessList Descendants(HANDLE rootProcess) {
-    const DWORD root = GetProcessId(rootProcess);
-    const ULONGLONG rootCreated = CreationTime(rootProcess);
-    ProcessList found;
-    const KernelHandle snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
-    if (snapshot.Get() == INVALID_HANDLE_VALUE)
-        return found;
-    std::vector<PROCESSENTRY32> entries;
-    PROCESSENTRY32 entry{};
-    entry.dwSize = sizeof entry;
-    for (BOOL more = Process32First(snapshot.Get(), &entry); more;
-         more = Process32Next(snapshot.Get(), &entry))
-        entries.push_back(entry);
-    std::vector<DWORD> family{root};
-    for (std::size_t next = 0; next < family.size(); ++next) {
-        for (const PROCESSENTRY32& candidate : entries) {
-            if (candidate.th32ParentProcessID != family[next] || candidate.th32ProcessID == root ||
-                candidate.th32ProcessID == 0)
-                continue;
-            bool known = false;
-            for (DWORD id : family)
-                known = known || id == candidate.th32ProcessID;
-            if (known)
-                continue;
-            auto process = std::make_unique<KernelHandle>(OpenProcess(
-                SYNCHRONIZE | PROCESS_QUERY_LIMITED_INFORMATION, FALSE, candidate.th32ProcessID));
-            if (!*process || CreationTime(process->Get()) < rootCreated)
-                continue;
-            family.push_back(candidate.th32ProcessID);
-            found.push_back(std::move(process));
-        }
-    }
-    return found;
-}
-
-bool AnyRunning(const ProcessList& processes) {
-    for (const auto& process : processes) {
-        if (WaitForSingleObject(process->Get(), 0) == WAIT_TIMEOUT)
-            return true;
-    }
-    return false;
-}
-
 bool FileExists(const std::string& path) {
     return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
+
+// The processes an ended uninstaller started, and those they started, followed by parent id from
+// it down. Each one found is held open, ended or not, so that its id stays its own and the
+// processes it started are still recognised as its children.
+class OldUninstallation {
+public:
+    explicit OldUninstallation(HANDLE uninstaller)
+        : m_known{{GetProcessId(uninstaller), CreationTime(uninstaller)}} {
+        Follow();
+    }
+
+    // Adds the processes started since by any process of the old uninstallation.
+    void Follow() {
+        std::vector<PROCESSENTRY32> entries;
+        const SnapshotHandle snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
+        if (!snapshot)
+            return;
+        PROCESSENTRY32 entry{};
+        entry.dwSize = sizeof entry;
+        for (BOOL more = Process32First(snapshot.Get(), &entry); more;
+             more = Process32Next(snapshot.Get(), &entry))
+            entries.push_back(entry);
+        for (std::size_t next = 0; next < m_known.size(); ++next) {
+            const Known parent = m_known[next];
+            for (const PROCESSENTRY32& candidate : entries) {
+                if (candidate.th32ParentProcessID == parent.id && !IsKnown(candidate.th32ProcessID))
+                    Hold(candidate.th32ProcessID, parent.created);
+            }
+        }
+    }
+
+    bool AnyRunning() const {
+        return std::any_of(m_processes.begin(), m_processes.end(), [](const KernelHandle& process) {
+            return WaitForSingleObject(process.Get(), 0) == WAIT_TIMEOUT;
+        });
+    }
+
+    // Ends every process of the old uninstallation that still runs, and those they start
+    // meanwhile, and waits a moment for each to be gone. How many it ended.
+    int EndAll() {
+        int ended = 0;
+        for (int round = 0; round < kEndRounds && AnyRunning(); ++round) {
+            for (const KernelHandle& process : m_processes) {
+                if (WaitForSingleObject(process.Get(), 0) == WAIT_TIMEOUT &&
+                    TerminateProcess(process.Get(), 1)) {
+                    WaitForSingleObject(process.Get(), kEndLimitMs);
+                    ++ended;
+                }
+            }
+            Follow();
+        }
+        return ended;
+    }
+
+private:
+    struct Known {
+        DWORD id;
+        ULONGLONG created;
+    };
+
+    bool IsKnown(DWORD id) const {
+        return id == 0 || std::any_of(m_known.begin(), m_known.end(),
+                                      [id](const Known& known) { return known.id == id; });
+    }
+
+    // A process older than the one its parent id names cannot be its child: that id belonged to
+    // another process before (ids are reused).
+    void Hold(DWORD id, ULONGLONG parentCreated) {
+        constexpr DWORD kFollow = SYNCHRONIZE | PROCESS_QUERY_LIMITED_INFORMATION;
+        KernelHandle process(OpenProcess(kFollow | PROCESS_TERMINATE, FALSE, id));
+        // One that may not be ended is still waited for.
+        if (!process)
+            process.Reset(OpenProcess(kFollow, FALSE, id));
+        if (!process)
+            return;
+        const ULONGLONG created = CreationTime(process.Get());
+        if (created < parentCreated)
+            return;
+        m_known.push_back({id, created});
+        m_processes.push_back(std::move(process));
+    }
+
+    std::vector<Known> m_known;
+    std::vector<KernelHandle> m_processes;
+};
 
 } // namespace
 
@@ -75,11 +119,13 @@ void WaitForSelfRemoval(HANDLE uninstaller, const std::string& uninstallerPath, 
     DWORD exitCode = 1;
     GetExitCodeProcess(uninstaller, &exitCode);
     const bool removedItself = exitCode == 0;
-    const ProcessList leftovers = Descendants(uninstaller);
+    OldUninstallation old(uninstaller);
     const ULONGLONG deadline = GetTickCount64() + limitMs;
-    while (AnyRunning(leftovers) || (removedItself && FileExists(uninstallerPath))) {
-        if (GetTickCount64() >= deadline)
-            return;
+    while ((old.AnyRunning() || (removedItself && FileExists(uninstallerPath))) &&
+           GetTickCount64() < deadline) {
         Sleep(kPollMs);
+        old.Follow();
     }
+    if (const int ended = old.EndAll())
+        LogStep(installer::kLogLeftoversEnded + std::to_string(ended) + ".");
 }

@@ -5,6 +5,7 @@
 
 // Saves a shell link linkName in the all-users desktop folder, pointing at target with no
 // arguments, the working folder, the description and the show command SW_SHOW; an existing link
-// of that name is replaced. Each failure is reported and ends the attempt.
-void CreateShortcut(const std::string& target, const std::string& linkName,
+// of that name is replaced. Each failure is reported and ends the attempt; true when the link was
+// saved.
+bool CreateShortcut(const std::string& target, const std::string& linkName,
                     const std::string& workingDirectory, const std::string& description);

@@ -14,14 +14,17 @@ HKEY RootKey(RegistryRoot root) {
     return HKEY_LOCAL_MACHINE;
 }
 
-void WriteRegistryEntries(const std::string& installDirectory) {
+bool WriteRegistryEntries(const std::string& installDirectory) {
     const std::vector<RegistryEntry> entries = InstallationEntries(installDirectory);
     RegistryKey key(RootKey(entries.front().root), entries.front().key);
+    bool allWritten = true;
     for (const RegistryEntry& entry : entries) {
         key.SetKey(RootKey(entry.root), entry.key);
         if (entry.type == RegistryValueType::DWord)
             key.SetDWORD(entry.valueName, entry.number);
         else
             key.SetString(entry.valueName, entry.text);
+        allWritten = allWritten && !key.Failed();
     }
+    return allWritten;
 }

@@ -12,5 +12,6 @@ HKEY RootKey(RegistryRoot root);
 // Writes the fourteen values of an installation into installDirectory (ending in a backslash),
 // in order, each independently of the others: a key that cannot be created is passed over
 // silently, a string value that cannot be set goes to the failed-write hook
-// (FailedStringWrite.h), a number that cannot be set is passed over silently.
-void WriteRegistryEntries(const std::string& installDirectory);
+// (FailedStringWrite.h), a number that cannot be set is passed over silently. True when every
+// value was written.
+bool WriteRegistryEntries(const std::string& installDirectory);

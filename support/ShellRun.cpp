@@ -35,9 +35,10 @@ bool ShellRun(const std::string& file, const std::string& parameters, int showCo
 }
 
 bool ShellRunAndWait(const std::string& file, const std::string& parameters, int showCommand,
-                     const std::function<void(HANDLE process)>& afterExit) {
-    SHELLEXECUTEINFOA info =
-        MakeExecuteInfo(file, parameters, showCommand, SEE_MASK_NOCLOSEPROCESS);
+                     const std::function<void(HANDLE process)>& afterExit, ShellErrors errors) {
+    const ULONG mask =
+        SEE_MASK_NOCLOSEPROCESS | (errors == ShellErrors::Hidden ? SEE_MASK_FLAG_NO_UI : ULONG(0));
+    SHELLEXECUTEINFOA info = MakeExecuteInfo(file, parameters, showCommand, mask);
     if (!Execute(info))
         return false;
     const KernelHandle process(info.hProcess);

@@ -13,9 +13,14 @@
 bool ShellRun(const std::string& file, const std::string& parameters, int showCommand,
               const std::string& directory = std::string());
 
+// Whether the shell may tell the user itself, in a box of its own, why it could not start a
+// program; a silent run must show nothing.
+enum class ShellErrors { Shown, Hidden };
+
 // As ShellRun, then waits without time limit until the started process has ended. False when the
 // shell failed or started no process of its own to wait for. Once the process has ended, and only
 // then, afterExit (when given) is called with its handle, still open, so that the process's exit
 // code and id can be read.
 bool ShellRunAndWait(const std::string& file, const std::string& parameters, int showCommand,
-                     const std::function<void(HANDLE process)>& afterExit = {});
+                     const std::function<void(HANDLE process)>& afterExit = {},
+                     ShellErrors errors = ShellErrors::Shown);

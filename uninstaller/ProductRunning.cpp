@@ -7,10 +7,9 @@
 #include <tlhelp32.h>
 
 bool IsProductRunning() {
-    const HANDLE taken = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
-    if (taken == INVALID_HANDLE_VALUE)
+    const SnapshotHandle snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
+    if (!snapshot)
         return false;
-    const KernelHandle snapshot(taken);
     PROCESSENTRY32 entry{};
     entry.dwSize = sizeof entry;
     for (BOOL more = Process32First(snapshot.Get(), &entry); more;

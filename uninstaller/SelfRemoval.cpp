@@ -18,7 +18,7 @@ const unsigned kExceptionTextCapacity = 256;
 bool WriteSelfRemovalScript(const std::string& scriptPath, const std::string& programPath,
                             const std::string& programFolder) {
     try {
-        CStdioFile script(scriptPath, CFile::modeCreate | CFile::modeWrite);
+        CStdioFile script(scriptPath, CFile::modeWrite);
         for (const std::string& piece :
              uninstaller::SelfRemovalScriptPieces(programPath, programFolder, scriptPath))
             script.WriteString(piece);
@@ -32,14 +32,17 @@ bool WriteSelfRemovalScript(const std::string& scriptPath, const std::string& pr
 }
 
 bool RunSelfRemovalScript() {
-    const std::string scriptPath = MakeTempFileName("bat");
     const std::string programPath = GetModulePath(NULL);
     const std::string programFolder = GetProgramDirectory();
-    if (scriptPath.empty() || programPath.empty() || programFolder.empty())
+    if (programPath.empty() || programFolder.empty())
+        return false;
+    const std::string scriptFolder = GetScriptDirectory();
+    const std::string scriptPath = MakeTempFileName(scriptFolder, "bat");
+    if (scriptPath.empty())
         return false;
     if (!WriteSelfRemovalScript(scriptPath, programPath, programFolder))
         return false;
-    // The script runs in the temporary folder: a folder that is a process's current folder cannot
-    // be removed, and the uninstaller's own may well be the install folder.
-    return ShellRun(scriptPath, std::string(), SW_HIDE, GetTempDirectory());
+    // The script runs in its own folder: a folder that is a process's current folder cannot be
+    // removed, and the uninstaller's own may well be the install folder.
+    return ShellRun(scriptPath, std::string(), SW_HIDE, scriptFolder);
 }

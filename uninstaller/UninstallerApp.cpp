@@ -1,6 +1,7 @@
 #include "UninstallerApp.h"
 
 #include "Uninstaller.h"
+#include "framework/Guard.h"
 #include "support/ShowMessage.h"
 #include "uninstaller/core/UninstallerText.h"
 
@@ -18,18 +19,23 @@ CUninstallerApp::CUninstallerApp() : m_bSilent(false), m_bIncomplete(FALSE) {
 }
 
 BOOL CUninstallerApp::InitInstance() {
-    try {
-        Uninstall();
-    } catch (...) {
-        // Whatever stopped the run (memory ran out), the removal is not complete.
+    m_bSilent = uninstaller::IsSilentCommandLine(m_lpCmdLine);
+    if (!Guarded("uninstallation", false, [this] {
+            Uninstall();
+            return true;
+        })) {
+        // Whatever stopped the run (memory ran out), the removal is not complete, and a user who
+        // watches is told so as after any other failure.
         MarkIncomplete();
+        Guarded("uninstallation report", 0, [this] {
+            return ::ShowMessage(uninstaller::kIncompleteReport, GetAppName(), MB_ICONERROR);
+        });
     }
     return FALSE;
 }
 
 void CUninstallerApp::Uninstall() {
     using namespace uninstaller;
-    m_bSilent = IsSilentCommandLine(m_lpCmdLine);
     if (!ConfirmAdministrator()) {
         MarkIncomplete();
         return;

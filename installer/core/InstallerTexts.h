@@ -17,6 +17,7 @@ constexpr const char* kNotAdministratorQuestion =
 // The dialog.
 constexpr const char* kSupportedSystems = "Zembra 1.0 runs on Windows 7, 8, 8.1, 10 and 11.";
 constexpr const char* kBrowseTitle = "Please select folder to install to...";
+constexpr const char* kFullPathRequired = "Please enter a full path to install to.";
 
 // Install.
 constexpr const char* kReinstallQuestion =
@@ -28,6 +29,47 @@ constexpr const char* kPreviousNotRemoved =
     "The previous version of Zembra could not be completely removed.\n"
     "Continuing with installation anyway.";
 constexpr const char* kInstallationComplete = "Installation complete.";
+constexpr const char* kNotCompletelyInstalled = "Zembra 1.0 was not completely installed.";
+
+// The entry in the list of installed programs: the value that deployment tools run to remove the
+// product without asking, written besides the fourteen of the layout.
+constexpr const char* kQuietUninstallValue = "QuietUninstallString";
+
+// The command line.
+constexpr const char* kUnknownArgument = "Unknown argument: ";
+constexpr const char* kUsage =
+    "Usage: \"Install Zembra 1.0.exe\" [/S] [/LOG=FILE] [/D=FOLDER]\n"
+    "\n"
+    "/S\tInstall silently: no question, no dialog, no message.\n"
+    "/LOG=FILE\tWrite a log of the run to FILE.\n"
+    "/D=FOLDER\tInstall into FOLDER, a full path. Last on the line, without quotes.\n"
+    "\n"
+    "Exit code: 0 installed, 1 installed but a step failed, 2 nothing installed.";
+
+// The log of a run.
+constexpr const char* kLogStarted = "Install Zembra 1.0, command line: ";
+constexpr const char* kLogSilent = "Silent run.";
+constexpr const char* kLogInteractive = "Interactive run.";
+constexpr const char* kLogNotAdministrator =
+    "Not run with administrator rights: nothing is installed.";
+constexpr const char* kLogMessage = "Message: ";
+constexpr const char* kLogInstalledVersion = "Installed version: ";
+constexpr const char* kLogHigherVersionKept =
+    "A higher version is installed; a silent run does not replace it.";
+constexpr const char* kLogNothingInstalled = "Nothing is installed.";
+constexpr const char* kLogRemovingPrevious = "Removing the previous version: ";
+constexpr const char* kLogPreviousEnded = "The previous version's uninstaller ended, exit code ";
+constexpr const char* kLogLeftoversEnded =
+    "Processes the previous version's uninstaller left running, ended: ";
+constexpr const char* kLogRegistryEntries = "Registry entries for ";
+constexpr const char* kLogFiles = "Files in ";
+constexpr const char* kLogShortcut = "Shortcut ";
+constexpr const char* kLogDone = ": done.";
+constexpr const char* kLogFailed = ": failed.";
+constexpr const char* kLogExitCode = "Exit code ";
+
+// Whatever an exception barrier stopped, followed by what the exception said.
+constexpr const char* kUnexpectedError = "An unexpected error stopped this operation:\n";
 
 // Payload.
 constexpr const char* kCouldNotCreateDirectory = "Could not create directory.\n";

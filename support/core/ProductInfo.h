@@ -22,6 +22,8 @@ constexpr const char* kVersionValue = "Version";
 // The product's entry in the system's list of installed programs, under HKEY_LOCAL_MACHINE.
 constexpr const char* kUninstallKey =
     "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Zembra";
+// The uninstaller's one argument for a run without any message: exactly this word, this case.
+constexpr const char* kSilentArgument = "Silent";
 
 // The document type: the extension's key and the type's key under HKEY_CLASSES_ROOT.
 constexpr const char* kDocumentExtension = ".zembra";

@@ -1,6 +1,8 @@
 // The installer's portable decisions: the recorded version as strtod reads it, the three-way
 // decision, the install directory and the texts of its messages.
 
+#include "installer/core/CommandLine.h"
+#include "installer/core/InstallFolder.h"
 #include "installer/core/InstalledVersion.h"
 #include "installer/core/InstallerTexts.h"
 #include "installer/core/Payload.h"
@@ -9,6 +11,8 @@
 
 #include <cmath>
 #include <limits>
+#include <optional>
+#include <tuple>
 
 namespace {
 
@@ -95,6 +99,84 @@ TEST(InstallDirectory, AppendsOneBackslashWhereMissing) {
     };
     for (const auto& [path, expected] : cases)
         EXPECT_EQ(installer::InstallDirectory(path), expected) << path;
+}
+
+TEST(IsFullPath, AcceptsADriveWithItsBackslashOrAServersShareOnly) {
+    const std::pair<const char*, bool> cases[] = {
+        {"C:\\Program Files\\Zembra\\", true},
+        {"d:\\Apps", true},
+        {"C:\\", true},
+        {"\\\\server\\share\\Zembra", true},
+        {"\\\\server\\share", true},
+        {"", false},
+        {"Zembra", false},
+        {"Program Files\\Zembra", false},
+        {"C:", false},
+        {"C:Zembra", false},
+        {"\\Zembra", false},
+        {"C:/Zembra", false},
+        {"1:\\Zembra", false},
+        {"\\\\server", false},
+        {"\\\\server\\", false},
+        {"\\\\\\share", false},
+        {"\\\\.\\C:\\Zembra", false},
+        {"\\\\?\\C:\\Zembra", false},
+    };
+    for (const auto& [path, full] : cases)
+        EXPECT_EQ(installer::IsFullPath(path), full) << "[" << path << "]";
+}
+
+TEST(PreviousUninstaller, IsNeverAProgramNamedWithoutItsFolder) {
+    const std::tuple<const char*, const char*, const char*> cases[] = {
+        {"C:\\Old\\Uninstall.exe", "D:\\Other\\", "C:\\Old\\Uninstall.exe"},
+        {"", "D:\\Other\\", "D:\\Other\\Uninstall.exe"},
+        {"", "D:\\Other", "D:\\Other\\Uninstall.exe"},
+        {"Uninstall.exe", "D:\\Other\\", "D:\\Other\\Uninstall.exe"},
+        {"Uninstall.exe", "Other\\", ""},
+        {"", "", ""},
+    };
+    for (const auto& [uninstallString, path, started] : cases)
+        EXPECT_EQ(installer::PreviousUninstaller(uninstallString, path), started)
+            << "[" << uninstallString << "] [" << path << "]";
+}
+
+TEST(InstallerCommandLine, ReadsTheSwitchesInAnyCaseAndTheFolderAsTheRestOfTheLine) {
+    struct Case {
+        const char* commandLine;
+        bool silent;
+        std::optional<std::string> folder;
+        const char* logFile;
+        const char* unknown;
+    };
+    const Case cases[] = {
+        {"", false, std::nullopt, "", ""},
+        {"/S", true, std::nullopt, "", ""},
+        {"  /s\t", true, std::nullopt, "", ""},
+        {"/S /D=C:\\Program Files\\Zembra Deploy", true, "C:\\Program Files\\Zembra Deploy", "",
+         ""},
+        {"/d=D:\\My  Apps\\ /S \t ", false, "D:\\My  Apps\\ /S", "", ""},
+        {"/S /D=\"C:\\Quoted\"", true, "\"C:\\Quoted\"", "", ""},
+        {"/D=", false, "", "", ""},
+        {"/LOG=C:\\x.log /S", true, std::nullopt, "C:\\x.log", ""},
+        {"/log=\"C:\\my logs\\x.log\" /s /D=C:\\Z", true, "C:\\Z", "C:\\my logs\\x.log", ""},
+        {"/S /LOG=", true, std::nullopt, "", "/LOG="},
+        {"/Silent /X", false, std::nullopt, "", "/Silent"},
+        {"Zembra /S", true, std::nullopt, "", "Zembra"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string("[") + c.commandLine + "]");
+        const installer::InstallerCommandLine parsed =
+            installer::ParseInstallerCommandLine(c.commandLine);
+        EXPECT_EQ(parsed.silent, c.silent);
+        EXPECT_EQ(parsed.folder, c.folder);
+        EXPECT_EQ(parsed.logFile, c.logFile);
+        EXPECT_EQ(parsed.unknown, c.unknown);
+    }
+}
+
+TEST(QuietUninstallCommand, IsTheQuotedUninstallerAndTheSilentWord) {
+    EXPECT_EQ(installer::QuietUninstallCommand("C:\\Program Files\\Zembra\\"),
+              "\"C:\\Program Files\\Zembra\\Uninstall.exe\" Silent");
 }
 
 TEST(PayloadMessages, NameTheFileAloneNeverItsFolder) {

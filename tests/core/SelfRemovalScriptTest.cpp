@@ -71,4 +71,27 @@ TEST(WithExtension, IsEmptyWhenTheFileNameHasNoPeriod) {
     EXPECT_EQ(WithExtension("", "bat"), "");
 }
 
+TEST(TempNameNumber, ReadsTheHexNumberOfATmpNameOnly) {
+    const std::tuple<const char*, unsigned> cases[] = {
+        {"C:\\windows\\Temp\\TMP4a2f.tmp", 0x4a2f},
+        {"C:\\Temp\\TMP4A2F.bat", 0x4a2f},
+        {"C:\\my.TMP1\\TMP1.tmp", 1},
+        {"TMPffff.tmp", 0xffff},
+        {"C:\\Temp\\TMP.tmp", 0},
+        {"C:\\Temp\\TMP12345.tmp", 0},
+        {"C:\\Temp\\TMPxy.tmp", 0},
+        {"C:\\Temp\\ABC12.tmp", 0},
+        {"C:\\Temp\\TMP12", 0},
+    };
+    for (const auto& [name, number] : cases)
+        EXPECT_EQ(TempNameNumber(name), number) << name;
+}
+
+TEST(NextTempNumber, CountsThroughEveryNameAndStartsAgainAtOne) {
+    const std::tuple<unsigned, unsigned> cases[] = {
+        {1, 2}, {0x4a2f, 0x4a30}, {0xfffe, 0xffff}, {0xffff, 1}, {0, 1}};
+    for (const auto& [unique, next] : cases)
+        EXPECT_EQ(NextTempNumber(unique), next) << unique;
+}
+
 } // namespace

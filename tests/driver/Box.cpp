@@ -214,4 +214,26 @@ bool SendKey(HWND box, WORD virtualKey) {
     return PressKey(box, virtualKey);
 }
 
+WatchedRun WatchUntilTreeEnds(Process& process, milliseconds limit) {
+    WatchedRun run;
+    std::vector<HWND> seen;
+    const auto note = [&](DWORD pid) {
+        for (HWND window : VisibleWindows(pid)) {
+            if (std::find(seen.begin(), seen.end(), window) != seen.end())
+                continue;
+            seen.push_back(window);
+            run.windows.push_back(ClassOf(window) + " \"" + WindowText(window) + "\"");
+        }
+    };
+    run.ended = WaitUntil(
+        [&] {
+            note(process.Id());
+            for (DWORD pid : process.StartedProcessIds())
+                note(pid);
+            return process.WaitForProcessTree(milliseconds(0));
+        },
+        limit);
+    return run;
+}
+
 } // namespace testdriver

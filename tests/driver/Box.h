@@ -19,6 +19,15 @@ std::vector<HWND> VisibleWindows(DWORD pid);
 // The visible message boxes among them (IsMessageBox: never another dialog).
 std::vector<HWND> VisibleBoxes(DWORD pid);
 
+// A program watched from its start to the end of everything it started, for runs that must show
+// nothing: every visible top-level window any of its processes showed meanwhile (a box, a
+// dialog, a console), each once, as its class and caption.
+struct WatchedRun {
+    bool ended = false; // false when limit expired first
+    std::vector<std::string> windows;
+};
+WatchedRun WatchUntilTreeEnds(Process& process, milliseconds limit);
+
 // The first visible message box of the process within limit; nullptr when none appears in time or
 // the process ends without one.
 HWND WaitForBox(const Process& process, milliseconds limit);

@@ -7,6 +7,7 @@ using namespace install;
 namespace {
 
 const char* const kComplete = "Installation complete.";
+const char* const kIncomplete = "Zembra 1.0 was not completely installed.";
 
 class InstallFaults : public InstallerTest {};
 
@@ -16,9 +17,10 @@ TEST_F(InstallFaults, MissingParentFolderGivesOneMessageNoFilesAndStillTheShortc
     CreateDesktopFolder();
     const std::string dir = Scratch() + "Missing Parent\\Zembra\\";
     const auto messages = Install(dir);
-    EXPECT_EQ(Texts(messages),
-              (std::vector<std::string>{
-                  "Could not create directory.\n" + SystemText(ERROR_PATH_NOT_FOUND), kComplete}));
+    EXPECT_EQ(Texts(messages), (std::vector<std::string>{"Could not create directory.\n" +
+                                                             SystemText(ERROR_PATH_NOT_FOUND),
+                                                         kIncomplete}));
+    EXPECT_EQ(ExitCode(), std::optional<DWORD>(1));
     EXPECT_FALSE(FolderExists(dir));
     EXPECT_TRUE(FileExists(ShortcutPath()));
     ExpectRegistryInstalled(dir);
@@ -38,7 +40,8 @@ TEST_F(InstallFaults, LockedFileIsReportedByItsNameAloneAndTheOthersAreWritten) 
               (std::vector<std::string>{"The file \"Help.htm\" could not be written.\n" +
                                             FileExceptionText(ERROR_SHARING_VIOLATION) +
                                             "Attempting to continue installation.",
-                                        kComplete}));
+                                        kIncomplete}));
+    EXPECT_EQ(ExitCode(), std::optional<DWORD>(1));
     for (const PayloadSource& source : PayloadSources()) {
         if (source.fileName == "Help.htm")
             continue;
@@ -63,9 +66,26 @@ TEST_F(InstallFaults, MissingOldUninstallerIsReportedAndInstallationContinues) {
     EXPECT_NE(messages[1].caption, "Install Zembra 1.0");
     EXPECT_EQ(texts[2], "The previous version of Zembra could not be completely removed.\n"
                         "Continuing with installation anyway.");
+    // A failed removal alone does not make the installation incomplete.
     EXPECT_EQ(texts[3], kComplete);
+    EXPECT_EQ(ExitCode(), std::optional<DWORD>(0));
     // The installer's messages are owned by its dialog, visible until the installation's end.
     EXPECT_TRUE(messages[0].ownedByDialog && messages[0].dialogVisible);
     EXPECT_TRUE(messages[2].ownedByDialog && messages[2].dialogVisible);
+    ExpectInstalled(InstallFolder());
+}
+
+TEST_F(InstallFaults, LinkPathTooLongForTheShortcutIsReportedAsAFailedShortcut) {
+    // The shared desktop's path fits in MAX_PATH characters, the link's path within it does not.
+    const std::string desktopTail = "\\Documents and Settings\\All Users\\Desktop\\";
+    const std::string home =
+        Scratch() + std::string(255 - Scratch().size() - desktopTail.size(), 'h');
+    SetEnvironmentVariableA("HOMEDRIVE", home.c_str());
+    const auto messages = Install(InstallFolder());
+    EXPECT_EQ(Texts(messages), (std::vector<std::string>{
+                                   "Could not create shortcut.\nIShellLink::Save() failed.\n" +
+                                       SystemText(HRESULT_FROM_WIN32(ERROR_FILENAME_EXCED_RANGE)),
+                                   kIncomplete}));
+    EXPECT_EQ(ExitCode(), std::optional<DWORD>(1));
     ExpectInstalled(InstallFolder());
 }

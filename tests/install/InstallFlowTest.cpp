@@ -3,6 +3,7 @@
 
 #include "tests/install/InstallTest.h"
 
+#include "tests/driver/Poll.h"
 #include "tests/driver/Screenshot.h"
 
 #include <objbase.h>
@@ -16,6 +17,7 @@ using namespace install;
 namespace {
 
 const char* const kComplete = "Installation complete.";
+const char* const kIncomplete = "Zembra 1.0 was not completely installed.";
 const char* const kReinstall =
     "Zembra 1.0 has already been detected on your system.\nWould you like to re-install?";
 const char* const kHigher = "A higher version of Zembra is already installed on your system.\n"
@@ -72,6 +74,19 @@ std::optional<std::uint32_t> StoredShowCommand(const std::string& path) {
     return show;
 }
 
+// True while the path field has the keyboard focus with its whole text selected.
+bool PathFieldSelected(HWND dialog) {
+    GUITHREADINFO gui{};
+    gui.cbSize = sizeof gui;
+    if (!GetGUIThreadInfo(GetWindowThreadProcessId(dialog, nullptr), &gui) ||
+        gui.hwndFocus != GetDlgItem(dialog, 1002))
+        return false;
+    DWORD start = 1, end = 0;
+    SendMessageA(GetDlgItem(dialog, 1002), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                 reinterpret_cast<LPARAM>(&end));
+    return start == 0 && end == ControlText(dialog, 1002).size();
+}
+
 class InstallFlow : public InstallerTest {};
 
 } // namespace
@@ -88,15 +103,7 @@ TEST_F(InstallFlow, DialogOffersTheDefaultFolderSelectedInTheFocusedPathField) {
     EXPECT_EQ(ControlText(dialog, IDOK), "&Install");
     EXPECT_EQ(ControlText(dialog, IDCANCEL), "&Cancel");
     EXPECT_EQ(ControlText(dialog, 1001), "&Browse...");
-    GUITHREADINFO gui{};
-    gui.cbSize = sizeof gui;
-    ASSERT_TRUE(GetGUIThreadInfo(GetWindowThreadProcessId(dialog, nullptr), &gui));
-    EXPECT_EQ(gui.hwndFocus, GetDlgItem(dialog, 1002));
-    DWORD start = 1, end = 0;
-    SendMessageA(GetDlgItem(dialog, 1002), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
-                 reinterpret_cast<LPARAM>(&end));
-    EXPECT_EQ(start, 0u);
-    EXPECT_EQ(end, std::string("C:\\Program Files\\Zembra\\").size());
+    EXPECT_TRUE(PathFieldSelected(dialog));
     EXPECT_NE(testdriver::SaveScreenshot(dialog, "installer-dialog"), "");
     Click(dialog, IDCANCEL);
     EXPECT_TRUE(Converse(installer, AnswerYes).empty());
@@ -107,6 +114,7 @@ TEST_F(InstallFlow, FirstInstallationWritesEveryValueFileAndTheShortcut) {
     const std::string dir = InstallFolder();
     const auto messages = Install(dir);
     EXPECT_EQ(Texts(messages), std::vector<std::string>{kComplete});
+    EXPECT_EQ(ExitCode(), std::optional<DWORD>(0));
     ASSERT_FALSE(messages.empty());
     EXPECT_EQ(messages.back().caption, "Install Zembra 1.0");
     // Owned by the install dialog, the main window, though it is hidden by then.
@@ -130,41 +138,86 @@ TEST_F(InstallFlow, PathWithoutBackslashGetsOneAppended) {
     ExpectInstalled(dir + "\\");
 }
 
-TEST_F(InstallFlow, WithoutTheSharedDesktopTheShortcutFailsAndInstallationCompletes) {
+TEST_F(InstallFlow, WithoutTheSharedDesktopTheShortcutFailsAndInstallationIsIncomplete) {
     const std::string dir = InstallFolder();
     const auto messages = Install(dir);
     // The missing folder: the path of the link file cannot be found.
     const std::string saveFailed =
         std::string("Could not create shortcut.\nIShellLink::Save() failed.\n") +
         SystemText(0x80070003);
-    EXPECT_EQ(Texts(messages), (std::vector<std::string>{saveFailed, kComplete}));
+    EXPECT_EQ(Texts(messages), (std::vector<std::string>{saveFailed, kIncomplete}));
+    EXPECT_EQ(ExitCode(), std::optional<DWORD>(1));
     ExpectInstalled(dir);
     EXPECT_FALSE(FileExists(ShortcutPath()));
 }
 
-TEST_F(InstallFlow, CancelInTheDialogChangesNothing) {
+TEST_F(InstallFlow, CancelEscAndTheCloseBoxChangeNothingAndExitWithTwo) {
     std::vector<RegistrySnapshot> before;
     for (const auto& [root, key] : ProductTrees())
         before.push_back(TakeSnapshot(root, key));
-    HWND dialog = nullptr;
-    Process installer = StartToDialog(dialog);
-    ASSERT_NE(dialog, nullptr);
-    SetControlText(dialog, 1002, InstallFolder());
-    Click(dialog, IDCANCEL);
-    EXPECT_TRUE(Converse(installer, AnswerYes).empty());
-    EXPECT_FALSE(FolderExists(InstallFolder()));
-    std::size_t i = 0;
-    for (const auto& [root, key] : ProductTrees())
-        EXPECT_EQ(TakeSnapshot(root, key), before[i++]) << key;
+    const std::pair<const char*, std::function<void(HWND)>> ways[] = {
+        {"Cancel", [](HWND dialog) { Click(dialog, IDCANCEL); }},
+        {"Esc", [](HWND dialog) { EXPECT_TRUE(testdriver::SendKey(dialog, VK_ESCAPE)); }},
+        {"close box", [](HWND dialog) { PostMessageA(dialog, WM_CLOSE, 0, 0); }},
+    };
+    for (const auto& [name, close] : ways) {
+        SCOPED_TRACE(name);
+        HWND dialog = nullptr;
+        Process installer = StartToDialog(dialog);
+        ASSERT_NE(dialog, nullptr);
+        SetControlText(dialog, 1002, InstallFolder());
+        close(dialog);
+        EXPECT_TRUE(Converse(installer, AnswerYes).empty());
+        EXPECT_EQ(installer.WaitForExit(kWindowLimit), std::optional<DWORD>(2));
+        EXPECT_FALSE(FolderExists(InstallFolder()));
+        std::size_t i = 0;
+        for (const auto& [root, key] : ProductTrees())
+            EXPECT_EQ(TakeSnapshot(root, key), before[i++]) << key;
+    }
 }
 
-TEST_F(InstallFlow, NoToTheStartQuestionEndsTheProgram) {
+TEST_F(InstallFlow, NoToTheStartQuestionEndsTheProgramWithTwo) {
     Process installer = Process::Start("\"" + InstallerPath() + "\"");
     const auto messages = Converse(installer, AnswerNo);
     EXPECT_EQ(
         Texts(messages),
         std::vector<std::string>{"This program will install Zembra 1.0\nDo you want to continue?"});
     EXPECT_EQ(FindInstallDialog(installer.Id()), nullptr);
+    EXPECT_EQ(installer.WaitForExit(kWindowLimit), std::optional<DWORD>(2));
+}
+
+TEST_F(InstallFlow, OnlyAFullPathIsAcceptedOtherwiseTheDialogStaysOpenAndNothingIsWritten) {
+    // Started in the scratch folder, where a relative path would land.
+    HWND dialog = nullptr;
+    Process installer = StartToDialog(dialog, InstallerPath(), Scratch());
+    ASSERT_NE(dialog, nullptr);
+    for (const char* path : {"", "Zembra", "C:", "\\Zembra", "C:Zembra"}) {
+        SCOPED_TRACE(std::string("\"") + path + "\"");
+        SetControlText(dialog, 1002, path);
+        Click(dialog, IDOK);
+        const HWND box = testdriver::WaitForBox(installer, kWindowLimit);
+        ASSERT_NE(box, nullptr) << "no warning";
+        const auto warning = testdriver::ReadBox(box);
+        ASSERT_TRUE(warning.has_value());
+        EXPECT_EQ(warning->caption, "Install Zembra 1.0");
+        EXPECT_EQ(warning->text, "Please enter a full path to install to.");
+        EXPECT_EQ(warning->ButtonIds(), std::vector<int>{IDOK});
+        EXPECT_EQ(warning->icon, testdriver::BoxIcon::Warning);
+        EXPECT_EQ(warning->owner, dialog);
+        EXPECT_TRUE(testdriver::PressButton(box, IDOK));
+        EXPECT_TRUE(testdriver::WaitUntilNoBox(installer, kWindowLimit));
+        EXPECT_TRUE(testdriver::WaitUntil([&] { return PathFieldSelected(dialog); }, kWindowLimit));
+        EXPECT_TRUE(IsWindowVisible(dialog));
+        EXPECT_EQ(ControlText(dialog, 1002), path);
+    }
+    Click(dialog, IDCANCEL);
+    EXPECT_TRUE(Converse(installer, AnswerYes).empty());
+    EXPECT_EQ(installer.WaitForExit(kWindowLimit), std::optional<DWORD>(2));
+    for (const auto& [root, key] : ProductTrees())
+        EXPECT_FALSE(TakeSnapshot(root, key).exists) << key;
+    for (const std::string& folder : {Scratch() + "Zembra", std::string("C:\\Zembra")})
+        EXPECT_FALSE(FolderExists(folder)) << folder;
+    EXPECT_FALSE(FileExists("C:\\Zembra.exe"));
 }
 
 TEST_F(InstallFlow, EnterInThePathFieldInstalls) {
@@ -240,9 +293,11 @@ TEST_F(InstallFlow, RecordedVersionDecidesWhetherToAskAndNoInstallsNothing) {
         const auto messages = Install(InstallFolder(), AnswerNo);
         if (c.question == nullptr) {
             EXPECT_EQ(Texts(messages), std::vector<std::string>{kComplete});
+            EXPECT_EQ(ExitCode(), std::optional<DWORD>(0));
             ExpectFilesInstalled(InstallFolder());
         } else {
             EXPECT_EQ(Texts(messages), std::vector<std::string>{c.question});
+            EXPECT_EQ(ExitCode(), std::optional<DWORD>(2));
             EXPECT_FALSE(FolderExists(InstallFolder()));
             EXPECT_FALSE(KeyExists(HKEY_CLASSES_ROOT, ".zembra"));
         }

@@ -44,6 +44,20 @@ void DeleteKeyTree(HKEY root, const std::string& key) {
     RegDeleteKeyA(root, key.c_str());
 }
 
+// Sets the machine's value key\name to text, or deletes it when text is empty.
+void RecordText(const char* key, const char* name, const std::string& text) {
+    HKEY handle = nullptr;
+    ASSERT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, key, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
+                              &handle, nullptr),
+              ERROR_SUCCESS);
+    if (text.empty())
+        RegDeleteValueA(handle, name);
+    else
+        RegSetValueExA(handle, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
+                       static_cast<DWORD>(text.size()));
+    RegCloseKey(handle);
+}
+
 void WriteSnapshot(HKEY root, const std::string& key, const RegistrySnapshot& snapshot) {
     HKEY handle = nullptr;
     if (RegCreateKeyExA(root, key.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &handle,
@@ -275,32 +289,23 @@ std::string InstallerTest::DesktopFolder() const {
 }
 
 void InstallerTest::RecordVersion(const std::string& version) {
-    HKEY key = nullptr;
-    ASSERT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, kProductKey, 0, nullptr, 0, KEY_ALL_ACCESS,
-                              nullptr, &key, nullptr),
-              ERROR_SUCCESS);
-    if (version.empty())
-        RegDeleteValueA(key, "Version");
-    else
-        RegSetValueExA(key, "Version", 0, REG_SZ, reinterpret_cast<const BYTE*>(version.c_str()),
-                       static_cast<DWORD>(version.size()));
-    RegCloseKey(key);
+    RecordText(kProductKey, "Version", version);
+}
+
+void InstallerTest::RecordPath(const std::string& path) {
+    RecordText(kProductKey, "Path", path);
 }
 
 void InstallerTest::RecordUninstaller(const std::string& command) {
-    HKEY key = nullptr;
-    ASSERT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, kUninstallKey, 0, nullptr, 0, KEY_ALL_ACCESS,
-                              nullptr, &key, nullptr),
-              ERROR_SUCCESS);
-    RegSetValueExA(key, "UninstallString", 0, REG_SZ,
-                   reinterpret_cast<const BYTE*>(command.c_str()),
-                   static_cast<DWORD>(command.size()));
-    RegCloseKey(key);
+    RecordText(kUninstallKey, "UninstallString", command);
 }
 
-Process InstallerTest::StartToDialog(HWND& dialog) {
+Process InstallerTest::StartToDialog(HWND& dialog, const std::string& program,
+                                     const std::string& workingDirectory,
+                                     const std::string& arguments) {
     dialog = nullptr;
-    Process installer = Process::Start("\"" + InstallerPath() + "\"");
+    Process installer = Process::Start(
+        "\"" + program + "\"" + (arguments.empty() ? "" : " " + arguments), workingDirectory);
     HWND box = testdriver::WaitForBox(installer, kWindowLimit);
     const auto question = testdriver::ReadBox(box, milliseconds(0));
     EXPECT_TRUE(question.has_value()) << "no start question";
@@ -353,6 +358,7 @@ std::vector<Message> InstallerTest::Converse(Process& process, const Answerer& a
 }
 
 std::vector<Message> InstallerTest::Install(const std::string& path, const Answerer& answer) {
+    m_exitCode.reset();
     HWND dialog = nullptr;
     Process installer = StartToDialog(dialog);
     if (dialog == nullptr)
@@ -360,6 +366,7 @@ std::vector<Message> InstallerTest::Install(const std::string& path, const Answe
     SetControlText(dialog, kPathField, path);
     Click(dialog, IDOK);
     std::vector<Message> messages = Converse(installer, answer);
+    m_exitCode = installer.WaitForExit(kWindowLimit);
     EXPECT_TRUE(installer.WaitForProcessTree(kWindowLimit))
         << "processes left running: " << testing::PrintToString(RunningPrograms(installer));
     return messages;
@@ -404,6 +411,9 @@ void InstallerTest::ExpectRegistryInstalled(const std::string& dir) {
         {HKEY_LOCAL_MACHINE, kUninstallKey, "UninstallString", text(dir + "Uninstall.exe")},
         {HKEY_LOCAL_MACHINE, kUninstallKey, "NoModify", one},
         {HKEY_LOCAL_MACHINE, kUninstallKey, "NoRepair", one},
+        // The installer's own, besides the layout's fourteen.
+        {HKEY_LOCAL_MACHINE, kUninstallKey, "QuietUninstallString",
+         text("\"" + dir + "Uninstall.exe\" Silent")},
         {HKEY_LOCAL_MACHINE, kProductKey, "Version", text("1.0")},
         {HKEY_LOCAL_MACHINE, kProductKey, "Path", text(dir)},
     };

@@ -118,30 +118,38 @@ protected:
     void CreateDesktopFolder() const { CreateFolders(DesktopFolder()); }
     std::string ShortcutPath() const { return DesktopFolder() + "Zembra.lnk"; }
 
-    // Records an earlier installation's version (nothing when version is empty) and its
-    // uninstaller's command.
+    // Records an earlier installation's version, folder and uninstaller's command (each value
+    // removed when empty).
     void RecordVersion(const std::string& version);
+    void RecordPath(const std::string& path);
     void RecordUninstaller(const std::string& command);
 
-    // Starts the installer and answers its start question with Yes.
-    Process StartToDialog(HWND& dialog);
+    // Starts the installer (program with arguments, in workingDirectory when given) and answers
+    // its start question with Yes.
+    Process StartToDialog(HWND& dialog, const std::string& program = InstallerPath(),
+                          const std::string& workingDirectory = {},
+                          const std::string& arguments = {});
 
     // Answers every message box of the process with answer until it ends; the messages in order.
     // A test failure when it does not end within kRunLimit.
     static std::vector<Message> Converse(Process& process, const Answerer& answer);
 
     // The whole run: start, Yes, the path typed into the path field, Install pressed, every later
-    // message answered with answer. The messages after Install.
+    // message answered with answer. The messages after Install; the exit code is kept for
+    // ExitCode.
     std::vector<Message> Install(const std::string& path, const Answerer& answer = AnswerYes);
+    // The exit code of the last Install; nothing when it did not end.
+    std::optional<DWORD> ExitCode() const { return m_exitCode; }
 
     // Checks that an installation into dir (ending in a backslash) is complete: the five files
-    // byte for byte and the fourteen registry values exactly.
+    // byte for byte, the fourteen registry values of the layout and the installer's own exactly.
     static void ExpectInstalled(const std::string& dir);
     static void ExpectFilesInstalled(const std::string& dir);
     static void ExpectRegistryInstalled(const std::string& dir);
 
 private:
     std::string m_scratch;
+    std::optional<DWORD> m_exitCode;
     std::optional<std::string> m_savedHomeDrive;
     std::vector<std::pair<std::pair<HKEY, std::string>, RegistrySnapshot>> m_savedTrees;
 };

@@ -5,6 +5,7 @@
 
 #include <tlhelp32.h>
 
+#include <chrono>
 #include <thread>
 
 using namespace install;
@@ -98,6 +99,14 @@ protected:
     ~ReinstallOverProbe() override {
         SetEnvironmentVariableA("ZEMBRA_PROBE_MODE", nullptr);
         SetEnvironmentVariableA("ZEMBRA_PROBE_COPY", nullptr);
+        SetEnvironmentVariableA("ZEMBRA_PROBE_RECORD", nullptr);
+    }
+
+    // The probe copied to path as an old uninstaller (its folder created when missing).
+    static bool PlaceProbe(const std::string& path) {
+        CreateFolders(path.substr(0, path.find_last_of('\\') + 1));
+        return CopyFileA(testdriver::WindowsPathOf(ZEMBRA_OLD_UNINSTALLER_PROBE_PATH).c_str(),
+                         path.c_str(), FALSE) != FALSE;
     }
 
     // Starts the installer, answers Yes to the re-install; the messages once it has ended.
@@ -118,25 +127,69 @@ protected:
 
 } // namespace
 
-TEST_F(ReinstallOverProbe, AStuckOldRemovalScriptHoldsTheInstallationUpAFewSecondsAtMost) {
+TEST_F(ReinstallOverProbe, AStuckOldRemovalScriptHoldsTheInstallationUpAFewSecondsAndIsEnded) {
     std::optional<Process> installer;
     EXPECT_EQ(Texts(ReinstallWith(installer, "stuck",
                                   testdriver::WindowsPathOf(ZEMBRA_OLD_UNINSTALLER_PROBE_PATH))),
               (std::vector<std::string>{kReinstall, kComplete}));
-    // The installation ended while what the old uninstaller left behind still runs.
-    EXPECT_EQ(CountProcesses("old_uninstaller_probe.exe"), 1);
+    // Nothing the old uninstaller left behind runs on after the installation.
+    EXPECT_EQ(CountProcesses("old_uninstaller_probe.exe"), 0);
     ExpectInstalled(InstallFolder());
-    ASSERT_TRUE(installer.has_value());
-    EXPECT_TRUE(installer->TerminateProcessTree());
+}
+
+TEST_F(ReinstallOverProbe, AnOldRemovalScriptStillRunningLaterCannotDeleteTheNewUninstaller) {
+    // The old script deletes "Uninstall.exe" once more 9 seconds after the old one is gone.
+    const std::string old = InstallFolder() + "Uninstall.exe";
+    ASSERT_TRUE(PlaceProbe(old));
+    std::optional<Process> installer;
+    EXPECT_EQ(Texts(ReinstallWith(installer, "late", old)),
+              (std::vector<std::string>{kReinstall, kComplete}));
+    std::this_thread::sleep_for(std::chrono::seconds(15));
+    ExpectInstalled(InstallFolder());
+    EXPECT_EQ(CountProcesses("script.exe"), 0);
+}
+
+TEST_F(ReinstallOverProbe, OnlyTheRecordedInstallationsOwnUninstallerRunsNeverOneFoundByName) {
+    // The installer lies in a downloads folder beside a program named "Uninstall.exe", and is
+    // started there.
+    const std::string downloads = Scratch() + "Downloads\\";
+    const std::string oldFolder = Scratch() + "Old Zembra\\";
+    ASSERT_TRUE(PlaceProbe(downloads + "Uninstall.exe"));
+    ASSERT_TRUE(PlaceProbe(oldFolder + "Uninstall.exe"));
+    const std::string installerCopy = downloads + "Install Zembra 1.0.exe";
+    ASSERT_TRUE(CopyFileA(InstallerPath().c_str(), installerCopy.c_str(), FALSE));
+    const std::string record = Scratch() + "started.txt";
+    SetEnvironmentVariableA("ZEMBRA_PROBE_MODE", "record");
+    SetEnvironmentVariableA("ZEMBRA_PROBE_RECORD", record.c_str());
+    const char* const notRemoved =
+        "The previous version of Zembra could not be completely removed.\n"
+        "Continuing with installation anyway.";
+    const std::pair<bool, std::vector<std::string>> cases[] = {
+        {true, {kReinstall, kComplete}}, {false, {kReinstall, notRemoved, kComplete}}};
+    for (const auto& [pathRecorded, messages] : cases) {
+        SCOPED_TRACE(pathRecorded ? "Path recorded" : "no Path");
+        DeleteFileA(record.c_str());
+        for (const auto& [root, key] : ProductTrees())
+            RestoreSnapshot(root, key, RegistrySnapshot{});
+        RecordVersion("1.0");
+        RecordPath(pathRecorded ? oldFolder : "");
+        HWND dialog = nullptr;
+        Process installer = StartToDialog(dialog, installerCopy, downloads);
+        ASSERT_NE(dialog, nullptr);
+        SetControlText(dialog, 1002, InstallFolder());
+        Click(dialog, IDOK);
+        EXPECT_EQ(Texts(Converse(installer, AnswerYes)), messages);
+        EXPECT_EQ(ReadFileBytes(record).value_or(""),
+                  pathRecorded ? oldFolder + "Uninstall.exe|Silent\r\n" : "");
+        ExpectInstalled(InstallFolder());
+    }
 }
 
 TEST_F(ReinstallOverProbe, NothingIsWrittenUntilTheOldRemovalScriptHasEnded) {
     // The old uninstaller lies where the new one goes; its script deletes that name once more a
     // moment after the old file is gone.
-    CreateFolders(InstallFolder());
     const std::string old = InstallFolder() + "Uninstall.exe";
-    ASSERT_TRUE(CopyFileA(testdriver::WindowsPathOf(ZEMBRA_OLD_UNINSTALLER_PROBE_PATH).c_str(),
-                          old.c_str(), FALSE));
+    ASSERT_TRUE(PlaceProbe(old));
     std::optional<Process> installer;
     EXPECT_EQ(Texts(ReinstallWith(installer, "slow", old)),
               (std::vector<std::string>{kReinstall, kComplete}));

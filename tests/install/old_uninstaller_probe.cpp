@@ -6,7 +6,11 @@
 //                            deletes the uninstaller's file once the uninstaller has ended, then,
 //                            a moment later, deletes "Uninstall.exe" in the same folder once more,
 //                            as a removal script still polling by name would
-// Internal command lines of the script: "hold" and "script <uninstaller id> <uninstaller path>".
+//   ZEMBRA_PROBE_MODE=late   as slow, but the second deletion comes 9 seconds later
+//   ZEMBRA_PROBE_MODE=record no script: appends its own path and command line ("path|arguments")
+//                            as a line to the file ZEMBRA_PROBE_RECORD, and ends with exit code 1
+// Internal command lines of the script: "hold" and "script <pause ms> <uninstaller id>
+// <uninstaller path>".
 
 #include <windows.h>
 
@@ -36,7 +40,8 @@ bool Start(const std::string& program, const std::string& arguments) {
 
 int Script(const char* arguments) {
     char* rest = nullptr;
-    const DWORD uninstallerId = std::strtoul(arguments, &rest, 10);
+    const DWORD pause = std::strtoul(arguments, &rest, 10);
+    const DWORD uninstallerId = std::strtoul(rest, &rest, 10);
     const std::string uninstallerPath = rest != nullptr ? rest + 1 : "";
     const HANDLE uninstaller = OpenProcess(SYNCHRONIZE, FALSE, uninstallerId);
     if (uninstaller != nullptr) {
@@ -44,9 +49,19 @@ int Script(const char* arguments) {
         CloseHandle(uninstaller);
     }
     DeleteFileA(uninstallerPath.c_str());
-    Sleep(700);
+    Sleep(pause);
     DeleteFileA(uninstallerPath.c_str());
     return 0;
+}
+
+int Record(const char* self, const char* commandLine) {
+    const std::string line = std::string(self) + "|" + commandLine + "\r\n";
+    const HANDLE file = CreateFileA(Environment("ZEMBRA_PROBE_RECORD").c_str(), FILE_APPEND_DATA, 0,
+                                    nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    DWORD written = 0;
+    WriteFile(file, line.data(), static_cast<DWORD>(line.size()), &written, nullptr);
+    CloseHandle(file);
+    return 1;
 }
 
 } // namespace
@@ -60,11 +75,18 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
         return Script(commandLine + 7);
     char self[MAX_PATH] = "";
     GetModuleFileNameA(nullptr, self, MAX_PATH);
-    if (Environment("ZEMBRA_PROBE_MODE") == "slow") {
+    const std::string mode = Environment("ZEMBRA_PROBE_MODE");
+    if (mode == "record")
+        return Record(self, commandLine);
+    if (mode == "slow" || mode == "late") {
         const std::string copy = Environment("ZEMBRA_PROBE_COPY");
         if (!CopyFileA(self, copy.c_str(), FALSE))
             return 2;
-        return Start(copy, "script " + std::to_string(GetCurrentProcessId()) + " " + self) ? 0 : 2;
+        const char* pause = mode == "slow" ? "700 " : "9000 ";
+        return Start(copy, "script " + std::string(pause) + std::to_string(GetCurrentProcessId()) +
+                               " " + self)
+                   ? 0
+                   : 2;
     }
     return Start(self, "hold") ? 0 : 2;
 }

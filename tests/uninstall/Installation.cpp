@@ -71,6 +71,12 @@ std::string TempFolder() {
     return std::string(buffer, length);
 }
 
+std::string WindowsTempFolder() {
+    char buffer[MAX_PATH] = "";
+    const UINT length = GetWindowsDirectoryA(buffer, MAX_PATH);
+    return std::string(buffer, length) + "\\Temp\\";
+}
+
 std::string SystemText(DWORD error) {
     char* buffer = nullptr;
     const DWORD length = FormatMessageA(

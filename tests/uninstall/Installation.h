@@ -24,6 +24,8 @@ using testdriver::ReadFileBytes;
 using testdriver::WriteFileBytes;
 // The system's temporary folder, with its backslash.
 std::string TempFolder();
+// The Windows folder's temporary folder, with its backslash.
+std::string WindowsTempFolder();
 // The system's own text for an error code, as the programs show it.
 std::string SystemText(DWORD error);
 

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cstring>
 #include <regex>
 #include <thread>
 
@@ -21,24 +22,47 @@ TEST(GetTempDirectory, IsTheSystemsTemporaryFolderWithItsBackslash) {
     EXPECT_EQ(GetTempDirectory().back(), '\\');
 }
 
-TEST(MakeTempFileName, IsAFreshTmpNameInTheTemporaryFolderWithTheNewExtension) {
-    const std::string name = MakeTempFileName("bat");
-    const std::string folder = TempFolder();
-    ASSERT_EQ(name.substr(0, folder.size()), folder);
-    const std::string file = name.substr(folder.size());
-    EXPECT_TRUE(std::regex_match(file, std::regex("TMP[0-9A-Fa-f]{1,4}\\.bat"))) << file;
-    // The system's own file is gone again, and nothing has the new name yet.
-    EXPECT_FALSE(FileExists(uninstaller::WithExtension(name, "tmp")));
-    EXPECT_FALSE(FileExists(name));
+TEST(GetScriptDirectory, IsTheWindowsFoldersTemporaryFolder) {
+    char windows[MAX_PATH] = "";
+    ASSERT_NE(GetWindowsDirectoryA(windows, MAX_PATH), 0u);
+    EXPECT_EQ(GetWindowsTempDirectory(), std::string(windows) + "\\Temp\\");
+    // Wine lets every program of the prefix create files there, so the user's folder, which
+    // stands in when it cannot be written, is tested with the uninstaller itself.
+    EXPECT_EQ(GetScriptDirectory(), GetWindowsTempDirectory());
 }
 
-TEST(MakeTempFileName, IsEmptyWhenTheTemporaryFolderIsMissing) {
-    char saved[MAX_PATH] = "";
-    const DWORD length = GetEnvironmentVariableA("TMP", saved, MAX_PATH);
-    SetEnvironmentVariableA("TMP", "C:\\no such folder for Zembra\\");
-    const std::string name = MakeTempFileName("bat");
-    SetEnvironmentVariableA("TMP", length != 0 ? saved : nullptr);
-    EXPECT_EQ(name, "");
+TEST(MakeTempFileName, CreatesANewEmptyTmpFileInTheFolderWithTheNewExtension) {
+    for (const std::string& folder : {TempFolder(), GetWindowsTempDirectory()}) {
+        const std::string name = MakeTempFileName(folder, "bat");
+        ASSERT_EQ(name.substr(0, folder.size()), folder);
+        const std::string file = name.substr(folder.size());
+        EXPECT_TRUE(std::regex_match(file, std::regex("TMP[0-9A-Fa-f]{1,4}\\.bat"))) << file;
+        // The system's own file is gone again; the new one is there and empty.
+        EXPECT_FALSE(FileExists(uninstaller::WithExtension(name, "tmp")));
+        EXPECT_EQ(ReadFileBytes(name), std::optional<std::string>(""));
+        DeleteFileA(name.c_str());
+    }
+    EXPECT_EQ(MakeTempFileName("C:\\no such folder for Zembra\\", "bat"), "");
+}
+
+TEST(CreateNewTempFile, NeverReusesAFileLyingUnderTheNameButTakesTheNextFreeOne) {
+    const std::string folder =
+        TempFolder() + "Zembra names " + std::to_string(GetCurrentProcessId()) + "\\";
+    CreateDirectoryA(folder.c_str(), nullptr);
+    // Someone else's files under the first two names; the last name of all is taken too, so the
+    // numbers start again at 1.
+    for (const char* planted : {"TMP4a2e.bat", "TMP4a2f.bat", "TMPffff.bat"})
+        ASSERT_TRUE(WriteFileBytes(folder + planted, "planted"));
+    const std::pair<unsigned, const char*> cases[] = {
+        {0x4a2e, "TMP4a30.bat"}, {0x4a2e, "TMP4a31.bat"}, {0xffff, "TMP1.bat"}};
+    for (const auto& [unique, created] : cases) {
+        const std::string path = CreateNewTempFile(folder, unique, "bat");
+        EXPECT_TRUE(_stricmp(path.c_str(), (folder + created).c_str()) == 0) << path;
+        EXPECT_EQ(ReadFileBytes(path), std::optional<std::string>(""));
+    }
+    for (const char* planted : {"TMP4a2e.bat", "TMP4a2f.bat", "TMPffff.bat"})
+        EXPECT_EQ(ReadFileBytes(folder + planted), std::optional<std::string>("planted"));
+    testdriver::RemoveTree(folder);
 }
 
 class ScriptTest : public testing::Test {
@@ -74,7 +98,7 @@ protected:
     const std::string m_folder =
         TempFolder() + "Zembra script " + std::to_string(GetCurrentProcessId()) + "\\";
     const std::string m_program = m_folder + "Uninstall.exe";
-    const std::string m_script = MakeTempFileName("bat");
+    const std::string m_script = MakeTempFileName(TempFolder(), "bat");
     MessageRecorder m_messages;
 };
 

@@ -1,18 +1,28 @@
 // The uninstaller's removal steps one by one, against Wine's real file system and registry: what
 // each reports and when it marks the removal incomplete; and the program file's resources.
 
+#include "framework/MessageBox.h"
 #include "tests/uninstall/Installation.h"
 #include "uninstaller/Uninstaller.h"
+#include "uninstaller/UninstallerApp.h"
 
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+
 namespace {
 int g_incompleteMarks = 0;
+CUninstallerApp* g_app = nullptr;
 } // namespace
 
 // The steps' report of a failure; the program's own marks its application object.
 void MarkIncomplete() {
     ++g_incompleteMarks;
+}
+
+// The application object of a test that runs the whole flow.
+CUninstallerApp& GetUninstallerApp() {
+    return *g_app;
 }
 
 namespace uninstalltest {
@@ -92,6 +102,28 @@ TEST_F(UninstallStepsTest, GetInstallPathReportsAMissingOrEmptyPath) {
         EXPECT_EQ(TakeReport(&marked), report);
         EXPECT_EQ(marked, report.has_value());
     }
+}
+
+namespace {
+std::vector<std::string> g_reports;
+// Fails to show any question, as when the system refuses the box; records every other message.
+int FailAtQuestions(const std::string& text, const std::string&, unsigned type) {
+    if ((type & MB_TYPEMASK) != MB_OK)
+        throw std::runtime_error("the question could not be shown");
+    g_reports.push_back(text);
+    return IDOK;
+}
+} // namespace
+
+TEST_F(UninstallStepsTest, AnExceptionStopsTheRunIncompleteWithTheFinalReport) {
+    CUninstallerApp app;
+    g_app = &app;
+    g_reports.clear();
+    SetMessageHandler(FailAtQuestions);
+    EXPECT_FALSE(app.InitInstance());
+    g_app = nullptr;
+    EXPECT_EQ(g_reports, std::vector<std::string>{"Zembra 1.0 was not completely removed."});
+    EXPECT_EQ(g_incompleteMarks, 1);
 }
 
 // The program file's resources as the system and Explorer read them.

@@ -5,6 +5,7 @@
 #include "tests/driver/Box.h"
 #include "tests/driver/Process.h"
 #include "tests/uninstall/Installation.h"
+#include "uninstaller/core/SelfRemovalScript.h"
 
 #include <gtest/gtest.h>
 
@@ -26,16 +27,17 @@ const milliseconds kTreeLimit{15000};
 
 // What a run finds before it starts.
 enum class Setup {
-    Installed,         // just the installation
-    FromItsOwnFolder,  // started with the install folder as its current folder
-    HelpGone,          // the user deleted Help.htm
-    UserFile,          // a document of the user's in the install folder
-    EditorLog,         // the editor wrote its log, Log.txt, into the install folder
-    HelpHeldOpen,      // Help.htm cannot be deleted
-    ProductKeyGone,    // the product key under HKEY_LOCAL_MACHINE was removed by hand
-    NoTemporaryFolder, // the temporary folder does not exist: no script can be made
-    EditorRunning,     // Zembra.exe runs (and stays)
-    EditorClosedLater, // Zembra.exe runs until the first box is up
+    Installed,                // just the installation
+    FromItsOwnFolder,         // started with the install folder as its current folder
+    HelpGone,                 // the user deleted Help.htm
+    UserFile,                 // a document of the user's in the install folder
+    EditorLog,                // the editor wrote its log, Log.txt, into the install folder
+    HelpHeldOpen,             // Help.htm cannot be deleted
+    ProductKeyGone,           // the product key under HKEY_LOCAL_MACHINE was removed by hand
+    NoTemporaryFolder,        // neither temporary folder exists: no script can be made
+    NoWindowsTemporaryFolder, // only the user's temporary folder exists
+    EditorRunning,            // Zembra.exe runs (and stays)
+    EditorClosedLater,        // Zembra.exe runs until the first box is up
 };
 
 // One box the run must show, and what the test does with it. "<folder>" in the text stands for
@@ -65,6 +67,9 @@ const char* const kAllFiles[] = {
     "Zembra.exe",     "FileType Icon.ico", "Help.htm",  "New MessageBox.zembra",
     "zembra-cli.exe", "Uninstall.exe",     "Zembra.lnk"};
 
+// Where the self-removal script lies while the final report is shown.
+enum class ScriptIn { WindowsTemp, UserTemp, Nowhere };
+
 struct Scenario {
     const char* name;
     Setup setup;
@@ -74,6 +79,7 @@ struct Scenario {
     // The files that stay: names in the install folder, or "Zembra.lnk" on the desktop.
     std::vector<std::string> remaining;
     bool treesRemoved;
+    ScriptIn script = ScriptIn::WindowsTemp;
 };
 
 void PrintTo(const Scenario& scenario, std::ostream* out) {
@@ -132,7 +138,16 @@ const Scenario kScenarios[] = {
      {kConfirmYes, {"Could not delete \"Uninstall.exe\"", kOk, BoxIcon::Error, IDOK}, kIncomplete},
      1,
      {"Uninstall.exe"},
-     true},
+     true,
+     ScriptIn::Nowhere},
+    {"WithoutTheWindowsTemporaryFolderTheScriptRunsFromTheUsers",
+     Setup::NoWindowsTemporaryFolder,
+     "",
+     {kConfirmYes, kSuccess},
+     0,
+     {},
+     true,
+     ScriptIn::UserTemp},
     // Only the exact word makes a run silent; No keeps everything.
     {"NoKeepsEverything", Setup::Installed, "", {kConfirmNo}, 1, kEverything, false},
     {"LowerCaseWordAsks", Setup::Installed, "silent", {kConfirmNo}, 1, kEverything, false},
@@ -176,18 +191,20 @@ std::string Expand(std::string text, const std::string& folder) {
     return text;
 }
 
-// The names of the temporary folder's "TMP" files: the script lives among them.
+// The "TMP" files of both temporary folders, with their paths: the script lives among them.
 std::set<std::string> TemporaryFiles() {
-    std::set<std::string> names;
-    WIN32_FIND_DATAA found;
-    const HANDLE search = FindFirstFileA((TempFolder() + "TMP*").c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE)
-        return names;
-    do {
-        names.insert(found.cFileName);
-    } while (FindNextFileA(search, &found));
-    FindClose(search);
-    return names;
+    std::set<std::string> paths;
+    for (const std::string& folder : {TempFolder(), WindowsTempFolder()}) {
+        WIN32_FIND_DATAA found;
+        const HANDLE search = FindFirstFileA((folder + "TMP*").c_str(), &found);
+        if (search == INVALID_HANDLE_VALUE)
+            continue;
+        do {
+            paths.insert(folder + found.cFileName);
+        } while (FindNextFileA(search, &found));
+        FindClose(search);
+    }
+    return paths;
 }
 
 // Zembra.exe of the installation running a document, so that it stays until its box is answered.
@@ -251,7 +268,11 @@ protected:
             EXPECT_TRUE(DeleteTree(HKEY_LOCAL_MACHINE, "Software\\Zembra"));
             break;
         case Setup::NoTemporaryFolder:
+            MoveWindowsTempAside();
             return StartWithoutTemporaryFolder(commandLine);
+        case Setup::NoWindowsTemporaryFolder:
+            MoveWindowsTempAside();
+            break;
         case Setup::EditorRunning:
         case Setup::EditorClosedLater:
             m_editor.emplace(m_installation);
@@ -270,6 +291,17 @@ protected:
         RunningEditor editor(m_installation);
         EXPECT_TRUE(editor.Close());
         EXPECT_TRUE(FileExists(m_installation.FilePath("Log.txt")));
+    }
+
+    // Moves the Windows folder's temporary folder aside until the test ends, so that nothing can
+    // be created there.
+    void MoveWindowsTempAside() {
+        m_windowsTempMoved = MoveFileA(m_windowsTemp.c_str(), (m_windowsTemp + " aside").c_str());
+        EXPECT_TRUE(m_windowsTempMoved);
+    }
+    void TearDown() override {
+        if (m_windowsTempMoved)
+            MoveFileA((m_windowsTemp + " aside").c_str(), m_windowsTemp.c_str());
     }
 
     static Process StartWithoutTemporaryFolder(const std::string& commandLine) {
@@ -303,6 +335,9 @@ protected:
             if (m_editor && GetParam().setup == Setup::EditorClosedLater && previous == nullptr) {
                 EXPECT_TRUE(m_editor->Close());
             }
+            if (&step == &steps.back() &&
+                (step.text == kSuccess.text || step.text == kIncomplete.text))
+                ExpectScriptWhileReported();
             if (step.press == kClose) {
                 PostMessageA(box, WM_CLOSE, 0, 0);
             } else {
@@ -311,6 +346,29 @@ protected:
             previous = box;
         }
         return true;
+    }
+
+    // The new temporary files while the final report is shown: the script alone, in its folder,
+    // with its five lines.
+    void ExpectScriptWhileReported() {
+        std::vector<std::string> created;
+        for (const std::string& path : TemporaryFiles()) {
+            if (m_temporaryBefore.count(path) == 0)
+                created.push_back(path);
+        }
+        const ScriptIn where = GetParam().script;
+        ASSERT_EQ(created.size(), where == ScriptIn::Nowhere ? 0u : 1u)
+            << testing::PrintToString(created);
+        if (created.empty())
+            return;
+        const std::string& script = created.front();
+        const std::string folder =
+            where == ScriptIn::WindowsTemp ? WindowsTempFolder() : TempFolder();
+        EXPECT_EQ(script.substr(0, folder.size()), folder);
+        EXPECT_EQ(script.substr(script.size() - 4), ".bat");
+        EXPECT_EQ(ReadFileBytes(script),
+                  uninstaller::SelfRemovalScriptFile(m_installation.UninstallerPath(),
+                                                     m_installation.Folder(), script));
     }
 
     // A run without steps must not show any box until it ends (within the exit limit; the wait
@@ -354,8 +412,8 @@ protected:
                 << neighbour.path;
         }
         // Neither the script nor the temporary name it was made from is left.
-        for (const std::string& name : TemporaryFiles())
-            EXPECT_TRUE(m_temporaryBefore.count(name)) << "left behind: " << name;
+        for (const std::string& path : TemporaryFiles())
+            EXPECT_TRUE(m_temporaryBefore.count(path)) << "left behind: " << path;
     }
 
     RegistryGuard m_registry;
@@ -363,6 +421,8 @@ protected:
     std::set<std::string> m_temporaryBefore;
     testdriver::UniqueHandle m_held;
     std::optional<RunningEditor> m_editor;
+    const std::string m_windowsTemp = WindowsTempFolder().substr(0, WindowsTempFolder().size() - 1);
+    bool m_windowsTempMoved = false;
 };
 
 TEST_P(UninstallRun, EndsWithItsExitCodeAndLeavesOnlyWhatItMust) {

@@ -181,13 +181,16 @@ TEST(ShellRun, RunAndWaitReturnsOnlyAfterTheProgramHasEnded) {
     DeleteFileA(marker.c_str());
 }
 
-TEST(ShellRun, RunAndWaitFailsForAMissingProgram) {
-    bool started = true;
-    {
+TEST(ShellRun, RunAndWaitFailsForAMissingProgramAndTellsOfItOnlyWhenAllowed) {
+    for (const ShellErrors errors : {ShellErrors::Shown, ShellErrors::Hidden}) {
+        bool started = true;
         BoxCloser closer;
-        started = ShellRunAndWait(TempFolder() + "ZembraTestMissing.exe", "Silent", SW_HIDE);
+        started =
+            ShellRunAndWait(TempFolder() + "ZembraTestMissing.exe", "Silent", SW_HIDE, {}, errors);
+        EXPECT_FALSE(started);
+        // The shell's own box comes before the call returns.
+        EXPECT_EQ(closer.Seen().size(), errors == ShellErrors::Shown ? 1u : 0u);
     }
-    EXPECT_FALSE(started);
 }
 
 TEST(IsAdministrator, IsTrueForWinesUserInTheAdministratorsGroup) {

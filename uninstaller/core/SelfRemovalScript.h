@@ -28,4 +28,12 @@ std::string SelfRemovalScriptFile(const std::string& programPath, const std::str
 // name holds no period (a period in a folder name does not count).
 std::string WithExtension(const std::string& path, const std::string& extension);
 
+// The number a temporary name "TMP<hex>.<extension>" carries (its hexadecimal digits in either
+// case), or 0 when the file name is not of that form.
+unsigned TempNameNumber(const std::string& path);
+
+// The number that follows unique among those a temporary name can carry, 1 to 0xFFFF: after
+// 0xFFFF comes 1 again (0 would ask the system to choose one).
+unsigned NextTempNumber(unsigned unique);
+
 } // namespace uninstaller

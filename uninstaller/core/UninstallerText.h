@@ -1,12 +1,14 @@
 #pragma once
 // The uninstaller's messages and the one word of its command line.
 
+#include "support/core/ProductInfo.h"
+
 #include <string>
 
 namespace uninstaller {
 
 // The command line that makes a run silent: exactly this word, in this case, and nothing else.
-constexpr const char* kSilentWord = "Silent";
+constexpr const char* kSilentWord = product::kSilentArgument;
 
 constexpr const char* kNotAdministratorQuestion =
     "You are currently not logged in as an administrator.\nYou may not be able to uninstall this "

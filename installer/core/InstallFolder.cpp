@@ -1,0 +1,49 @@
+#include "InstallFolder.h"
+
+#include "support/core/ProductInfo.h"
+#include "support/core/RegistryLayout.h"
+
+namespace installer {
+
+namespace {
+
+bool IsDriveLetter(char c) {
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+}
+
+// "\\server\share" with both names present, whatever follows the share's backslash.
+bool IsUncPath(const std::string& path) {
+    if (path.compare(0, 2, "\\\\") != 0)
+        return false;
+    const std::size_t serverEnd = path.find('\\', 2);
+    if (serverEnd == std::string::npos || serverEnd == 2)
+        return false;
+    const std::string server = path.substr(2, serverEnd - 2);
+    if (server == "." || server == "?")
+        return false;
+    const std::size_t shareEnd = path.find('\\', serverEnd + 1);
+    return (shareEnd == std::string::npos ? path.size() : shareEnd) > serverEnd + 1;
+}
+
+} // namespace
+
+bool IsFullPath(const std::string& path) {
+    if (path.size() >= 3 && IsDriveLetter(path[0]) && path[1] == ':' && path[2] == '\\')
+        return true;
+    return IsUncPath(path);
+}
+
+std::string PreviousUninstaller(const std::string& uninstallString,
+                                const std::string& recordedPath) {
+    if (IsFullPath(uninstallString))
+        return uninstallString;
+    if (IsFullPath(recordedPath))
+        return WithTrailingBackslash(recordedPath) + product::kUninstallerFile;
+    return std::string();
+}
+
+std::string QuietUninstallCommand(const std::string& dir) {
+    return "\"" + dir + product::kUninstallerFile + "\" " + product::kSilentArgument;
+}
+
+} // namespace installer

@@ -1,0 +1,152 @@
+// Deployment to many machines: the installer run from the command line as deployment tools run
+// it, without any window, its log and exit codes, and the removal command it leaves in the entry
+// of the list of installed programs.
+
+#include "tests/driver/Box.h"
+#include "tests/install/InstallTest.h"
+
+#include <chrono>
+#include <thread>
+
+using namespace install;
+
+namespace {
+
+const char* const kUninstallKey = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Zembra";
+const std::string kDefaultFolder = "C:\\Program Files\\Zembra\\";
+const std::string kDeployFolder = "C:\\Program Files\\Zembra Deploy\\";
+
+class Deployment : public InstallerTest {
+protected:
+    Deployment() { CreateDesktopFolder(); }
+    ~Deployment() override {
+        RemoveTree(kDefaultFolder);
+        RemoveTree(kDeployFolder);
+    }
+
+    // Runs the installer with arguments in the scratch folder, as a deployment tool would, and
+    // fails the test when any of its processes shows a window. The exit code.
+    std::optional<DWORD> Deploy(const std::string& arguments) {
+        return RunUnseen("\"" + InstallerPath() + "\" " + arguments);
+    }
+
+    std::optional<DWORD> RunUnseen(const std::string& commandLine) {
+        Process run = Process::Start(commandLine, Scratch());
+        const testdriver::WatchedRun watched = testdriver::WatchUntilTreeEnds(run, kRunLimit);
+        EXPECT_TRUE(watched.ended) << commandLine << " did not end";
+        EXPECT_EQ(watched.windows, std::vector<std::string>{}) << commandLine;
+        return run.WaitForExit(milliseconds(0));
+    }
+
+    std::vector<RegistrySnapshot> ProductState() const {
+        std::vector<RegistrySnapshot> state;
+        for (const auto& [root, key] : ProductTrees())
+            state.push_back(TakeSnapshot(root, key));
+        return state;
+    }
+};
+
+struct DeployCase {
+    const char* name;
+    const char* recordedVersion; // empty: none
+    // "<log>" stands for the quoted log file.
+    std::string arguments;
+    DWORD exitCode;
+    std::string installedIn; // empty: nothing may change
+    const char* logged;      // a message the log must hold
+};
+
+const DeployCase kDeployCases[] = {
+    {"DefaultFolder", "", "/S /LOG=<log>", 0, kDefaultFolder, "Installation complete."},
+    {"GivenFolderWithBlanks", "", "/S /LOG=<log> /D=C:\\Program Files\\Zembra Deploy", 0,
+     kDeployFolder, "Installation complete."},
+    {"SwitchesInAnyCaseOverAnOlderVersion", "0.9",
+     "/s /log=<log> /d=C:\\Program Files\\Zembra Deploy  ", 0, kDeployFolder,
+     "Installation complete."},
+    {"HigherVersionIsKept", "2.0", "/S /LOG=<log> /D=C:\\Program Files\\Zembra Deploy", 2, "",
+     "A higher version is installed; a silent run does not replace it."},
+    {"RelativeFolder", "", "/LOG=<log> /S /D=Zembra Deploy", 2, "",
+     "Please enter a full path to install to."},
+    {"UnknownSwitch", "", "/S /LOG=<log> /Q", 2, "", "Unknown argument: /Q"},
+};
+
+} // namespace
+
+TEST_F(Deployment, SilentRunsShowNothingAndEndWithTheirExitCodeAndLog) {
+    const std::string log = Scratch() + "deploy log.txt";
+    for (const DeployCase& c : kDeployCases) {
+        SCOPED_TRACE(c.name);
+        RecordVersion(c.recordedVersion);
+        const std::vector<RegistrySnapshot> before = ProductState();
+        std::string arguments = c.arguments;
+        arguments.replace(arguments.find("<log>"), 5, "\"" + log + "\"");
+        EXPECT_EQ(Deploy(arguments), std::optional<DWORD>(c.exitCode));
+        if (c.installedIn.empty()) {
+            EXPECT_EQ(ProductState(), before);
+            for (const std::string& folder : {kDeployFolder, Scratch() + "Zembra Deploy"})
+                EXPECT_FALSE(FolderExists(folder)) << folder;
+        } else {
+            ExpectInstalled(c.installedIn);
+        }
+        const std::string text = ReadFileBytes(log).value_or("");
+        EXPECT_NE(text.find(c.logged), std::string::npos) << text;
+        EXPECT_NE(text.find("Exit code " + std::to_string(c.exitCode) + ".\r\n"), std::string::npos)
+            << text;
+        for (std::size_t at = text.find('\n'); at != std::string::npos;
+             at = text.find('\n', at + 1))
+            EXPECT_TRUE(at >= 2 && text[at - 1] == '\r' && text[at - 2] != '\r')
+                << "a line does not end in one CR LF at " << at;
+        DeleteFileA(log.c_str());
+        RemoveTree(kDefaultFolder);
+        RemoveTree(kDeployFolder);
+        for (const auto& [root, key] : ProductTrees())
+            RestoreSnapshot(root, key, RegistrySnapshot{});
+    }
+}
+
+TEST_F(Deployment, SilentAgainReinstallsAndNothingIsLostAfterwards) {
+    EXPECT_EQ(Deploy("/S"), std::optional<DWORD>(0));
+    ExpectInstalled(kDefaultFolder);
+    // The old installation's user settings, which its uninstaller removes.
+    HKEY key = nullptr;
+    ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\Zembra", 0, nullptr, 0, KEY_ALL_ACCESS,
+                              nullptr, &key, nullptr),
+              ERROR_SUCCESS);
+    RegCloseKey(key);
+    EXPECT_EQ(Deploy("/S"), std::optional<DWORD>(0));
+    EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, "Software\\Zembra"))
+        << "the old uninstaller did not run";
+    std::this_thread::sleep_for(std::chrono::seconds(15));
+    ExpectInstalled(kDefaultFolder);
+}
+
+TEST_F(Deployment, TheQuietUninstallCommandRemovesEverythingWithoutABox) {
+    EXPECT_EQ(Deploy("/S /D=" + InstallFolder()), std::optional<DWORD>(0));
+    ExpectInstalled(InstallFolder());
+    const auto value = ReadValue(HKEY_LOCAL_MACHINE, kUninstallKey, "QuietUninstallString");
+    ASSERT_TRUE(value.has_value());
+    const std::string command = value->data.substr(0, value->data.find('\0'));
+    EXPECT_EQ(RunUnseen(command), std::optional<DWORD>(0));
+    EXPECT_FALSE(FolderExists(InstallFolder()));
+    EXPECT_FALSE(FileExists(ShortcutPath()));
+    for (const auto& [root, key] : ProductTrees())
+        EXPECT_FALSE(KeyExists(root, key)) << key;
+}
+
+TEST_F(Deployment, WithoutSilentAnUnknownSwitchShowsTheUsageAndAFolderFillsThePathField) {
+    Process unknown = Process::Start("\"" + InstallerPath() + "\" /Q");
+    const auto messages = Converse(unknown, AnswerYes);
+    ASSERT_EQ(messages.size(), 1u);
+    const std::string usage = "Unknown argument: /Q\n\nUsage: \"Install Zembra 1.0.exe\" [/S] "
+                              "[/LOG=FILE] [/D=FOLDER]\n";
+    EXPECT_EQ(messages[0].text.substr(0, usage.size()), usage);
+    EXPECT_EQ(unknown.WaitForExit(kWindowLimit), std::optional<DWORD>(2));
+
+    HWND dialog = nullptr;
+    Process installer = StartToDialog(dialog, InstallerPath(), {}, "/D=D:\\My Apps\\Zembra");
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(ControlText(dialog, 1002), "D:\\My Apps\\Zembra");
+    Click(dialog, IDCANCEL);
+    EXPECT_TRUE(Converse(installer, AnswerYes).empty());
+    EXPECT_EQ(installer.WaitForExit(kWindowLimit), std::optional<DWORD>(2));
+}
