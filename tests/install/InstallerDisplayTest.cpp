@@ -4,11 +4,9 @@
 // that DPI, also after a move to another display, and a picture of it is kept per DPI.
 
 #include "tests/driver/Control.h"
-#include "tests/driver/Input.h"
 #include "tests/driver/Modules.h"
 #include "tests/driver/Screenshot.h"
 #include "tests/driver/SystemEvents.h"
-#include "tests/driver/Window.h"
 #include "tests/install/InstallTest.h"
 
 using namespace install;
