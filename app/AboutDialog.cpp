@@ -32,6 +32,7 @@ BOOL CAboutDialog::OnInitDialog() {
     SetDlgItemText(IDC_ABOUT_LINE2, kCredit);
     SetDlgItemText(IDC_ABOUT_LINE3, std::string("First Released: ") + kFirstReleased);
     SetDlgItemText(IDC_ABOUT_LINE4, "Recompiled: " + BuildDateText(LinkTime()));
+    ShowIconAtDpi(IDR_MAINFRAME);
     GetProgramLog().Append("CAboutDialog::OnInitDialog() succeeded.");
     return CDialog::OnInitDialog();
 }

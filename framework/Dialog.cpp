@@ -1,5 +1,7 @@
 #include "Dialog.h"
 
+#include "framework/Dpi.h"
+
 bool CDialog::OnCommand(WORD id, WORD) {
     switch (id) {
     case IDOK:
@@ -11,4 +13,15 @@ bool CDialog::OnCommand(WORD id, WORD) {
     default:
         return false;
     }
+}
+
+void CDialog::ShowIconAtDpi(WORD resourceId) {
+    m_icon.Show(m_hWnd, resourceId, DpiOf(m_hWnd));
+}
+
+bool CDialog::OnMessage(UINT message, WPARAM wParam, LPARAM, INT_PTR&) {
+    if (message == WM_DPICHANGED)
+        m_icon.Resize(m_hWnd, LOWORD(wParam));
+    // Not handled: the dialog manager scales the dialog itself.
+    return false;
 }

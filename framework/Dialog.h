@@ -1,6 +1,7 @@
 #pragma once
 // A modal dialog: fields in, OnInitDialog fills the controls, OnOK writes back.
 
+#include "framework/DialogIcon.h"
 #include "framework/DialogWindow.h"
 
 class CDialog : public CDialogWindow {
@@ -24,5 +25,14 @@ protected:
 
     void EndDialog(INT_PTR result) const { ::EndDialog(m_hWnd, result); }
 
+    // Shows the program's icon resourceId in the dialog's icon control at the size the display
+    // the dialog is on asks for, now and whenever the dialog moves to a display of another DPI.
+    void ShowIconAtDpi(WORD resourceId);
+    // A move to a display of another DPI resizes the icon; the system scales the rest.
+    bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
+
     HWND m_hParent;
+
+private:
+    CDialogIcon m_icon;
 };

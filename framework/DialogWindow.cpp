@@ -1,7 +1,10 @@
 #include "DialogWindow.h"
 
 #include "framework/CommandIds.h"
+#include "framework/CommonControls.h"
 #include "framework/Guard.h"
+
+#include <commctrl.h>
 
 #include <cstring>
 #include <vector>
@@ -66,6 +69,8 @@ void CDialogWindow::SetWindowText(const std::string& text) const {
 }
 
 bool CDialogWindow::CreateModeless(HWND parent) {
+    // The template's buttons, edits, lists and labels are the common controls' own.
+    LoadCommonControls(ICC_STANDARD_CLASSES);
     const HWND window =
         CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(m_nIDTemplate), parent,
                            DialogProc, reinterpret_cast<LPARAM>(this));
@@ -73,6 +78,7 @@ bool CDialogWindow::CreateModeless(HWND parent) {
 }
 
 INT_PTR CDialogWindow::RunModal(HWND parent) {
+    LoadCommonControls(ICC_STANDARD_CLASSES);
     return DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(m_nIDTemplate), parent,
                            DialogProc, reinterpret_cast<LPARAM>(this));
 }

@@ -2,7 +2,7 @@
 
 #include "FormView.h"
 
-#include "framework/SystemLibrary.h"
+#include "framework/Dpi.h"
 
 #include <algorithm>
 
@@ -11,12 +11,7 @@ namespace {
 // The width of a vertical scroll bar (SM_CXVSCROLL) or the height of a horizontal one
 // (SM_CYHSCROLL) at the window's DPI.
 int ScrollBarSize(HWND window, int metric) {
-    const auto dpiOf = SystemFunction<UINT WINAPI(HWND)>("user32.dll", "GetDpiForWindow");
-    const auto metricFor =
-        SystemFunction<int WINAPI(int, UINT)>("user32.dll", "GetSystemMetricsForDpi");
-    if (dpiOf != nullptr && metricFor != nullptr)
-        return metricFor(metric, dpiOf(window));
-    return GetSystemMetrics(metric);
+    return SystemMetricForDpi(metric, DpiOf(window));
 }
 
 // How far a scroll bar's line moves: a tenth of the part shown.

@@ -1,15 +1,12 @@
 #include "ToolTipCtrl.h"
 
-#include "framework/SystemLibrary.h"
+#include "framework/CommonControls.h"
 
 #include <commctrl.h>
 
 bool CToolTipCtrl::Create(HWND parent) {
     // The tooltip window class comes with the common controls.
-    const auto initialize = SystemFunction<BOOL WINAPI(const INITCOMMONCONTROLSEX*)>(
-        "comctl32.dll", "InitCommonControlsEx");
-    const INITCOMMONCONTROLSEX classes{sizeof(classes), ICC_WIN95_CLASSES};
-    if (parent == nullptr || initialize == nullptr || !initialize(&classes))
+    if (parent == nullptr || !LoadCommonControls(ICC_BAR_CLASSES))
         return false;
     m_hWnd =
         CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, 0, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,

@@ -64,5 +64,6 @@ using SnapshotHandle = UniqueHandle<HANDLE, &CloseHandle, &IsNoFileHandle>;
 using SidHandle = UniqueHandle<PSID, &FreeSid>;
 using LocalMemory = UniqueHandle<HLOCAL, &LocalFree>;
 using MenuHandle = UniqueHandle<HMENU, &DestroyMenu>;
+using IconHandle = UniqueHandle<HICON, &DestroyIcon>;
 using FontHandle = UniqueHandle<HFONT, &DeleteObject>;
 using MemoryDCHandle = UniqueHandle<HDC, &DeleteDC>;

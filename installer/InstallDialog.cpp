@@ -26,7 +26,8 @@ BOOL CInstallDialog::OnInitDialog() {
     AfxGetApp()->m_hMainWnd = m_hWnd;
     SetWindowText(installer::kWindowTitle);
     SetDlgItemText(IDC_INSTALL_PATH, g_strInstallPath);
-    SetDlgItemText(IDC_DESIGNED_FOR, installer::kDesignedFor);
+    SetDlgItemText(IDC_SUPPORTED_SYSTEMS, installer::kSupportedSystems);
+    ShowIconAtDpi(IDI_INSTALL);
     CDialog::OnInitDialog();
     SelectPath();
     return FALSE;

@@ -15,7 +15,7 @@ constexpr const char* kNotAdministratorQuestion =
     "Continue anyway?";
 
 // The dialog.
-constexpr const char* kDesignedFor = "Zembra 1.0 was designed for and tested on Windows XP.";
+constexpr const char* kSupportedSystems = "Zembra 1.0 runs on Windows 7, 8, 8.1, 10 and 11.";
 constexpr const char* kBrowseTitle = "Please select folder to install to...";
 constexpr const char* kFullPathRequired = "Please enter a full path to install to.";
 

@@ -1,7 +1,9 @@
 // zembra-cli.exe under Wine, started as a script starts it: Unicode arguments, its exit code, its
-// output, and the boxes of run and ask read back and answered as a person would.
+// output, and the boxes of run and ask read back and answered as a person would, drawn with
+// today's common controls.
 
 #include "tests/cli/NewCases.h"
+#include "tests/driver/Modules.h"
 #include "tests/e2e/E2e.h"
 
 #include <chrono>
@@ -124,6 +126,15 @@ TEST_F(CliProgram, AskShowsTheBoxOfItsOptionsInTheAnsiCodePage) {
     EXPECT_EQ(ExitCode(program), 255u);
     EXPECT_EQ(Err(), "zembra-cli: --text holds the character U+03A9, which the ANSI code page " +
                          std::to_string(GetACP()) + " cannot hold\n");
+}
+
+TEST_F(CliProgram, AskBoxLoadsTheSideBySideVersion6CommonControls) {
+    Process program = Start({"ask", "--text", "Today's controls?"});
+    HWND box = testdriver::WaitForBox(program, e2e::kBoxLimit);
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(testdriver::CommonControlsOtherThanVersion6(program.Id()), "");
+    EXPECT_TRUE(testdriver::PressButton(box, IDOK));
+    EXPECT_EQ(ExitCode(program), static_cast<DWORD>(IDOK));
 }
 
 TEST_F(CliProgram, TimeoutClosesTheBoxWith32000) {

@@ -112,6 +112,40 @@ RECT RectInParent(HWND control) {
     return rect;
 }
 
+HWND FindIconControl(HWND dialog) {
+    for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        if (ClassOf(child) == "Static" && (StyleOf(child) & SS_TYPEMASK) == SS_ICON)
+            return child;
+    }
+    return nullptr;
+}
+
+int IconSideAt(int dpi) {
+    return MulDiv(32, dpi, USER_DEFAULT_SCREEN_DPI);
+}
+
+RECT ClientRectOnScreen(HWND window) {
+    RECT rect{};
+    GetClientRect(window, &rect);
+    MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
+std::string ChildrenOutside(HWND window, HWND outer) {
+    const RECT area = ClientRectOnScreen(outer);
+    std::string outside;
+    for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        const RECT r = ScreenRect(child);
+        if (r.left < area.left || r.top < area.top || r.right > area.right ||
+            r.bottom > area.bottom)
+            outside += ClassOf(child) + " " + std::to_string(GetDlgCtrlID(child)) + " \"" +
+                       WindowText(child) + "\" at " + std::to_string(r.left) + "," +
+                       std::to_string(r.top) + "," + std::to_string(r.right) + "," +
+                       std::to_string(r.bottom) + "\n";
+    }
+    return outside;
+}
+
 DialogBaseUnits BaseUnitsOf(const std::string& face, int points, int dpi) {
     static const char kAlphabet[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
     Font font(face, points, dpi);

@@ -30,6 +30,16 @@ DWORD ExStyleOf(HWND window);
 RECT ScreenRect(HWND window);
 // The control's rectangle in the client coordinates of its parent (its dialog).
 RECT RectInParent(HWND control);
+// The dialog's first icon control (a static with SS_ICON); nullptr when it has none.
+HWND FindIconControl(HWND dialog);
+// The side of an icon on a display of dpi, as the system sizes icons (32 pixels at 96 DPI).
+int IconSideAt(int dpi);
+// The window's client area on the screen: what its frame, caption and menu leave.
+RECT ClientRectOnScreen(HWND window);
+// The window's children (not their own children) whose rectangle reaches outside the client area
+// of outer, so that part of them cannot be seen: a line for each with its class, id, text and
+// rectangle on the screen; "" when every child lies inside.
+std::string ChildrenOutside(HWND window, HWND outer);
 
 // The horizontal and vertical base units of a dialog font: what 4 horizontal and 8 vertical
 // dialog units measure in pixels.

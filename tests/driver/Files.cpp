@@ -1,5 +1,7 @@
 #include "tests/driver/Files.h"
 
+#include "tests/driver/Poll.h"
+
 #include <windows.h>
 
 #include <fstream>
@@ -24,6 +26,18 @@ std::optional<std::string> ReadFileBytes(const std::string& path) {
     std::ostringstream content;
     content << in.rdbuf();
     return content.str();
+}
+
+bool WaitForFileBytes(const std::string& path, const std::string& bytes,
+                      std::chrono::milliseconds limit) {
+    return WaitUntil(
+        [&] {
+            WIN32_FILE_ATTRIBUTE_DATA data{};
+            return GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data) &&
+                   data.nFileSizeHigh == 0 && data.nFileSizeLow == bytes.size() &&
+                   ReadFileBytes(path) == bytes;
+        },
+        limit);
 }
 
 std::vector<std::string> FileNamesIn(const std::string& folder) {

@@ -1,6 +1,7 @@
 #pragma once
 // Files and folders as the tests prepare and inspect them.
 
+#include <chrono>
 #include <optional>
 #include <string>
 #include <vector>
@@ -11,6 +12,11 @@ bool FileExists(const std::string& path);
 bool FolderExists(const std::string& path);
 // The whole file; nothing when it cannot be read.
 std::optional<std::string> ReadFileBytes(const std::string& path);
+// True once the file at path holds exactly bytes, within limit. The file is opened only while its
+// size is that of bytes: Wine refuses to replace a file that anyone has open, so a test reading a
+// file while the program saves it by moving a new one over it would make that save fail.
+bool WaitForFileBytes(const std::string& path, const std::string& bytes,
+                      std::chrono::milliseconds limit);
 // The names of the files (not the folders) in folder (with its trailing backslash), in the order
 // the system lists them.
 std::vector<std::string> FileNamesIn(const std::string& folder);

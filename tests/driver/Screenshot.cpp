@@ -29,6 +29,9 @@ std::string SaveScreenshot(HWND window, const std::string& name) {
     RECT rect{};
     if (!IsWindow(window) || !GetWindowRect(window, &rect))
         return {};
+    // Painted to the end first: a window just shown may not yet have drawn every control.
+    RedrawWindow(window, nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
     const int width = rect.right - rect.left;
     const int height = rect.bottom - rect.top;
     ScreenDC screen;
@@ -51,6 +54,22 @@ std::string SaveScreenshot(HWND window, const std::string& name) {
     }
     const std::string path = TestOutputFolder() + name + ".png";
     return WriteBytes(path, EncodePng(width, height, pixels)) ? path : std::string();
+}
+
+int ScreenDpi() {
+    const HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    return dpi;
+}
+
+int ExpectedDpi() {
+    const char* expected = std::getenv("ZEMBRA_EXPECTED_DPI");
+    return expected && *expected ? std::atoi(expected) : USER_DEFAULT_SCREEN_DPI;
+}
+
+std::string SaveScreenshotAtDpi(HWND window, const std::string& name) {
+    return SaveScreenshot(window, name + "-" + std::to_string(ScreenDpi()) + "dpi");
 }
 
 } // namespace testdriver

@@ -234,8 +234,7 @@ TEST_F(Editor, SaveAsWritesTheFormatAndSaveWritesAgainWithoutADialog) {
     // The worked example of the format: 24 bytes.
     const Bytes expected = {0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0xF0, 0x3F, 0x01, 0x00, 0x00, 0x00,
                             0x03, 'a',  'b',  'c',  0x00, 0x00, 0x00, 0x00, 0x34, 0x20, 0x00, 0x00};
-    WaitUntil([&] { return ReadFileBytes(saved) == std::string(expected.begin(), expected.end()); },
-              kBoxLimit);
+    WaitForFileBytes(saved, std::string(expected.begin(), expected.end()), kBoxLimit);
     EXPECT_EQ(ReadFileBytes(saved), std::string(expected.begin(), expected.end()));
     EXPECT_EQ(WindowText(frame), "Zembra - saved.zembra");
 
@@ -243,8 +242,7 @@ TEST_F(Editor, SaveAsWritesTheFormatAndSaveWritesAgainWithoutADialog) {
     ASSERT_TRUE(SetEditText(Item(frame, kCaption), "abcd"));
     ASSERT_TRUE(InvokeCommand(frame, kFileSave));
     const Bytes again = e2e::Document("abcd", "", 0x2034);
-    WaitUntil([&] { return ReadFileBytes(saved) == std::string(again.begin(), again.end()); },
-              kBoxLimit);
+    WaitForFileBytes(saved, std::string(again.begin(), again.end()), kBoxLimit);
     EXPECT_EQ(ReadFileBytes(saved), std::string(again.begin(), again.end()));
     EXPECT_EQ(WaitForFileDialog(*m_process, milliseconds(300)), nullptr);
     // Nothing is left to save.

@@ -99,7 +99,7 @@ TEST_F(InstallFlow, DialogOffersTheDefaultFolderSelectedInTheFocusedPathField) {
     GetWindowTextA(dialog, title, sizeof title);
     EXPECT_STREQ(title, "Install Zembra 1.0");
     EXPECT_EQ(ControlText(dialog, 1002), "C:\\Program Files\\Zembra\\");
-    EXPECT_EQ(ControlText(dialog, 1003), "Zembra 1.0 was designed for and tested on Windows XP.");
+    EXPECT_EQ(ControlText(dialog, 1003), "Zembra 1.0 runs on Windows 7, 8, 8.1, 10 and 11.");
     EXPECT_EQ(ControlText(dialog, IDOK), "&Install");
     EXPECT_EQ(ControlText(dialog, IDCANCEL), "&Cancel");
     EXPECT_EQ(ControlText(dialog, 1001), "&Browse...");

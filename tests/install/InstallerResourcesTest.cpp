@@ -1,6 +1,8 @@
 // The installer's own resources read from the built file: the dialog template, the icon, the
-// version and the manifest asking for administrator rights.
+// version and the manifest asking for administrator rights; and what every program's manifest
+// asks of the system.
 
+#include "tests/driver/Manifest.h"
 #include "tests/driver/Process.h"
 #include "tests/driver/Resources.h"
 
@@ -109,6 +111,14 @@ const Program kPrograms[] = {
      "asInvoker"},
 };
 
+// The supported-OS ids of Windows 7, 8, 8.1 and 10 (which 11 shares).
+const GUID kSupportedSystems[] = {
+    {0x35138b9a, 0x5d96, 0x4fbd, {0x8e, 0x2d, 0xa2, 0x44, 0x02, 0x25, 0xf9, 0x3a}},
+    {0x4a2f28e3, 0x53b9, 0x4441, {0xba, 0x9c, 0xd6, 0x9d, 0x4a, 0x4a, 0x6e, 0x38}},
+    {0x1f676c76, 0x80e1, 0x4239, {0x95, 0xbb, 0x83, 0xd0, 0xf6, 0xd0, 0xda, 0x78}},
+    {0x8e0f7a12, 0xbfb3, 0x4fe8, {0xb9, 0xa5, 0x48, 0xfd, 0x50, 0xa1, 0x5a, 0x9a}},
+};
+
 std::string VersionString(const std::vector<char>& info, const std::string& name) {
     char* text = nullptr;
     UINT length = 0;
@@ -161,5 +171,22 @@ TEST(ProgramFiles, NameTheProductVersionAndRightsTheyNeed) {
                                 program.executionLevel + "\""),
                   std::string::npos)
             << manifest;
+    }
+}
+
+// What the system reads from each program's manifest when it starts it besides the rights it
+// needs: each display's own DPI (so nothing is stretched into a blur) and the systems it is made
+// for. (That it gets today's common controls the programs show by loading them.)
+TEST(ProgramFiles, ManifestsAskForEachDisplaysDpiAndNameTheirSystems) {
+    for (const Program& program : kPrograms) {
+        SCOPED_TRACE(program.originalName);
+        const auto manifest = testdriver::ReadManifest(testdriver::WindowsPathOf(program.path));
+        ASSERT_TRUE(manifest.has_value()) << "the system cannot read the manifest";
+        EXPECT_EQ(manifest->dpiAwareness, "PerMonitorV2, PerMonitor");
+        EXPECT_EQ(manifest->dpiAware, "true/pm");
+        ASSERT_EQ(manifest->supportedOS.size(), std::size(kSupportedSystems));
+        for (std::size_t i = 0; i < std::size(kSupportedSystems); ++i) {
+            EXPECT_TRUE(IsEqualGUID(manifest->supportedOS[i], kSupportedSystems[i])) << i;
+        }
     }
 }

@@ -188,11 +188,10 @@ TEST_F(WholeRoad, InstallUseReinstallUninstallLeavesTheMachineAsBefore) {
         EXPECT_EQ(testdriver::WindowText(caption), "Backup");
         EXPECT_TRUE(testdriver::SetEditText(caption, "Nightly backup"));
         EXPECT_TRUE(testdriver::InvokeCommand(frame, kFileSave));
-        const auto saved = [&] {
-            return ReadFileBytes(document) ==
-                   DocumentBytes("Nightly backup", "Start the backup now?", 0x2000 | 0x20 | 4);
-        };
-        EXPECT_TRUE(WaitFor(saved, kWindowLimit)) << "the change was not saved";
+        EXPECT_TRUE(testdriver::WaitForFileBytes(
+            document, DocumentBytes("Nightly backup", "Start the backup now?", 0x2000 | 0x20 | 4),
+            kWindowLimit))
+            << "the change was not saved";
         EXPECT_TRUE(testdriver::AskToClose(frame));
         EXPECT_EQ(edit.WaitForExit(kWindowLimit), std::optional<DWORD>(0));
     }
