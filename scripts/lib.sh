@@ -5,13 +5,24 @@ ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 BUILD="$ROOT/build"
 DIST="$ROOT/dist"
 
-PACKAGES="cmake g++ googletest clang libclang-rt-14-dev g++-mingw-w64-x86-64-posix mingw-w64-tools \
-wine wine64 fonts-wine xvfb xauth imagemagick python3 chromium liblnk-utils locales \
-nlohmann-json3-dev"
+# What building the programs and running them under Wine needs (scripts/demo needs no more).
+DEMO_PACKAGES="cmake g++ googletest nlohmann-json3-dev g++-mingw-w64-x86-64-posix mingw-w64-tools \
+wine wine64 fonts-wine xvfb xauth"
+# Everything the tests and benchmarks use besides: the fuzzer's compiler (its runtime follows, see
+# install_fuzzer_runtime), the help page's renderer and checker, and the locale sources.
+PACKAGES="$DEMO_PACKAGES clang python3 chromium locales"
 
+# Installs whichever of the named packages are missing (default: all the project uses).
 install_packages() {
+    local wanted="${1:-$PACKAGES}"
+    install_missing $wanted
+    [ "$wanted" = "$PACKAGES" ] && install_fuzzer_runtime
+    return 0
+}
+
+install_missing() {
     local missing=""
-    for p in $PACKAGES; do
+    for p in "$@"; do
         dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing="$missing $p"
     done
     [ -z "$missing" ] && return 0
@@ -21,6 +32,15 @@ install_packages() {
     # Several scripts may install at once: wait for each other's lock rather than fail.
     $sudo apt-get -o DPkg::Lock::Timeout=900 update -qq
     DEBIAN_FRONTEND=noninteractive $sudo apt-get -o DPkg::Lock::Timeout=900 install -y -qq $missing >/dev/null
+}
+
+# The fuzzer's runtime belongs to the installed clang's version (libclang-rt-14-dev for clang 14):
+# installed only when that clang cannot find it yet.
+install_fuzzer_runtime() {
+    local runtime
+    runtime="$(clang -print-file-name=libclang_rt.fuzzer-x86_64.a)"
+    [ -f "$runtime" ] && return 0
+    install_missing "libclang-rt-$(clang -dumpversion | cut -d. -f1)-dev"
 }
 
 configure_windows() {
