@@ -4,8 +4,7 @@
 #include "app/core/BuildDate.h"
 #include "app/resource.h"
 #include "log/ProgramLog.h"
-#include "log/core/ValueFormat.h"
-#include "support/core/ProductInfo.h"
+#include "support/core/VersionText.h"
 
 namespace {
 
@@ -27,8 +26,7 @@ CAboutDialog::CAboutDialog(HWND parent) : CDialog(IDD_ABOUT, parent) {}
 BOOL CAboutDialog::OnInitDialog() {
     GetProgramLog().Append("CAboutDialog::OnInitDialog() beginning.");
     SetWindowText("About Zembra...");
-    SetDlgItemText(IDC_ABOUT_LINE1,
-                   "Zembra " + DoubleToString(product::kVersion, product::kVersionDecimals));
+    SetDlgItemText(IDC_ABOUT_LINE1, "Zembra " + ProductVersionText());
     SetDlgItemText(IDC_ABOUT_LINE2, kCredit);
     SetDlgItemText(IDC_ABOUT_LINE3, std::string("First Released: ") + kFirstReleased);
     SetDlgItemText(IDC_ABOUT_LINE4, "Recompiled: " + BuildDateText(LinkTime()));

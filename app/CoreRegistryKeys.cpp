@@ -1,9 +1,9 @@
 #include "CoreRegistryKeys.h"
 
-#include "log/core/ValueFormat.h"
 #include "support/RegistryKey.h"
 #include "support/SystemHelpers.h"
 #include "support/core/ProductInfo.h"
+#include "support/core/VersionText.h"
 
 void CoreRegistryKeys::Load() {
     RegistryKey key(HKEY_LOCAL_MACHINE, product::kRegistryKey);
@@ -21,5 +21,5 @@ std::string CoreRegistryKeys::GetProgramPath() {
 }
 
 std::string CoreRegistryKeys::GetProgramVersion() {
-    return DoubleToString(product::kVersion, product::kVersionDecimals);
+    return ProductVersionText();
 }

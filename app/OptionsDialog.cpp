@@ -6,7 +6,7 @@
 #include "log/LogFileSettings.h"
 #include "log/ProgramLog.h"
 #include "log/core/LogSettingsText.h"
-#include "log/core/ValueFormat.h"
+#include "support/core/ValueFormat.h"
 
 #include <commctrl.h>
 

@@ -1,21 +1,13 @@
 #include "Zembra.h"
 
+#include "app/OtherVersion.h"
 #include "app/core/CommandLine.h"
+#include "app/core/VersionQuestion.h"
 #include "app/core/ZembraFormat.h"
 #include "framework/File.h"
 #include "framework/core/Archive.h"
 #include "framework/core/Exception.h"
-#include "log/core/ValueFormat.h"
 #include "support/core/ErrorDescription.h"
-#include "support/core/ProductInfo.h"
-
-namespace {
-
-std::string VersionText(double version) {
-    return DoubleToString(version, product::kVersionDecimals);
-}
-
-} // namespace
 
 void CZembra::RunFile(const std::string& commandLine) {
     m_Log.Append("Loading document for run.");
@@ -34,18 +26,8 @@ void CZembra::RunFile(const std::string& commandLine) {
         m_Log.Append("Loading data.");
 
         const double version = ReadZembraVersion(ar);
-        if (IsOtherVersion(version)) {
-            m_Log.Append("File version is not equal to program version.");
-            const int answer = m_Log.ShowMessage(
-                "Zembra " + VersionText(product::kVersion) + " may not be able to load Zembra " +
-                    VersionText(version) + " files.\nAttempt anyway?",
-                GetAppName(), MB_YESNO | MB_ICONINFORMATION);
-            if (answer == IDNO) {
-                m_Log.Append("User opted not to load document.");
-                return;
-            }
-            m_Log.Append("User opted to attempt loading document.");
-        }
+        if (IsOtherVersion(version) && !AttemptOtherVersion(RunVersionQuestion(version)))
+            return;
         ReadZembraBody(ar, design);
         m_Log.Append("Data loaded.");
         file.Close();

@@ -8,9 +8,9 @@
 #include "framework/core/Exception.h"
 #include "log/LogFileOpen.h"
 #include "log/core/LogSettingsText.h"
-#include "log/core/ValueFormat.h"
 #include "support/MyDocuments.h"
 #include "support/ShowMessage.h"
+#include "support/core/ValueFormat.h"
 
 // The one application object. Its log is its first member, so the log's header precedes
 // every other line of the run.

@@ -1,23 +1,19 @@
 #include "ZembraDocument.h"
 
 #include "app/AppAccess.h"
+#include "app/OtherVersion.h"
+#include "app/core/VersionQuestion.h"
 #include "app/core/ZembraFormat.h"
 #include "framework/CommandIds.h"
 #include "framework/WinApp.h"
 #include "framework/core/Archive.h"
 #include "log/ProgramLog.h"
-#include "log/core/ValueFormat.h"
 #include "support/MyDocuments.h"
-#include "support/core/ProductInfo.h"
 
 namespace {
 
 void Log(const std::string& text) {
     GetProgramLog().Append(text);
-}
-
-std::string VersionText(double version) {
-    return DoubleToString(version, product::kVersionDecimals);
 }
 
 } // namespace
@@ -33,11 +29,11 @@ CZembraDocument::~CZembraDocument() {
 }
 
 BOOL CZembraDocument::IsModified() {
-    return m_bModified;
+    return CDocument::IsModified();
 }
 
 void CZembraDocument::SetModifiedFlag(BOOL bModified) {
-    m_bModified = bModified;
+    CDocument::SetModifiedFlag(bModified);
 }
 
 BOOL CZembraDocument::OnNewDocument() {
@@ -70,25 +66,11 @@ void CZembraDocument::Serialize(CArchive& ar) {
 
 void CZembraDocument::Load(CArchive& ar) {
     const double version = ReadZembraVersion(ar);
-    if (IsOtherVersion(version) && !AttemptOtherVersion(version)) {
+    if (IsOtherVersion(version) && !AttemptOtherVersion(EditorVersionQuestion(version))) {
         // The rest is read as usual; the new document queued meanwhile then replaces it.
         AfxGetApp()->QueueCommand(ID_FILE_NEW);
     }
     ReadZembraBody(ar, m_design);
-}
-
-bool CZembraDocument::AttemptOtherVersion(double version) {
-    Log("File version is not equal to program version.");
-    const int answer = GetProgramLog().ShowMessage(
-        "Zembra version " + VersionText(product::kVersion) + " may not be able to load version " +
-            VersionText(version) + " MessageBox files.\nAttempt anyway?",
-        AfxGetAppName(), MB_YESNO | MB_ICONINFORMATION);
-    if (answer == IDNO) {
-        Log("User opted not to load document.");
-        return false;
-    }
-    Log("User opted to attempt loading document.");
-    return true;
 }
 
 bool CZembraDocument::OnCommand(WORD id) {

@@ -40,9 +40,6 @@ private:
             SetModifiedFlag(TRUE);
     }
     void Load(CArchive& ar);
-    // Asks whether to read a file of another version; false when the user declined.
-    bool AttemptOtherVersion(double version);
 
     MessageBoxDesign m_design;
-    BOOL m_bModified = FALSE;
 };

@@ -7,7 +7,7 @@
 #include "framework/FrameWnd.h"
 #include "framework/WinApp.h"
 #include "log/ProgramLog.h"
-#include "log/core/ValueFormat.h"
+#include "support/core/ValueFormat.h"
 
 #include <vector>
 

@@ -48,13 +48,6 @@ std::string ToAnsi(const std::wstring& wide, bool& complete) {
     return text;
 }
 
-std::string SystemText(DWORD error) {
-    std::string text = SystemMessage(error);
-    while (!text.empty() && (text.back() == '\n' || text.back() == '\r' || text.back() == ' '))
-        text.pop_back();
-    return text;
-}
-
 void WriteTo(DWORD stream, const std::string& utf8) {
     const HANDLE handle = GetStdHandle(stream);
     if (handle == nullptr || handle == INVALID_HANDLE_VALUE)
@@ -167,7 +160,7 @@ BoxOutcome WindowsSystem::ShowBox(const MessageBoxDesign& design,
     outcome.result = ShowTimedBox(design.GetCaption(), design.GetText(), design.GetStyle(),
                                   timeoutSeconds, error);
     if (outcome.result == 0)
-        outcome.failure = FromStored(SystemText(error));
+        outcome.failure = FromStored(TrimmedSystemMessage(error));
     return outcome;
 }
 

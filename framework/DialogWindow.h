@@ -16,7 +16,6 @@ public:
     virtual ~CDialogWindow();
 
     HWND GetSafeHwnd() const { return m_hWnd; }
-    UINT GetTemplateId() const { return m_nIDTemplate; }
 
     HWND GetDlgItem(int id) const { return ::GetDlgItem(m_hWnd, id); }
     std::string GetDlgItemText(int id) const;
@@ -41,10 +40,9 @@ protected:
     virtual void OnNcDestroy() {}
 
     HWND m_hWnd = nullptr;
+    const UINT m_nIDTemplate;
 
 private:
     static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
-
-    UINT m_nIDTemplate;
 };

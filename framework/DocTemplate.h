@@ -16,16 +16,8 @@ class CFrameWnd;
 
 class CSingleDocTemplate {
 public:
-    // The fields of the template string, in order.
-    enum DocStringIndex {
-        windowTitle,
-        docName,
-        fileNewName,
-        filterName,
-        filterExt,
-        regFileTypeId,
-        regFileTypeName
-    };
+    // The fields of the template string that the framework reads, by their place in it.
+    enum DocStringIndex { windowTitle = 0, docName = 1, filterName = 3, filterExt = 4 };
 
     using DocumentFactory = std::function<std::unique_ptr<CDocument>()>;
     using FrameFactory = std::function<std::unique_ptr<CFrameWnd>()>;
@@ -51,7 +43,6 @@ public:
 
     CDocument* GetDocument() const { return m_pDocument.get(); }
     CFrameWnd* GetFrame() const { return m_pFrame.get(); }
-    CFormView* GetView() const { return m_pView.get(); }
 
     // The frame's window is gone: document, view and frame are destroyed once the current message
     // has been handled (DestroyPending).

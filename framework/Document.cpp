@@ -10,12 +10,9 @@
 #include "framework/WinApp.h"
 #include "framework/core/Archive.h"
 #include "framework/core/Exception.h"
+#include "framework/core/PathText.h"
 
 namespace {
-
-std::string FileNameOf(const std::string& path) {
-    return path.substr(path.find_last_of("\\/:") + 1);
-}
 
 std::string Quoted(const std::string& path) {
     return "\"" + path + "\"";
@@ -110,8 +107,7 @@ BOOL CDocument::DoSave(bool replace) {
             filter = m_pDocTemplate->GetFileFilter();
         }
         std::string name = path.empty() ? m_strTitle : path;
-        if (!extension.empty() &&
-            name.find('.', name.find_last_of("\\/:") + 1) == std::string::npos)
+        if (!extension.empty() && FileNameOf(name).find('.') == std::string::npos)
             name += extension;
         CFileDialog dialog(FALSE, defaultExtension, name,
                            OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST, filter,

@@ -7,14 +7,6 @@
 
 namespace {
 
-// The system's text without the line break it ends with.
-std::string FileErrorText(DWORD error) {
-    std::string text = SystemMessage(error);
-    while (!text.empty() && (text.back() == '\n' || text.back() == '\r' || text.back() == ' '))
-        text.pop_back();
-    return text;
-}
-
 // CreateFile's access, sharing and disposition for the framework's flags.
 struct CreateParameters {
     explicit CreateParameters(unsigned flags)
@@ -35,7 +27,7 @@ struct CreateParameters {
 } // namespace
 
 void ThrowFileError(unsigned long error) {
-    throw CFileException(error, FileErrorText(error));
+    throw CFileException(error, TrimmedSystemMessage(error));
 }
 
 void CFile::Open(const std::string& path, unsigned flags) {

@@ -23,8 +23,9 @@ INT_PTR CFileDialog::DoModal() {
     std::vector<char> file(32768, '\0');
     m_strFileName.copy(file.data(), std::min(m_strFileName.size(), file.size() - 1));
 
-    std::string initialDir = m_strInitialDir;
-    if (initialDir.empty() && m_strFileName.find_first_of("\\/:") == std::string::npos) {
+    // An initial name without a folder starts in the current folder.
+    std::string initialDir;
+    if (m_strFileName.find_first_of("\\/:") == std::string::npos) {
         char current[MAX_PATH] = "";
         const DWORD length = GetCurrentDirectoryA(MAX_PATH, current);
         if (length > 0 && length < MAX_PATH)

@@ -19,8 +19,6 @@ public:
     std::string GetPathName() const { return m_strPathName; }
 
     std::string m_strTitle;
-    // Where the dialog starts when the initial name names no folder; empty: the current folder.
-    std::string m_strInitialDir;
 
 private:
     BOOL m_bOpenFileDialog;

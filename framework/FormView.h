@@ -43,7 +43,6 @@ public:
 
     CDocument* GetDocument() const { return m_pDocument; }
     CFrameWnd* GetParentFrame() const { return m_pFrame; }
-    void SetDocument(CDocument* document) { m_pDocument = document; }
 
     // The form's own keyboard handling for a message of the loop; true when handled. A control
     // the keyboard focus moves to is scrolled into view.

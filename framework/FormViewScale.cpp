@@ -68,7 +68,7 @@ std::vector<HWND> ControlsInTemplateOrder(HWND form, const DialogLayout& layout)
 } // namespace
 
 void CFormView::ScaleToDpi(UINT dpi) {
-    const std::optional<DialogLayout> layout = TemplateLayout(GetTemplateId());
+    const std::optional<DialogLayout> layout = TemplateLayout(m_nIDTemplate);
     if (!layout || layout->fontFace.empty() || dpi == 0)
         return;
     FontHandle font(CreateFontA(-MulDiv(layout->fontPoints, static_cast<int>(dpi), 72), 0, 0, 0,

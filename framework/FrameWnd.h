@@ -34,7 +34,6 @@ public:
     HWND GetSafeHwnd() const { return m_hWnd; }
     void SetActiveView(CFormView* view) { m_pView = view; }
     void SetActiveDocument(CDocument* document) { m_pDocument = document; }
-    CFormView* GetActiveView() const { return m_pView; }
     // True once the window has been shown.
     bool HasBeenShown() const { return m_bShown; }
 

@@ -12,3 +12,10 @@ std::string SystemMessage(unsigned long errorCode) {
         return std::string();
     return std::string(static_cast<const char*>(buffer.Get()), length);
 }
+
+std::string TrimmedSystemMessage(unsigned long errorCode) {
+    std::string text = SystemMessage(errorCode);
+    while (!text.empty() && (text.back() == '\n' || text.back() == '\r' || text.back() == ' '))
+        text.pop_back();
+    return text;
+}

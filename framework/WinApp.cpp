@@ -7,6 +7,7 @@
 #include "framework/FrameWnd.h"
 #include "framework/Guard.h"
 #include "framework/core/CommandLineInfo.h"
+#include "framework/core/PathText.h"
 
 namespace {
 
@@ -15,8 +16,7 @@ CWinApp* g_pApp = nullptr;
 std::string ModuleBaseName() {
     char path[MAX_PATH] = "";
     const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string name(path, length < MAX_PATH ? length : 0);
-    name.erase(0, name.find_last_of("\\/:") + 1);
+    std::string name = FileNameOf(std::string(path, length < MAX_PATH ? length : 0));
     const std::size_t dot = name.find_last_of('.');
     if (dot != std::string::npos)
         name.erase(dot);

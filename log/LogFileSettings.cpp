@@ -1,10 +1,10 @@
 #include "LogFileSettings.h"
 
 #include "log/core/LogSettingsText.h"
-#include "log/core/ValueFormat.h"
 #include "support/RegistryKey.h"
 #include "support/SystemHelpers.h"
 #include "support/core/ProductInfo.h"
+#include "support/core/ValueFormat.h"
 
 namespace {
 

@@ -9,14 +9,11 @@ bool AllSet(std::uint32_t word, std::uint32_t bits) {
 } // namespace
 
 std::uint32_t MessageBoxDesign::GetIcon() const {
-    if (AllSet(m_nStyle, 0x40))
-        return 0x40;
-    if (AllSet(m_nStyle, 0x30))
-        return 0x30;
-    if (AllSet(m_nStyle, 0x20))
-        return 0x20;
-    if (AllSet(m_nStyle, 0x10))
-        return 0x10;
+    // The first icon whose bits are all set; Warning before the Question and Error bits it holds.
+    for (std::uint32_t icon :
+         {style::kIconInformation, style::kIconWarning, style::kIconQuestion, style::kIconError})
+        if (AllSet(m_nStyle, icon))
+            return icon;
     return 0;
 }
 

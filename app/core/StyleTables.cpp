@@ -1,6 +1,7 @@
 #include "StyleTables.h"
 
-#include "log/core/ValueFormat.h"
+#include "app/core/MessageBoxDesign.h"
+#include "support/core/ValueFormat.h"
 
 StyleTable::StyleTable(std::uint32_t id, std::uint32_t mask, std::vector<Entry> entries)
     : m_entries(std::move(entries)) {
@@ -36,10 +37,10 @@ std::string StyleTable::HeaderBits() const {
 CMaps::CMaps()
     : m_IconMap(1, 0xF0,
                 {{"No Icon", 0x00},
-                 {"Information", 0x40},
-                 {"Warning", 0x30},
-                 {"Question", 0x20},
-                 {"Error", 0x10}}),
+                 {"Information", style::kIconInformation},
+                 {"Warning", style::kIconWarning},
+                 {"Question", style::kIconQuestion},
+                 {"Error", style::kIconError}}),
       m_ButtonMap(2, 0x0F,
                   {{"OK", 0x0},
                    {"OK, Cancel", 0x1},

@@ -9,6 +9,7 @@
 #include "cli/core/StyleWords.h"
 #include "framework/core/Archive.h"
 #include "framework/core/Exception.h"
+#include "support/core/VersionText.h"
 
 namespace cli {
 
@@ -186,7 +187,7 @@ int Cli::RunDocument(const Request& request) {
     if (!read)
         return kExitBoxError;
     if (IsOtherVersion(*read->version))
-        Error(OtherVersionWarning(path, VersionText(*read->version)));
+        Error(OtherVersionWarning(path, ExactVersionText(*read->version)));
     return ShowBox(read->design, request.timeoutSeconds);
 }
 

@@ -1,6 +1,6 @@
 #include "CliText.h"
 
-#include "support/core/ProductInfo.h"
+#include "support/core/VersionText.h"
 
 #include <cstdio>
 
@@ -77,7 +77,7 @@ std::string NeedsWindowsMessage(const std::string& command) {
 }
 
 std::string OtherVersionWarning(const std::string& path, const std::string& version) {
-    return "warning: " + path + " is version " + version + ", not " + product::kVersionText +
+    return "warning: " + path + " is version " + version + ", not " + ProductVersionText() +
            "; it is run anyway";
 }
 
@@ -106,7 +106,7 @@ std::string MalformedLengthReason(std::uint64_t recordOffset) {
 }
 
 std::string OtherVersionReason(const std::string& version) {
-    return "version " + version + " instead of " + product::kVersionText;
+    return "version " + version + " instead of " + ProductVersionText();
 }
 
 } // namespace cli

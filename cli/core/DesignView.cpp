@@ -2,6 +2,7 @@
 
 #include "cli/core/DocumentRead.h"
 #include "cli/core/StyleWords.h"
+#include "support/core/VersionText.h"
 
 #include <nlohmann/json.hpp>
 
@@ -54,7 +55,7 @@ std::string DesignJson(const DesignView& view, const CMaps& maps) {
 
 std::string DesignText(const DesignView& view, const CMaps& maps) {
     std::string out;
-    AddLine(out, "version", VersionText(view.version));
+    AddLine(out, "version", ExactVersionText(view.version));
     AddLine(out, "caption", view.caption);
     std::size_t begin = 0;
     const char* name = "text";

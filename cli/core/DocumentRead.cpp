@@ -4,9 +4,7 @@
 #include "cli/core/CliText.h"
 #include "framework/core/Archive.h"
 #include "framework/core/Exception.h"
-
-#include <cstdio>
-#include <cstdlib>
+#include "support/core/VersionText.h"
 
 namespace cli {
 
@@ -35,21 +33,8 @@ DocumentRead ReadDocument(ArchiveStream& stream) {
 
 std::string CheckReason(const DocumentRead& read) {
     if (read.version && IsOtherVersion(*read.version))
-        return OtherVersionReason(VersionText(*read.version));
+        return OtherVersionReason(ExactVersionText(*read.version));
     return read.failure.empty() ? kSoundReason : read.failure;
-}
-
-std::string VersionText(double version) {
-    char text[32];
-    for (int digits = 1; digits <= 17; ++digits) {
-        std::snprintf(text, sizeof text, "%.*g", digits, version);
-        if (std::strtod(text, nullptr) == version)
-            break;
-    }
-    std::string result = text;
-    if (result.find_first_of(".eEnN") == std::string::npos)
-        result += ".0";
-    return result;
 }
 
 } // namespace cli

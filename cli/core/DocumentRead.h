@@ -28,8 +28,4 @@ DocumentRead ReadDocument(ArchiveStream& stream);
 // finds it first), or why it could not be read.
 std::string CheckReason(const DocumentRead& read);
 
-// The shortest text that reads back as the same number, with at least one decimal ("1.0",
-// "1.04", "1e+300").
-std::string VersionText(double version);
-
 } // namespace cli

@@ -1,7 +1,7 @@
 #include "InstallFolder.h"
 
+#include "framework/core/PathText.h"
 #include "support/core/ProductInfo.h"
-#include "support/core/RegistryLayout.h"
 
 namespace installer {
 

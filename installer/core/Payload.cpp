@@ -1,18 +1,12 @@
 #include "Payload.h"
 
 #include "InstallerTexts.h"
+#include "framework/core/PathText.h"
 
 namespace installer {
 
 std::string InstallDirectory(const std::string& path) {
-    if (path.empty() || path.back() != '\\')
-        return path + '\\';
-    return path;
-}
-
-std::string FileNameOf(const std::string& path) {
-    const std::size_t slash = path.find_last_of('\\');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
+    return path.empty() ? std::string("\\") : WithTrailingBackslash(path);
 }
 
 std::string ResourceNotLoadedMessage(const std::string& path, const std::string& description) {

@@ -29,9 +29,6 @@ constexpr std::size_t kPayloadCount = sizeof kPayload / sizeof kPayload[0];
 // empty or does not end in one ("D:\Apps" -> "D:\Apps\", "" -> "\").
 std::string InstallDirectory(const std::string& path);
 
-// The part of a path after its last backslash (the whole path when it holds none).
-std::string FileNameOf(const std::string& path);
-
 // "The resource \"<file>\" could not be loaded.\n" + description + "Attempting to continue
 // installation."
 std::string ResourceNotLoadedMessage(const std::string& path, const std::string& description);

@@ -1,6 +1,7 @@
 #include "LogSettingsText.h"
 
-#include "log/core/ValueFormat.h"
+#include "framework/core/PathText.h"
+#include "support/core/ValueFormat.h"
 
 std::string OutputLogToText(bool outputLog) {
     return outputLog ? "True" : "False";
@@ -45,9 +46,7 @@ std::uint32_t MaxLogSizeFromText(const std::string& text) {
 }
 
 std::string LogPathInFolder(const std::string& folder) {
-    if (!folder.empty() && folder.back() == '\\')
-        return folder + "Log.txt";
-    return folder + "\\Log.txt";
+    return (folder.empty() ? std::string("\\") : WithTrailingBackslash(folder)) + "Log.txt";
 }
 
 bool LogFileOverLimit(std::uint64_t fileLength, std::uint64_t textLength,

@@ -1,7 +1,7 @@
 #include "LogText.h"
 
-#include "log/core/ValueFormat.h"
-#include "support/core/ProductInfo.h"
+#include "support/core/ValueFormat.h"
+#include "support/core/VersionText.h"
 
 namespace {
 
@@ -27,8 +27,8 @@ std::string TwoDigits(long long value) {
 } // namespace
 
 LogText::LogText(Clock clock) : m_clock(clock ? clock : SystemClock), m_startTime(m_clock()) {
-    AppendRaw("[Zembra version " + DoubleToString(product::kVersion, product::kVersionDecimals) +
-              " started at " + DateTime(m_startTime) + "]");
+    AppendRaw("[Zembra version " + ProductVersionText() + " started at " + DateTime(m_startTime) +
+              "]");
 }
 
 void LogText::Append(const std::string& text) {

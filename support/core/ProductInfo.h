@@ -3,12 +3,9 @@
 
 namespace product {
 
-// The program version, which is also the version of the document format.
+// The program version, which is also the version of the document format. Its text, "1.0", is
+// ProductVersionText (VersionText.h).
 constexpr double kVersion = 1.0;
-// Decimals with which the version is always written ("1.0").
-constexpr int kVersionDecimals = 1;
-// The version as the installation record and the list of installed programs store it.
-constexpr const char* kVersionText = "1.0";
 // The product's name in the list of installed programs and in the uninstaller's messages.
 constexpr const char* kDisplayName = "Zembra 1.0";
 

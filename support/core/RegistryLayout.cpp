@@ -1,6 +1,7 @@
 #include "RegistryLayout.h"
 
 #include "ProductInfo.h"
+#include "VersionText.h"
 
 namespace {
 
@@ -13,12 +14,6 @@ RegistryEntry Number(RegistryRoot root, std::string key, std::string name, std::
 }
 
 } // namespace
-
-std::string WithTrailingBackslash(const std::string& folder) {
-    if (folder.empty() || folder.back() == '\\')
-        return folder;
-    return folder + '\\';
-}
 
 std::vector<RegistryEntry> InstallationEntries(const std::string& installDirectory) {
     using namespace product;
@@ -37,11 +32,11 @@ std::vector<RegistryEntry> InstallationEntries(const std::string& installDirecto
         Text(classes, type + "\\Shell\\Edit\\Command", "", "\"" + program + "\" \"%1\""),
         Text(machine, kUninstallKey, "DisplayIcon", program),
         Text(machine, kUninstallKey, "DisplayName", kDisplayName),
-        Text(machine, kUninstallKey, "DisplayVersion", kVersionText),
+        Text(machine, kUninstallKey, "DisplayVersion", ProductVersionText()),
         Text(machine, kUninstallKey, "UninstallString", dir + kUninstallerFile),
         Number(machine, kUninstallKey, "NoModify", 1),
         Number(machine, kUninstallKey, "NoRepair", 1),
-        Text(machine, kRegistryKey, kVersionValue, kVersionText),
+        Text(machine, kRegistryKey, kVersionValue, ProductVersionText()),
         Text(machine, kRegistryKey, kPathValue, dir),
     };
 }

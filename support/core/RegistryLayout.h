@@ -2,6 +2,8 @@
 // The product's whole registry layout as data: the values an installation writes, and the trees
 // an uninstallation removes. No Windows header: roots are named, and the Windows code maps them.
 
+#include "framework/core/PathText.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -34,6 +36,3 @@ struct RegistryTree {
 // The five trees an uninstallation removes, in the order it removes them: the document type,
 // the user's settings, the installation record and the entry in the list of installed programs.
 const std::vector<RegistryTree>& ProductRegistryTrees();
-
-// The folder with a trailing backslash: unchanged when it has one (or is empty).
-std::string WithTrailingBackslash(const std::string& folder);

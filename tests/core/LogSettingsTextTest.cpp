@@ -38,6 +38,7 @@ TEST(LogSettingsText, MaxLogSizeIsWrittenAsPlainDigits) {
 TEST(LogSettingsText, LogPathHasOneBackslashBeforeTheName) {
     EXPECT_EQ(LogPathInFolder("C:\\Tools\\"), "C:\\Tools\\Log.txt");
     EXPECT_EQ(LogPathInFolder("C:\\Tools"), "C:\\Tools\\Log.txt");
+    EXPECT_EQ(LogPathInFolder(""), "\\Log.txt");
 }
 
 TEST(LogSettingsText, FileIsOverTheLimitOnlyWhenTheSumExceedsIt) {

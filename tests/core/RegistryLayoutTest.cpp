@@ -1,9 +1,8 @@
 #include "support/core/RegistryLayout.h"
 #include "support/core/ProductInfo.h"
+#include "support/core/VersionText.h"
 
 #include <gtest/gtest.h>
-
-#include <tuple>
 
 namespace {
 
@@ -111,16 +110,9 @@ TEST(ProductRegistryTrees, HoldEveryValueAnInstallationWrites) {
     }
 }
 
-TEST(WithTrailingBackslash, AddsOneOnlyWhereItIsMissing) {
-    const std::tuple<const char*, const char*> cases[] = {
-        {"C:\\Apps", "C:\\Apps\\"}, {"C:\\Apps\\", "C:\\Apps\\"}, {"C:\\", "C:\\"}, {"", ""}};
-    for (const auto& [folder, expected] : cases)
-        EXPECT_EQ(WithTrailingBackslash(folder), expected) << folder;
-}
-
 TEST(ProductInfo, NamesTheProductAsTheListOfProgramsShowsIt) {
     EXPECT_STREQ(product::kDisplayName, "Zembra 1.0");
-    EXPECT_STREQ(product::kVersionText, "1.0");
+    EXPECT_EQ(ProductVersionText(), "1.0");
     EXPECT_STREQ(product::kUninstallKey, kUninstall);
 }
 

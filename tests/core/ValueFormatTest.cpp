@@ -1,4 +1,4 @@
-#include "log/core/ValueFormat.h"
+#include "support/core/ValueFormat.h"
 
 #include <gtest/gtest.h>
 

@@ -2,6 +2,7 @@
 // the documents folder.
 
 #include "support/SystemHelpers.h"
+#include "framework/SystemMessage.h"
 #include "framework/UniqueHandle.h"
 #include "framework/WinApp.h"
 #include "support/core/ErrorDescription.h"
@@ -105,7 +106,7 @@ TEST_F(MessageSeamsTest, ShowMessageGoesThroughTheHandlerThatIsSet) {
 }
 
 TEST_F(MessageSeamsTest, SilentHandlerAnswersYesAndShowsNothing) {
-    SetMessageHandler(SilentMessageHandler);
+    SetMessageHandler([](const std::string&, const std::string&, unsigned) { return IDYES; });
     BoxCloser closer;
     EXPECT_EQ(ShowMessage("Remove Zembra?", "Uninstall", MB_YESNO | MB_ICONINFORMATION), IDYES);
     EXPECT_EQ(ShowMessage("Could not delete.\n", "Uninstall", MB_OK | MB_ICONERROR), IDYES);
@@ -232,6 +233,17 @@ TEST(GetErrorDescription, IsTheSystemsOwnTextForTheCode) {
 
 TEST(GetErrorDescription, IsEmptyForACodeTheSystemDoesNotKnow) {
     EXPECT_EQ(GetErrorDescription(0xDEADBEEFul), "");
+}
+
+TEST(TrimmedSystemMessage, IsTheSystemsTextWithoutTheLineBreakItEndsWith) {
+    const std::string full = SystemMessage(ERROR_FILE_NOT_FOUND);
+    const std::string trimmed = TrimmedSystemMessage(ERROR_FILE_NOT_FOUND);
+    ASSERT_FALSE(trimmed.empty());
+    EXPECT_LT(trimmed.size(), full.size());
+    EXPECT_EQ(full.substr(0, trimmed.size()), trimmed);
+    EXPECT_EQ(full.find_first_not_of("\r\n ", trimmed.size()), std::string::npos);
+    EXPECT_EQ(std::string("\r\n ").find(trimmed.back()), std::string::npos);
+    EXPECT_EQ(TrimmedSystemMessage(0xDEADBEEFul), "");
 }
 
 // The profile folder of the user as an old system lays it out; tests create what is missing and
