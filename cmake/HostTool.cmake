@@ -15,7 +15,10 @@ function(zembra_host_tool target file compiler flags result)
         BINARY_DIR ${binary_dir}
         CMAKE_ARGS -DCMAKE_CXX_COMPILER=${compiler} "-DCMAKE_CXX_FLAGS=${flags}"
                    -DZEMBRA_HOST_TOOL=${file}
-        BUILD_COMMAND ${CMAKE_COMMAND} --build ${binary_dir} --target ${target}
+        # The outer make's job slots do not reach a command it starts this way: the host build
+        # runs on its own, without the outer make's flags.
+        BUILD_COMMAND ${CMAKE_COMMAND} -E env --unset=MAKEFLAGS
+                      ${CMAKE_COMMAND} --build ${binary_dir} --target ${target}
         INSTALL_COMMAND ""
         BUILD_ALWAYS ON
         BUILD_BYPRODUCTS ${program})
