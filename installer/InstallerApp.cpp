@@ -79,8 +79,7 @@ void CInstallerApp::RunInteractively() {
     if (ShowMessage(installer::kStartQuestion, AfxGetAppName(), MB_YESNO | MB_ICONINFORMATION) ==
         IDNO)
         return;
-    if (!IsAdministrator() && ShowMessage(installer::kNotAdministratorQuestion, AfxGetAppName(),
-                                          MB_YESNO | MB_ICONINFORMATION) != IDYES)
+    if (!ConfirmUnlessAdministrator(installer::kNotAdministratorQuestion))
         return;
     CInstallDialog dialog;
     dialog.DoModal();
