@@ -1,8 +1,6 @@
 #include "BrowseForFolder.h"
 
 #include "ComPtr.h"
-#include "InstallPath.h"
-#include "framework/Guard.h"
 #include "installer/core/InstallerTexts.h"
 
 #include <shlobj.h>
@@ -31,7 +29,9 @@ private:
 
 } // namespace
 
-std::string BrowseForFolder(HWND owner) {
+std::string BrowseForFolder(HWND owner, const std::string& folder) {
+    char selection[MAX_PATH] = "";
+    std::strncpy(selection, folder.c_str(), MAX_PATH - 1);
     char displayName[MAX_PATH] = "";
     BROWSEINFOA info{};
     info.hwndOwner = owner;
@@ -40,20 +40,15 @@ std::string BrowseForFolder(HWND owner) {
     info.lpszTitle = installer::kBrowseTitle;
     info.ulFlags = BIF_RETURNONLYFSDIRS | BIF_EDITBOX;
     info.lpfn = BrowseCallback;
-    info.lParam = 0;
+    info.lParam = reinterpret_cast<LPARAM>(selection);
     const ShellItemList chosen(SHBrowseForFolderA(&info));
     if (chosen.Get() == nullptr || !SHGetPathFromIDListA(chosen.Get(), displayName))
         return std::string();
     return displayName;
 }
 
-int CALLBACK BrowseCallback(HWND picker, UINT message, LPARAM, LPARAM) {
-    if (message != BFFM_INITIALIZED)
-        return 0;
-    return Guarded("folder picker", 0, [picker] {
-        char selection[MAX_PATH] = "";
-        std::strncpy(selection, g_strInstallPath.c_str(), MAX_PATH - 1);
-        SendMessageA(picker, BFFM_SETSELECTIONA, TRUE, reinterpret_cast<LPARAM>(selection));
-        return 0;
-    });
+int CALLBACK BrowseCallback(HWND picker, UINT message, LPARAM, LPARAM data) {
+    if (message == BFFM_INITIALIZED)
+        SendMessageA(picker, BFFM_SETSELECTIONA, TRUE, data);
+    return 0;
 }

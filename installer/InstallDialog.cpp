@@ -1,7 +1,6 @@
 #include "InstallDialog.h"
 
 #include "BrowseForFolder.h"
-#include "InstallPath.h"
 #include "Installation.h"
 #include "framework/Guard.h"
 #include "framework/WinApp.h"
@@ -12,6 +11,8 @@
 #include "resource.h"
 #include "support/ShowMessage.h"
 
+#include <utility>
+
 namespace {
 
 // The path field's text is cut to this many characters when Browse copies it.
@@ -19,13 +20,14 @@ constexpr std::size_t kMaxPathChars = MAX_PATH;
 
 } // namespace
 
-CInstallDialog::CInstallDialog() : CDialog(IDD_INSTALL) {}
+CInstallDialog::CInstallDialog(std::string installPath)
+    : CDialog(IDD_INSTALL), m_strInstallPath(std::move(installPath)) {}
 
 BOOL CInstallDialog::OnInitDialog() {
     // While the dialog is shown it is the main window, which owns every message from here on.
     AfxGetApp()->m_hMainWnd = m_hWnd;
     SetWindowText(installer::kWindowTitle);
-    SetDlgItemText(IDC_INSTALL_PATH, g_strInstallPath);
+    SetDlgItemText(IDC_INSTALL_PATH, m_strInstallPath);
     SetDlgItemText(IDC_SUPPORTED_SYSTEMS, installer::kSupportedSystems);
     ShowIconAtDpi(IDI_INSTALL);
     CDialog::OnInitDialog();
@@ -76,8 +78,8 @@ void CInstallDialog::OnInstall() {
 }
 
 void CInstallDialog::OnBrowse() {
-    g_strInstallPath = installer::FirstChars(GetDlgItemText(IDC_INSTALL_PATH), kMaxPathChars);
-    const std::string folder = BrowseForFolder(m_hWnd);
+    m_strInstallPath = installer::FirstChars(GetDlgItemText(IDC_INSTALL_PATH), kMaxPathChars);
+    const std::string folder = BrowseForFolder(m_hWnd, m_strInstallPath);
     if (!folder.empty())
         SetDlgItemText(IDC_INSTALL_PATH, folder);
 }

@@ -4,9 +4,12 @@
 #include "framework/Dialog.h"
 #include "installer/core/Outcome.h"
 
+#include <string>
+
 class CInstallDialog : public CDialog {
 public:
-    CInstallDialog();
+    // The dialog offering installPath in its path field.
+    explicit CInstallDialog(std::string installPath);
 
     // How the run ended: nothing installed unless Install installed something.
     installer::InstallOutcome GetOutcome() const { return m_outcome; }
@@ -20,10 +23,13 @@ private:
     // Then decides on the installed version, removes it when the user agrees, installs, and ends
     // the dialog in every case, also when the installation was stopped by an exception.
     void OnInstall();
-    // Lets the user pick the folder; the path field changes only when one is chosen.
+    // Takes the path field's text (its first 260 characters) as the folder offered, and lets the
+    // user pick a folder starting from it; the path field changes only when one is chosen.
     void OnBrowse();
     // Gives the path field the focus with its whole text selected and the caret in view.
     void SelectPath() const;
 
+    // The folder offered: put into the path field at start, refreshed from it by Browse.
+    std::string m_strInstallPath;
     installer::InstallOutcome m_outcome = installer::InstallOutcome::NothingInstalled;
 };

@@ -1,7 +1,6 @@
 #include "InstallerApp.h"
 
 #include "InstallDialog.h"
-#include "InstallPath.h"
 #include "Installation.h"
 #include "RunLog.h"
 #include "framework/Guard.h"
@@ -67,22 +66,20 @@ void CInstallerApp::RunInstaller() {
         ShowMessage(UsageMessage(commandLine.unknown), AfxGetAppName(), MB_ICONWARNING);
         return;
     }
-    if (commandLine.folder)
-        g_strInstallPath = *commandLine.folder;
+    const std::string folder = commandLine.folder.value_or(kDefaultInstallPath);
     if (m_bSilent)
-        RunSilently(g_strInstallPath);
+        RunSilently(folder);
     else
-        RunInteractively();
+        RunInteractively(folder);
 }
 
-void CInstallerApp::RunInteractively() {
+void CInstallerApp::RunInteractively(const std::string& folder) {
     if (ShowMessage(installer::kStartQuestion, AfxGetAppName(), MB_YESNO | MB_ICONINFORMATION) ==
         IDNO)
         return;
-    if (!IsAdministrator() && ShowMessage(installer::kNotAdministratorQuestion, AfxGetAppName(),
-                                          MB_YESNO | MB_ICONINFORMATION) != IDYES)
+    if (!ConfirmUnlessAdministrator(installer::kNotAdministratorQuestion))
         return;
-    CInstallDialog dialog;
+    CInstallDialog dialog(folder);
     dialog.DoModal();
     m_hMainWnd = nullptr;
     m_nExitCode = installer::ExitCodeOf(dialog.GetOutcome());

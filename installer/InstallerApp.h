@@ -21,7 +21,8 @@ public:
 
 private:
     void RunInstaller();
-    void RunInteractively();
+    // The two questions, then the dialog offering folder.
+    void RunInteractively(const std::string& folder);
     void RunSilently(const std::string& folder);
 
     bool m_bSilent = false;

@@ -3,8 +3,7 @@
 #include "RunLog.h"
 #include "framework/UniqueHandle.h"
 #include "installer/core/InstallerTexts.h"
-
-#include <tlhelp32.h>
+#include "support/ProcessList.h"
 
 #include <algorithm>
 #include <vector>
@@ -40,15 +39,7 @@ public:
 
     // Adds the processes started since by any process of the old uninstallation.
     void Follow() {
-        std::vector<PROCESSENTRY32> entries;
-        const SnapshotHandle snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
-        if (!snapshot)
-            return;
-        PROCESSENTRY32 entry{};
-        entry.dwSize = sizeof entry;
-        for (BOOL more = Process32First(snapshot.Get(), &entry); more;
-             more = Process32Next(snapshot.Get(), &entry))
-            entries.push_back(entry);
+        const std::vector<PROCESSENTRY32> entries = ListProcesses();
         for (std::size_t next = 0; next < m_known.size(); ++next) {
             const Known parent = m_known[next];
             for (const PROCESSENTRY32& candidate : entries) {

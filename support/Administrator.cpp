@@ -1,6 +1,8 @@
 #include "Administrator.h"
 
+#include "framework/MessageBox.h"
 #include "framework/UniqueHandle.h"
+#include "framework/WinApp.h"
 
 #include <vector>
 
@@ -40,4 +42,10 @@ bool IsAdministrator() {
             return true;
     }
     return false;
+}
+
+bool ConfirmUnlessAdministrator(const std::string& question) {
+    if (IsAdministrator())
+        return true;
+    return ShowMessage(question, AfxGetAppName(), MB_YESNO | MB_ICONINFORMATION) == IDYES;
 }

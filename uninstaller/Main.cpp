@@ -6,7 +6,3 @@ static CUninstallerApp theApp;
 CUninstallerApp& GetUninstallerApp() {
     return theApp;
 }
-
-void MarkIncomplete() {
-    theApp.m_bIncomplete = TRUE;
-}

@@ -15,29 +15,30 @@ std::string GetInstallPath() {
     if (path.empty() || key.Failed()) {
         ShowMessage(uninstaller::InstallPathMessage(GetErrorDescription(key.GetResult())),
                     AfxGetAppName(), MB_ICONERROR);
-        MarkIncomplete();
     }
     // A folder recorded without its backslash still names the files inside it.
     return WithTrailingBackslash(path);
 }
 
-void DeleteProductFiles() {
+bool DeleteProductFiles() {
     const std::string path = GetInstallPath();
     if (path.empty())
-        return;
+        return false;
+    bool complete = true;
     for (const char* name : {product::kProgramFile, product::kDocumentIconFile, product::kHelpFile,
                              product::kTemplateFile, product::kCliFile})
-        DeleteProductFile(path + name);
-    DeleteProductFile(GetCommonDesktopPath() + product::kShortcutFile);
+        complete &= DeleteProductFile(path + name);
+    complete &= DeleteProductFile(GetCommonDesktopPath() + product::kShortcutFile);
+    return complete;
 }
 
-void DeleteProductFile(const std::string& path) {
+bool DeleteProductFile(const std::string& path) {
     if (DeleteFileA(path.c_str()))
-        return;
+        return true;
     const DWORD error = GetLastError();
     if (error == ERROR_FILE_NOT_FOUND)
-        return;
+        return true;
     ShowMessage(uninstaller::DeleteFileMessage(path, GetErrorDescription(error)), AfxGetAppName(),
                 MB_ICONERROR);
-    MarkIncomplete();
+    return false;
 }

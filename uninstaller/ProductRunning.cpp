@@ -1,21 +1,14 @@
 #include "Uninstaller.h"
 
-#include "framework/UniqueHandle.h"
+#include "support/ProcessList.h"
 #include "support/core/ProductInfo.h"
 
+#include <algorithm>
 #include <cstring>
-#include <tlhelp32.h>
 
 bool IsProductRunning() {
-    const SnapshotHandle snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
-    if (!snapshot)
-        return false;
-    PROCESSENTRY32 entry{};
-    entry.dwSize = sizeof entry;
-    for (BOOL more = Process32First(snapshot.Get(), &entry); more;
-         more = Process32Next(snapshot.Get(), &entry)) {
-        if (std::strcmp(entry.szExeFile, product::kProgramFile) == 0)
-            return true;
-    }
-    return false;
+    const std::vector<PROCESSENTRY32> processes = ListProcesses();
+    return std::any_of(processes.begin(), processes.end(), [](const PROCESSENTRY32& process) {
+        return std::strcmp(process.szExeFile, product::kProgramFile) == 0;
+    });
 }

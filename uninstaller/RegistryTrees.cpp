@@ -7,18 +7,20 @@
 #include "support/core/ErrorDescription.h"
 #include "uninstaller/core/UninstallerText.h"
 
-void DeleteRegistryKeys() {
+bool DeleteRegistryKeys() {
+    bool complete = true;
     for (const RegistryTree& tree : ProductRegistryTrees())
-        DeleteRegistryTree(RootKey(tree.root), tree.key);
+        complete &= DeleteRegistryTree(RootKey(tree.root), tree.key);
+    return complete;
 }
 
-void DeleteRegistryTree(HKEY root, const std::string& key) {
+bool DeleteRegistryTree(HKEY root, const std::string& key) {
     RegistryKey registryKey(root, key);
     const LONG result = registryKey.DeleteKey();
     if (result == ERROR_SUCCESS)
-        return;
+        return true;
     ShowMessage(uninstaller::DeleteKeyMessage(GetHiveName(root), key,
                                               GetErrorDescription(static_cast<DWORD>(result))),
                 AfxGetAppName(), MB_ICONERROR);
-    MarkIncomplete();
+    return false;
 }

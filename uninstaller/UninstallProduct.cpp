@@ -1,19 +1,21 @@
 #include "Uninstaller.h"
 
-#include "UninstallerApp.h"
+#include "framework/WinApp.h"
 #include "support/ShowMessage.h"
 #include "uninstaller/core/UninstallerText.h"
 
-void UninstallProduct() {
+bool UninstallProduct() {
     using namespace uninstaller;
-    DeleteProductFiles();
-    DeleteRegistryKeys();
+    // Every step runs whatever the one before it achieved.
+    bool complete = DeleteProductFiles();
+    complete &= DeleteRegistryKeys();
     if (!RunSelfRemovalScript()) {
         ShowMessage(kCouldNotDeleteUninstaller, AfxGetAppName(), MB_ICONERROR);
-        MarkIncomplete();
+        complete = false;
     }
-    if (GetUninstallerApp().m_bIncomplete)
-        ShowMessage(kIncompleteReport, AfxGetAppName(), MB_ICONERROR);
-    else
+    if (complete)
         ShowMessage(kSuccessReport, AfxGetAppName(), MB_ICONINFORMATION);
+    else
+        ShowMessage(kIncompleteReport, AfxGetAppName(), MB_ICONERROR);
+    return complete;
 }

@@ -1,11 +1,9 @@
 #pragma once
-// The uninstaller's steps, one small file each.
+// The uninstaller's steps, one small file each. Each step reports its own failures and tells the
+// caller whether it went; the application object combines the outcomes into the exit code.
 
 #include <string>
 #include <windows.h>
-
-// Remembers that the removal is not complete (exit code 1).
-void MarkIncomplete();
 
 // True when the user is an administrator or chooses to go on without being one.
 bool ConfirmAdministrator();
@@ -14,21 +12,24 @@ bool ConfirmAdministrator();
 bool IsProductRunning();
 
 // Deletes the product's files, its registry trees and, through the self-removal script, the
-// uninstaller and the install folder; then reports whether everything went.
-void UninstallProduct();
+// uninstaller and the install folder; then reports whether everything went, and returns it.
+bool UninstallProduct();
 
 // The install folder recorded under HKEY_LOCAL_MACHINE, with its trailing backslash; empty, after
 // a message, when it cannot be found.
 std::string GetInstallPath();
 
-// Deletes the four installed files and the desktop shortcut.
-void DeleteProductFiles();
-// Deletes one file; a file that is already gone is no failure.
-void DeleteProductFile(const std::string& path);
+// Deletes the installed files and the desktop shortcut, each independently. True when the install
+// folder was found and every file went.
+bool DeleteProductFiles();
+// Deletes one file; a file that is already gone is no failure. False, after a message, when the
+// file is still there.
+bool DeleteProductFile(const std::string& path);
 
-// Deletes the product's five registry trees, each independently.
-void DeleteRegistryKeys();
-void DeleteRegistryTree(HKEY root, const std::string& key);
+// Deletes the product's five registry trees, each independently. True when all five went.
+bool DeleteRegistryKeys();
+// Deletes one tree; false, after a message, when it could not be deleted.
+bool DeleteRegistryTree(HKEY root, const std::string& key);
 
 // Writes the self-removal script into a new file in the script folder (GetScriptDirectory) and
 // starts it hidden, in that folder, without waiting. True when it was written and the shell

@@ -58,7 +58,12 @@ void CUninstallerApp::Uninstall() {
         MarkIncomplete();
         return;
     }
-    UninstallProduct();
+    if (!UninstallProduct())
+        MarkIncomplete();
+}
+
+void CUninstallerApp::MarkIncomplete() {
+    m_bIncomplete = TRUE;
 }
 
 int CUninstallerApp::ExitInstance() {

@@ -21,11 +21,16 @@ public:
 
     // Set when the command line is exactly "Silent".
     bool m_bSilent;
-    // Set by MarkIncomplete; never cleared.
-    BOOL m_bIncomplete;
 
 private:
+    // The checks, the question and the removal; every way it ends short of a complete removal
+    // marks the run incomplete.
     void Uninstall();
+    // Remembers that the removal is not complete (exit code 1).
+    void MarkIncomplete();
+
+    // Set by MarkIncomplete; never cleared.
+    BOOL m_bIncomplete;
 };
 
 // The one application object.

@@ -198,6 +198,13 @@ TEST(IsAdministrator, IsTrueForWinesUserInTheAdministratorsGroup) {
     EXPECT_TRUE(IsAdministrator());
 }
 
+TEST_F(MessageSeamsTest, AnAdministratorGoesOnWithoutBeingAsked) {
+    g_shownMessages.clear();
+    SetMessageHandler(RecordMessage);
+    EXPECT_TRUE(ConfirmUnlessAdministrator("Continue anyway?"));
+    EXPECT_TRUE(g_shownMessages.empty());
+}
+
 TEST(ModulePath, IsTheRunningProgramsFullFileName) {
     char expected[MAX_PATH];
     const DWORD length = GetModuleFileNameA(NULL, expected, MAX_PATH);
