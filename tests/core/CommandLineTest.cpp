@@ -3,43 +3,54 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
+namespace {
+
+// Command lines and what a step makes of each.
+using Cases = std::initializer_list<std::pair<const char*, const char*>>;
+
+template <typename Step> void ExpectEach(Step step, Cases cases) {
+    for (const auto& [commandLine, expected] : cases)
+        EXPECT_EQ(step(commandLine), expected) << "of [" << commandLine << "]";
+}
+
+} // namespace
+
 TEST(CommandLine, RunIsRecognisedByItsFirstThreeCharactersExactly) {
-    EXPECT_TRUE(IsRunCommand("RUN"));
-    EXPECT_TRUE(IsRunCommand("RUN \"a.zembra\""));
-    EXPECT_TRUE(IsRunCommand("RUNX"));
-    EXPECT_FALSE(IsRunCommand("run \"a.zembra\""));
-    EXPECT_FALSE(IsRunCommand("RU"));
-    EXPECT_FALSE(IsRunCommand(""));
-    EXPECT_FALSE(IsRunCommand("\"RUN\""));
+    for (const char* run : {"RUN", "RUN \"a.zembra\"", "RUNX"})
+        EXPECT_TRUE(IsRunCommand(run)) << run;
+    for (const char* other : {"run \"a.zembra\"", "RU", "", "\"RUN\""})
+        EXPECT_FALSE(IsRunCommand(other)) << other;
 }
 
 TEST(CommandLine, CleanParametersStripsTheWordAndOnePairOfQuotes) {
-    EXPECT_EQ(CleanParameters("RUN \"D:\\My Files\\ask.zembra\""), "D:\\My Files\\ask.zembra");
-    EXPECT_EQ(CleanParameters("RUN"), "");
-    EXPECT_EQ(CleanParameters("RUN "), "");
-    EXPECT_EQ(CleanParameters("RUN    \"a b.zembra\""), "a b.zembra");
-    EXPECT_EQ(CleanParameters("RUN D:\\My Files\\ask.zembra"), "D:\\My Files\\ask.zembra");
-    EXPECT_EQ(CleanParameters("RUNXa.zembra"), "a.zembra");
-    EXPECT_EQ(CleanParameters("RUN \"\""), "");
-    EXPECT_EQ(CleanParameters("RUN \""), "");
+    ExpectEach(CleanParameters, {{"RUN \"D:\\My Files\\ask.zembra\"", "D:\\My Files\\ask.zembra"},
+                                 {"RUN", ""},
+                                 {"RUN ", ""},
+                                 {"RUN    \"a b.zembra\"", "a b.zembra"},
+                                 {"RUN D:\\My Files\\ask.zembra", "D:\\My Files\\ask.zembra"},
+                                 {"RUNXa.zembra", "a.zembra"},
+                                 {"RUN \"\"", ""},
+                                 {"RUN \"", ""}});
 }
 
 TEST(CommandLine, CleanParametersKeepsEverythingElse) {
-    EXPECT_EQ(CleanParameters("RUN \"a.zembra\" "), "a.zembra\" ");
-    EXPECT_EQ(CleanParameters("RUN \ta.zembra"), "\ta.zembra");
-    EXPECT_EQ(CleanParameters("RUN \"a.zembra\" x\""), "a.zembra\" x");
-    EXPECT_EQ(CleanParameters("RUN a\"b"), "a\"b");
+    ExpectEach(CleanParameters, {{"RUN \"a.zembra\" ", "a.zembra\" "},
+                                 {"RUN \ta.zembra", "\ta.zembra"},
+                                 {"RUN \"a.zembra\" x\"", "a.zembra\" x"},
+                                 {"RUN a\"b", "a\"b"}});
 }
 
 TEST(EntryCommandLine, ProgramNameEndsAtItsClosingQuoteOrFirstBlank) {
-    EXPECT_EQ(SkipProgramName("\"C:\\Program Files\\Zembra\\Zembra.exe\" RUN \"x y\""),
-              "RUN \"x y\"");
-    EXPECT_EQ(SkipProgramName("Zembra.exe RUN x"), "RUN x");
-    EXPECT_EQ(SkipProgramName("Zembra.exe\t \x01RUN"), "RUN");
-    EXPECT_EQ(SkipProgramName("\"Zem bra\"RUN"), "RUN");
-    EXPECT_EQ(SkipProgramName("Zembra.exe"), "");
-    EXPECT_EQ(SkipProgramName("\"unterminated RUN"), "");
-    EXPECT_EQ(SkipProgramName("Zembra.exe RUN x  "), "RUN x  ");
-    EXPECT_EQ(SkipProgramName(""), "");
+    ExpectEach(SkipProgramName,
+               {{"\"C:\\Program Files\\Zembra\\Zembra.exe\" RUN \"x y\"", "RUN \"x y\""},
+                {"Zembra.exe RUN x", "RUN x"},
+                {"Zembra.exe\t \x01RUN", "RUN"},
+                {"\"Zem bra\"RUN", "RUN"},
+                {"Zembra.exe", ""},
+                {"\"unterminated RUN", ""},
+                {"Zembra.exe RUN x  ", "RUN x  "},
+                {"", ""}});
     EXPECT_EQ(SkipProgramName(nullptr), "");
 }

@@ -2,28 +2,48 @@
 
 #include <gtest/gtest.h>
 
-TEST(JoinKeyPath, PutsOneBackslashBetweenParentAndChild) {
-    EXPECT_EQ(JoinKeyPath("Software\\Zembra", "Settings"), "Software\\Zembra\\Settings");
+#include <ostream>
+
+namespace {
+
+// A parent and a child key path and the path JoinKeyPath makes of them.
+struct Join {
+    const char* name;
+    const char* parent;
+    const char* child;
+    const char* joined;
+};
+
+void PrintTo(const Join& join, std::ostream* out) {
+    *out << join.name;
 }
 
-TEST(JoinKeyPath, DoesNotDoubleTheParentsTrailingBackslash) {
-    EXPECT_EQ(JoinKeyPath("Software\\Zembra\\", "Settings"), "Software\\Zembra\\Settings");
-    EXPECT_EQ(JoinKeyPath("Software\\Zembra\\\\", "Settings"), "Software\\Zembra\\Settings");
+const Join kJoins[] = {
+    {"PutsOneBackslashBetweenParentAndChild", "Software\\Zembra", "Settings",
+     "Software\\Zembra\\Settings"},
+    {"DoesNotDoubleTheParentsTrailingBackslash", "Software\\Zembra\\", "Settings",
+     "Software\\Zembra\\Settings"},
+    {"DoesNotDoubleTheParentsTrailingBackslashes", "Software\\Zembra\\\\", "Settings",
+     "Software\\Zembra\\Settings"},
+    {"DoesNotDoubleTheChildsLeadingBackslash", "Software\\Zembra", "\\Settings",
+     "Software\\Zembra\\Settings"},
+    {"DoesNotDoubleTheChildsLeadingBackslashAfterTheParentsTrailingOne", "Software\\Zembra\\",
+     "\\Settings", "Software\\Zembra\\Settings"},
+    {"KeepsBackslashesInsideTheParts", "A\\B\\", "C\\D", "A\\B\\C\\D"},
+    {"ChildOfTheRootHasNoLeadingBackslash", "", "Software", "Software"},
+    {"ChildOfTheRootPathHasNoLeadingBackslash", "\\", "Software", "Software"},
+};
+
+class JoinKeyPathOf : public testing::TestWithParam<Join> {};
+
+} // namespace
+
+TEST_P(JoinKeyPathOf, ParentAndChild) {
+    EXPECT_EQ(JoinKeyPath(GetParam().parent, GetParam().child), GetParam().joined);
 }
 
-TEST(JoinKeyPath, DoesNotDoubleTheChildsLeadingBackslash) {
-    EXPECT_EQ(JoinKeyPath("Software\\Zembra", "\\Settings"), "Software\\Zembra\\Settings");
-    EXPECT_EQ(JoinKeyPath("Software\\Zembra\\", "\\Settings"), "Software\\Zembra\\Settings");
-}
-
-TEST(JoinKeyPath, KeepsBackslashesInsideTheParts) {
-    EXPECT_EQ(JoinKeyPath("A\\B\\", "C\\D"), "A\\B\\C\\D");
-}
-
-TEST(JoinKeyPath, ChildOfTheRootHasNoLeadingBackslash) {
-    EXPECT_EQ(JoinKeyPath("", "Software"), "Software");
-    EXPECT_EQ(JoinKeyPath("\\", "Software"), "Software");
-}
+INSTANTIATE_TEST_SUITE_P(JoinKeyPath, JoinKeyPathOf, testing::ValuesIn(kJoins),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(JoinKeyPath, JoinedPathsNestWithoutDoubledBackslashes) {
     const std::string path = JoinKeyPath(JoinKeyPath("Software\\Zembra\\", "a"), "b");

@@ -42,19 +42,22 @@ TEST(MessageBoxDesign, AmbiguousWordsReadByTheGroupsRules) {
 }
 
 TEST(MessageBoxDesign, SettersReplaceOneGroupAndKeepTheRest) {
+    using Setter = bool (MessageBoxDesign::*)(std::uint32_t);
+    const struct {
+        Setter set;
+        std::uint32_t value;
+        std::uint32_t style; // the whole word afterwards
+    } steps[] = {{&MessageBoxDesign::SetButton, 4, 0x42034},
+                 {&MessageBoxDesign::SetButton, 5, 0x42035},
+                 {&MessageBoxDesign::SetIcon, 0x40, 0x42045},
+                 {&MessageBoxDesign::SetDefButton, 0x200, 0x42245},
+                 {&MessageBoxDesign::SetModal, 0x1000, 0x41245},
+                 {&MessageBoxDesign::SetModal, 0x2000, 0x42245}};
     MessageBoxDesign design = WithStyle(0x42033);
-    EXPECT_TRUE(design.SetButton(4));
-    EXPECT_EQ(design.GetStyle(), 0x42034u);
-    EXPECT_TRUE(design.SetButton(5));
-    EXPECT_EQ(design.GetStyle(), 0x42035u);
-    EXPECT_TRUE(design.SetIcon(0x40));
-    EXPECT_EQ(design.GetStyle(), 0x42045u);
-    EXPECT_TRUE(design.SetDefButton(0x200));
-    EXPECT_EQ(design.GetStyle(), 0x42245u);
-    EXPECT_TRUE(design.SetModal(0x1000));
-    EXPECT_EQ(design.GetStyle(), 0x41245u);
-    EXPECT_TRUE(design.SetModal(0x2000));
-    EXPECT_EQ(design.GetStyle(), 0x42245u);
+    for (const auto& step : steps) {
+        EXPECT_TRUE((design.*step.set)(step.value)) << std::hex << step.value;
+        EXPECT_EQ(design.GetStyle(), step.style) << std::hex << step.value;
+    }
 }
 
 TEST(MessageBoxDesign, SettingTheCurrentValueChangesNothing) {

@@ -4,8 +4,6 @@
 #include "tests/driver/Window.h"
 
 #include <algorithm>
-#include <chrono>
-#include <thread>
 
 namespace testdriver {
 
@@ -112,14 +110,7 @@ HWND WaitForNextBox(const Process& process, HWND previous, milliseconds limit) {
 }
 
 bool WaitUntilNoBox(const Process& process, milliseconds limit) {
-    const auto deadline = std::chrono::steady_clock::now() + limit;
-    for (;;) {
-        if (VisibleBoxes(process.Id()).empty())
-            return true;
-        if (std::chrono::steady_clock::now() >= deadline)
-            return false;
-        std::this_thread::sleep_for(kPollInterval);
-    }
+    return WaitUntil([&] { return VisibleBoxes(process.Id()).empty(); }, limit);
 }
 
 const char* ToString(BoxIcon icon) {

@@ -4,10 +4,9 @@
 
 #include "tests/driver/Box.h"
 #include "tests/driver/Handles.h"
+#include "tests/driver/Poll.h"
 
-#include <chrono>
 #include <cstdlib>
-#include <thread>
 #include <vector>
 
 namespace testdriver {
@@ -130,26 +129,24 @@ BoxIcon ReadBoxIcon(HWND box, milliseconds limit) {
     if (handle == 0)
         return BoxIcon::None;
 
-    const auto deadline = std::chrono::steady_clock::now() + limit;
-    for (;;) {
-        RECT rect{};
-        if (!IsWindow(control) || !GetClientRect(control, &rect))
-            return BoxIcon::Unknown;
-        MapWindowPoints(control, nullptr, reinterpret_cast<POINT*>(&rect), 2);
-        const int width = rect.right - rect.left;
-        const int height = rect.bottom - rect.top;
-        if (width > 0 && height > 0) {
-            if (const auto seen = CaptureScreen(rect)) {
-                const BoxIcon icon = Recognise(*seen, width, height);
-                if (icon != BoxIcon::Unknown)
-                    return icon;
+    // The box may not have painted its icon yet: look again until the limit.
+    BoxIcon icon = BoxIcon::Unknown;
+    WaitUntil(
+        [&] {
+            RECT rect{};
+            if (!IsWindow(control) || !GetClientRect(control, &rect))
+                return true;
+            MapWindowPoints(control, nullptr, reinterpret_cast<POINT*>(&rect), 2);
+            const int width = rect.right - rect.left;
+            const int height = rect.bottom - rect.top;
+            if (width > 0 && height > 0) {
+                if (const auto seen = CaptureScreen(rect))
+                    icon = Recognise(*seen, width, height);
             }
-        }
-        // The box may not have painted its icon yet.
-        if (std::chrono::steady_clock::now() >= deadline)
-            return BoxIcon::Unknown;
-        std::this_thread::sleep_for(kRetryInterval);
-    }
+            return icon != BoxIcon::Unknown;
+        },
+        limit, kRetryInterval);
+    return icon;
 }
 
 } // namespace testdriver

@@ -2,10 +2,10 @@
 
 #include "tests/driver/Control.h"
 #include "tests/driver/Messages.h"
+#include "tests/driver/Poll.h"
 #include "tests/driver/Window.h"
 
 #include <algorithm>
-#include <chrono>
 #include <iterator>
 #include <optional>
 #include <vector>
@@ -14,7 +14,8 @@ namespace testdriver {
 
 namespace {
 
-constexpr std::chrono::milliseconds kForegroundLimit(1000);
+constexpr milliseconds kForegroundLimit(1000);
+constexpr milliseconds kSwitchInterval(10);
 
 bool PostKey(HWND target, WORD virtualKey) {
     const UINT scan = MapVirtualKeyA(virtualKey, MAPVK_VK_TO_VSC);
@@ -73,9 +74,7 @@ bool PressAsKeyboard(HWND window, WORD virtualKey, std::initializer_list<WORD> h
     // Real input goes to the foreground window's thread: bring the window there first, and give
     // the switch a moment to take effect.
     SetForegroundWindow(window);
-    const auto deadline = std::chrono::steady_clock::now() + kForegroundLimit;
-    while (GetForegroundWindow() != window && std::chrono::steady_clock::now() < deadline)
-        Sleep(10);
+    WaitUntil([&] { return GetForegroundWindow() == window; }, kForegroundLimit, kSwitchInterval);
     std::vector<INPUT> inputs;
     for (WORD held : heldKeys)
         inputs.push_back(KeyInput(held, false));
@@ -141,11 +140,9 @@ bool ChooseComboItemByKeyboard(HWND combo, const std::string& text) {
     HWND top = GetAncestor(combo, GA_ROOT);
     if (!PostMessageA(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(combo), TRUE))
         return false;
-    const auto deadline = std::chrono::steady_clock::now() + kForegroundLimit;
-    while (FocusedControl(combo) != combo && std::chrono::steady_clock::now() < deadline)
-        Sleep(10);
-    if (FocusedControl(combo) != combo || !PressAsKeyboard(top, VK_F4) ||
-        !PressAsKeyboard(top, VK_HOME))
+    if (!WaitUntil([&] { return FocusedControl(combo) == combo; }, kForegroundLimit,
+                   kSwitchInterval) ||
+        !PressAsKeyboard(top, VK_F4) || !PressAsKeyboard(top, VK_HOME))
         return false;
     for (LRESULT item = 0; item < *found; ++item) {
         if (!PressAsKeyboard(top, VK_DOWN))

@@ -1,9 +1,8 @@
 #include "tests/driver/Process.h"
+#include "tests/driver/Poll.h"
 
 #include <algorithm>
-#include <chrono>
 #include <stdexcept>
-#include <thread>
 #include <utility>
 #include <vector>
 
@@ -18,8 +17,6 @@ DWORD ToWaitMilliseconds(milliseconds limit) {
     const auto capped = std::min<long long>(limit.count(), INFINITE - 1);
     return static_cast<DWORD>(capped);
 }
-
-constexpr milliseconds kTreePollInterval(20);
 
 // A temporary file that a started program inherits, gone once the last handle to it is closed.
 UniqueHandle InheritableTemporaryFile() {
@@ -161,14 +158,7 @@ bool Process::Terminate(milliseconds limit) {
 }
 
 bool Process::WaitForProcessTree(milliseconds limit) {
-    const auto deadline = std::chrono::steady_clock::now() + limit;
-    for (;;) {
-        if (m_tree.HasEnded())
-            return true;
-        if (std::chrono::steady_clock::now() >= deadline)
-            return false;
-        std::this_thread::sleep_for(kTreePollInterval);
-    }
+    return WaitUntil([&] { return m_tree.HasEnded(); }, limit);
 }
 
 std::vector<DWORD> Process::StartedProcessIds() {

@@ -4,8 +4,6 @@
 #include "tests/driver/Messages.h"
 
 #include <algorithm>
-#include <chrono>
-#include <thread>
 
 namespace testdriver {
 
@@ -142,25 +140,18 @@ HWND WaitForTip(const Process& process, milliseconds limit) {
 }
 
 bool WaitForText(HWND window, const std::string& text, milliseconds limit) {
-    const auto deadline = std::chrono::steady_clock::now() + limit;
-    for (;;) {
-        if (TextOf(window) == text)
-            return true;
-        if (!IsWindow(window) || std::chrono::steady_clock::now() >= deadline)
-            return false;
-        std::this_thread::sleep_for(kPollInterval);
-    }
+    bool shown = false;
+    WaitUntil(
+        [&] {
+            shown = TextOf(window) == text;
+            return shown || !IsWindow(window);
+        },
+        limit);
+    return shown;
 }
 
 bool WaitUntilGone(HWND window, milliseconds limit) {
-    const auto deadline = std::chrono::steady_clock::now() + limit;
-    for (;;) {
-        if (!IsWindow(window) || !IsWindowVisible(window))
-            return true;
-        if (std::chrono::steady_clock::now() >= deadline)
-            return false;
-        std::this_thread::sleep_for(kPollInterval);
-    }
+    return WaitUntil([&] { return !IsWindow(window) || !IsWindowVisible(window); }, limit);
 }
 
 } // namespace testdriver

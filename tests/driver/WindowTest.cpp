@@ -7,6 +7,7 @@
 #include "tests/driver/Control.h"
 #include "tests/driver/FileDialog.h"
 #include "tests/driver/Input.h"
+#include "tests/driver/Poll.h"
 #include "tests/driver/Process.h"
 #include "tests/driver/Resources.h"
 #include "tests/driver/Screenshot.h"
@@ -321,9 +322,7 @@ TEST_F(ProbeTest, TabOrderAndFocusFollowTheTemplate) {
     EXPECT_EQ(TabOrder(dialog), expected);
     EXPECT_EQ(FocusedControl(dialog), expected[0]);
     ASSERT_TRUE(PressKey(dialog, VK_TAB));
-    const auto deadline = std::chrono::steady_clock::now() + kLimit;
-    while (FocusedControl(dialog) != expected[1] && std::chrono::steady_clock::now() < deadline)
-        Sleep(20);
+    WaitUntil([&] { return FocusedControl(dialog) == expected[1]; }, kLimit);
     EXPECT_EQ(FocusedControl(dialog), expected[1]);
 }
 

@@ -4,22 +4,17 @@
 
 #include "tests/driver/Control.h"
 #include "tests/driver/Handles.h"
-#include "tests/driver/Input.h"
 #include "tests/driver/Window.h"
 #include "tests/e2e/E2e.h"
 #include "tests/e2e/EditorSession.h"
 
 #include <cstdlib>
-#include <functional>
-#include <ostream>
 #include <regex>
 
 using namespace e2e;
 using namespace testdriver;
 
 namespace {
-
-constexpr UINT kAbout = 40003;
 
 // A calendar day as a number that grows by one each day.
 using Day = long long;
@@ -155,26 +150,17 @@ std::size_t Differing(const Pixels& a, const Pixels& b) {
     return differing;
 }
 
-class About : public ZembraTest {
+class About : public EditorDialogTest {
 protected:
+    // The run logs into the scratch folder, set before the editor starts and loads it.
     void SetUp() override {
-        ASSERT_NE(m_editor.Frame(), nullptr);
-        m_dialog = m_editor.OpenDialog(kAbout);
-        ASSERT_NE(m_dialog, nullptr) << "the dialog did not open";
+        SetLogging(true, m_log, "65536");
+        OpenEditorDialog(kAbout);
     }
 
     std::string Line(int id) const { return WindowText(FindControl(m_dialog, id)); }
 
-    // The run logs into the scratch folder, set before the editor starts and loads it.
-    std::string LogToScratch() {
-        const std::string path = m_scratch.Path() + "about.txt";
-        SetLogging(true, path, "65536");
-        return path;
-    }
-
-    const std::string m_log = LogToScratch();
-    EditorSession m_editor{ZembraPath()};
-    HWND m_dialog = nullptr;
+    const std::string m_log = m_scratch.Path() + "about.txt";
 };
 
 TEST_F(About, ShowsNameVersionCreditAndDatesInsteadOfThePlaceholders) {
@@ -196,9 +182,7 @@ TEST_F(About, ShowsNameVersionCreditAndDatesInsteadOfThePlaceholders) {
         for (const char* placeholder : {"First Line", "Second Line", "Third Line", "Fourth Line"})
             EXPECT_NE(WindowText(control), placeholder);
     }
-    ASSERT_TRUE(Click(FindControl(m_dialog, IDOK)));
-    EXPECT_TRUE(WaitUntilGone(m_dialog, kWindowLimit));
-    EXPECT_EQ(m_editor.Close(), DWORD(0));
+    CloseEditorDialog();
 }
 
 TEST_F(About, ShowsTheProgramsIcon) {
@@ -219,44 +203,24 @@ TEST_F(About, ShowsTheProgramsIcon) {
     ASSERT_EQ(expected.size(), shown.size()) << "the program's icon could not be drawn";
     ASSERT_GT(Differing(expected, blank), expected.size() / 10) << "the icon draws as blank";
     EXPECT_LE(Differing(shown, expected), shown.size() / 100) << "another picture is shown";
-    ASSERT_TRUE(Click(FindControl(m_dialog, IDOK)));
-    EXPECT_TRUE(WaitUntilGone(m_dialog, kWindowLimit));
-    EXPECT_EQ(m_editor.Close(), DWORD(0));
+    CloseEditorDialog();
 }
 
-// The ways of closing the dialog.
-struct Closing {
-    const char* name;
-    std::function<bool(HWND dialog)> close;
-};
-
-void PrintTo(const Closing& c, std::ostream* out) {
-    *out << c.name;
-}
-
-const Closing kClosings[] = {
-    {"OkButton", [](HWND dialog) { return Click(FindControl(dialog, IDOK)); }},
-    {"EnterKey", [](HWND dialog) { return PressKey(dialog, VK_RETURN); }},
-    {"EscapeKey", [](HWND dialog) { return PressKey(dialog, VK_ESCAPE); }},
-    {"CloseBox", [](HWND dialog) { return AskToClose(dialog); }},
-};
-
-class AboutClosed : public About, public testing::WithParamInterface<Closing> {};
+class AboutClosed : public About, public testing::WithParamInterface<DialogExit> {};
 
 TEST_P(AboutClosed, ReturnsToTheEditorAndIsLogged) {
-    ASSERT_TRUE(GetParam().close(m_dialog));
+    ASSERT_TRUE(GetParam().take(m_dialog));
     EXPECT_TRUE(WaitUntilGone(m_dialog, kWindowLimit));
-    EXPECT_EQ(m_editor.Close(), DWORD(0));
-    const auto content = ReadFileBytes(m_log);
-    ASSERT_TRUE(content) << "the run wrote no log";
-    EXPECT_TRUE(HasConsecutive(LogEntries(*content),
+    EXPECT_EQ(m_editor->Close(), DWORD(0));
+    EXPECT_TRUE(HasConsecutive(LogFileEntries(m_log),
                                {"Help->About clicked.", "Calling CAboutDialog.DoModal().",
                                 "CAboutDialog::OnInitDialog() beginning.",
                                 "CAboutDialog::OnInitDialog() succeeded.",
                                 "CAboutDialog.DoModal() returned."}));
 }
 
-INSTANTIATE_TEST_SUITE_P(Ways, AboutClosed, testing::ValuesIn(kClosings),
+INSTANTIATE_TEST_SUITE_P(Ways, AboutClosed,
+                         testing::Values(kOkButton, kEnterKey, kEscapeKey, kCloseBox),
                          [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

@@ -4,7 +4,6 @@
 // the test output.
 
 #include "tests/driver/Control.h"
-#include "tests/driver/Input.h"
 #include "tests/driver/Poll.h"
 #include "tests/driver/Screenshot.h"
 #include "tests/driver/Window.h"
@@ -108,7 +107,7 @@ void PrintTo(const DialogCase& c, std::ostream* out) {
 
 const DialogCase kDialogs[] = {
     {"LogOptions",
-     40002,
+     kLogOptions,
      "Dialog",
      {187, 86},
      WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX,
@@ -118,7 +117,7 @@ const DialogCase kDialogs[] = {
      std::size(kOptionsControls),
      "log-options-dialog"},
     {"About",
-     40003,
+     kAbout,
      "About Zembra...",
      {132, 74},
      WS_POPUP | WS_CAPTION | WS_SYSMENU,
@@ -152,26 +151,14 @@ HWND FocusOnceSet(HWND dialog) {
     return FocusedControl(dialog);
 }
 
-class DialogTemplate : public ZembraTest, public testing::WithParamInterface<DialogCase> {
+class DialogTemplate : public EditorDialogTest, public testing::WithParamInterface<DialogCase> {
 protected:
-    void SetUp() override {
-        ASSERT_NE(m_editor.Frame(), nullptr);
-        m_dialog = m_editor.OpenDialog(GetParam().command);
-        ASSERT_NE(m_dialog, nullptr) << "the dialog did not open";
-    }
+    void SetUp() override { OpenEditorDialog(GetParam().command); }
 
-    // Closes the dialog with Cancel (or OK where there is none) and the editor after it.
     void TearDown() override {
-        if (m_dialog == nullptr)
-            return;
-        HWND cancel = FindControl(m_dialog, IDCANCEL);
-        EXPECT_TRUE(Click(cancel ? cancel : FindControl(m_dialog, IDOK)));
-        EXPECT_TRUE(WaitUntilGone(m_dialog, kWindowLimit));
-        EXPECT_EQ(m_editor.Close(), DWORD(0));
+        if (m_dialog != nullptr)
+            CloseEditorDialog();
     }
-
-    EditorSession m_editor{ZembraPath()};
-    HWND m_dialog = nullptr;
 };
 
 TEST_P(DialogTemplate, HoldsTheTemplatesControlsInOrder) {
@@ -212,8 +199,8 @@ TEST_P(DialogTemplate, OpensWithItsTitleFrameSizeDefaultButtonAndFocus) {
     EXPECT_EQ(StyleOf(m_dialog) & dialog.frameStyle, dialog.frameStyle);
     EXPECT_EQ(StyleOf(m_dialog) & dialog.absentStyle, 0u);
     EXPECT_EQ(ExStyleOf(m_dialog) & WS_EX_DLGMODALFRAME, DWORD(WS_EX_DLGMODALFRAME));
-    EXPECT_EQ(GetWindow(m_dialog, GW_OWNER), m_editor.Frame());
-    EXPECT_FALSE(IsEnabled(m_editor.Frame())) << "the dialog is not modal";
+    EXPECT_EQ(GetWindow(m_dialog, GW_OWNER), m_editor->Frame());
+    EXPECT_FALSE(IsEnabled(m_editor->Frame())) << "the dialog is not modal";
 
     RECT client{};
     ASSERT_TRUE(GetClientRect(m_dialog, &client));

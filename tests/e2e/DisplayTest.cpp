@@ -5,7 +5,6 @@
 // a picture of each window is kept per DPI.
 
 #include "tests/driver/Control.h"
-#include "tests/driver/Input.h"
 #include "tests/driver/Modules.h"
 #include "tests/driver/Screenshot.h"
 #include "tests/driver/SystemEvents.h"
@@ -19,9 +18,6 @@ using namespace e2e;
 using namespace testdriver;
 
 namespace {
-
-constexpr UINT kLogOptions = 40002;
-constexpr UINT kAbout = 40003;
 
 SIZE SizeOf(HWND window) {
     const RECT r = ScreenRect(window);
@@ -51,16 +47,9 @@ protected:
     void SetUp() override {
         ASSERT_EQ(ScreenDpi(), ExpectedDpi()) << "the session's display has another DPI";
         // A placement stored at another DPI would size the frame instead of the form.
-        DeleteValue(HKEY_CURRENT_USER, "Software\\Zembra\\", "WindowPlacement");
+        DeleteValue(HKEY_CURRENT_USER, kProductKey, "WindowPlacement");
         m_editor.emplace(ZembraPath());
         ASSERT_NE(m_editor->Frame(), nullptr);
-    }
-
-    // Closes the dialog with Cancel, or OK where there is none.
-    static void CloseDialog(HWND dialog) {
-        const HWND cancel = FindControl(dialog, IDCANCEL);
-        EXPECT_TRUE(Click(cancel ? cancel : FindControl(dialog, IDOK)));
-        EXPECT_TRUE(WaitUntilGone(dialog, kWindowLimit));
     }
 
     std::optional<EditorSession> m_editor;
@@ -81,7 +70,7 @@ TEST_F(AtThisDpi, AboutShowsItsIconAtTheDisplaysSizeAlsoAfterAMoveToAnother) {
         ASSERT_TRUE(ChangeDpi(about, static_cast<UINT>(dpi), ScreenRect(about)));
         expectIconAt(dpi);
     }
-    CloseDialog(about);
+    EXPECT_TRUE(CloseDialog(about));
     EXPECT_EQ(m_editor->Close(), DWORD(0));
 }
 
@@ -117,8 +106,9 @@ TEST_P(AtThisDpiWindow, ShowsEveryControlInsideItsClientAreaAndIsPictured) {
         EXPECT_EQ(ChildrenOutside(window, window), "");
     }
     EXPECT_FALSE(SaveScreenshotAtDpi(window, GetParam().picture).empty());
-    if (window != frame)
-        CloseDialog(window);
+    if (window != frame) {
+        EXPECT_TRUE(CloseDialog(window));
+    }
     EXPECT_EQ(m_editor->Close(), DWORD(0));
 }
 

@@ -9,12 +9,6 @@
 
 namespace e2e {
 
-namespace {
-
-const char* const kProductKey = "Software\\Zembra\\";
-
-} // namespace
-
 std::string ZembraPath() {
     return testdriver::WindowsPathOf(ZEMBRA_EXE_PATH);
 }
@@ -115,6 +109,13 @@ DWORD ZembraTest::ExitCode(testdriver::Process& zembra) {
     const std::optional<DWORD> code = zembra.WaitForExit(kExitLimit);
     EXPECT_TRUE(code.has_value()) << "Zembra did not end";
     return code.value_or(testdriver::Process::kTerminatedExitCode);
+}
+
+void ZembraTest::ReadShownBox(const testdriver::Process& zembra) {
+    m_box = testdriver::WaitForBox(zembra, kBoxLimit);
+    ASSERT_NE(m_box, nullptr) << "no box appeared";
+    m_contents = testdriver::ReadBox(m_box);
+    ASSERT_TRUE(m_contents) << "the box could not be read";
 }
 
 DWORD ZembraTest::Answer(testdriver::Process& zembra, int id) {

@@ -24,6 +24,10 @@ using testdriver::SavedValue;
 using Bytes = std::vector<unsigned char>;
 using testdriver::milliseconds;
 
+// The product's key, under HKEY_LOCAL_MACHINE for the installation record and under
+// HKEY_CURRENT_USER for the settings.
+inline constexpr const char* kProductKey = "Software\\Zembra\\";
+
 // Limits for a box to appear and for a program to end after its last box is answered.
 inline constexpr milliseconds kBoxLimit{10000};
 inline constexpr milliseconds kExitLimit{10000};
@@ -78,7 +82,13 @@ protected:
     static DWORD Answer(testdriver::Process& zembra, int id);
     static DWORD ExitCode(testdriver::Process& zembra);
 
+    // Waits for the next box zembra shows and reads it into m_box and m_contents; the test fails
+    // fatally when none appears or it cannot be read.
+    void ReadShownBox(const testdriver::Process& zembra);
+
     ScratchFolder m_scratch;
+    HWND m_box = nullptr;
+    std::optional<testdriver::BoxContents> m_contents;
 
 private:
     std::vector<std::unique_ptr<SavedValue>> m_saved;

@@ -1,5 +1,6 @@
 #include "tests/e2e/EditorSession.h"
 
+#include "tests/driver/Control.h"
 #include "tests/driver/Input.h"
 #include "tests/driver/Window.h"
 
@@ -37,6 +38,54 @@ std::optional<DWORD> EditorSession::Close() {
     return m_program.WaitForExit(kWindowLimit);
 }
 
+bool CloseDialog(HWND dialog) {
+    const HWND cancel = testdriver::FindControl(dialog, IDCANCEL);
+    return testdriver::Click(cancel ? cancel : testdriver::FindControl(dialog, IDOK)) &&
+           testdriver::WaitUntilGone(dialog, kWindowLimit);
+}
+
+void PrintTo(const DialogExit& exit, std::ostream* out) {
+    *out << exit.name;
+}
+
+namespace {
+
+bool PressOk(HWND dialog) {
+    return testdriver::Click(testdriver::FindControl(dialog, IDOK));
+}
+
+bool PressCancel(HWND dialog) {
+    return testdriver::Click(testdriver::FindControl(dialog, IDCANCEL));
+}
+
+bool PressEnter(HWND dialog) {
+    return testdriver::PressKey(dialog, VK_RETURN);
+}
+
+bool PressEscape(HWND dialog) {
+    return testdriver::PressKey(dialog, VK_ESCAPE);
+}
+
+} // namespace
+
+const DialogExit kOkButton{"OkButton", PressOk};
+const DialogExit kCancelButton{"CancelButton", PressCancel};
+const DialogExit kEnterKey{"EnterKey", PressEnter};
+const DialogExit kEscapeKey{"EscapeKey", PressEscape};
+const DialogExit kCloseBox{"CloseBox", testdriver::AskToClose};
+
+void EditorDialogTest::OpenEditorDialog(UINT command) {
+    m_editor.emplace(ZembraPath());
+    ASSERT_NE(m_editor->Frame(), nullptr);
+    m_dialog = m_editor->OpenDialog(command);
+    ASSERT_NE(m_dialog, nullptr) << "the dialog did not open";
+}
+
+void EditorDialogTest::CloseEditorDialog() {
+    EXPECT_TRUE(CloseDialog(m_dialog));
+    EXPECT_EQ(m_editor->Close(), DWORD(0));
+}
+
 void Settle(HWND window) {
     for (int round = 0; round < 2; ++round) {
         DWORD_PTR ignored = 0;
@@ -56,6 +105,12 @@ std::vector<std::string> LogEntries(const std::string& content) {
             entries.push_back(match[1].str());
     }
     return entries;
+}
+
+std::vector<std::string> LogFileEntries(const std::string& path) {
+    const auto content = testdriver::ReadFileBytes(path);
+    EXPECT_TRUE(content) << "the run wrote no log";
+    return LogEntries(content.value_or(""));
 }
 
 testing::AssertionResult HasConsecutive(const std::vector<std::string>& entries,

@@ -1,14 +1,16 @@
 #pragma once
-// The editor as the dialog, window and session tests use it: started with or without a document,
-// its frame found, menu commands run on it, and closed as a person closes it. The log lines a run
-// leaves are read back from its log file.
+// The editor as the end-to-end tests use it: started with or without a document, its frame found,
+// menu commands run on it, its dialogs opened and left, and closed as a person closes it. The log
+// lines a run leaves are read back from its log file.
 
 #include "tests/driver/Process.h"
+#include "tests/e2e/E2e.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
 
 #include <optional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -16,6 +18,24 @@ namespace e2e {
 
 // How long a window may take to appear or to go, and the editor to end once asked.
 inline constexpr testdriver::milliseconds kWindowLimit{10000};
+
+// The editor's menu commands.
+inline constexpr UINT kFileOpen = 0xE101;
+inline constexpr UINT kFileSave = 0xE103;
+inline constexpr UINT kFileSaveAs = 0xE104;
+inline constexpr UINT kLogOptions = 40002;
+inline constexpr UINT kAbout = 40003;
+inline constexpr UINT kHelpContents = 40004;
+
+// The controls of the editor's form.
+inline constexpr int kCaption = 1000;
+inline constexpr int kText = 1001;
+inline constexpr int kIcon = 1002;
+inline constexpr int kButton = 1003;
+inline constexpr int kDefButton = 1004;
+inline constexpr int kModal = 1005;
+inline constexpr int kGenerate = 1006;
+inline constexpr int kTest = 1010;
 
 class EditorSession {
 public:
@@ -39,12 +59,43 @@ private:
     HWND m_frame = nullptr;
 };
 
+// Closes the dialog with Cancel, or OK where there is none; true once it has gone.
+bool CloseDialog(HWND dialog);
+
+// A way a person leaves a dialog, named as the cases that take it are.
+struct DialogExit {
+    const char* name;
+    bool (*take)(HWND dialog);
+};
+void PrintTo(const DialogExit& exit, std::ostream* out);
+
+extern const DialogExit kOkButton;
+extern const DialogExit kCancelButton;
+extern const DialogExit kEnterKey;
+extern const DialogExit kEscapeKey;
+extern const DialogExit kCloseBox;
+
+// A test of one dialog of the editor: the editor is started and the dialog opened by its menu
+// command when the test asks, after setting what the run should start with.
+class EditorDialogTest : public ZembraTest {
+protected:
+    // Starts the editor and opens the dialog of command; a fatal failure when either is missing.
+    void OpenEditorDialog(UINT command);
+    // Closes the dialog as CloseDialog does and then the editor, which must end with 0.
+    void CloseEditorDialog();
+
+    std::optional<EditorSession> m_editor;
+    HWND m_dialog = nullptr;
+};
+
 // Waits until the window's thread has handled everything queued before this call and has had a
 // moment to paint, so that what is read or photographed next is what it shows.
 void Settle(HWND window);
 
 // The entries of a log file ("hh:mm:ss-> text" lines), their texts in order.
 std::vector<std::string> LogEntries(const std::string& content);
+// The entries of the log file at path; the test fails when there is no such file.
+std::vector<std::string> LogFileEntries(const std::string& path);
 
 // Success when expected appears among entries as one unbroken run, in order.
 testing::AssertionResult HasConsecutive(const std::vector<std::string>& entries,

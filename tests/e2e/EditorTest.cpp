@@ -9,6 +9,7 @@
 #include "tests/driver/Screenshot.h"
 #include "tests/driver/Window.h"
 #include "tests/e2e/E2e.h"
+#include "tests/e2e/EditorSession.h"
 
 using namespace e2e;
 using namespace testdriver;
@@ -17,29 +18,14 @@ namespace {
 
 using Strings = std::vector<std::string>;
 
-enum Control {
-    kCaption = 1000,
-    kText = 1001,
-    kIcon = 1002,
-    kButton = 1003,
-    kDefButton = 1004,
-    kModal = 1005,
-    kGenerate = 1006,
-    kTest = 1010
-};
-constexpr UINT kFileOpen = 0xE101;
-constexpr UINT kFileSave = 0xE103;
-constexpr UINT kFileSaveAs = 0xE104;
-
 class Editor : public ZembraTest {
 protected:
-    // Starts the editor and waits for its main window.
+    // Starts the editor and returns its main window.
     HWND Open(const std::string& arguments = "") {
-        m_process.emplace(StartZembra(arguments));
-        HWND frame = WaitForWindow(*m_process, "FrameWindow", "", kBoxLimit);
-        EXPECT_NE(frame, nullptr) << "the editor showed no window";
-        return frame;
+        m_editor.emplace(ZembraPath(), arguments);
+        return m_editor->Frame();
     }
+    Process& Program() { return m_editor->Program(); }
     std::string Document(const std::string& name, const Bytes& bytes) {
         return m_scratch.Write(name, bytes);
     }
@@ -54,25 +40,27 @@ protected:
 
     // The save question that closing a changed document asks; answered with id.
     void AnswerSaveQuestion(int id) {
-        HWND box = WaitForBox(*m_process, kBoxLimit);
-        ASSERT_NE(box, nullptr) << "no save question";
-        const auto contents = ReadBox(box);
-        ASSERT_TRUE(contents);
-        EXPECT_EQ(contents->caption, "Zembra");
-        EXPECT_EQ(contents->ButtonIds(), (std::vector<int>{IDYES, IDNO, IDCANCEL}));
-        EXPECT_TRUE(PressButton(box, id));
+        ASSERT_NO_FATAL_FAILURE(ReadShownBox(Program()));
+        EXPECT_EQ(m_contents->caption, "Zembra");
+        EXPECT_EQ(m_contents->ButtonIds(), (std::vector<int>{IDYES, IDNO, IDCANCEL}));
+        EXPECT_TRUE(PressButton(m_box, id));
     }
     // Closes the editor, answering No to a save question if one comes, and returns the exit code.
-    DWORD CloseWithoutSaving(HWND frame) {
-        AskToClose(frame);
-        if (!m_process->WaitForExit(milliseconds(1500))) {
-            if (HWND box = WaitForBox(*m_process, milliseconds(2000)))
+    DWORD CloseWithoutSaving() {
+        AskToClose(m_editor->Frame());
+        if (!Program().WaitForExit(milliseconds(1500))) {
+            if (HWND box = WaitForBox(Program(), milliseconds(2000)))
                 PressButton(box, IDNO);
         }
-        return ExitCode(*m_process);
+        return ExitCode(Program());
+    }
+    // Closes the editor, which asks nothing, and returns the exit code.
+    DWORD Close() {
+        AskToClose(m_editor->Frame());
+        return ExitCode(Program());
     }
 
-    std::optional<Process> m_process;
+    std::optional<EditorSession> m_editor;
 };
 
 } // namespace
@@ -119,7 +107,7 @@ TEST_F(Editor, NewDocumentShowsTheDefaultsAndTheFormAsDesigned) {
                                           kTest, kGenerate}));
     EXPECT_EQ(StyleOf(Item(frame, kTest)) & BS_TYPEMASK, static_cast<DWORD>(BS_DEFPUSHBUTTON));
     SaveScreenshot(frame, "editor-new");
-    EXPECT_EQ(CloseWithoutSaving(frame), 0u);
+    EXPECT_EQ(CloseWithoutSaving(), 0u);
 }
 
 TEST_F(Editor, TypingACaptionMarksTheDocumentAndClosingAsksToSave) {
@@ -129,11 +117,11 @@ TEST_F(Editor, TypingACaptionMarksTheDocumentAndClosingAsksToSave) {
     AskToClose(frame);
     AnswerSaveQuestion(IDCANCEL);
     // Cancel keeps the editor open with the text.
-    EXPECT_FALSE(m_process->WaitForExit(milliseconds(500)));
+    EXPECT_FALSE(Program().WaitForExit(milliseconds(500)));
     EXPECT_EQ(WindowText(Item(frame, kCaption)), "Backup");
     AskToClose(frame);
     AnswerSaveQuestion(IDNO);
-    EXPECT_EQ(ExitCode(*m_process), 0u);
+    EXPECT_EQ(ExitCode(Program()), 0u);
 }
 
 TEST_F(Editor, TheDefaultButtonListFollowsTheButtonCount) {
@@ -156,14 +144,11 @@ TEST_F(Editor, TheDefaultButtonListFollowsTheButtonCount) {
 
     // What the document holds shows in the box that Test shows.
     ASSERT_TRUE(Click(Item(frame, kTest)));
-    HWND box = WaitForBox(*m_process, kBoxLimit);
-    ASSERT_NE(box, nullptr);
-    const auto contents = ReadBox(box);
-    ASSERT_TRUE(contents);
-    EXPECT_EQ(contents->ButtonTexts(), (Strings{"Yes", "No", "Cancel"}));
-    EXPECT_EQ(contents->defaultButton, IDNO);
-    EXPECT_TRUE(PressButton(box, IDCANCEL));
-    EXPECT_EQ(CloseWithoutSaving(frame), 0u);
+    ASSERT_NO_FATAL_FAILURE(ReadShownBox(Program()));
+    EXPECT_EQ(m_contents->ButtonTexts(), (Strings{"Yes", "No", "Cancel"}));
+    EXPECT_EQ(m_contents->defaultButton, IDNO);
+    EXPECT_TRUE(PressButton(m_box, IDCANCEL));
+    EXPECT_EQ(CloseWithoutSaving(), 0u);
 }
 
 TEST_F(Editor, TestShowsTheDesignedBoxOwnedByTheEditorAndSystemBoxesUnowned) {
@@ -172,32 +157,26 @@ TEST_F(Editor, TestShowsTheDesignedBoxOwnedByTheEditorAndSystemBoxesUnowned) {
     HWND frame = Open("\"" + path + "\"");
     ASSERT_NE(frame, nullptr);
     ASSERT_TRUE(Click(Item(frame, kTest)));
-    HWND box = WaitForBox(*m_process, kBoxLimit);
-    ASSERT_NE(box, nullptr);
-    auto contents = ReadBox(box);
-    ASSERT_TRUE(contents);
-    EXPECT_EQ(contents->caption, "Disk");
-    EXPECT_EQ(contents->text, "Almost full.");
-    EXPECT_EQ(contents->ButtonTexts(), (Strings{"Yes", "No"}));
-    EXPECT_EQ(contents->icon, BoxIcon::Warning);
-    EXPECT_EQ(contents->owner, frame);
-    EXPECT_FALSE(contents->topmost);
-    EXPECT_TRUE(PressButton(box, IDYES));
-    ASSERT_TRUE(WaitUntilNoBox(*m_process, kBoxLimit));
+    ASSERT_NO_FATAL_FAILURE(ReadShownBox(Program()));
+    EXPECT_EQ(m_contents->caption, "Disk");
+    EXPECT_EQ(m_contents->text, "Almost full.");
+    EXPECT_EQ(m_contents->ButtonTexts(), (Strings{"Yes", "No"}));
+    EXPECT_EQ(m_contents->icon, BoxIcon::Warning);
+    EXPECT_EQ(m_contents->owner, frame);
+    EXPECT_FALSE(m_contents->topmost);
+    EXPECT_TRUE(PressButton(m_box, IDYES));
+    ASSERT_TRUE(WaitUntilNoBox(Program(), kBoxLimit));
 
     ASSERT_TRUE(ChooseComboItem(Item(frame, kModal), "System"));
     ASSERT_TRUE(Click(Item(frame, kTest)));
-    box = WaitForBox(*m_process, kBoxLimit);
-    ASSERT_NE(box, nullptr);
-    contents = ReadBox(box);
-    ASSERT_TRUE(contents);
-    EXPECT_EQ(contents->owner, nullptr);
-    EXPECT_TRUE(contents->topmost);
-    EXPECT_TRUE(PressButton(box, IDNO));
+    ASSERT_NO_FATAL_FAILURE(ReadShownBox(Program()));
+    EXPECT_EQ(m_contents->owner, nullptr);
+    EXPECT_TRUE(m_contents->topmost);
+    EXPECT_TRUE(PressButton(m_box, IDNO));
     // Test leaves the editor open.
-    ASSERT_TRUE(WaitUntilNoBox(*m_process, kBoxLimit));
+    ASSERT_TRUE(WaitUntilNoBox(Program(), kBoxLimit));
     EXPECT_TRUE(IsWindowVisible(frame));
-    EXPECT_EQ(CloseWithoutSaving(frame), 0u);
+    EXPECT_EQ(CloseWithoutSaving(), 0u);
 }
 
 TEST_F(Editor, GenerateHidesTheEditorShowsTheBoxAndEndsWithoutAQuestion) {
@@ -206,16 +185,13 @@ TEST_F(Editor, GenerateHidesTheEditorShowsTheBoxAndEndsWithoutAQuestion) {
     ASSERT_TRUE(SetEditText(Item(frame, kCaption), "Generated"));
     ASSERT_TRUE(ChooseComboItem(Item(frame, kButton), "OK, Cancel"));
     ASSERT_TRUE(Click(Item(frame, kGenerate)));
-    HWND box = WaitForBox(*m_process, kBoxLimit);
-    ASSERT_NE(box, nullptr);
+    ASSERT_NO_FATAL_FAILURE(ReadShownBox(Program()));
     EXPECT_FALSE(IsWindowVisible(frame));
-    const auto contents = ReadBox(box);
-    ASSERT_TRUE(contents);
-    EXPECT_EQ(contents->caption, "Generated");
-    EXPECT_EQ(contents->ButtonTexts(), (Strings{"OK", "Cancel"}));
-    EXPECT_TRUE(PressButton(box, IDCANCEL));
+    EXPECT_EQ(m_contents->caption, "Generated");
+    EXPECT_EQ(m_contents->ButtonTexts(), (Strings{"OK", "Cancel"}));
+    EXPECT_TRUE(PressButton(m_box, IDCANCEL));
     // The changed document is dropped without a save question, and the exit code is 0.
-    EXPECT_EQ(ExitCode(*m_process), 0u);
+    EXPECT_EQ(ExitCode(Program()), 0u);
 }
 
 TEST_F(Editor, SaveAsWritesTheFormatAndSaveWritesAgainWithoutADialog) {
@@ -225,7 +201,7 @@ TEST_F(Editor, SaveAsWritesTheFormatAndSaveWritesAgainWithoutADialog) {
     ASSERT_TRUE(ChooseComboItem(Item(frame, kIcon), "Warning"));
     ASSERT_TRUE(ChooseComboItem(Item(frame, kButton), "Yes, No"));
     InvokeCommand(frame, kFileSaveAs);
-    HWND dialog = WaitForFileDialog(*m_process, kBoxLimit);
+    HWND dialog = WaitForFileDialog(Program(), kBoxLimit);
     ASSERT_NE(dialog, nullptr);
     const std::string path = m_scratch.Path() + "saved";
     ASSERT_TRUE(ChooseFile(dialog, path));
@@ -244,10 +220,9 @@ TEST_F(Editor, SaveAsWritesTheFormatAndSaveWritesAgainWithoutADialog) {
     const Bytes again = e2e::Document("abcd", "", 0x2034);
     WaitForFileBytes(saved, std::string(again.begin(), again.end()), kBoxLimit);
     EXPECT_EQ(ReadFileBytes(saved), std::string(again.begin(), again.end()));
-    EXPECT_EQ(WaitForFileDialog(*m_process, milliseconds(300)), nullptr);
+    EXPECT_EQ(WaitForFileDialog(Program(), milliseconds(300)), nullptr);
     // Nothing is left to save.
-    AskToClose(frame);
-    EXPECT_EQ(ExitCode(*m_process), 0u);
+    EXPECT_EQ(Close(), 0u);
 }
 
 TEST_F(Editor, TheEditVerbsQuotedPathOpensThatFile) {
@@ -263,8 +238,7 @@ TEST_F(Editor, TheEditVerbsQuotedPathOpensThatFile) {
     EXPECT_EQ(Selected(frame, kModal), "System");
     SaveScreenshot(frame, "editor-open");
     // Opening changed nothing: closing asks nothing.
-    AskToClose(frame);
-    EXPECT_EQ(ExitCode(*m_process), 0u);
+    EXPECT_EQ(Close(), 0u);
 }
 
 TEST_F(Editor, ADefaultButtonThatTheSetLacksFallsBackToTheFirstAndMarksTheDocument) {
@@ -275,28 +249,25 @@ TEST_F(Editor, ADefaultButtonThatTheSetLacksFallsBackToTheFirstAndMarksTheDocume
     EXPECT_EQ(Selected(frame, kDefButton), "Button 1");
     AskToClose(frame);
     AnswerSaveQuestion(IDNO);
-    EXPECT_EQ(ExitCode(*m_process), 0u);
+    EXPECT_EQ(ExitCode(Program()), 0u);
 }
 
 TEST_F(Editor, ADocumentOfAnotherVersionDeclinedLeavesANewDocument) {
     const std::string path =
         Document("future.zembra", e2e::Document("Future", "Text", 0x2000 | 0x10, 2.0));
-    m_process.emplace(StartZembra("\"" + path + "\""));
-    HWND box = WaitForBox(*m_process, kBoxLimit);
-    ASSERT_NE(box, nullptr);
-    const auto contents = ReadBox(box);
-    ASSERT_TRUE(contents);
-    EXPECT_EQ(contents->text,
+    Process zembra = StartZembra("\"" + path + "\"");
+    ASSERT_NO_FATAL_FAILURE(ReadShownBox(zembra));
+    EXPECT_EQ(m_contents->text,
               "Zembra version 1.0 may not be able to load version 2.0 MessageBox files.\n"
               "Attempt anyway?");
-    EXPECT_EQ(contents->ButtonIds(), (std::vector<int>{IDYES, IDNO}));
-    ASSERT_TRUE(PressButton(box, IDNO));
-    HWND frame = WaitForWindow(*m_process, "FrameWindow", "Zembra - Untitled", kBoxLimit);
+    EXPECT_EQ(m_contents->ButtonIds(), (std::vector<int>{IDYES, IDNO}));
+    ASSERT_TRUE(PressButton(m_box, IDNO));
+    HWND frame = WaitForWindow(zembra, "FrameWindow", "Zembra - Untitled", kBoxLimit);
     ASSERT_NE(frame, nullptr);
     EXPECT_EQ(WindowText(Item(frame, kCaption)), "");
     EXPECT_EQ(Selected(frame, kIcon), "No Icon");
     AskToClose(frame);
-    EXPECT_EQ(ExitCode(*m_process), 0u);
+    EXPECT_EQ(ExitCode(zembra), 0u);
 }
 
 TEST_F(Editor, AFileThatCannotBeReadEndsTheStartWithTheFrameworksMessage) {
@@ -308,21 +279,18 @@ TEST_F(Editor, AFileThatCannotBeReadEndsTheStartWithTheFrameworksMessage) {
     } cases[] = {{"\"" + cut + "\"", cut}, {"run x", "run"}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.arguments);
-        m_process.emplace(StartZembra(c.arguments));
-        HWND box = WaitForBox(*m_process, kBoxLimit);
+        Process zembra = StartZembra(c.arguments);
+        ASSERT_NO_FATAL_FAILURE(ReadShownBox(zembra));
+        EXPECT_NE(m_contents->text.find(c.file), std::string::npos) << m_contents->text;
+        EXPECT_EQ(m_contents->icon, BoxIcon::Error);
+        ASSERT_TRUE(PressButton(m_box, IDOK));
+        HWND box = WaitForNextBox(zembra, m_box, kBoxLimit);
         ASSERT_NE(box, nullptr);
-        auto contents = ReadBox(box);
-        ASSERT_TRUE(contents);
-        EXPECT_NE(contents->text.find(c.file), std::string::npos) << contents->text;
-        EXPECT_EQ(contents->icon, BoxIcon::Error);
-        ASSERT_TRUE(PressButton(box, IDOK));
-        box = WaitForNextBox(*m_process, box, kBoxLimit);
-        ASSERT_NE(box, nullptr);
-        contents = ReadBox(box);
+        const auto contents = ReadBox(box);
         ASSERT_TRUE(contents);
         EXPECT_EQ(contents->text, "Error:\nProcessShellCommmand() failed.\nInvalid parameters.");
         ASSERT_TRUE(PressButton(box, IDOK));
-        EXPECT_EQ(ExitCode(*m_process), 0u);
+        EXPECT_EQ(ExitCode(zembra), 0u);
     }
 }
 
@@ -331,8 +299,7 @@ TEST_F(Editor, TheWindowComesBackWhereItWasLeftAndAForeignPlacementIsIgnored) {
     ASSERT_NE(frame, nullptr);
     const RECT first = ScreenRect(frame);
     ASSERT_TRUE(MoveWindowTo(frame, 211, 157));
-    AskToClose(frame);
-    ASSERT_EQ(ExitCode(*m_process), 0u);
+    ASSERT_EQ(Close(), 0u);
 
     frame = Open();
     ASSERT_NE(frame, nullptr);
@@ -341,14 +308,12 @@ TEST_F(Editor, TheWindowComesBackWhereItWasLeftAndAForeignPlacementIsIgnored) {
     EXPECT_EQ(moved.top, 157);
     EXPECT_EQ(moved.right - moved.left, first.right - first.left);
     EXPECT_EQ(moved.bottom - moved.top, first.bottom - first.top);
-    AskToClose(frame);
-    ASSERT_EQ(ExitCode(*m_process), 0u);
+    ASSERT_EQ(Close(), 0u);
 
     // A value of another size is not a placement of ours: the window keeps its own place.
     HKEY key = nullptr;
-    ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\Zembra\\", 0,
-                            KEY_QUERY_VALUE | KEY_SET_VALUE, &key),
-              0);
+    ASSERT_EQ(
+        RegOpenKeyExA(HKEY_CURRENT_USER, kProductKey, 0, KEY_QUERY_VALUE | KEY_SET_VALUE, &key), 0);
     BYTE placement[44] = {};
     DWORD size = sizeof placement;
     EXPECT_EQ(RegQueryValueExA(key, "WindowPlacement", nullptr, nullptr, placement, &size), 0);
@@ -360,8 +325,7 @@ TEST_F(Editor, TheWindowComesBackWhereItWasLeftAndAForeignPlacementIsIgnored) {
     moved = ScreenRect(frame);
     EXPECT_EQ(moved.left, first.left);
     EXPECT_EQ(moved.top, first.top);
-    AskToClose(frame);
-    EXPECT_EQ(ExitCode(*m_process), 0u);
+    EXPECT_EQ(Close(), 0u);
 }
 
 TEST_F(Editor, AFailedSaveReportsAndLeavesThePreviousFileAsItWas) {
@@ -375,21 +339,19 @@ TEST_F(Editor, AFailedSaveReportsAndLeavesThePreviousFileAsItWas) {
                               FILE_ATTRIBUTE_NORMAL, nullptr);
     ASSERT_NE(held, INVALID_HANDLE_VALUE);
     ASSERT_TRUE(InvokeCommand(frame, kFileSave));
-    HWND box = WaitForBox(*m_process, kBoxLimit);
-    ASSERT_NE(box, nullptr);
-    const auto contents = ReadBox(box);
+    ReadShownBox(Program());
     CloseHandle(held);
-    ASSERT_TRUE(contents);
-    EXPECT_NE(contents->text.find(path), std::string::npos) << contents->text;
-    EXPECT_EQ(contents->icon, BoxIcon::Error);
-    EXPECT_TRUE(PressButton(box, IDOK));
-    ASSERT_TRUE(WaitUntilNoBox(*m_process, kBoxLimit));
+    ASSERT_TRUE(m_contents);
+    EXPECT_NE(m_contents->text.find(path), std::string::npos) << m_contents->text;
+    EXPECT_EQ(m_contents->icon, BoxIcon::Error);
+    EXPECT_TRUE(PressButton(m_box, IDOK));
+    ASSERT_TRUE(WaitUntilNoBox(Program(), kBoxLimit));
     EXPECT_EQ(ReadFileBytes(path), std::string(original.begin(), original.end()));
     // Nothing but the document is left in its folder, and the changes are still unsaved.
     EXPECT_EQ(FileNamesIn(m_scratch.Path()), Strings{"kept.zembra"});
     AskToClose(frame);
     AnswerSaveQuestion(IDNO);
-    EXPECT_EQ(ExitCode(*m_process), 0u);
+    EXPECT_EQ(ExitCode(Program()), 0u);
 }
 
 TEST_F(Editor, SavingOverAFileKeepsItsAttributesAndLeavesNothingElseBehind) {
@@ -407,8 +369,7 @@ TEST_F(Editor, SavingOverAFileKeepsItsAttributesAndLeavesNothingElseBehind) {
     EXPECT_TRUE(attributes & FILE_ATTRIBUTE_HIDDEN) << std::hex << attributes;
     // The old file set aside while the new one took its place is gone again.
     EXPECT_EQ(FileNamesIn(m_scratch.Path()), Strings{"hidden.zembra"});
-    AskToClose(frame);
-    EXPECT_EQ(ExitCode(*m_process), 0u);
+    EXPECT_EQ(Close(), 0u);
 }
 
 TEST_F(Editor, OpenGivesItsDialogTheDefaultExtensionWithoutThePeriod) {
@@ -420,14 +381,13 @@ TEST_F(Editor, OpenGivesItsDialogTheDefaultExtensionWithoutThePeriod) {
     HWND frame = Open();
     ASSERT_NE(frame, nullptr);
     ASSERT_TRUE(InvokeCommand(frame, kFileOpen));
-    HWND dialog = WaitForFileDialog(*m_process, kBoxLimit);
+    HWND dialog = WaitForFileDialog(Program(), kBoxLimit);
     ASSERT_NE(dialog, nullptr);
     ASSERT_TRUE(ChooseFileType(dialog, "All Files (*.*)"));
     ASSERT_TRUE(ChooseFile(dialog, m_scratch.Path() + "ask"));
     EXPECT_TRUE(WaitForText(frame, "Zembra - ask.zembra", kBoxLimit)) << WindowText(frame);
     EXPECT_EQ(WindowText(Item(frame, kCaption)), "With extension");
-    AskToClose(frame);
-    EXPECT_EQ(ExitCode(*m_process), 0u);
+    EXPECT_EQ(Close(), 0u);
 }
 
 TEST_F(Editor, MenuAcceleratorsAndTemplateStringAreThoseOfTheProgramFile) {
@@ -484,8 +444,7 @@ TEST_F(Editor, AnEditorRunLogsItsStartAndEndInOrder) {
     SetLogging(true, log, "65536");
     HWND frame = Open();
     ASSERT_NE(frame, nullptr);
-    AskToClose(frame);
-    ASSERT_EQ(ExitCode(*m_process), 0u);
+    ASSERT_EQ(Close(), 0u);
     const std::string content = ReadFileBytes(log).value_or("");
     // Nothing of run mode happens in the editor.
     EXPECT_EQ(content.find("Parameters cleaned."), std::string::npos);
@@ -554,7 +513,7 @@ TEST_F(Editor, SaveAsOnANewDocumentStartsInTheUsersDocumentsFolder) {
     ASSERT_NE(frame, nullptr);
     ASSERT_TRUE(SetEditText(Item(frame, kCaption), "Mine"));
     ASSERT_TRUE(InvokeCommand(frame, kFileSaveAs));
-    HWND dialog = WaitForFileDialog(*m_process, kBoxLimit);
+    HWND dialog = WaitForFileDialog(Program(), kBoxLimit);
     ASSERT_NE(dialog, nullptr);
     // A bare name lands in the folder the dialog started in.
     ASSERT_TRUE(ChooseFile(dialog, "Zembra editor test"));
@@ -562,8 +521,7 @@ TEST_F(Editor, SaveAsOnANewDocumentStartsInTheUsersDocumentsFolder) {
     const Bytes expected = e2e::Document("Mine", "", 0x2000);
     WaitUntil([&] { return FileExists(saved); }, kBoxLimit);
     EXPECT_EQ(ReadFileBytes(saved), std::string(expected.begin(), expected.end()));
-    AskToClose(frame);
-    EXPECT_EQ(ExitCode(*m_process), 0u);
+    EXPECT_EQ(Close(), 0u);
 
     DeleteFileA(saved.c_str());
     if (created) {
@@ -583,8 +541,7 @@ TEST_F(Editor, CtrlNIsFileNewAndAsksForTheChangesFirst) {
     EXPECT_EQ(WindowText(Item(frame, kCaption)), "");
     EXPECT_EQ(WindowText(frame), "Zembra - Untitled");
     // The new document holds no changes.
-    AskToClose(frame);
-    EXPECT_EQ(ExitCode(*m_process), 0u);
+    EXPECT_EQ(Close(), 0u);
 }
 
 TEST_F(Editor, EnterInTheCaptionPressesTestAndTabMovesOn) {
@@ -594,19 +551,16 @@ TEST_F(Editor, EnterInTheCaptionPressesTestAndTabMovesOn) {
     EXPECT_EQ(FocusedControl(frame), Item(frame, kCaption));
     // Enter in a field presses the form's default button, Test.
     ASSERT_TRUE(PressKey(frame, VK_RETURN));
-    HWND box = WaitForBox(*m_process, kBoxLimit);
-    ASSERT_NE(box, nullptr);
-    const auto contents = ReadBox(box);
-    ASSERT_TRUE(contents);
-    EXPECT_EQ(contents->caption, "Keyboard");
-    EXPECT_TRUE(PressButton(box, IDOK));
-    ASSERT_TRUE(WaitUntilNoBox(*m_process, kBoxLimit));
+    ASSERT_NO_FATAL_FAILURE(ReadShownBox(Program()));
+    EXPECT_EQ(m_contents->caption, "Keyboard");
+    EXPECT_TRUE(PressButton(m_box, IDOK));
+    ASSERT_TRUE(WaitUntilNoBox(Program(), kBoxLimit));
     // The focus comes back to the form, and Tab goes on to the text.
     WaitUntil([&] { return FocusedControl(frame) == Item(frame, kCaption); }, kBoxLimit);
     ASSERT_TRUE(PressKey(frame, VK_TAB));
     WaitUntil([&] { return FocusedControl(frame) == Item(frame, kText); }, kBoxLimit);
     EXPECT_EQ(FocusedControl(frame), Item(frame, kText));
-    EXPECT_EQ(CloseWithoutSaving(frame), 0u);
+    EXPECT_EQ(CloseWithoutSaving(), 0u);
 }
 
 TEST_F(Editor, SaveAsOverAnExistingFileAsksFirst) {
@@ -616,20 +570,17 @@ TEST_F(Editor, SaveAsOverAnExistingFileAsksFirst) {
     ASSERT_NE(frame, nullptr);
     ASSERT_TRUE(SetEditText(Item(frame, kCaption), "New"));
     ASSERT_TRUE(InvokeCommand(frame, kFileSaveAs));
-    HWND dialog = WaitForFileDialog(*m_process, kBoxLimit);
+    HWND dialog = WaitForFileDialog(Program(), kBoxLimit);
     ASSERT_NE(dialog, nullptr);
     ASSERT_TRUE(ChooseFile(dialog, existing));
-    HWND question = WaitForBox(*m_process, kBoxLimit);
-    ASSERT_NE(question, nullptr);
-    const auto contents = ReadBox(question);
-    ASSERT_TRUE(contents);
-    EXPECT_EQ(contents->ButtonIds(), (std::vector<int>{IDYES, IDNO}));
+    ASSERT_NO_FATAL_FAILURE(ReadShownBox(Program()));
+    EXPECT_EQ(m_contents->ButtonIds(), (std::vector<int>{IDYES, IDNO}));
     // No keeps the file and goes back to the dialog, which is then cancelled.
-    ASSERT_TRUE(PressButton(question, IDNO));
-    ASSERT_TRUE(WaitUntilNoBox(*m_process, kBoxLimit));
+    ASSERT_TRUE(PressButton(m_box, IDNO));
+    ASSERT_TRUE(WaitUntilNoBox(Program(), kBoxLimit));
     ASSERT_TRUE(CancelFileDialog(dialog));
     ASSERT_TRUE(WaitUntilGone(dialog, kBoxLimit));
     EXPECT_EQ(ReadFileBytes(existing), std::string(original.begin(), original.end()));
     EXPECT_EQ(WindowText(frame), "Zembra - Untitled");
-    EXPECT_EQ(CloseWithoutSaving(frame), 0u);
+    EXPECT_EQ(CloseWithoutSaving(), 0u);
 }

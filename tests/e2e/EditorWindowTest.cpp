@@ -17,10 +17,8 @@ using namespace testdriver;
 
 namespace {
 
-enum Control { kCaption = 1000, kIcon = 1002, kGenerate = 1006, kTest = 1010 };
 constexpr UINT kFormTemplate = 104;
 constexpr DWORD kBothBars = WS_HSCROLL | WS_VSCROLL;
-const char* const kProductKey = "Software\\Zembra\\";
 
 // A placement of the given size, as an earlier run leaves it.
 void StorePlacement(LONG width, LONG height) {

@@ -17,8 +17,6 @@ using namespace testdriver;
 
 namespace {
 
-constexpr UINT kHelpContents = 40004;
-
 class HelpContents : public ZembraTest {
 protected:
     // Logs the run into the scratch folder; returns the log's path.
@@ -26,12 +24,6 @@ protected:
         const std::string path = m_scratch.Path() + "help log.txt";
         SetLogging(true, path, "65536");
         return path;
-    }
-
-    std::vector<std::string> Entries(const std::string& log) {
-        const auto content = ReadFileBytes(log);
-        EXPECT_TRUE(content) << "the run wrote no log";
-        return LogEntries(content.value_or(""));
     }
 };
 
@@ -63,7 +55,7 @@ TEST_F(HelpContents, PageBesideTheProgramIsOpenedMaximised) {
 
     EXPECT_EQ(editor.Close(), DWORD(0));
     EXPECT_TRUE(editor.Program().WaitForProcessTree(kWindowLimit));
-    EXPECT_TRUE(HasConsecutive(Entries(log),
+    EXPECT_TRUE(HasConsecutive(LogFileEntries(log),
                                {"Help->Contents clicked.", "Help file opened successfully."}));
 }
 
@@ -86,7 +78,7 @@ TEST_F(HelpContents, MissingPageIsLoggedAsAFailure) {
         EXPECT_EQ(editor.Close(), DWORD(0));
         EXPECT_TRUE(editor.Program().WaitForProcessTree(kWindowLimit));
     }
-    const auto entries = Entries(log);
+    const auto entries = LogFileEntries(log);
     EXPECT_TRUE(HasConsecutive(entries, {"Help->Contents clicked.",
                                          "ShellRun() failed.  Help file could not be opened."}));
     EXPECT_EQ(std::count(entries.begin(), entries.end(), "Help file opened successfully."), 0);

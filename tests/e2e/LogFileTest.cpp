@@ -159,7 +159,7 @@ TEST_F(LogFile, LoggingOffLeavesTheFileUntouched) {
     SetLogging(false, m_log, "0");
     RunOnce();
     EXPECT_EQ(ReadFileBytes(m_log), old);
-    SetString(HKEY_CURRENT_USER, "Software\\Zembra\\", "bOutputLog", "true");
+    SetString(HKEY_CURRENT_USER, kProductKey, "bOutputLog", "true");
     RunOnce();
     EXPECT_EQ(ReadFileBytes(m_log), old);
 }
@@ -187,7 +187,7 @@ TEST_F(LogFile, MissingFolderIsReportedOnceAndKeepsTheExitCode) {
 }
 
 TEST_F(LogFile, SettingsAreStoredAtExitInTheirOwnForm) {
-    const std::string key = "Software\\Zembra\\";
+    const std::string key = kProductKey;
     DeleteValue(HKEY_CURRENT_USER, key, "bOutputLog");
     DeleteValue(HKEY_CURRENT_USER, key, "LogPath");
     DeleteValue(HKEY_CURRENT_USER, key, "nMaxLogSize");

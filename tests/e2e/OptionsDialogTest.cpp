@@ -12,7 +12,6 @@
 #include "tests/e2e/E2e.h"
 #include "tests/e2e/EditorSession.h"
 
-#include <functional>
 #include <ostream>
 
 using namespace e2e;
@@ -20,18 +19,16 @@ using namespace testdriver;
 
 namespace {
 
-const char* const kKey = "Software\\Zembra\\";
-constexpr UINT kLogOptions = 40002;
 constexpr int kOutputLog = 1000;
 constexpr int kLogPath = 1001;
 constexpr int kMaxLogSize = 1002;
 constexpr int kBrowse = 1003;
 
 std::optional<std::string> Stored(const char* name) {
-    return GetString(HKEY_CURRENT_USER, kKey, name);
+    return GetString(HKEY_CURRENT_USER, kProductKey, name);
 }
 
-class LogOptions : public ZembraTest {
+class LogOptions : public EditorDialogTest {
 protected:
     // The stored settings the editor starts with.
     void Store(bool outputLog, const std::string& path, const std::string& maxLogSize) {
@@ -39,12 +36,7 @@ protected:
     }
 
     // Starts the editor and opens the dialog.
-    void Open() {
-        m_editor = std::make_unique<EditorSession>(ZembraPath());
-        ASSERT_NE(m_editor->Frame(), nullptr);
-        m_dialog = m_editor->OpenDialog(kLogOptions);
-        ASSERT_NE(m_dialog, nullptr) << "the dialog did not open";
-    }
+    void Open() { OpenEditorDialog(kLogOptions); }
 
     // Opens the dialog again in the same run.
     void Reopen() {
@@ -68,11 +60,30 @@ protected:
         ASSERT_TRUE(WaitUntil([&] { return Checked() == state; }, kWindowLimit));
     }
 
+    // Waits until the fields that depend on the check box are enabled as enabled says.
+    void ExpectDependentFieldsEnabled(bool enabled) {
+        for (int id : {kLogPath, kBrowse, kMaxLogSize})
+            EXPECT_TRUE(WaitUntil([&] { return IsEnabled(Item(id)) == enabled; }, kWindowLimit))
+                << "control " << id << (enabled ? " disabled" : " enabled");
+    }
+
+    // The dialog shows these settings.
+    void ExpectShown(bool outputLog, const std::string& path, const std::string& maxLogSize) {
+        EXPECT_EQ(Checked(), outputLog ? BST_CHECKED : BST_UNCHECKED);
+        EXPECT_EQ(Text(kLogPath), path);
+        EXPECT_EQ(Text(kMaxLogSize), maxLogSize);
+    }
+
+    // The registry holds these settings.
+    static void ExpectStored(bool outputLog, const std::string& path,
+                             const std::string& maxLogSize) {
+        EXPECT_EQ(Stored("bOutputLog"), std::string(outputLog ? "True" : "False"));
+        EXPECT_EQ(Stored("LogPath"), path);
+        EXPECT_EQ(Stored("nMaxLogSize"), maxLogSize);
+    }
+
     // Closes the editor, which stores the settings on its way out.
     void CloseEditor() { EXPECT_EQ(m_editor->Close(), DWORD(0)); }
-
-    std::unique_ptr<EditorSession> m_editor;
-    HWND m_dialog = nullptr;
 };
 
 // A stored limit, what the dialog shows for it and what OK without a change stores back.
@@ -102,16 +113,11 @@ TEST_P(StoredSettings, ShowAndComeBackThroughOk) {
     const std::string path = m_scratch.Path() + "stored log.txt";
     Store(size.outputLog, path, size.stored);
     ASSERT_NO_FATAL_FAILURE(Open());
-    EXPECT_EQ(Checked(), size.outputLog ? BST_CHECKED : BST_UNCHECKED);
-    EXPECT_EQ(Text(kLogPath), path);
-    EXPECT_EQ(Text(kMaxLogSize), size.shown);
-    for (int id : {kLogPath, kBrowse, kMaxLogSize})
-        EXPECT_EQ(IsEnabled(Item(id)), size.outputLog) << "control " << id;
+    ExpectShown(size.outputLog, path, size.shown);
+    ExpectDependentFieldsEnabled(size.outputLog);
     ASSERT_NO_FATAL_FAILURE(Press(IDOK));
     CloseEditor();
-    EXPECT_EQ(Stored("bOutputLog"), std::string(size.outputLog ? "True" : "False"));
-    EXPECT_EQ(Stored("LogPath"), path);
-    EXPECT_EQ(Stored("nMaxLogSize"), std::string(size.storedBack));
+    ExpectStored(size.outputLog, path, size.storedBack);
 }
 
 INSTANTIATE_TEST_SUITE_P(Limits, StoredSettings, testing::ValuesIn(kStoredSizes),
@@ -153,17 +159,12 @@ INSTANTIATE_TEST_SUITE_P(Limits, TypedSizes, testing::ValuesIn(kTypedSizes),
 TEST_F(LogOptions, CheckBoxDisablesAndEnablesTheFieldsThatDependOnIt) {
     Store(true, m_scratch.Path() + "log.txt", "65536");
     ASSERT_NO_FATAL_FAILURE(Open());
-    const int dependent[] = {kLogPath, kBrowse, kMaxLogSize};
     ASSERT_NO_FATAL_FAILURE(ClickCheckBox(BST_UNCHECKED));
-    for (int id : dependent)
-        EXPECT_TRUE(WaitUntil([&] { return !IsEnabled(Item(id)); }, kWindowLimit))
-            << "control " << id;
+    ExpectDependentFieldsEnabled(false);
     EXPECT_TRUE(IsEnabled(Item(IDOK)));
     EXPECT_TRUE(IsEnabled(Item(IDCANCEL)));
     ASSERT_NO_FATAL_FAILURE(ClickCheckBox(BST_CHECKED));
-    for (int id : dependent)
-        EXPECT_TRUE(WaitUntil([&] { return IsEnabled(Item(id)); }, kWindowLimit))
-            << "control " << id;
+    ExpectDependentFieldsEnabled(true);
     ASSERT_NO_FATAL_FAILURE(Press(IDCANCEL));
     CloseEditor();
 }
@@ -178,29 +179,12 @@ TEST_F(LogOptions, DisabledFieldsAreStillStoredByOk) {
     ASSERT_TRUE(SetEditText(Item(kMaxLogSize), "2"));
     ASSERT_NO_FATAL_FAILURE(Press(IDOK));
     CloseEditor();
-    EXPECT_EQ(Stored("bOutputLog"), std::string("False"));
-    EXPECT_EQ(Stored("LogPath"), path);
-    EXPECT_EQ(Stored("nMaxLogSize"), std::string("2048"));
+    ExpectStored(false, path, "2048");
     EXPECT_FALSE(ReadFileBytes(path)) << "a log was written with logging off";
 }
 
 // The ways of leaving the dialog without OK.
-struct Dismissal {
-    const char* name;
-    std::function<bool(HWND dialog)> dismiss;
-};
-
-void PrintTo(const Dismissal& c, std::ostream* out) {
-    *out << c.name;
-}
-
-const Dismissal kDismissals[] = {
-    {"CancelButton", [](HWND dialog) { return Click(FindControl(dialog, IDCANCEL)); }},
-    {"EscapeKey", [](HWND dialog) { return PressKey(dialog, VK_ESCAPE); }},
-    {"CloseBox", [](HWND dialog) { return AskToClose(dialog); }},
-};
-
-class Dismissed : public LogOptions, public testing::WithParamInterface<Dismissal> {};
+class Dismissed : public LogOptions, public testing::WithParamInterface<DialogExit> {};
 
 TEST_P(Dismissed, ChangesNothing) {
     const std::string path = m_scratch.Path() + "kept.txt";
@@ -209,24 +193,20 @@ TEST_P(Dismissed, ChangesNothing) {
     ASSERT_NO_FATAL_FAILURE(ClickCheckBox(BST_UNCHECKED));
     ASSERT_TRUE(SetEditText(Item(kLogPath), m_scratch.Path() + "changed.txt"));
     ASSERT_TRUE(SetEditText(Item(kMaxLogSize), "7"));
-    ASSERT_TRUE(GetParam().dismiss(m_dialog));
+    ASSERT_TRUE(GetParam().take(m_dialog));
     ASSERT_TRUE(WaitUntilGone(m_dialog, kWindowLimit));
 
     // The same run still has the settings it started with...
     ASSERT_NO_FATAL_FAILURE(Reopen());
-    EXPECT_EQ(Checked(), BST_CHECKED);
-    EXPECT_EQ(Text(kLogPath), path);
-    EXPECT_EQ(Text(kMaxLogSize), "1");
+    ExpectShown(true, path, "1");
     ASSERT_NO_FATAL_FAILURE(Press(IDCANCEL));
     CloseEditor();
     // ...stores them unchanged (the limit in bytes as it was loaded) and writes its log by them.
-    EXPECT_EQ(Stored("bOutputLog"), std::string("True"));
-    EXPECT_EQ(Stored("LogPath"), path);
-    EXPECT_EQ(Stored("nMaxLogSize"), std::string("1500"));
+    ExpectStored(true, path, "1500");
     EXPECT_TRUE(ReadFileBytes(path)) << "no log written";
 }
 
-INSTANTIATE_TEST_SUITE_P(Ways, Dismissed, testing::ValuesIn(kDismissals),
+INSTANTIATE_TEST_SUITE_P(Ways, Dismissed, testing::Values(kCancelButton, kEscapeKey, kCloseBox),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(LogOptions, OkWithLoggingOnWritesTheLogOfTheSameRun) {
@@ -239,18 +219,12 @@ TEST_F(LogOptions, OkWithLoggingOnWritesTheLogOfTheSameRun) {
     ASSERT_NO_FATAL_FAILURE(Press(IDOK));
     // Opened again, the dialog shows the settings as they now are.
     ASSERT_NO_FATAL_FAILURE(Reopen());
-    EXPECT_EQ(Checked(), BST_CHECKED);
-    EXPECT_EQ(Text(kLogPath), path);
-    EXPECT_EQ(Text(kMaxLogSize), "32");
+    ExpectShown(true, path, "32");
     ASSERT_NO_FATAL_FAILURE(Press(IDOK));
     CloseEditor();
-    EXPECT_EQ(Stored("bOutputLog"), std::string("True"));
-    EXPECT_EQ(Stored("LogPath"), path);
-    EXPECT_EQ(Stored("nMaxLogSize"), std::string("32768"));
-    const auto content = ReadFileBytes(path);
-    ASSERT_TRUE(content) << "the run wrote no log";
+    ExpectStored(true, path, "32768");
     EXPECT_TRUE(HasConsecutive(
-        LogEntries(*content),
+        LogFileEntries(path),
         {"Tools->Log Options clicked.", "Creating COptionsDialog.", "COptionsDialog created.",
          "Calling COptionsDialog.DoModal().", "COptionsDialog::OnInitDialog() beginning.",
          "COptionsDialog.DoModal() returned.", "Tools->Log Options clicked."}));

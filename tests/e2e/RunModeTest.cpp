@@ -18,43 +18,46 @@ const Bytes kEmptyDocument = {0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0xF0, 0x3F, 0x
 
 class RunMode : public ZembraTest {
 protected:
-    std::string Quoted(const std::string& path) { return "\"" + path + "\""; }
+    static std::string Quoted(const std::string& path) { return "\"" + path + "\""; }
+
+    // Runs Zembra with RUN and arguments and reads the box it shows (see ReadShownBox).
+    void Run(const std::string& arguments) {
+        m_zembra.emplace(StartZembra("RUN " + arguments));
+        ReadShownBox(*m_zembra);
+    }
+
+    // Presses button id on the box shown and returns the exit code.
+    DWORD Press(int id) {
+        EXPECT_TRUE(testdriver::PressButton(m_box, id));
+        return ExitCode(*m_zembra);
+    }
+
+    std::optional<Process> m_zembra;
 };
 
 } // namespace
 
 TEST_F(RunMode, EmptyDocumentShowsAnOwnerlessOkBoxAndOkExitsWithOne) {
-    const std::string path = m_scratch.Write("empty.zembra", kEmptyDocument);
-    Process zembra = StartZembra("RUN " + Quoted(path));
-    HWND box = WaitForBox(zembra, kBoxLimit);
-    ASSERT_NE(box, nullptr);
-    const auto contents = ReadBox(box);
-    ASSERT_TRUE(contents);
-    EXPECT_EQ(contents->caption, "");
-    EXPECT_EQ(contents->text, "");
-    EXPECT_EQ(contents->ButtonTexts(), Strings{"OK"});
-    EXPECT_EQ(contents->icon, BoxIcon::None);
-    EXPECT_EQ(contents->owner, nullptr);
-    EXPECT_FALSE(contents->topmost);
-    EXPECT_TRUE(testdriver::PressButton(box, IDOK));
-    EXPECT_EQ(ExitCode(zembra), 1u);
+    ASSERT_NO_FATAL_FAILURE(Run(Quoted(m_scratch.Write("empty.zembra", kEmptyDocument))));
+    EXPECT_EQ(m_contents->caption, "");
+    EXPECT_EQ(m_contents->text, "");
+    EXPECT_EQ(m_contents->ButtonTexts(), Strings{"OK"});
+    EXPECT_EQ(m_contents->icon, BoxIcon::None);
+    EXPECT_EQ(m_contents->owner, nullptr);
+    EXPECT_FALSE(m_contents->topmost);
+    EXPECT_EQ(Press(IDOK), 1u);
 }
 
 TEST_F(RunMode, WarningYesNoAnsweredNoExitsWithSeven) {
     const std::string path = m_scratch.Write(
         "warning.zembra", Document("Disk", "Almost full.\nGo on?", 0x2000 | 0x30 | 4 | 0x100));
-    Process zembra = StartZembra("RUN " + Quoted(path));
-    HWND box = WaitForBox(zembra, kBoxLimit);
-    ASSERT_NE(box, nullptr);
-    const auto contents = ReadBox(box);
-    ASSERT_TRUE(contents);
-    EXPECT_EQ(contents->caption, "Disk");
-    EXPECT_EQ(contents->text, "Almost full.\nGo on?");
-    EXPECT_EQ(contents->ButtonTexts(), (Strings{"Yes", "No"}));
-    EXPECT_EQ(contents->defaultButton, IDNO);
-    EXPECT_EQ(contents->icon, BoxIcon::Warning);
-    EXPECT_TRUE(testdriver::PressButton(box, IDNO));
-    EXPECT_EQ(ExitCode(zembra), 7u);
+    ASSERT_NO_FATAL_FAILURE(Run(Quoted(path)));
+    EXPECT_EQ(m_contents->caption, "Disk");
+    EXPECT_EQ(m_contents->text, "Almost full.\nGo on?");
+    EXPECT_EQ(m_contents->ButtonTexts(), (Strings{"Yes", "No"}));
+    EXPECT_EQ(m_contents->defaultButton, IDNO);
+    EXPECT_EQ(m_contents->icon, BoxIcon::Warning);
+    EXPECT_EQ(Press(IDNO), 7u);
 }
 
 TEST_F(RunMode, EveryButtonSetAndIconIsShownAsDesigned) {
@@ -78,52 +81,39 @@ TEST_F(RunMode, EveryButtonSetAndIconIsShownAsDesigned) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.style);
         const std::string path = m_scratch.Write("set.zembra", Document("Set", "Body", c.style));
-        Process zembra = StartZembra("RUN " + Quoted(path));
-        HWND box = WaitForBox(zembra, kBoxLimit);
-        ASSERT_NE(box, nullptr);
-        const auto contents = ReadBox(box);
-        ASSERT_TRUE(contents);
-        EXPECT_EQ(contents->ButtonTexts(), c.buttons);
-        EXPECT_EQ(contents->defaultButton, c.defaultButton);
-        EXPECT_EQ(contents->icon, c.icon);
-        EXPECT_TRUE(testdriver::PressButton(box, c.press));
-        EXPECT_EQ(ExitCode(zembra), static_cast<DWORD>(c.press));
+        ASSERT_NO_FATAL_FAILURE(Run(Quoted(path)));
+        EXPECT_EQ(m_contents->ButtonTexts(), c.buttons);
+        EXPECT_EQ(m_contents->defaultButton, c.defaultButton);
+        EXPECT_EQ(m_contents->icon, c.icon);
+        EXPECT_EQ(Press(c.press), static_cast<DWORD>(c.press));
     }
 }
 
 TEST_F(RunMode, EscapeOnABoxWithCancelExitsWithTwo) {
     const std::string path = m_scratch.Write("cancel.zembra", Document("Q", "Sure?", 0x2000 | 1));
-    Process zembra = StartZembra("RUN " + Quoted(path));
-    HWND box = WaitForBox(zembra, kBoxLimit);
-    ASSERT_NE(box, nullptr);
-    EXPECT_TRUE(testdriver::SendKey(box, VK_ESCAPE));
-    EXPECT_EQ(ExitCode(zembra), 2u);
+    ASSERT_NO_FATAL_FAILURE(Run(Quoted(path)));
+    EXPECT_TRUE(testdriver::SendKey(m_box, VK_ESCAPE));
+    EXPECT_EQ(ExitCode(*m_zembra), 2u);
 }
 
 TEST_F(RunMode, SystemPriorityIsTopmostAndOwnerless) {
     const std::string path =
         m_scratch.Write("system.zembra", Document("Now", "Urgent", 0x1000 | 0x10));
-    Process zembra = StartZembra("RUN " + Quoted(path));
-    const auto contents = ReadBox(WaitForBox(zembra, kBoxLimit));
-    ASSERT_TRUE(contents);
-    EXPECT_TRUE(contents->topmost);
-    EXPECT_EQ(contents->owner, nullptr);
-    EXPECT_EQ(Answer(zembra, IDOK), 1u);
+    ASSERT_NO_FATAL_FAILURE(Run(Quoted(path)));
+    EXPECT_TRUE(m_contents->topmost);
+    EXPECT_EQ(m_contents->owner, nullptr);
+    EXPECT_EQ(Press(IDOK), 1u);
 }
 
 TEST_F(RunMode, RunAloneReportsAnEmptyFileNameAndExitsWithZero) {
-    Process zembra = StartZembra("RUN");
-    HWND box = WaitForBox(zembra, kBoxLimit);
-    ASSERT_NE(box, nullptr);
-    const auto contents = ReadBox(box);
-    ASSERT_TRUE(contents);
-    EXPECT_EQ(contents->caption, "Zembra");
-    EXPECT_EQ(contents->text.rfind("Could not load file.\n\n", 0), 0u) << contents->text;
-    EXPECT_GT(contents->text.size(), std::string("Could not load file.\n\n").size());
-    EXPECT_EQ(contents->icon, BoxIcon::Error);
-    EXPECT_EQ(contents->ButtonTexts(), Strings{"OK"});
-    EXPECT_TRUE(testdriver::PressButton(box, IDOK));
-    EXPECT_EQ(ExitCode(zembra), 0u);
+    m_zembra.emplace(StartZembra("RUN"));
+    ASSERT_NO_FATAL_FAILURE(ReadShownBox(*m_zembra));
+    EXPECT_EQ(m_contents->caption, "Zembra");
+    EXPECT_EQ(m_contents->text.rfind("Could not load file.\n\n", 0), 0u) << m_contents->text;
+    EXPECT_GT(m_contents->text.size(), std::string("Could not load file.\n\n").size());
+    EXPECT_EQ(m_contents->icon, BoxIcon::Error);
+    EXPECT_EQ(m_contents->ButtonTexts(), Strings{"OK"});
+    EXPECT_EQ(Press(IDOK), 0u);
 }
 
 TEST_F(RunMode, MissingAndCutFilesAreReportedAndExitWithZero) {
@@ -135,14 +125,12 @@ TEST_F(RunMode, MissingAndCutFilesAreReportedAndExitWithZero) {
                              0x00, 0x00, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x7F, 'a'});
     for (const std::string& path : {cut, missing, huge}) {
         SCOPED_TRACE(path);
-        Process zembra = StartZembra("RUN " + Quoted(path));
-        const auto contents = ReadBox(WaitForBox(zembra, kBoxLimit));
-        ASSERT_TRUE(contents);
-        EXPECT_EQ(contents->caption, "Zembra");
-        EXPECT_EQ(contents->text.rfind("Could not load file.\n" + path + "\n", 0), 0u)
-            << contents->text;
-        EXPECT_EQ(contents->icon, BoxIcon::Error);
-        EXPECT_EQ(Answer(zembra, IDOK), 0u);
+        ASSERT_NO_FATAL_FAILURE(Run(Quoted(path)));
+        EXPECT_EQ(m_contents->caption, "Zembra");
+        EXPECT_EQ(m_contents->text.rfind("Could not load file.\n" + path + "\n", 0), 0u)
+            << m_contents->text;
+        EXPECT_EQ(m_contents->icon, BoxIcon::Error);
+        EXPECT_EQ(Press(IDOK), 0u);
     }
 }
 
@@ -151,31 +139,22 @@ TEST_F(RunMode, OtherVersionAsksFirst) {
         m_scratch.Write("v2.zembra", Document("Later", "From the future", 0x2000 | 4, 2.0));
     const std::string question = "Zembra 1.0 may not be able to load Zembra 2.0 files.\n"
                                  "Attempt anyway?";
-    {
-        Process zembra = StartZembra("RUN " + Quoted(path));
-        HWND box = WaitForBox(zembra, kBoxLimit);
-        const auto contents = ReadBox(box);
-        ASSERT_TRUE(contents);
-        EXPECT_EQ(contents->caption, "Zembra");
-        EXPECT_EQ(contents->text, question);
-        EXPECT_EQ(contents->ButtonTexts(), (Strings{"Yes", "No"}));
-        EXPECT_EQ(contents->icon, BoxIcon::Information);
-        EXPECT_TRUE(testdriver::PressButton(box, IDNO));
-        EXPECT_EQ(ExitCode(zembra), 0u);
-    }
-    {
-        Process zembra = StartZembra("RUN " + Quoted(path));
-        HWND questionBox = WaitForBox(zembra, kBoxLimit);
-        ASSERT_NE(questionBox, nullptr);
-        EXPECT_TRUE(testdriver::PressButton(questionBox, IDYES));
-        HWND box = testdriver::WaitForNextBox(zembra, questionBox, kBoxLimit);
-        const auto contents = ReadBox(box);
-        ASSERT_TRUE(contents);
-        EXPECT_EQ(contents->caption, "Later");
-        EXPECT_EQ(contents->text, "From the future");
-        EXPECT_TRUE(testdriver::PressButton(box, IDYES));
-        EXPECT_EQ(ExitCode(zembra), 6u);
-    }
+    ASSERT_NO_FATAL_FAILURE(Run(Quoted(path)));
+    EXPECT_EQ(m_contents->caption, "Zembra");
+    EXPECT_EQ(m_contents->text, question);
+    EXPECT_EQ(m_contents->ButtonTexts(), (Strings{"Yes", "No"}));
+    EXPECT_EQ(m_contents->icon, BoxIcon::Information);
+    EXPECT_EQ(Press(IDNO), 0u);
+
+    ASSERT_NO_FATAL_FAILURE(Run(Quoted(path)));
+    EXPECT_TRUE(testdriver::PressButton(m_box, IDYES));
+    HWND box = testdriver::WaitForNextBox(*m_zembra, m_box, kBoxLimit);
+    const auto contents = ReadBox(box);
+    ASSERT_TRUE(contents);
+    EXPECT_EQ(contents->caption, "Later");
+    EXPECT_EQ(contents->text, "From the future");
+    EXPECT_TRUE(testdriver::PressButton(box, IDYES));
+    EXPECT_EQ(ExitCode(*m_zembra), 6u);
 }
 
 TEST_F(RunMode, CommandLineFormsOfThePath) {
@@ -187,12 +166,10 @@ TEST_F(RunMode, CommandLineFormsOfThePath) {
     EXPECT_EQ(Answer(blanks, IDOK), 1u);
 
     // A blank after the closing quote keeps that quote in the name, and the open fails.
-    Process trailing = StartZembra("RUN " + Quoted(path) + " ");
-    const auto contents = ReadBox(WaitForBox(trailing, kBoxLimit));
-    ASSERT_TRUE(contents);
-    EXPECT_EQ(contents->text.rfind("Could not load file.\n" + path + "\" \n", 0), 0u)
-        << contents->text;
-    EXPECT_EQ(Answer(trailing, IDOK), 0u);
+    ASSERT_NO_FATAL_FAILURE(Run(Quoted(path) + " "));
+    EXPECT_EQ(m_contents->text.rfind("Could not load file.\n" + path + "\" \n", 0), 0u)
+        << m_contents->text;
+    EXPECT_EQ(Press(IDOK), 0u);
 }
 
 TEST_F(RunMode, OneDocumentRunsTwiceAtOnceAndCanBeSavedMeanwhile) {

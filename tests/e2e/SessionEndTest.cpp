@@ -18,13 +18,10 @@ using namespace testdriver;
 
 namespace {
 
-constexpr int kCaption = 1000;
 // No save question is expected.
 constexpr int kNoQuestion = 0;
 // Where the window is moved before the session ends, for the stored placement to show.
 constexpr POINT kPlace = {187, 143};
-
-const char* const kProductKey = "Software\\Zembra\\";
 
 struct Case {
     const char* name;

@@ -4,7 +4,6 @@
 
 #include "tests/driver/Control.h"
 #include "tests/driver/Handles.h"
-#include "tests/driver/Input.h"
 #include "tests/driver/Poll.h"
 #include "tests/driver/Screenshot.h"
 #include "tests/driver/Window.h"
@@ -18,8 +17,6 @@ using namespace e2e;
 using namespace testdriver;
 
 namespace {
-
-constexpr UINT kLogOptions = 40002;
 
 struct TipRow {
     int id;
@@ -67,26 +64,19 @@ int TipLineHeight() {
     return selected && GetTextMetricsA(screen.Get(), &text) ? text.tmHeight : 0;
 }
 
-class ToolTips : public ZembraTest {
+class ToolTips : public EditorDialogTest {
 protected:
     void SetUp() override {
-        ASSERT_NE(m_editor.Frame(), nullptr);
-        m_dialog = m_editor.OpenDialog(kLogOptions);
-        ASSERT_NE(m_dialog, nullptr) << "the dialog did not open";
+        ASSERT_NO_FATAL_FAILURE(OpenEditorDialog(kLogOptions));
         m_toolTip = FindToolTipOf(m_dialog);
         ASSERT_NE(m_toolTip, nullptr) << "the dialog has no tooltip control";
     }
 
     void TearDown() override {
-        if (m_dialog == nullptr)
-            return;
-        EXPECT_TRUE(Click(FindControl(m_dialog, IDCANCEL)));
-        EXPECT_TRUE(WaitUntilGone(m_dialog, kWindowLimit));
-        EXPECT_EQ(m_editor.Close(), DWORD(0));
+        if (m_dialog != nullptr)
+            CloseEditorDialog();
     }
 
-    EditorSession m_editor{ZembraPath()};
-    HWND m_dialog = nullptr;
     HWND m_toolTip = nullptr;
 };
 

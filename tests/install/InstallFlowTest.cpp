@@ -242,25 +242,23 @@ TEST_F(InstallFlow, BrowseCancelledLeavesThePathAndConfirmedTakesTheFolder) {
     for (const int button : {IDCANCEL, IDOK}) {
         SCOPED_TRACE(button == IDOK ? "confirmed" : "cancelled");
         Click(dialog, 1001);
-        HWND picker = nullptr;
-        const auto deadline = std::chrono::steady_clock::now() + kWindowLimit;
-        while (picker == nullptr && std::chrono::steady_clock::now() < deadline) {
-            std::this_thread::sleep_for(milliseconds(20));
-            for (HWND window : testdriver::VisibleWindows(installer.Id())) {
-                if (window != dialog && FindInstallDialog(installer.Id()) != window)
-                    picker = window;
-            }
-        }
+        const HWND picker = testdriver::WaitFor(
+            [&]() -> HWND {
+                HWND other = nullptr;
+                for (HWND window : testdriver::VisibleWindows(installer.Id())) {
+                    if (window != dialog && FindInstallDialog(installer.Id()) != window)
+                        other = window;
+                }
+                return other;
+            },
+            kWindowLimit);
         ASSERT_NE(picker, nullptr) << "no folder picker";
         EXPECT_EQ(GetWindow(picker, GW_OWNER), dialog);
         // Wait until the picker has taken its preselection, then answer it.
         std::this_thread::sleep_for(milliseconds(300));
         PostMessageA(picker, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED),
                      reinterpret_cast<LPARAM>(GetDlgItem(picker, button)));
-        const auto closed = std::chrono::steady_clock::now() + kWindowLimit;
-        while (IsWindow(picker) && std::chrono::steady_clock::now() < closed)
-            std::this_thread::sleep_for(milliseconds(20));
-        EXPECT_FALSE(IsWindow(picker));
+        EXPECT_TRUE(testdriver::WaitUntil([&] { return !IsWindow(picker); }, kWindowLimit));
         EXPECT_EQ(ControlText(dialog, 1002), folder);
     }
     SetControlText(dialog, 1002, "C:\\Some Other Place");

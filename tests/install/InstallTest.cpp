@@ -1,15 +1,14 @@
 #include "tests/install/InstallTest.h"
 
+#include "tests/driver/Poll.h"
 #include "tests/driver/Window.h"
 
 #include <tlhelp32.h>
 
 #include <algorithm>
-#include <chrono>
 #include <fstream>
 #include <set>
 #include <sstream>
-#include <thread>
 
 namespace install {
 
@@ -18,7 +17,6 @@ namespace {
 const char* const kUninstallKey = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Zembra";
 const char* const kProductKey = "Software\\Zembra";
 constexpr int kPathField = 1002;
-constexpr milliseconds kPoll{20};
 
 bool IsQuestion(const testdriver::BoxContents& box) {
     for (const auto& button : box.buttons) {
@@ -315,12 +313,8 @@ Process InstallerTest::StartToDialog(HWND& dialog, const std::string& program,
     EXPECT_EQ(question->text, "This program will install Zembra 1.0\nDo you want to continue?");
     EXPECT_EQ(question->owner, nullptr) << "the start question has an owner";
     EXPECT_TRUE(testdriver::PressButton(box, IDYES));
-    const auto deadline = std::chrono::steady_clock::now() + kWindowLimit;
-    while (dialog == nullptr && installer.IsRunning() &&
-           std::chrono::steady_clock::now() < deadline) {
-        std::this_thread::sleep_for(kPoll);
-        dialog = FindInstallDialog(installer.Id());
-    }
+    dialog = testdriver::Poll(installer, kWindowLimit,
+                              [&] { return FindInstallDialog(installer.Id()); });
     EXPECT_NE(dialog, nullptr) << "no install dialog";
     return installer;
 }
@@ -328,31 +322,35 @@ Process InstallerTest::StartToDialog(HWND& dialog, const std::string& program,
 std::vector<Message> InstallerTest::Converse(Process& process, const Answerer& answer) {
     std::vector<Message> messages;
     std::set<HWND> answered;
-    const auto deadline = std::chrono::steady_clock::now() + kRunLimit;
-    while (process.IsRunning()) {
-        if (std::chrono::steady_clock::now() >= deadline) {
-            ADD_FAILURE() << "the installer did not end; messages so far: "
-                          << testing::PrintToString(messages);
-            process.TerminateProcessTree();
-            break;
-        }
-        for (HWND box : testdriver::VisibleBoxes(process.Id())) {
-            if (answered.count(box) != 0 || !testdriver::IsMessageBox(box))
-                continue;
-            const auto contents = testdriver::ReadBox(box, milliseconds(0));
-            if (!contents || contents->buttons.empty())
-                continue;
-            int id = answer(*contents);
-            if (id == 0)
-                id = contents->buttons.front().id;
-            const HWND owner = contents->owner;
-            const bool ownedByDialog = owner != nullptr && GetDlgItem(owner, kPathField) != nullptr;
-            messages.push_back({contents->caption, contents->text, id, ownedByDialog,
-                                ownedByDialog && IsWindowVisible(owner)});
-            answered.insert(box);
-            EXPECT_TRUE(testdriver::PressButton(box, id)) << contents->text;
-        }
-        std::this_thread::sleep_for(kPoll);
+    // Answers every new box until the installer ends.
+    const bool ended = testdriver::WaitUntil(
+        [&] {
+            if (!process.IsRunning())
+                return true;
+            for (HWND box : testdriver::VisibleBoxes(process.Id())) {
+                if (answered.count(box) != 0 || !testdriver::IsMessageBox(box))
+                    continue;
+                const auto contents = testdriver::ReadBox(box, milliseconds(0));
+                if (!contents || contents->buttons.empty())
+                    continue;
+                int id = answer(*contents);
+                if (id == 0)
+                    id = contents->buttons.front().id;
+                const HWND owner = contents->owner;
+                const bool ownedByDialog =
+                    owner != nullptr && GetDlgItem(owner, kPathField) != nullptr;
+                messages.push_back({contents->caption, contents->text, id, ownedByDialog,
+                                    ownedByDialog && IsWindowVisible(owner)});
+                answered.insert(box);
+                EXPECT_TRUE(testdriver::PressButton(box, id)) << contents->text;
+            }
+            return false;
+        },
+        kRunLimit);
+    if (!ended) {
+        ADD_FAILURE() << "the installer did not end; messages so far: "
+                      << testing::PrintToString(messages);
+        process.TerminateProcessTree();
     }
     return messages;
 }

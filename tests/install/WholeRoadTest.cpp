@@ -5,14 +5,13 @@
 #include "app/core/ZembraFormat.h"
 #include "tests/driver/Control.h"
 #include "tests/driver/Input.h"
+#include "tests/driver/Poll.h"
 #include "tests/driver/Window.h"
 #include "tests/install/InstallTest.h"
 
 #include <shellapi.h>
 
-#include <chrono>
 #include <fstream>
-#include <thread>
 
 using namespace install;
 
@@ -74,17 +73,6 @@ public:
 private:
     HANDLE m_process = nullptr;
 };
-
-template <typename Find> auto WaitFor(Find find, milliseconds limit) -> decltype(find()) {
-    const auto deadline = std::chrono::steady_clock::now() + limit;
-    for (;;) {
-        if (auto found = find())
-            return found;
-        if (std::chrono::steady_clock::now() >= deadline)
-            return {};
-        std::this_thread::sleep_for(milliseconds(20));
-    }
-}
 
 // Every file and folder below root, relative to it, with each file's bytes; folder names end in
 // a backslash. Folders named in skip are left out with everything in them.
@@ -157,7 +145,7 @@ TEST_F(WholeRoad, InstallUseReinstallUninstallLeavesTheMachineAsBefore) {
     {
         ShellStarted run(document, nullptr);
         ASSERT_TRUE(run.Started());
-        const HWND box = WaitFor(
+        const HWND box = testdriver::WaitFor(
             [&]() -> HWND {
                 const auto boxes = testdriver::VisibleBoxes(run.Id());
                 return boxes.empty() ? nullptr : boxes.front();
@@ -176,7 +164,7 @@ TEST_F(WholeRoad, InstallUseReinstallUninstallLeavesTheMachineAsBefore) {
     {
         ShellStarted edit(document, "edit");
         ASSERT_TRUE(edit.Started());
-        const HWND frame = WaitFor(
+        const HWND frame = testdriver::WaitFor(
             [&]() -> HWND {
                 const auto frames = testdriver::FindWindows(edit.Id(), "FrameWindow", "");
                 return frames.empty() ? nullptr : frames.front();

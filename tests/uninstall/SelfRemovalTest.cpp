@@ -3,6 +3,7 @@
 
 #include "support/ShellRun.h"
 #include "tests/driver/Handles.h"
+#include "tests/driver/Poll.h"
 #include "tests/uninstall/Installation.h"
 #include "uninstaller/Uninstaller.h"
 #include "uninstaller/core/SelfRemovalScript.h"
@@ -86,13 +87,8 @@ protected:
         std::this_thread::sleep_for(heldFor);
         EXPECT_TRUE(FileExists(m_program)) << "deleted while held";
         held = testdriver::UniqueHandle();
-        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(15);
-        while (FileExists(m_script)) {
-            if (std::chrono::steady_clock::now() >= deadline)
-                return false;
-            std::this_thread::sleep_for(std::chrono::milliseconds(20));
-        }
-        return true;
+        return testdriver::WaitUntil([&] { return !FileExists(m_script); },
+                                     std::chrono::seconds(15));
     }
 
     const std::string m_folder =

@@ -3,6 +3,7 @@
 // started has ended.
 
 #include "tests/driver/Box.h"
+#include "tests/driver/Poll.h"
 #include "tests/driver/Process.h"
 #include "tests/uninstall/Installation.h"
 #include "uninstaller/core/SelfRemovalScript.h"
@@ -10,7 +11,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <chrono>
 #include <set>
 
 namespace uninstalltest {
@@ -374,14 +374,14 @@ protected:
     // A run without steps must not show any box until it ends (within the exit limit; the wait
     // for its exit then reports a run that does not end).
     static void ExpectNoBox(const Process& uninstaller) {
-        const auto deadline = std::chrono::steady_clock::now() + kExitLimit;
-        while (uninstaller.IsRunning() && std::chrono::steady_clock::now() < deadline) {
-            if (!testdriver::VisibleBoxes(uninstaller.Id()).empty()) {
-                ADD_FAILURE() << "a silent run showed a box";
-                return;
-            }
-            Sleep(10);
-        }
+        bool shown = false;
+        testdriver::WaitUntil(
+            [&] {
+                shown = !testdriver::VisibleBoxes(uninstaller.Id()).empty();
+                return shown || !uninstaller.IsRunning();
+            },
+            kExitLimit, milliseconds(10));
+        EXPECT_FALSE(shown) << "a silent run showed a box";
     }
 
     std::string PathOf(const std::string& name) const {
