@@ -20,29 +20,16 @@ std::string Narrow(const WCHAR* text, int length) {
 }
 
 // The font a dialog template names, created at its size for a display of dpi (0: this screen).
-class Font {
-public:
-    Font(const std::string& face, int points, int dpi) {
-        if (dpi == 0) {
-            ScreenDC screen;
-            dpi = GetDeviceCaps(screen.Get(), LOGPIXELSY);
-        }
-        const int height = -MulDiv(points, dpi, 72);
-        m_font = CreateFontA(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                             OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                             DEFAULT_PITCH | FF_DONTCARE, face.c_str());
+FontHandle DialogFont(const std::string& face, int points, int dpi) {
+    if (dpi == 0) {
+        const ScreenDC screen;
+        dpi = GetDeviceCaps(screen.Get(), LOGPIXELSY);
     }
-    Font(const Font&) = delete;
-    Font& operator=(const Font&) = delete;
-    ~Font() {
-        if (m_font)
-            DeleteObject(m_font);
-    }
-    HFONT Get() const { return m_font; }
-
-private:
-    HFONT m_font = nullptr;
-};
+    const int height = -MulDiv(points, dpi, 72);
+    return FontHandle(CreateFontA(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                                  OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                                  DEFAULT_PITCH | FF_DONTCARE, face.c_str()));
+}
 
 // The dialog units u that map to pixels p (p == MulDiv(u, base, perBase)); nothing when none do.
 std::optional<LONG> ToUnits(LONG pixels, int base, int perBase) {
@@ -148,7 +135,7 @@ std::string ChildrenOutside(HWND window, HWND outer) {
 
 DialogBaseUnits BaseUnitsOf(const std::string& face, int points, int dpi) {
     static const char kAlphabet[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
-    Font font(face, points, dpi);
+    const FontHandle font = DialogFont(face, points, dpi);
     MemoryDC memory;
     if (!font.Get() || !memory)
         return {};

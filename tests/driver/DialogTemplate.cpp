@@ -128,12 +128,12 @@ DialogItem ReadItem(TemplateReader& reader, bool extended) {
 } // namespace
 
 std::optional<DialogTemplate> ProgramResources::Dialog(UINT id) const {
-    HRSRC found = FindResourceA(m_module, MAKEINTRESOURCEA(id), MAKEINTRESOURCEA(5));
-    HGLOBAL loaded = found ? LoadResource(m_module, found) : nullptr;
+    HRSRC found = FindResourceA(m_module.Get(), MAKEINTRESOURCEA(id), MAKEINTRESOURCEA(5));
+    HGLOBAL loaded = found ? LoadResource(m_module.Get(), found) : nullptr;
     const auto* data = loaded ? static_cast<const unsigned char*>(LockResource(loaded)) : nullptr;
     if (!data)
         return std::nullopt;
-    TemplateReader reader(data, SizeofResource(m_module, found));
+    TemplateReader reader(data, SizeofResource(m_module.Get(), found));
 
     DialogTemplate dialog;
     const WORD version = reader.Read<WORD>();

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <ostream>
 #include <stdexcept>
 #include <string>
@@ -40,6 +41,15 @@ ShownBox Show(UINT style, const std::string& caption = "Zembra driver",
     Process process = Process::Start(BoxprobeCommand(style, caption, text));
     HWND box = WaitForBox(process, kBoxLimit);
     return {std::move(process), box};
+}
+
+// Shows a box of style, answers it with answer and checks that the program ends with the id the
+// answer chose.
+void ExpectAnswerEndsWith(UINT style, const std::function<bool(HWND)>& answer, int id) {
+    auto shown = Show(style);
+    ASSERT_NE(shown.box, nullptr);
+    ASSERT_TRUE(answer(shown.box));
+    EXPECT_EQ(shown.process.WaitForExit(kExitLimit), DWORD(id));
 }
 
 struct ButtonSet {
@@ -169,21 +179,19 @@ TEST_P(ButtonSetTest, ShowsExactlyTheSetsButtonsInOrder) {
 
 TEST_P(ButtonSetTest, EachButtonPressedByTextEndsTheProgramWithItsId) {
     for (std::size_t i = 0; i < GetParam().texts.size(); ++i) {
-        SCOPED_TRACE(GetParam().texts[i]);
-        auto shown = Show(GetParam().style);
-        ASSERT_NE(shown.box, nullptr);
-        ASSERT_TRUE(PressButtonWithText(shown.box, GetParam().texts[i]));
-        EXPECT_EQ(shown.process.WaitForExit(kExitLimit), DWORD(GetParam().ids[i]));
+        const std::string& text = GetParam().texts[i];
+        SCOPED_TRACE(text);
+        ExpectAnswerEndsWith(
+            GetParam().style, [&text](HWND box) { return PressButtonWithText(box, text); },
+            GetParam().ids[i]);
     }
 }
 
 INSTANTIATE_TEST_SUITE_P(Sets, ButtonSetTest, testing::ValuesIn(kButtonSets), NameOf);
 
 TEST(PressButton, ById) {
-    auto shown = Show(MB_YESNO);
-    ASSERT_NE(shown.box, nullptr);
-    ASSERT_TRUE(PressButton(shown.box, IDNO));
-    EXPECT_EQ(shown.process.WaitForExit(kExitLimit), DWORD(IDNO));
+    ExpectAnswerEndsWith(
+        MB_YESNO, [](HWND box) { return PressButton(box, IDNO); }, IDNO);
 }
 
 TEST(PressButton, RefusesButtonsTheBoxDoesNotHave) {
@@ -198,17 +206,13 @@ TEST(PressButton, RefusesButtonsTheBoxDoesNotHave) {
 }
 
 TEST(SendKey, EscapeCancelsABoxWithCancel) {
-    auto shown = Show(MB_OKCANCEL);
-    ASSERT_NE(shown.box, nullptr);
-    ASSERT_TRUE(SendKey(shown.box, VK_ESCAPE));
-    EXPECT_EQ(shown.process.WaitForExit(kExitLimit), DWORD(IDCANCEL));
+    ExpectAnswerEndsWith(
+        MB_OKCANCEL, [](HWND box) { return SendKey(box, VK_ESCAPE); }, IDCANCEL);
 }
 
 TEST(SendKey, EnterPressesTheDefaultButton) {
-    auto shown = Show(MB_YESNOCANCEL | MB_DEFBUTTON2);
-    ASSERT_NE(shown.box, nullptr);
-    ASSERT_TRUE(SendKey(shown.box, VK_RETURN));
-    EXPECT_EQ(shown.process.WaitForExit(kExitLimit), DWORD(IDNO));
+    ExpectAnswerEndsWith(
+        MB_YESNOCANCEL | MB_DEFBUTTON2, [](HWND box) { return SendKey(box, VK_RETURN); }, IDNO);
 }
 
 TEST(Wait, AnsweredBoxIsGoneAndNoSecondBoxFollows) {
@@ -280,7 +284,7 @@ TEST(Process, EndingTheObjectEndsTheProgramAndItsBox) {
         EXPECT_TRUE(moved.IsRunning());
         EXPECT_FALSE(shown.process.IsRunning());
     }
-    const UniqueHandle process(duplicate);
+    const OwnedHandle process(duplicate);
     EXPECT_EQ(WaitForSingleObject(process.Get(), 0), WAIT_OBJECT_0);
     EXPECT_FALSE(IsWindowVisible(box));
 }

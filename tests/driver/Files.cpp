@@ -1,5 +1,6 @@
 #include "tests/driver/Files.h"
 
+#include "tests/driver/Handles.h"
 #include "tests/driver/Poll.h"
 
 #include <windows.h>
@@ -8,6 +9,12 @@
 #include <sstream>
 
 namespace testdriver {
+
+std::string TempFolder() {
+    char buffer[MAX_PATH] = "";
+    const DWORD length = GetTempPathA(MAX_PATH, buffer);
+    return std::string(buffer, length);
+}
 
 bool FileExists(const std::string& path) {
     const DWORD attributes = GetFileAttributesA(path.c_str());
@@ -40,17 +47,24 @@ bool WaitForFileBytes(const std::string& path, const std::string& bytes,
         limit);
 }
 
+std::vector<FolderEntry> EntriesMatching(const std::string& pattern) {
+    std::vector<FolderEntry> entries;
+    WIN32_FIND_DATAA found;
+    const FindHandle search(FindFirstFileA(pattern.c_str(), &found));
+    for (bool more = static_cast<bool>(search); more; more = FindNextFileA(search.Get(), &found)) {
+        const std::string name = found.cFileName;
+        if (name != "." && name != "..")
+            entries.push_back({name, (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0});
+    }
+    return entries;
+}
+
 std::vector<std::string> FileNamesIn(const std::string& folder) {
     std::vector<std::string> names;
-    WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA((folder + "*").c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE)
-        return names;
-    do {
-        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
-            names.push_back(found.cFileName);
-    } while (FindNextFileA(search, &found));
-    FindClose(search);
+    for (const FolderEntry& entry : EntriesMatching(folder + "*")) {
+        if (!entry.isFolder)
+            names.push_back(entry.name);
+    }
     return names;
 }
 
@@ -70,22 +84,14 @@ void RemoveTree(const std::string& path) {
     std::string folder = path;
     if (!folder.empty() && folder.back() == '\\')
         folder.pop_back();
-    WIN32_FIND_DATAA found;
-    const HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
-    if (search != INVALID_HANDLE_VALUE) {
-        do {
-            const std::string name = found.cFileName;
-            if (name == "." || name == "..")
-                continue;
-            const std::string child = folder + "\\" + name;
-            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-                RemoveTree(child);
-            } else {
-                SetFileAttributesA(child.c_str(), FILE_ATTRIBUTE_NORMAL);
-                DeleteFileA(child.c_str());
-            }
-        } while (FindNextFileA(search, &found));
-        FindClose(search);
+    for (const FolderEntry& entry : EntriesMatching(folder + "\\*")) {
+        const std::string child = folder + "\\" + entry.name;
+        if (entry.isFolder) {
+            RemoveTree(child);
+        } else {
+            SetFileAttributesA(child.c_str(), FILE_ATTRIBUTE_NORMAL);
+            DeleteFileA(child.c_str());
+        }
     }
     RemoveDirectoryA(folder.c_str());
 }

@@ -8,6 +8,8 @@
 
 namespace testdriver {
 
+// The system's temporary folder, with its backslash.
+std::string TempFolder();
 bool FileExists(const std::string& path);
 bool FolderExists(const std::string& path);
 // The whole file; nothing when it cannot be read.
@@ -17,6 +19,14 @@ std::optional<std::string> ReadFileBytes(const std::string& path);
 // file while the program saves it by moving a new one over it would make that save fail.
 bool WaitForFileBytes(const std::string& path, const std::string& bytes,
                       std::chrono::milliseconds limit);
+// One entry of a folder: a file or a folder below it.
+struct FolderEntry {
+    std::string name;
+    bool isFolder;
+};
+// The entries that pattern (a folder and a name with wildcards) matches, in the order the system
+// lists them; "." and ".." left out.
+std::vector<FolderEntry> EntriesMatching(const std::string& pattern);
 // The names of the files (not the folders) in folder (with its trailing backslash), in the order
 // the system lists them.
 std::vector<std::string> FileNamesIn(const std::string& folder);

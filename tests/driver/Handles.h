@@ -1,83 +1,44 @@
 #pragma once
-// Small owners for the system handles the test driver uses: each closes or releases exactly what
-// it was given, once. Not copyable; moving hands the handle over.
+// The owners of the system resources the tests use: the product's one owner template
+// (framework/UniqueHandle.h) with the function that frees each kind, so that every handle is
+// closed or released exactly once. Not copyable; moving hands the resource over.
+
+#include "framework/UniqueHandle.h"
 
 #include <windows.h>
 
-#include <utility>
-
 namespace testdriver {
 
-// A kernel handle (process, thread), closed with CloseHandle. NULL and INVALID_HANDLE_VALUE both
-// count as "no handle".
-class UniqueHandle {
-public:
-    UniqueHandle() = default;
-    explicit UniqueHandle(HANDLE handle) : m_handle(handle) {}
-    UniqueHandle(const UniqueHandle&) = delete;
-    UniqueHandle& operator=(const UniqueHandle&) = delete;
-    UniqueHandle(UniqueHandle&& other) noexcept
-        : m_handle(std::exchange(other.m_handle, nullptr)) {}
-    UniqueHandle& operator=(UniqueHandle&& other) noexcept {
-        if (this != &other) {
-            Close();
-            m_handle = std::exchange(other.m_handle, nullptr);
-        }
-        return *this;
-    }
-    ~UniqueHandle() { Close(); }
+// A kernel handle (process, thread, event, job, file, snapshot), closed with CloseHandle. NULL and
+// INVALID_HANDLE_VALUE both count as "no handle".
+using OwnedHandle = UniqueHandle<HANDLE, &CloseHandle, &IsNoFileHandle>;
+using ::FindHandle;
+using ::FontHandle;
+using ::IconHandle;
+using ::LocalMemory;
+using ::MenuHandle;
+using ::RegKeyHandle;
+using BitmapHandle = UniqueHandle<HBITMAP, &DeleteObject>;
+using ModuleHandle = UniqueHandle<HMODULE, &FreeLibrary>;
+using AcceleratorHandle = UniqueHandle<HACCEL, &DestroyAcceleratorTable>;
+// An activation context fails with INVALID_HANDLE_VALUE.
+using ActivationContextHandle = UniqueHandle<HANDLE, &ReleaseActCtx, &IsNoFileHandle>;
 
-    HANDLE Get() const { return m_handle; }
-    explicit operator bool() const { return m_handle && m_handle != INVALID_HANDLE_VALUE; }
-
-private:
-    void Close() {
-        if (*this)
-            CloseHandle(m_handle);
-        m_handle = nullptr;
-    }
-
-    HANDLE m_handle = nullptr;
-};
+inline void ReleaseScreenDC(HDC dc) {
+    ReleaseDC(nullptr, dc);
+}
 
 // The whole screen's device context, from GetDC(NULL), released with ReleaseDC.
-class ScreenDC {
-public:
-    ScreenDC() : m_dc(GetDC(nullptr)) {}
-    ScreenDC(const ScreenDC&) = delete;
-    ScreenDC& operator=(const ScreenDC&) = delete;
-    ~ScreenDC() {
-        if (m_dc)
-            ReleaseDC(nullptr, m_dc);
-    }
-
-    HDC Get() const { return m_dc; }
-    explicit operator bool() const { return m_dc != nullptr; }
-
-private:
-    HDC m_dc;
+struct ScreenDC : UniqueHandle<HDC, &ReleaseScreenDC> {
+    ScreenDC() : UniqueHandle(GetDC(nullptr)) {}
 };
 
 // A memory device context compatible with the screen, deleted with DeleteDC.
-class MemoryDC {
-public:
-    MemoryDC() : m_dc(CreateCompatibleDC(nullptr)) {}
-    MemoryDC(const MemoryDC&) = delete;
-    MemoryDC& operator=(const MemoryDC&) = delete;
-    ~MemoryDC() {
-        if (m_dc)
-            DeleteDC(m_dc);
-    }
-
-    HDC Get() const { return m_dc; }
-    explicit operator bool() const { return m_dc != nullptr; }
-
-private:
-    HDC m_dc;
+struct MemoryDC : MemoryDCHandle {
+    MemoryDC() : MemoryDCHandle(CreateCompatibleDC(nullptr)) {}
 };
 
-// A top-down 32-bit DIB section whose pixels can be read directly, deleted with DeleteObject.
-// Each pixel is 0x00RRGGBB.
+// A top-down 32-bit DIB section whose pixels can be read directly. Each pixel is 0x00RRGGBB.
 class DibSection {
 public:
     DibSection(int width, int height) : m_width(width), m_height(height) {
@@ -89,18 +50,12 @@ public:
         info.bmiHeader.biBitCount = 32;
         info.bmiHeader.biCompression = BI_RGB;
         void* bits = nullptr;
-        m_bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+        m_bitmap.Reset(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
         m_bits = m_bitmap ? static_cast<const DWORD*>(bits) : nullptr;
     }
-    DibSection(const DibSection&) = delete;
-    DibSection& operator=(const DibSection&) = delete;
-    ~DibSection() {
-        if (m_bitmap)
-            DeleteObject(m_bitmap);
-    }
 
-    HBITMAP Get() const { return m_bitmap; }
-    explicit operator bool() const { return m_bitmap != nullptr; }
+    HBITMAP Get() const { return m_bitmap.Get(); }
+    explicit operator bool() const { return static_cast<bool>(m_bitmap); }
     int Width() const { return m_width; }
     int Height() const { return m_height; }
     // Call GdiFlush first when GDI has just drawn into the bitmap.
@@ -109,7 +64,7 @@ public:
 private:
     int m_width;
     int m_height;
-    HBITMAP m_bitmap = nullptr;
+    BitmapHandle m_bitmap;
     const DWORD* m_bits = nullptr;
 };
 
@@ -121,7 +76,7 @@ public:
     SelectedObject(const SelectedObject&) = delete;
     SelectedObject& operator=(const SelectedObject&) = delete;
     ~SelectedObject() {
-        if (m_previous && m_previous != HGDI_ERROR)
+        if (*this)
             SelectObject(m_dc, m_previous);
     }
 

@@ -1,5 +1,7 @@
 #include "tests/driver/Manifest.h"
 
+#include "tests/driver/Handles.h"
+
 #include <cstddef>
 
 namespace testdriver {
@@ -14,21 +16,6 @@ struct CompatibilityInformation {
         DWORD type;
         ULONGLONG maxVersionTested;
     } elements[1];
-};
-
-class ActivationContext {
-public:
-    explicit ActivationContext(HANDLE context) : m_context(context) {}
-    ActivationContext(const ActivationContext&) = delete;
-    ActivationContext& operator=(const ActivationContext&) = delete;
-    ~ActivationContext() {
-        if (m_context != INVALID_HANDLE_VALUE)
-            ReleaseActCtx(m_context);
-    }
-    HANDLE Get() const { return m_context; }
-
-private:
-    HANDLE m_context;
 };
 
 std::string Setting(HANDLE context, const wchar_t* space, const wchar_t* name) {
@@ -50,8 +37,8 @@ std::optional<Manifest> ReadManifest(const std::string& path) {
     description.dwFlags = ACTCTX_FLAG_RESOURCE_NAME_VALID;
     description.lpSource = path.c_str();
     description.lpResourceName = MAKEINTRESOURCEA(1);
-    const ActivationContext context(CreateActCtxA(&description));
-    if (context.Get() == INVALID_HANDLE_VALUE)
+    const ActivationContextHandle context(CreateActCtxA(&description));
+    if (!context)
         return std::nullopt;
 
     Manifest manifest;

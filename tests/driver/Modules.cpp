@@ -39,10 +39,10 @@ bool IsSideBySideVersion6(const std::string& lowerPath) {
 
 std::vector<std::string> LoadedModules(DWORD pid) {
     std::vector<std::string> modules;
-    UniqueHandle snapshot;
+    OwnedHandle snapshot;
     // A process still being set up makes the snapshot fail for a moment.
     for (int attempt = 0; attempt < 5 && !snapshot; ++attempt) {
-        snapshot = UniqueHandle(CreateToolhelp32Snapshot(TH32CS_SNAPMODULE, pid));
+        snapshot = OwnedHandle(CreateToolhelp32Snapshot(TH32CS_SNAPMODULE, pid));
         if (!snapshot && GetLastError() != ERROR_BAD_LENGTH)
             break;
     }

@@ -19,7 +19,7 @@ DWORD ToWaitMilliseconds(milliseconds limit) {
 }
 
 // A temporary file that a started program inherits, gone once the last handle to it is closed.
-UniqueHandle InheritableTemporaryFile() {
+OwnedHandle InheritableTemporaryFile() {
     wchar_t folder[MAX_PATH] = L"";
     wchar_t name[MAX_PATH] = L"";
     GetTempPathW(MAX_PATH, folder);
@@ -27,10 +27,10 @@ UniqueHandle InheritableTemporaryFile() {
         throw std::runtime_error("GetTempFileNameW failed with error " +
                                  std::to_string(GetLastError()));
     SECURITY_ATTRIBUTES inheritable{sizeof inheritable, nullptr, TRUE};
-    UniqueHandle file(CreateFileW(name, GENERIC_READ | GENERIC_WRITE,
-                                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                  &inheritable, CREATE_ALWAYS,
-                                  FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE, nullptr));
+    OwnedHandle file(CreateFileW(name, GENERIC_READ | GENERIC_WRITE,
+                                 FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                 &inheritable, CREATE_ALWAYS,
+                                 FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE, nullptr));
     if (!file)
         throw std::runtime_error("CreateFileW failed with error " + std::to_string(GetLastError()));
     return file;
@@ -100,8 +100,8 @@ Process Process::Start(const std::wstring& commandLine, CapturedOutput& output) 
 
 Process Process::Adopt(const PROCESS_INFORMATION& info, Following following,
                        const std::string& commandLine) {
-    UniqueHandle process(info.hProcess);
-    UniqueHandle thread(info.hThread);
+    OwnedHandle process(info.hProcess);
+    OwnedHandle thread(info.hThread);
     JobHandle job = following == Following::Job ? JobHandle::Create() : JobHandle();
     if (job && !AssignProcessToJobObject(job.Get(), process.Get()))
         job = JobHandle();

@@ -33,8 +33,8 @@ public:
 
 private:
     friend class Process;
-    UniqueHandle m_out;
-    UniqueHandle m_err;
+    OwnedHandle m_out;
+    OwnedHandle m_err;
 };
 
 class Process {
@@ -90,10 +90,10 @@ private:
     // Puts a process started suspended into its job and lets it run.
     static Process Adopt(const PROCESS_INFORMATION& info, Following following,
                          const std::string& commandLine);
-    Process(UniqueHandle process, DWORD id, ProcessTree tree)
+    Process(OwnedHandle process, DWORD id, ProcessTree tree)
         : m_process(std::move(process)), m_id(id), m_tree(std::move(tree)) {}
 
-    UniqueHandle m_process;
+    OwnedHandle m_process;
     DWORD m_id = 0;
     ProcessTree m_tree;
 };

@@ -22,25 +22,6 @@ FILETIME CreationTimeOf(HANDLE process) {
     return created;
 }
 
-struct ProcessEntry {
-    DWORD id;
-    DWORD parentId;
-    std::string name;
-};
-
-std::vector<ProcessEntry> AllProcesses() {
-    std::vector<ProcessEntry> entries;
-    UniqueHandle snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
-    if (!snapshot)
-        return entries;
-    PROCESSENTRY32 entry{};
-    entry.dwSize = sizeof(entry);
-    for (BOOL more = Process32First(snapshot.Get(), &entry); more;
-         more = Process32Next(snapshot.Get(), &entry))
-        entries.push_back({entry.th32ProcessID, entry.th32ParentProcessID, entry.szExeFile});
-    return entries;
-}
-
 // The ids of the processes in the job, alive now; nothing when the job cannot be asked.
 std::optional<std::vector<DWORD>> JobProcessIds(HANDLE job) {
     for (DWORD capacity = 64; capacity <= 65536; capacity *= 4) {
@@ -66,14 +47,14 @@ std::optional<std::vector<DWORD>> JobProcessIds(HANDLE job) {
 
 JobHandle JobHandle::Create() {
     JobHandle job;
-    job.m_job = UniqueHandle(CreateJobObjectA(nullptr, nullptr));
+    job.m_job = OwnedHandle(CreateJobObjectA(nullptr, nullptr));
     if (!job)
         return job;
     JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits{};
     limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
     if (!SetInformationJobObject(job.Get(), JobObjectExtendedLimitInformation, &limits,
                                  sizeof(limits)))
-        job.m_job = UniqueHandle();
+        job.m_job = OwnedHandle();
     return job;
 }
 
@@ -82,7 +63,7 @@ ProcessTree::ProcessTree(HANDLE root, DWORD rootId, JobHandle job)
     HANDLE duplicate = nullptr;
     if (DuplicateHandle(GetCurrentProcess(), root, GetCurrentProcess(), &duplicate, 0, FALSE,
                         DUPLICATE_SAME_ACCESS))
-        m_root = UniqueHandle(duplicate);
+        m_root = OwnedHandle(duplicate);
 }
 
 std::vector<DWORD> ProcessTree::LiveDescendants() {
@@ -163,7 +144,7 @@ void ProcessTree::FollowParentIds() {
 }
 
 bool ProcessTree::Hold(DWORD id, HANDLE parent) {
-    UniqueHandle process(OpenProcess(kFollowRights, FALSE, id));
+    OwnedHandle process(OpenProcess(kFollowRights, FALSE, id));
     if (!process)
         return false;
     // A process that is older than its supposed parent was started by an earlier process with the
@@ -174,6 +155,19 @@ bool ProcessTree::Hold(DWORD id, HANDLE parent) {
         return false;
     m_found.emplace(id, std::move(process));
     return true;
+}
+
+std::vector<ProcessEntry> AllProcesses() {
+    std::vector<ProcessEntry> entries;
+    const OwnedHandle snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
+    if (!snapshot)
+        return entries;
+    PROCESSENTRY32 entry{};
+    entry.dwSize = sizeof(entry);
+    for (BOOL more = Process32First(snapshot.Get(), &entry); more;
+         more = Process32Next(snapshot.Get(), &entry))
+        entries.push_back({entry.th32ProcessID, entry.th32ParentProcessID, entry.szExeFile});
+    return entries;
 }
 
 std::string DescribeProcesses(const std::vector<DWORD>& ids) {

@@ -24,7 +24,7 @@ public:
     explicit operator bool() const { return static_cast<bool>(m_job); }
 
 private:
-    UniqueHandle m_job;
+    OwnedHandle m_job;
 };
 
 // The live processes started by one root process and by everything it started. Where the root
@@ -56,13 +56,22 @@ private:
     void FollowParentIds();
     bool Hold(DWORD id, HANDLE parent);
 
-    UniqueHandle m_root;
+    OwnedHandle m_root;
     DWORD m_rootId = 0;
     JobHandle m_job;
     // Every process found so far, alive or ended, by id; ended ones stay so that their children
     // are still recognised.
-    std::map<DWORD, UniqueHandle> m_found;
+    std::map<DWORD, OwnedHandle> m_found;
 };
+
+// One process of the system: its id, its starter's id and its program file without a path.
+struct ProcessEntry {
+    DWORD id;
+    DWORD parentId;
+    std::string name;
+};
+// Every process running now.
+std::vector<ProcessEntry> AllProcesses();
 
 // The processes as "name (id)", comma-separated, for a test's failure message; an id that is
 // no longer running shows as "? (id)".

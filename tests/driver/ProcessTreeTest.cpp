@@ -1,6 +1,7 @@
 // Following the processes a program starts, checked against treeprobe, which leaves behind
 // processes that wait on an event of the test: the tree has ended exactly when they were released.
 
+#include "tests/driver/Files.h"
 #include "tests/driver/Process.h"
 
 #include <gtest/gtest.h>
@@ -30,8 +31,8 @@ public:
     Release()
         : m_name("ZembraTreeProbe-" + std::to_string(GetCurrentProcessId()) + "-" +
                  std::to_string(s_counter++)) {
-        m_release = UniqueHandle(CreateEventA(nullptr, TRUE, FALSE, m_name.c_str()));
-        m_ready = UniqueHandle(CreateEventA(nullptr, TRUE, FALSE, (m_name + ".ready").c_str()));
+        m_release = OwnedHandle(CreateEventA(nullptr, TRUE, FALSE, m_name.c_str()));
+        m_ready = OwnedHandle(CreateEventA(nullptr, TRUE, FALSE, (m_name + ".ready").c_str()));
     }
     const std::string& Name() const { return m_name; }
     bool WaitUntilHeld() const {
@@ -43,18 +44,16 @@ public:
 private:
     static inline std::atomic<int> s_counter{0};
     std::string m_name;
-    UniqueHandle m_release;
-    UniqueHandle m_ready;
+    OwnedHandle m_release;
+    OwnedHandle m_ready;
 };
 
 // A batch file in the temporary folder, removed afterwards.
 class BatchFile {
 public:
     explicit BatchFile(const std::string& content) {
-        char temp[MAX_PATH] = "";
-        GetTempPathA(MAX_PATH, temp);
-        m_path = std::string(temp) + "zembra-treeprobe-" + std::to_string(GetCurrentProcessId()) +
-                 ".bat";
+        m_path =
+            TempFolder() + "zembra-treeprobe-" + std::to_string(GetCurrentProcessId()) + ".bat";
         std::ofstream(m_path) << "@echo off\r\n" << content << "\r\n";
     }
     ~BatchFile() { DeleteFileA(m_path.c_str()); }
@@ -146,7 +145,7 @@ TEST_P(TreeTest, TreeEndsOnlyWhenEveryStartedProcessHasEnded) {
 }
 
 TEST_P(TreeTest, EndingTheObjectEndsEveryStartedProcess) {
-    std::vector<UniqueHandle> started;
+    std::vector<OwnedHandle> started;
     {
         Process probe = StartProbe();
         ASSERT_EQ(probe.WaitForExit(kLimit), DWORD(0));

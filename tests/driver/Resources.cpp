@@ -6,39 +6,6 @@ namespace testdriver {
 
 namespace {
 
-// A menu loaded from the file, destroyed with DestroyMenu.
-class LoadedMenu {
-public:
-    LoadedMenu(HMODULE module, UINT id) : m_menu(LoadMenuA(module, MAKEINTRESOURCEA(id))) {}
-    LoadedMenu(const LoadedMenu&) = delete;
-    LoadedMenu& operator=(const LoadedMenu&) = delete;
-    ~LoadedMenu() {
-        if (m_menu)
-            DestroyMenu(m_menu);
-    }
-    HMENU Get() const { return m_menu; }
-
-private:
-    HMENU m_menu;
-};
-
-// An accelerator table loaded from the file, destroyed with DestroyAcceleratorTable.
-class LoadedAccelerators {
-public:
-    LoadedAccelerators(HMODULE module, UINT id)
-        : m_table(LoadAcceleratorsA(module, MAKEINTRESOURCEA(id))) {}
-    LoadedAccelerators(const LoadedAccelerators&) = delete;
-    LoadedAccelerators& operator=(const LoadedAccelerators&) = delete;
-    ~LoadedAccelerators() {
-        if (m_table)
-            DestroyAcceleratorTable(m_table);
-    }
-    HACCEL Get() const { return m_table; }
-
-private:
-    HACCEL m_table;
-};
-
 std::vector<MenuEntry> EntriesOf(HMENU menu) {
     std::vector<MenuEntry> entries;
     const int count = GetMenuItemCount(menu);
@@ -73,28 +40,18 @@ std::optional<ProgramResources> ProgramResources::Load(const std::string& path) 
     return ProgramResources(module);
 }
 
-ProgramResources::ProgramResources(ProgramResources&& other) noexcept
-    : m_module(std::exchange(other.m_module, nullptr)) {}
-
-ProgramResources& ProgramResources::operator=(ProgramResources&& other) noexcept {
-    if (this != &other) {
-        if (m_module)
-            FreeLibrary(m_module);
-        m_module = std::exchange(other.m_module, nullptr);
-    }
-    return *this;
-}
-
-ProgramResources::~ProgramResources() {
-    if (m_module)
-        FreeLibrary(m_module);
+std::string ProgramResources::Bytes(LPCSTR type, LPCSTR name) const {
+    const HRSRC found = FindResourceA(m_module.Get(), name, type);
+    const HGLOBAL loaded = found ? LoadResource(m_module.Get(), found) : nullptr;
+    const auto* data = loaded ? static_cast<const char*>(LockResource(loaded)) : nullptr;
+    return data ? std::string(data, SizeofResource(m_module.Get(), found)) : std::string();
 }
 
 std::optional<std::string> ProgramResources::String(UINT id) const {
     // Strings are kept in blocks of sixteen, each a length and that many UTF-16 units; a missing
     // string has length 0.
-    HRSRC found = FindResourceA(m_module, MAKEINTRESOURCEA(id / 16 + 1), MAKEINTRESOURCEA(6));
-    HGLOBAL loaded = found ? LoadResource(m_module, found) : nullptr;
+    HRSRC found = FindResourceA(m_module.Get(), MAKEINTRESOURCEA(id / 16 + 1), MAKEINTRESOURCEA(6));
+    HGLOBAL loaded = found ? LoadResource(m_module.Get(), found) : nullptr;
     const auto* units = loaded ? static_cast<const WCHAR*>(LockResource(loaded)) : nullptr;
     if (!units)
         return std::nullopt;
@@ -111,14 +68,14 @@ std::optional<std::string> ProgramResources::String(UINT id) const {
 }
 
 std::optional<std::vector<MenuEntry>> ProgramResources::Menu(UINT id) const {
-    LoadedMenu menu(m_module, id);
+    const MenuHandle menu(LoadMenuA(m_module.Get(), MAKEINTRESOURCEA(id)));
     if (!menu.Get())
         return std::nullopt;
     return EntriesOf(menu.Get());
 }
 
 std::optional<std::vector<Accelerator>> ProgramResources::Accelerators(UINT id) const {
-    LoadedAccelerators table(m_module, id);
+    const AcceleratorHandle table(LoadAcceleratorsA(m_module.Get(), MAKEINTRESOURCEA(id)));
     if (!table.Get())
         return std::nullopt;
     const int count = CopyAcceleratorTableA(table.Get(), nullptr, 0);

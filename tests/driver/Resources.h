@@ -2,6 +2,8 @@
 // A program's menu, accelerator and string resources, read from its file (menus of a running
 // program cannot be read from another process).
 
+#include "tests/driver/Handles.h"
+
 #include <windows.h>
 
 #include <optional>
@@ -55,23 +57,21 @@ public:
     // Nothing when the file cannot be loaded.
     static std::optional<ProgramResources> Load(const std::string& path);
 
-    ProgramResources(const ProgramResources&) = delete;
-    ProgramResources& operator=(const ProgramResources&) = delete;
-    ProgramResources(ProgramResources&& other) noexcept;
-    ProgramResources& operator=(ProgramResources&& other) noexcept;
-    ~ProgramResources();
-
     // Nothing when the program has no such resource.
     std::optional<std::string> String(UINT id) const;
     std::optional<std::vector<MenuEntry>> Menu(UINT id) const;
     std::optional<std::vector<Accelerator>> Accelerators(UINT id) const;
     // Nothing also when the template is cut short.
     std::optional<DialogTemplate> Dialog(UINT id) const;
+    // The resource's bytes as stored; empty when there is no such resource.
+    std::string Bytes(LPCSTR type, LPCSTR name) const;
+    // The loaded file, for the system's own resource functions.
+    HMODULE Module() const { return m_module.Get(); }
 
 private:
     explicit ProgramResources(HMODULE module) : m_module(module) {}
 
-    HMODULE m_module = nullptr;
+    ModuleHandle m_module;
 };
 
 } // namespace testdriver

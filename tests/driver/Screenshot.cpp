@@ -57,10 +57,8 @@ std::string SaveScreenshot(HWND window, const std::string& name) {
 }
 
 int ScreenDpi() {
-    const HDC screen = GetDC(nullptr);
-    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
-    ReleaseDC(nullptr, screen);
-    return dpi;
+    const ScreenDC screen;
+    return GetDeviceCaps(screen.Get(), LOGPIXELSY);
 }
 
 int ExpectedDpi() {

@@ -40,7 +40,7 @@ bool EndSession(HWND window, bool ending, milliseconds limit) {
 bool ChangeDpi(HWND window, UINT dpi, const RECT& suggested) {
     DWORD pid = 0;
     GetWindowThreadProcessId(window, &pid);
-    const UniqueHandle process(OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_WRITE, FALSE, pid));
+    const OwnedHandle process(OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_WRITE, FALSE, pid));
     if (!process)
         return false;
     const RemoteMemory rect(process.Get(), sizeof(RECT));

@@ -6,6 +6,7 @@
 #include "tests/driver/Box.h"
 #include "tests/driver/Control.h"
 #include "tests/driver/FileDialog.h"
+#include "tests/driver/Files.h"
 #include "tests/driver/Input.h"
 #include "tests/driver/Poll.h"
 #include "tests/driver/Process.h"
@@ -57,6 +58,14 @@ protected:
     }
 
     HWND Item(HWND dialog, int id) { return FindControl(dialog, id); }
+
+    // Once the answer (a key pressed, a button clicked) has been given to the dialog, it ends and
+    // the frame's caption tells what it ended with.
+    void ExpectEndsWith(HWND dialog, bool answered, const std::string& caption) {
+        ASSERT_TRUE(answered);
+        EXPECT_TRUE(WaitUntilGone(dialog, kLimit));
+        EXPECT_TRUE(TextBecomes(m_frame, caption));
+    }
 
     Process m_probe = Process::Start(QuoteArgument(ProbePath()));
     HWND m_frame = nullptr;
@@ -300,17 +309,14 @@ TEST_F(ProbeTest, EnterPressesTheDefaultButtonWithWhatWasEntered) {
     ASSERT_TRUE(SetEditText(Item(dialog, IDC_PROBE_NAME), "Zed"));
     ASSERT_TRUE(ChooseComboItem(Item(dialog, IDC_PROBE_CHOICE), "Beta"));
     ASSERT_TRUE(Click(Item(dialog, IDC_PROBE_CHECK)));
-    ASSERT_TRUE(PressKey(dialog, VK_RETURN));
-    EXPECT_TRUE(WaitUntilGone(dialog, kLimit));
-    EXPECT_TRUE(TextBecomes(m_frame, "Probe Frame - OK name=Zed choice=Beta checked=1"));
+    ExpectEndsWith(dialog, PressKey(dialog, VK_RETURN),
+                   "Probe Frame - OK name=Zed choice=Beta checked=1");
 }
 
 TEST_F(ProbeTest, EscapeCancelsTheDialog) {
     HWND dialog = OpenDialog();
     ASSERT_NE(dialog, nullptr);
-    ASSERT_TRUE(PressKey(dialog, VK_ESCAPE));
-    EXPECT_TRUE(WaitUntilGone(dialog, kLimit));
-    EXPECT_TRUE(TextBecomes(m_frame, "Probe Frame - Cancel"));
+    ExpectEndsWith(dialog, PressKey(dialog, VK_ESCAPE), "Probe Frame - Cancel");
 }
 
 TEST_F(ProbeTest, TabOrderAndFocusFollowTheTemplate) {
@@ -369,9 +375,7 @@ protected:
     void TearDown() override { DeleteFileA(m_chosen.c_str()); }
 
     std::string ScratchName() {
-        char temp[MAX_PATH] = "";
-        GetTempPathA(MAX_PATH, temp);
-        return std::string(temp) + "zembra-dialogprobe-" + std::to_string(GetCurrentProcessId());
+        return TempFolder() + "zembra-dialogprobe-" + std::to_string(GetCurrentProcessId());
     }
 
     std::string m_chosen = ScratchName() + ".prb";
@@ -400,9 +404,7 @@ TEST_F(FileDialogTest, CancellingChoosesNothing) {
     ASSERT_TRUE(InvokeCommand(m_frame, ID_PROBE_SAVE));
     HWND dialog = WaitForFileDialog(m_probe, kLimit);
     ASSERT_NE(dialog, nullptr);
-    ASSERT_TRUE(CancelFileDialog(dialog));
-    EXPECT_TRUE(WaitUntilGone(dialog, kLimit));
-    EXPECT_TRUE(TextBecomes(m_frame, "Probe Frame - no file"));
+    ExpectEndsWith(dialog, CancelFileDialog(dialog), "Probe Frame - no file");
 }
 
 TEST_F(ProbeTest, SavesAScreenshotAsPng) {
@@ -446,19 +448,36 @@ void ExpectItems(const DialogTemplate& dialog, const std::vector<TemplateItem>& 
     }
 }
 
-TEST(ProgramResources, ReadsADialogTemplateWithItsItemsInOrder) {
+// What the probe's dialog templates share: the font; and the form, title and size of each.
+struct TemplateHeader {
+    UINT id;
+    bool extended;
+    const char* title;
+    LONG right;
+    LONG bottom;
+};
+
+std::optional<DialogTemplate> ProbeTemplate(const TemplateHeader& header) {
     const auto resources = ProgramResources::Load(ProbePath());
-    ASSERT_TRUE(resources);
-    const auto dialog = resources->Dialog(IDD_PROBE_DIALOG);
+    EXPECT_TRUE(resources) << ProbePath();
+    auto dialog = resources ? resources->Dialog(header.id) : std::nullopt;
+    EXPECT_TRUE(dialog) << header.title;
+    if (dialog) {
+        EXPECT_EQ(dialog->extended, header.extended);
+        EXPECT_EQ(dialog->title, header.title);
+        EXPECT_EQ(dialog->fontFace, "MS Sans Serif");
+        EXPECT_EQ(dialog->fontPoints, 8);
+        EXPECT_EQ(dialog->units.right, header.right);
+        EXPECT_EQ(dialog->units.bottom, header.bottom);
+    }
+    return dialog;
+}
+
+TEST(ProgramResources, ReadsADialogTemplateWithItsItemsInOrder) {
+    const auto dialog = ProbeTemplate({IDD_PROBE_DIALOG, false, "Probe Dialog", 195, 96});
     ASSERT_TRUE(dialog);
-    EXPECT_FALSE(dialog->extended);
-    EXPECT_EQ(dialog->title, "Probe Dialog");
-    EXPECT_EQ(dialog->fontFace, "MS Sans Serif");
-    EXPECT_EQ(dialog->fontPoints, 8);
     EXPECT_EQ(dialog->style & (DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU),
               DWORD(DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU));
-    EXPECT_EQ(dialog->units.right, 195);
-    EXPECT_EQ(dialog->units.bottom, 96);
     // The combo box keeps the opened list's height, which its window does not show.
     ExpectItems(*dialog, {{-1, "Static", "&Name:", SS_LEFT, {7, 9, 37, 17}},
                           {IDC_PROBE_NAME, "Edit", "", ES_AUTOHSCROLL, {40, 7, 140, 21}},
@@ -471,19 +490,13 @@ TEST(ProgramResources, ReadsADialogTemplateWithItsItemsInOrder) {
 }
 
 TEST(ProgramResources, ReadsAnExtendedDialogTemplate) {
-    const auto resources = ProgramResources::Load(ProbePath());
-    ASSERT_TRUE(resources);
-    const auto dialog = resources->Dialog(IDD_PROBE_NOTE);
+    const auto dialog = ProbeTemplate({IDD_PROBE_NOTE, true, "Probe Note", 120, 50});
     ASSERT_TRUE(dialog);
-    EXPECT_TRUE(dialog->extended);
-    EXPECT_EQ(dialog->title, "Probe Note");
-    EXPECT_EQ(dialog->fontFace, "MS Sans Serif");
-    EXPECT_EQ(dialog->fontPoints, 8);
     EXPECT_EQ(dialog->exStyle & WS_EX_TOOLWINDOW, DWORD(WS_EX_TOOLWINDOW));
-    EXPECT_EQ(dialog->units.right, 120);
-    EXPECT_EQ(dialog->units.bottom, 50);
     ExpectItems(*dialog, {{-1, "Static", "Only a note && a button", SS_LEFT, {7, 7, 107, 15}},
                           {IDOK, "Button", "OK", BS_DEFPUSHBUTTON, {35, 29, 85, 43}}});
+    const auto resources = ProgramResources::Load(ProbePath());
+    ASSERT_TRUE(resources);
     EXPECT_FALSE(resources->Dialog(999));
 }
 

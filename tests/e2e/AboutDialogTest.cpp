@@ -4,6 +4,7 @@
 
 #include "tests/driver/Control.h"
 #include "tests/driver/Handles.h"
+#include "tests/driver/Resources.h"
 #include "tests/driver/Window.h"
 #include "tests/e2e/E2e.h"
 #include "tests/e2e/EditorSession.h"
@@ -58,38 +59,6 @@ Day LinkDay() {
 
 using Pixels = std::vector<DWORD>;
 
-// A program file loaded for its resources only, never run.
-class DataModule {
-public:
-    explicit DataModule(const std::string& path)
-        : m_module(LoadLibraryExA(path.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE)) {}
-    DataModule(const DataModule&) = delete;
-    DataModule& operator=(const DataModule&) = delete;
-    ~DataModule() {
-        if (m_module)
-            FreeLibrary(m_module);
-    }
-    HMODULE Get() const { return m_module; }
-
-private:
-    HMODULE m_module;
-};
-
-class Icon {
-public:
-    explicit Icon(HICON icon) : m_icon(icon) {}
-    Icon(const Icon&) = delete;
-    Icon& operator=(const Icon&) = delete;
-    ~Icon() {
-        if (m_icon)
-            DestroyIcon(m_icon);
-    }
-    HICON Get() const { return m_icon; }
-
-private:
-    HICON m_icon;
-};
-
 Pixels PixelsOf(const DibSection& dib) {
     GdiFlush();
     Pixels pixels;
@@ -117,11 +86,11 @@ Pixels Capture(const RECT& rect) {
 // The program's icon (resource 101 of its file) as an icon control draws it on the dialog's
 // face colour, or just the face colour; empty when it cannot be drawn.
 Pixels Draw(bool withIcon, int width, int height) {
-    const DataModule program(ZembraPath());
-    const Icon icon(program.Get()
-                        ? static_cast<HICON>(LoadImageA(program.Get(), MAKEINTRESOURCEA(101),
-                                                        IMAGE_ICON, width, height, 0))
-                        : nullptr);
+    const auto program = ProgramResources::Load(ZembraPath());
+    const IconHandle icon(
+        program ? static_cast<HICON>(LoadImageA(program->Module(), MAKEINTRESOURCEA(101),
+                                                IMAGE_ICON, width, height, 0))
+                : nullptr);
     const MemoryDC memory;
     const DibSection dib(width, height);
     if (!icon.Get() || !memory || !dib)

@@ -10,18 +10,11 @@ namespace {
 const char* const kClasses = "Software\\Classes\\";
 const char* const kFileType = "Zembra.TestHandler";
 
-bool KeyExists(const std::string& path) {
-    HKEY key = nullptr;
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS)
-        return false;
-    RegCloseKey(key);
-    return true;
-}
-
 } // namespace
 
 TemporaryFileHandler::TemporaryFileHandler(const std::string& extension, const std::string& command)
-    : m_extensionKey(kClasses + extension), m_extensionExisted(KeyExists(m_extensionKey)),
+    : m_extensionKey(kClasses + extension),
+      m_extensionExisted(testdriver::KeyExists(HKEY_LOCAL_MACHINE, m_extensionKey)),
       m_fileType(std::make_unique<testdriver::SavedValue>(HKEY_LOCAL_MACHINE, m_extensionKey, "")) {
     Remove();
     const std::string type = std::string(kClasses) + kFileType;

@@ -41,11 +41,11 @@ const Case kCases[] = {
 
 // Where the stored placement puts the window's top-left corner; nothing without one.
 std::optional<POINT> StoredPlace() {
-    const auto bytes = GetBytes(HKEY_CURRENT_USER, kProductKey, "WindowPlacement");
+    const auto value = ReadValue(HKEY_CURRENT_USER, kProductKey, "WindowPlacement");
     WINDOWPLACEMENT placement{};
-    if (!bytes || bytes->size() != sizeof placement)
+    if (!value || value->data.size() != sizeof placement)
         return std::nullopt;
-    std::memcpy(&placement, bytes->data(), sizeof placement);
+    std::memcpy(&placement, value->data.data(), sizeof placement);
     return POINT{placement.rcNormalPosition.left, placement.rcNormalPosition.top};
 }
 

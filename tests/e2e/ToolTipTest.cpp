@@ -33,29 +33,17 @@ const TipRow kTips[] = {
 };
 
 // The font tips are written in: the system's status font.
-class StatusFont {
-public:
-    StatusFont() {
-        NONCLIENTMETRICSA metrics{};
-        metrics.cbSize = sizeof(metrics);
-        if (SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0))
-            m_font = CreateFontIndirectA(&metrics.lfStatusFont);
-    }
-    StatusFont(const StatusFont&) = delete;
-    StatusFont& operator=(const StatusFont&) = delete;
-    ~StatusFont() {
-        if (m_font)
-            DeleteObject(m_font);
-    }
-    HFONT Get() const { return m_font; }
-
-private:
-    HFONT m_font = nullptr;
-};
+FontHandle StatusFont() {
+    NONCLIENTMETRICSA metrics{};
+    metrics.cbSize = sizeof(metrics);
+    return FontHandle(SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0)
+                          ? CreateFontIndirectA(&metrics.lfStatusFont)
+                          : nullptr);
+}
 
 // The height of one line of a tip; 0 when it cannot be measured.
 int TipLineHeight() {
-    const StatusFont font;
+    const FontHandle font = StatusFont();
     const ScreenDC screen;
     if (!font.Get() || !screen)
         return 0;

@@ -58,7 +58,7 @@ std::optional<LRESULT> AskToolTip(HWND toolTip, UINT message, WPARAM wParam) {
 std::optional<std::vector<Tool>> ReadTools(HWND toolTip) {
     DWORD pid = 0;
     GetWindowThreadProcessId(toolTip, &pid);
-    const testdriver::UniqueHandle process(
+    const testdriver::OwnedHandle process(
         OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid));
     const auto count = AskToolTip(toolTip, TTM_GETTOOLCOUNT);
     if (!process || !count)

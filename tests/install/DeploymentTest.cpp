@@ -100,7 +100,7 @@ TEST_F(Deployment, SilentRunsShowNothingAndEndWithTheirExitCodeAndLog) {
         RemoveTree(kDefaultFolder);
         RemoveTree(kDeployFolder);
         for (const auto& [root, key] : ProductTrees())
-            RestoreSnapshot(root, key, RegistrySnapshot{});
+            DeleteTree(root, key);
     }
 }
 
@@ -108,11 +108,7 @@ TEST_F(Deployment, SilentAgainReinstallsAndNothingIsLostAfterwards) {
     EXPECT_EQ(Deploy("/S"), std::optional<DWORD>(0));
     ExpectInstalled(kDefaultFolder);
     // The old installation's user settings, which its uninstaller removes.
-    HKEY key = nullptr;
-    ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\Zembra", 0, nullptr, 0, KEY_ALL_ACCESS,
-                              nullptr, &key, nullptr),
-              ERROR_SUCCESS);
-    RegCloseKey(key);
+    ASSERT_TRUE(testdriver::CreateKey(HKEY_CURRENT_USER, "Software\\Zembra"));
     EXPECT_EQ(Deploy("/S"), std::optional<DWORD>(0));
     EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, "Software\\Zembra"))
         << "the old uninstaller did not run";
@@ -123,10 +119,9 @@ TEST_F(Deployment, SilentAgainReinstallsAndNothingIsLostAfterwards) {
 TEST_F(Deployment, TheQuietUninstallCommandRemovesEverythingWithoutABox) {
     EXPECT_EQ(Deploy("/S /D=" + InstallFolder()), std::optional<DWORD>(0));
     ExpectInstalled(InstallFolder());
-    const auto value = ReadValue(HKEY_LOCAL_MACHINE, kUninstallKey, "QuietUninstallString");
-    ASSERT_TRUE(value.has_value());
-    const std::string command = value->data.substr(0, value->data.find('\0'));
-    EXPECT_EQ(RunUnseen(command), std::optional<DWORD>(0));
+    const auto command = GetString(HKEY_LOCAL_MACHINE, kUninstallKey, "QuietUninstallString");
+    ASSERT_TRUE(command.has_value());
+    EXPECT_EQ(RunUnseen(*command), std::optional<DWORD>(0));
     EXPECT_FALSE(FolderExists(InstallFolder()));
     EXPECT_FALSE(FileExists(ShortcutPath()));
     for (const auto& [root, key] : ProductTrees())

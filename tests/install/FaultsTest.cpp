@@ -31,11 +31,11 @@ TEST_F(InstallFaults, LockedFileIsReportedByItsNameAloneAndTheOthersAreWritten) 
     const std::string dir = InstallFolder();
     CreateFolders(dir);
     const std::string locked = dir + "Help.htm";
-    const HANDLE file = CreateFileA(locked.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                    FILE_ATTRIBUTE_NORMAL, nullptr);
-    ASSERT_NE(file, INVALID_HANDLE_VALUE);
+    testdriver::OwnedHandle file(CreateFileA(locked.c_str(), GENERIC_WRITE, 0, nullptr,
+                                             CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    ASSERT_TRUE(file);
     const auto messages = Install(dir);
-    CloseHandle(file);
+    file.Reset();
     EXPECT_EQ(Texts(messages),
               (std::vector<std::string>{"The file \"Help.htm\" could not be written.\n" +
                                             FileExceptionText(ERROR_SHARING_VIOLATION) +

@@ -301,7 +301,7 @@ TEST_F(InstallFlow, RecordedVersionDecidesWhetherToAskAndNoInstallsNothing) {
         }
         RemoveTree(InstallFolder());
         for (const auto& [root, key] : ProductTrees())
-            RestoreSnapshot(root, key, RegistrySnapshot{});
+            DeleteTree(root, key);
         RecordUninstaller(Scratch() + "No Such Folder\\Uninstall.exe");
     }
 }

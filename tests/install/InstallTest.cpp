@@ -3,12 +3,9 @@
 #include "tests/driver/Poll.h"
 #include "tests/driver/Window.h"
 
-#include <tlhelp32.h>
-
-#include <algorithm>
-#include <fstream>
+#include <memory>
+#include <ostream>
 #include <set>
-#include <sstream>
 
 namespace install {
 
@@ -26,64 +23,14 @@ bool IsQuestion(const testdriver::BoxContents& box) {
     return false;
 }
 
-void DeleteKeyTree(HKEY root, const std::string& key) {
-    HKEY handle = nullptr;
-    if (RegOpenKeyExA(root, key.c_str(), 0, KEY_ALL_ACCESS, &handle) != ERROR_SUCCESS)
-        return;
-    char name[256];
-    for (;;) {
-        DWORD size = sizeof name;
-        if (RegEnumKeyExA(handle, 0, name, &size, nullptr, nullptr, nullptr, nullptr) !=
-            ERROR_SUCCESS)
-            break;
-        DeleteKeyTree(root, key + "\\" + name);
-    }
-    RegCloseKey(handle);
-    RegDeleteKeyA(root, key.c_str());
-}
-
-// Sets the machine's value key\name to text, or deletes it when text is empty.
+// Sets the machine's value key\name to text, or deletes it when text is empty; the key is made
+// either way.
 void RecordText(const char* key, const char* name, const std::string& text) {
-    HKEY handle = nullptr;
-    ASSERT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, key, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
-                              &handle, nullptr),
-              ERROR_SUCCESS);
+    ASSERT_TRUE(testdriver::CreateKey(HKEY_LOCAL_MACHINE, key)) << key;
     if (text.empty())
-        RegDeleteValueA(handle, name);
+        testdriver::DeleteValue(HKEY_LOCAL_MACHINE, key, name);
     else
-        RegSetValueExA(handle, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
-                       static_cast<DWORD>(text.size()));
-    RegCloseKey(handle);
-}
-
-void WriteSnapshot(HKEY root, const std::string& key, const RegistrySnapshot& snapshot) {
-    HKEY handle = nullptr;
-    if (RegCreateKeyExA(root, key.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &handle,
-                        nullptr) != ERROR_SUCCESS)
-        return;
-    for (const auto& [name, value] : snapshot.values)
-        RegSetValueExA(handle, name.c_str(), 0, value.type,
-                       reinterpret_cast<const BYTE*>(value.data.data()),
-                       static_cast<DWORD>(value.data.size()));
-    RegCloseKey(handle);
-    for (const auto& [name, child] : snapshot.subkeys)
-        WriteSnapshot(root, key + "\\" + name, child);
-}
-
-// The program files of the processes the installer started that still run.
-std::vector<std::string> RunningPrograms(Process& installer) {
-    std::vector<std::string> names;
-    const std::vector<DWORD> ids = installer.StartedProcessIds();
-    const HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
-    PROCESSENTRY32 entry{};
-    entry.dwSize = sizeof entry;
-    for (BOOL more = Process32First(snapshot, &entry); more;
-         more = Process32Next(snapshot, &entry)) {
-        if (std::find(ids.begin(), ids.end(), entry.th32ProcessID) != ids.end())
-            names.push_back(entry.szExeFile);
-    }
-    CloseHandle(snapshot);
-    return names;
+        EXPECT_TRUE(testdriver::SetString(HKEY_LOCAL_MACHINE, key, name, text)) << name;
 }
 
 } // namespace
@@ -108,109 +55,11 @@ const std::vector<PayloadSource>& PayloadSources() {
     return sources;
 }
 
-std::string SystemText(unsigned long code) {
-    char* buffer = nullptr;
-    const DWORD length = FormatMessageA(
-        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-        nullptr, code, 0x400, reinterpret_cast<char*>(&buffer), 0, nullptr);
-    std::string text = length != 0 && buffer != nullptr ? std::string(buffer, length) : "";
-    LocalFree(buffer);
-    return text;
-}
-
 std::string FileExceptionText(unsigned long code) {
     std::string text = SystemText(code);
     while (!text.empty() && (text.back() == '\n' || text.back() == '\r' || text.back() == ' '))
         text.pop_back();
     return text;
-}
-
-std::optional<RegistryValue> ReadValue(HKEY root, const std::string& key, const std::string& name) {
-    HKEY handle = nullptr;
-    if (RegOpenKeyExA(root, key.c_str(), 0, KEY_READ, &handle) != ERROR_SUCCESS)
-        return std::nullopt;
-    RegistryValue value;
-    DWORD size = 0;
-    LONG result = RegQueryValueExA(handle, name.c_str(), nullptr, &value.type, nullptr, &size);
-    if (result == ERROR_SUCCESS) {
-        value.data.resize(size);
-        result = RegQueryValueExA(handle, name.c_str(), nullptr, &value.type,
-                                  reinterpret_cast<BYTE*>(value.data.data()), &size);
-        value.data.resize(size);
-    }
-    RegCloseKey(handle);
-    if (result != ERROR_SUCCESS)
-        return std::nullopt;
-    return value;
-}
-
-bool KeyExists(HKEY root, const std::string& key) {
-    HKEY handle = nullptr;
-    if (RegOpenKeyExA(root, key.c_str(), 0, KEY_READ, &handle) != ERROR_SUCCESS)
-        return false;
-    RegCloseKey(handle);
-    return true;
-}
-
-RegistrySnapshot TakeSnapshot(HKEY root, const std::string& key) {
-    RegistrySnapshot snapshot;
-    HKEY handle = nullptr;
-    if (RegOpenKeyExA(root, key.c_str(), 0, KEY_READ, &handle) != ERROR_SUCCESS)
-        return snapshot;
-    snapshot.exists = true;
-    std::vector<std::string> children;
-    char name[16384];
-    for (DWORD index = 0;; ++index) {
-        DWORD nameSize = sizeof name;
-        DWORD type = 0;
-        DWORD dataSize = 0;
-        if (RegEnumValueA(handle, index, name, &nameSize, nullptr, &type, nullptr, &dataSize) !=
-            ERROR_SUCCESS)
-            break;
-        RegistryValue value{type, std::string(dataSize, '\0')};
-        nameSize = sizeof name;
-        RegEnumValueA(handle, index, name, &nameSize, nullptr, &value.type,
-                      reinterpret_cast<BYTE*>(value.data.data()), &dataSize);
-        value.data.resize(dataSize);
-        snapshot.values[name] = value;
-    }
-    for (DWORD index = 0;; ++index) {
-        DWORD nameSize = sizeof name;
-        if (RegEnumKeyExA(handle, index, name, &nameSize, nullptr, nullptr, nullptr, nullptr) !=
-            ERROR_SUCCESS)
-            break;
-        children.push_back(name);
-    }
-    RegCloseKey(handle);
-    for (const std::string& child : children)
-        snapshot.subkeys[child] = TakeSnapshot(root, key + "\\" + child);
-    return snapshot;
-}
-
-void RestoreSnapshot(HKEY root, const std::string& key, const RegistrySnapshot& snapshot) {
-    DeleteKeyTree(root, key);
-    if (snapshot.exists)
-        WriteSnapshot(root, key, snapshot);
-}
-
-std::ostream& operator<<(std::ostream& out, const RegistrySnapshot& snapshot) {
-    if (!snapshot.exists)
-        return out << "(no key)";
-    out << "{";
-    for (const auto& [name, value] : snapshot.values)
-        out << " \"" << name << "\"(" << value.type << ")=" << testing::PrintToString(value.data);
-    for (const auto& [name, child] : snapshot.subkeys)
-        out << " [" << name << "] " << child;
-    return out << " }";
-}
-
-const std::vector<std::pair<HKEY, std::string>>& ProductTrees() {
-    static const std::vector<std::pair<HKEY, std::string>> trees = {
-        {HKEY_CLASSES_ROOT, ".zembra"},      {HKEY_CLASSES_ROOT, "Zembra.Document"},
-        {HKEY_CURRENT_USER, kProductKey},    {HKEY_LOCAL_MACHINE, kProductKey},
-        {HKEY_LOCAL_MACHINE, kUninstallKey},
-    };
-    return trees;
 }
 
 std::ostream& operator<<(std::ostream& out, const Message& message) {
@@ -257,16 +106,14 @@ std::vector<std::string> Texts(const std::vector<Message>& messages) {
 }
 
 InstallerTest::InstallerTest() {
-    char temp[MAX_PATH] = "";
-    GetTempPathA(MAX_PATH, temp);
     m_scratch =
-        std::string(temp) + "zembra install " + std::to_string(GetCurrentProcessId()) + "\\";
+        testdriver::TempFolder() + "zembra install " + std::to_string(GetCurrentProcessId()) + "\\";
     RemoveTree(m_scratch);
     CreateFolders(m_scratch);
-    for (const auto& tree : ProductTrees())
-        m_savedTrees.emplace_back(tree, TakeSnapshot(tree.first, tree.second));
-    for (const auto& tree : ProductTrees())
-        RestoreSnapshot(tree.first, tree.second, RegistrySnapshot{});
+    for (const auto& [root, key] : ProductTrees()) {
+        m_savedTrees.push_back(std::make_unique<testdriver::SavedTree>(root, key));
+        DeleteTree(root, key);
+    }
     char drive[MAX_PATH] = "";
     if (GetEnvironmentVariableA("HOMEDRIVE", drive, MAX_PATH) != 0)
         m_savedHomeDrive = drive;
@@ -277,8 +124,7 @@ InstallerTest::InstallerTest() {
 
 InstallerTest::~InstallerTest() {
     SetEnvironmentVariableA("HOMEDRIVE", m_savedHomeDrive ? m_savedHomeDrive->c_str() : nullptr);
-    for (const auto& [tree, snapshot] : m_savedTrees)
-        RestoreSnapshot(tree.first, tree.second, snapshot);
+    m_savedTrees.clear();
     RemoveTree(m_scratch);
 }
 
@@ -355,18 +201,25 @@ std::vector<Message> InstallerTest::Converse(Process& process, const Answerer& a
     return messages;
 }
 
+std::vector<Message> InstallerTest::InstallInDialog(Process& installer, HWND dialog,
+                                                    const std::string& path,
+                                                    const Answerer& answer) {
+    SetControlText(dialog, kPathField, path);
+    Click(dialog, IDOK);
+    return Converse(installer, answer);
+}
+
 std::vector<Message> InstallerTest::Install(const std::string& path, const Answerer& answer) {
     m_exitCode.reset();
     HWND dialog = nullptr;
     Process installer = StartToDialog(dialog);
     if (dialog == nullptr)
         return {};
-    SetControlText(dialog, kPathField, path);
-    Click(dialog, IDOK);
-    std::vector<Message> messages = Converse(installer, answer);
+    std::vector<Message> messages = InstallInDialog(installer, dialog, path, answer);
     m_exitCode = installer.WaitForExit(kWindowLimit);
     EXPECT_TRUE(installer.WaitForProcessTree(kWindowLimit))
-        << "processes left running: " << testing::PrintToString(RunningPrograms(installer));
+        << "processes left running: "
+        << testdriver::DescribeProcesses(installer.StartedProcessIds());
     return messages;
 }
 

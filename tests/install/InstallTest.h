@@ -6,12 +6,13 @@
 #include "tests/driver/Box.h"
 #include "tests/driver/Files.h"
 #include "tests/driver/Process.h"
+#include "tests/driver/Registry.h"
+#include "tests/driver/SystemText.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
 
 #include <functional>
-#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -37,43 +38,22 @@ struct PayloadSource {
 const std::vector<PayloadSource>& PayloadSources();
 
 using testdriver::CreateFolders;
+using testdriver::DeleteTree;
 using testdriver::FileExists;
 using testdriver::FolderExists;
+using testdriver::GetString;
+using testdriver::KeyExists;
+using testdriver::ProductTrees;
 using testdriver::ReadFileBytes;
+using testdriver::ReadValue;
+using testdriver::RegistrySnapshot;
+using testdriver::RegistryValue;
 using testdriver::RemoveTree;
+using testdriver::SystemText;
+using testdriver::TakeSnapshot;
 
-// The system's text for an error code or HRESULT, as FormatMessageA gives it.
-std::string SystemText(unsigned long code);
-// The same text as the framework's file exceptions carry it: without the line end.
+// The system's text as the framework's file exceptions carry it: without the line end.
 std::string FileExceptionText(unsigned long code);
-
-// One registry value read back raw: its type and its bytes.
-struct RegistryValue {
-    DWORD type = 0;
-    std::string data;
-    bool operator==(const RegistryValue& other) const {
-        return type == other.type && data == other.data;
-    }
-};
-std::optional<RegistryValue> ReadValue(HKEY root, const std::string& key, const std::string& name);
-bool KeyExists(HKEY root, const std::string& key);
-
-// A whole key with its values and subkeys, as it was when taken.
-struct RegistrySnapshot {
-    bool exists = false;
-    std::map<std::string, RegistryValue> values;
-    std::map<std::string, RegistrySnapshot> subkeys;
-    bool operator==(const RegistrySnapshot& other) const {
-        return exists == other.exists && values == other.values && subkeys == other.subkeys;
-    }
-};
-RegistrySnapshot TakeSnapshot(HKEY root, const std::string& key);
-// Makes the key exactly what the snapshot holds (removing it when it did not exist).
-void RestoreSnapshot(HKEY root, const std::string& key, const RegistrySnapshot& snapshot);
-std::ostream& operator<<(std::ostream& out, const RegistrySnapshot& snapshot);
-
-// The product's registry trees, each as (root, key).
-const std::vector<std::pair<HKEY, std::string>>& ProductTrees();
 
 // A message box the installer showed and how the test answered it.
 struct Message {
@@ -134,6 +114,12 @@ protected:
     // A test failure when it does not end within kRunLimit.
     static std::vector<Message> Converse(Process& process, const Answerer& answer);
 
+    // The path typed into the dialog's path field, Install pressed, and every later message
+    // answered with answer until the installer ends; the messages after Install.
+    static std::vector<Message> InstallInDialog(Process& installer, HWND dialog,
+                                                const std::string& path,
+                                                const Answerer& answer = AnswerYes);
+
     // The whole run: start, Yes, the path typed into the path field, Install pressed, every later
     // message answered with answer. The messages after Install; the exit code is kept for
     // ExitCode.
@@ -151,7 +137,7 @@ private:
     std::string m_scratch;
     std::optional<DWORD> m_exitCode;
     std::optional<std::string> m_savedHomeDrive;
-    std::vector<std::pair<std::pair<HKEY, std::string>, RegistrySnapshot>> m_savedTrees;
+    std::vector<std::unique_ptr<testdriver::SavedTree>> m_savedTrees;
 };
 
 // The texts of the messages, for comparing a whole conversation.

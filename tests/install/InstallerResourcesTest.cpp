@@ -3,8 +3,7 @@
 // asks of the system.
 
 #include "tests/driver/Manifest.h"
-#include "tests/driver/Process.h"
-#include "tests/driver/Resources.h"
+#include "tests/install/InstallerImage.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -15,36 +14,13 @@
 
 namespace {
 
-class InstallerResources : public testing::Test {
-protected:
-    InstallerResources() {
-        m_installer = LoadLibraryExA(testdriver::WindowsPathOf(ZEMBRA_INSTALLER_PATH).c_str(),
-                                     nullptr, LOAD_LIBRARY_AS_DATAFILE);
-    }
-    ~InstallerResources() override {
-        if (m_installer != nullptr)
-            FreeLibrary(m_installer);
-    }
-
-    std::string Resource(LPCSTR type, LPCSTR name) const {
-        const HRSRC found = FindResourceA(m_installer, name, type);
-        if (found == nullptr)
-            return std::string();
-        const HGLOBAL loaded = LoadResource(m_installer, found);
-        return std::string(static_cast<const char*>(LockResource(loaded)),
-                           SizeofResource(m_installer, found));
-    }
-
-    HMODULE m_installer = nullptr;
-};
+class InstallerResources : public InstallerImage {};
 
 } // namespace
 
 TEST_F(InstallerResources, DialogTemplate101) {
-    const auto resources =
-        testdriver::ProgramResources::Load(testdriver::WindowsPathOf(ZEMBRA_INSTALLER_PATH));
-    ASSERT_TRUE(resources.has_value());
-    const auto dialog = resources->Dialog(101);
+    ASSERT_TRUE(m_installer.has_value());
+    const auto dialog = m_installer->Dialog(101);
     ASSERT_TRUE(dialog.has_value());
     EXPECT_EQ(dialog->style,
               static_cast<DWORD>(WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT));
@@ -89,9 +65,10 @@ TEST_F(InstallerResources, DialogTemplate101) {
 }
 
 TEST_F(InstallerResources, IconOfTheDialogAndTheProgram) {
-    ASSERT_NE(m_installer, nullptr);
-    EXPECT_FALSE(Resource(RT_GROUP_ICON, MAKEINTRESOURCEA(103)).empty());
-    EXPECT_NE(LoadImageA(m_installer, MAKEINTRESOURCEA(103), IMAGE_ICON, 32, 32, 0), nullptr);
+    ASSERT_TRUE(m_installer.has_value());
+    EXPECT_FALSE(m_installer->Bytes(RT_GROUP_ICON, MAKEINTRESOURCEA(103)).empty());
+    EXPECT_NE(LoadImageA(m_installer->Module(), MAKEINTRESOURCEA(103), IMAGE_ICON, 32, 32, 0),
+              nullptr);
 }
 
 namespace {
@@ -158,15 +135,9 @@ TEST(ProgramFiles, NameTheProductVersionAndRightsTheyNeed) {
         }
         EXPECT_FALSE(description.empty() || description == "<missing>");
 
-        const HMODULE file = LoadLibraryExA(path.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
-        ASSERT_NE(file, nullptr);
-        const HRSRC found = FindResourceA(file, MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(24));
-        const std::string manifest =
-            found == nullptr
-                ? std::string()
-                : std::string(static_cast<const char*>(LockResource(LoadResource(file, found))),
-                              SizeofResource(file, found));
-        FreeLibrary(file);
+        const auto file = testdriver::ProgramResources::Load(path);
+        ASSERT_TRUE(file.has_value());
+        const std::string manifest = file->Bytes(MAKEINTRESOURCEA(24), MAKEINTRESOURCEA(1));
         EXPECT_NE(manifest.find(std::string("<requestedExecutionLevel level=\"") +
                                 program.executionLevel + "\""),
                   std::string::npos)

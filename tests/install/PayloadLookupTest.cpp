@@ -5,7 +5,7 @@
 #include "installer/ResourceData.h"
 #include "installer/core/Payload.h"
 #include "tests/driver/Files.h"
-#include "tests/driver/Process.h"
+#include "tests/install/InstallerImage.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -30,19 +30,7 @@ const Source kSources[] = {
 
 using testdriver::ReadFileBytes;
 
-// The installer loaded as data, as the lookup sees its own image.
-class PayloadLookup : public testing::Test {
-protected:
-    PayloadLookup() {
-        m_installer = LoadLibraryExA(testdriver::WindowsPathOf(ZEMBRA_INSTALLER_PATH).c_str(),
-                                     nullptr, LOAD_LIBRARY_AS_DATAFILE);
-    }
-    ~PayloadLookup() override {
-        if (m_installer != nullptr)
-            FreeLibrary(m_installer);
-    }
-    HMODULE m_installer = nullptr;
-};
+class PayloadLookup : public InstallerImage {};
 
 } // namespace
 
@@ -55,13 +43,14 @@ TEST_F(PayloadLookup, TheUsersLanguageIsTheOneThisRunExpects) {
 }
 
 TEST_F(PayloadLookup, FindsEveryPayloadFileByteForByte) {
-    ASSERT_NE(m_installer, nullptr);
+    ASSERT_TRUE(m_installer.has_value());
     ASSERT_EQ(installer::kPayloadCount, std::size(kSources));
     for (std::size_t i = 0; i < installer::kPayloadCount; ++i) {
         const installer::PayloadFile& file = installer::kPayload[i];
         SCOPED_TRACE(file.fileName);
         ASSERT_EQ(file.resourceId, kSources[i].id);
-        const ResourceData resource(installer::kPayloadType, file.resourceId, m_installer);
+        const ResourceData resource(installer::kPayloadType, file.resourceId,
+                                    m_installer->Module());
         EXPECT_EQ(resource.GetErrorCode(), 0u);
         ASSERT_NE(resource.GetData(), nullptr);
         const auto source = ReadFileBytes(testdriver::WindowsPathOf(kSources[i].path));
@@ -73,12 +62,12 @@ TEST_F(PayloadLookup, FindsEveryPayloadFileByteForByte) {
 }
 
 TEST_F(PayloadLookup, PayloadIsStoredInUsEnglishOnly) {
-    ASSERT_NE(m_installer, nullptr);
+    ASSERT_TRUE(m_installer.has_value());
     for (const installer::PayloadFile& file : installer::kPayload) {
         SCOPED_TRACE(file.fileName);
         std::vector<WORD> languages;
         EnumResourceLanguagesA(
-            m_installer, installer::kPayloadType, MAKEINTRESOURCEA(file.resourceId),
+            m_installer->Module(), installer::kPayloadType, MAKEINTRESOURCEA(file.resourceId),
             [](HMODULE, LPCSTR, LPCSTR, WORD language, LONG_PTR found) -> BOOL {
                 reinterpret_cast<std::vector<WORD>*>(found)->push_back(language);
                 return TRUE;
@@ -89,15 +78,15 @@ TEST_F(PayloadLookup, PayloadIsStoredInUsEnglishOnly) {
 }
 
 TEST_F(PayloadLookup, MissingResourceGivesTheSystemsCodeAndNoBytes) {
-    ASSERT_NE(m_installer, nullptr);
-    const ResourceData missingId(installer::kPayloadType, 134, m_installer);
+    ASSERT_TRUE(m_installer.has_value());
+    const ResourceData missingId(installer::kPayloadType, 134, m_installer->Module());
     EXPECT_EQ(missingId.GetErrorCode(), static_cast<DWORD>(ERROR_RESOURCE_NAME_NOT_FOUND));
     EXPECT_EQ(missingId.GetSize(), 0u);
     EXPECT_EQ(missingId.GetData(), nullptr);
-    const ResourceData missingType("NOPE", 131, m_installer);
+    const ResourceData missingType("NOPE", 131, m_installer->Module());
     EXPECT_EQ(missingType.GetErrorCode(), static_cast<DWORD>(ERROR_RESOURCE_TYPE_NOT_FOUND));
     EXPECT_EQ(missingType.GetSize(), 0u);
     // Only the identifier's low 16 bits count.
-    const ResourceData wide(installer::kPayloadType, 0x10000 + 131, m_installer);
+    const ResourceData wide(installer::kPayloadType, 0x10000 + 131, m_installer->Module());
     EXPECT_EQ(wide.GetErrorCode(), 0u);
 }

@@ -3,8 +3,6 @@
 
 #include "tests/install/InstallTest.h"
 
-#include <tlhelp32.h>
-
 #include <chrono>
 #include <thread>
 
@@ -21,12 +19,8 @@ class Reinstall : public InstallerTest {};
 // The processes whose program file is name.
 int CountProcesses(const char* name) {
     int count = 0;
-    const HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
-    PROCESSENTRY32 entry{};
-    entry.dwSize = sizeof entry;
-    for (BOOL more = Process32First(snapshot, &entry); more; more = Process32Next(snapshot, &entry))
-        count += lstrcmpiA(entry.szExeFile, name) == 0;
-    CloseHandle(snapshot);
+    for (const testdriver::ProcessEntry& process : testdriver::AllProcesses())
+        count += lstrcmpiA(process.name.c_str(), name) == 0;
     return count;
 }
 
@@ -42,11 +36,7 @@ TEST_F(Reinstall, YesRunsTheOldUninstallerAndWaitsForIt) {
     ASSERT_TRUE(CloseHandle(CreateFileA(own.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                         FILE_ATTRIBUTE_NORMAL, nullptr)));
     // The old installation also had the user's settings, which its uninstaller removes.
-    HKEY key = nullptr;
-    ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\Zembra", 0, nullptr, 0, KEY_ALL_ACCESS,
-                              nullptr, &key, nullptr),
-              ERROR_SUCCESS);
-    RegCloseKey(key);
+    ASSERT_TRUE(testdriver::CreateKey(HKEY_CURRENT_USER, "Software\\Zembra"));
     EXPECT_EQ(Texts(Install(dir)), (std::vector<std::string>{kReinstall, kComplete}));
     EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, "Software\\Zembra"))
         << "the old uninstaller did not run";
@@ -119,9 +109,16 @@ protected:
         installer.emplace(StartToDialog(dialog));
         if (dialog == nullptr)
             return {};
-        SetControlText(dialog, 1002, InstallFolder());
-        Click(dialog, IDOK);
-        return Converse(*installer, AnswerYes);
+        return InstallInDialog(*installer, dialog, InstallFolder());
+    }
+
+    // Re-installs over an old uninstaller that lies where the new one goes, its removal script of
+    // the kind mode names: the run asks and completes as a re-install does.
+    void ReinstallOverOwnPlace(std::optional<Process>& installer, const char* mode) {
+        const std::string old = InstallFolder() + "Uninstall.exe";
+        ASSERT_TRUE(PlaceProbe(old)) << old;
+        EXPECT_EQ(Texts(ReinstallWith(installer, mode, old)),
+                  (std::vector<std::string>{kReinstall, kComplete}));
     }
 };
 
@@ -139,11 +136,8 @@ TEST_F(ReinstallOverProbe, AStuckOldRemovalScriptHoldsTheInstallationUpAFewSecon
 
 TEST_F(ReinstallOverProbe, AnOldRemovalScriptStillRunningLaterCannotDeleteTheNewUninstaller) {
     // The old script deletes "Uninstall.exe" once more 9 seconds after the old one is gone.
-    const std::string old = InstallFolder() + "Uninstall.exe";
-    ASSERT_TRUE(PlaceProbe(old));
     std::optional<Process> installer;
-    EXPECT_EQ(Texts(ReinstallWith(installer, "late", old)),
-              (std::vector<std::string>{kReinstall, kComplete}));
+    ASSERT_NO_FATAL_FAILURE(ReinstallOverOwnPlace(installer, "late"));
     std::this_thread::sleep_for(std::chrono::seconds(15));
     ExpectInstalled(InstallFolder());
     EXPECT_EQ(CountProcesses("script.exe"), 0);
@@ -170,15 +164,13 @@ TEST_F(ReinstallOverProbe, OnlyTheRecordedInstallationsOwnUninstallerRunsNeverOn
         SCOPED_TRACE(pathRecorded ? "Path recorded" : "no Path");
         DeleteFileA(record.c_str());
         for (const auto& [root, key] : ProductTrees())
-            RestoreSnapshot(root, key, RegistrySnapshot{});
+            DeleteTree(root, key);
         RecordVersion("1.0");
         RecordPath(pathRecorded ? oldFolder : "");
         HWND dialog = nullptr;
         Process installer = StartToDialog(dialog, installerCopy, downloads);
         ASSERT_NE(dialog, nullptr);
-        SetControlText(dialog, 1002, InstallFolder());
-        Click(dialog, IDOK);
-        EXPECT_EQ(Texts(Converse(installer, AnswerYes)), messages);
+        EXPECT_EQ(Texts(InstallInDialog(installer, dialog, InstallFolder())), messages);
         EXPECT_EQ(ReadFileBytes(record).value_or(""),
                   pathRecorded ? oldFolder + "Uninstall.exe|Silent\r\n" : "");
         ExpectInstalled(InstallFolder());
@@ -188,11 +180,8 @@ TEST_F(ReinstallOverProbe, OnlyTheRecordedInstallationsOwnUninstallerRunsNeverOn
 TEST_F(ReinstallOverProbe, NothingIsWrittenUntilTheOldRemovalScriptHasEnded) {
     // The old uninstaller lies where the new one goes; its script deletes that name once more a
     // moment after the old file is gone.
-    const std::string old = InstallFolder() + "Uninstall.exe";
-    ASSERT_TRUE(PlaceProbe(old));
     std::optional<Process> installer;
-    EXPECT_EQ(Texts(ReinstallWith(installer, "slow", old)),
-              (std::vector<std::string>{kReinstall, kComplete}));
+    ASSERT_NO_FATAL_FAILURE(ReinstallOverOwnPlace(installer, "slow"));
     ASSERT_TRUE(installer.has_value());
     EXPECT_TRUE(installer->WaitForProcessTree(kWindowLimit));
     ExpectInstalled(InstallFolder());

@@ -46,32 +46,30 @@ public:
         info.lpFile = path.c_str();
         info.nShow = SW_SHOWNORMAL;
         if (ShellExecuteExA(&info))
-            m_process = info.hProcess;
+            m_process.Reset(info.hProcess);
     }
     ~ShellStarted() {
-        if (m_process != nullptr) {
-            if (WaitForSingleObject(m_process, 0) == WAIT_TIMEOUT) {
-                TerminateProcess(m_process, Process::kTerminatedExitCode);
-                WaitForSingleObject(m_process, 2000);
-            }
-            CloseHandle(m_process);
+        if (m_process && WaitForSingleObject(m_process.Get(), 0) == WAIT_TIMEOUT) {
+            TerminateProcess(m_process.Get(), Process::kTerminatedExitCode);
+            WaitForSingleObject(m_process.Get(), 2000);
         }
     }
     ShellStarted(const ShellStarted&) = delete;
     ShellStarted& operator=(const ShellStarted&) = delete;
 
-    bool Started() const { return m_process != nullptr; }
-    DWORD Id() const { return GetProcessId(m_process); }
+    bool Started() const { return static_cast<bool>(m_process); }
+    DWORD Id() const { return GetProcessId(m_process.Get()); }
     std::optional<DWORD> WaitForExit(milliseconds limit) const {
-        if (WaitForSingleObject(m_process, static_cast<DWORD>(limit.count())) != WAIT_OBJECT_0)
+        if (WaitForSingleObject(m_process.Get(), static_cast<DWORD>(limit.count())) !=
+            WAIT_OBJECT_0)
             return std::nullopt;
         DWORD code = 0;
-        GetExitCodeProcess(m_process, &code);
+        GetExitCodeProcess(m_process.Get(), &code);
         return code;
     }
 
 private:
-    HANDLE m_process = nullptr;
+    testdriver::OwnedHandle m_process;
 };
 
 // Every file and folder below root, relative to it, with each file's bytes; folder names end in
@@ -80,15 +78,10 @@ std::map<std::string, std::string> ListTree(const std::string& root,
                                             const std::vector<std::string>& skip,
                                             const std::string& relative = "") {
     std::map<std::string, std::string> entries;
-    WIN32_FIND_DATAA found;
-    const HANDLE search = FindFirstFileA((root + relative + "*").c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE)
-        return entries;
-    do {
-        const std::string name = found.cFileName;
-        if (name == "." || name == "..")
-            continue;
-        if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+    for (const testdriver::FolderEntry& entry :
+         testdriver::EntriesMatching(root + relative + "*")) {
+        const std::string& name = entry.name;
+        if (entry.isFolder) {
             const std::string folder = relative + name + "\\";
             if (std::find(skip.begin(), skip.end(), folder) != skip.end())
                 continue;
@@ -99,8 +92,7 @@ std::map<std::string, std::string> ListTree(const std::string& root,
             entries[relative + name] =
                 ReadFileBytes(root + relative + name).value_or("<unreadable>");
         }
-    } while (FindNextFileA(search, &found));
-    FindClose(search);
+    }
     return entries;
 }
 
@@ -185,24 +177,22 @@ TEST_F(WholeRoad, InstallUseReinstallUninstallLeavesTheMachineAsBefore) {
     }
 
     // The shell's New menu copies the template: the empty 20-byte document.
-    const auto newFile = ReadValue(HKEY_CLASSES_ROOT, ".zembra\\ShellNew", "FileName");
-    ASSERT_TRUE(newFile.has_value());
-    const std::string templatePath = newFile->data.substr(0, newFile->data.find('\0'));
-    EXPECT_EQ(ReadFileBytes(templatePath),
+    const auto templatePath = GetString(HKEY_CLASSES_ROOT, ".zembra\\ShellNew", "FileName");
+    ASSERT_TRUE(templatePath.has_value());
+    EXPECT_EQ(ReadFileBytes(*templatePath),
               std::optional<std::string>(DocumentBytes("", "", 0x2000)));
-    EXPECT_EQ(ReadFileBytes(templatePath).value_or("").size(), 20u);
+    EXPECT_EQ(ReadFileBytes(*templatePath).value_or("").size(), 20u);
 
     // Re-install over it.
     ASSERT_EQ(Texts(Install(dir)), (std::vector<std::string>{kReinstall, kComplete}));
     ExpectInstalled(dir);
 
     // Uninstall as the list of installed programs starts it.
-    const auto command = ReadValue(
+    const auto command = GetString(
         HKEY_LOCAL_MACHINE, "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Zembra",
         "UninstallString");
     ASSERT_TRUE(command.has_value());
-    Process uninstaller =
-        Process::Start("\"" + command->data.substr(0, command->data.find('\0')) + "\"");
+    Process uninstaller = Process::Start("\"" + *command + "\"");
     EXPECT_EQ(Texts(Converse(uninstaller, AnswerYes)),
               (std::vector<std::string>{"Are you sure you want to uninstall Zembra 1.0?",
                                         "Zembra 1.0 was successfully removed."}));

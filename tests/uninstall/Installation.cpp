@@ -2,24 +2,13 @@
 
 #include "support/DesktopPath.h"
 #include "support/RegistryEntries.h"
-#include "support/ShowMessage.h"
 #include "tests/driver/Process.h"
 
 #include <atomic>
-#include <fstream>
-#include <sstream>
 
 namespace uninstalltest {
 
-const Key kProductTrees[5] = {
-    {HKEY_CLASSES_ROOT, ".zembra"},
-    {HKEY_CLASSES_ROOT, "Zembra.Document"},
-    {HKEY_CURRENT_USER, "Software\\Zembra"},
-    {HKEY_LOCAL_MACHINE, "Software\\Zembra"},
-    {HKEY_LOCAL_MACHINE, "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Zembra"},
-};
-
-const Key kNeighbourKeys[5] = {
+const KeyName kNeighbourKeys[5] = {
     {HKEY_CLASSES_ROOT, ".zembra2"},
     {HKEY_CLASSES_ROOT, "Zembra.Document.2"},
     {HKEY_CURRENT_USER, "Software\\ZembraNeighbour"},
@@ -45,31 +34,12 @@ std::vector<std::string> CreateFolders(const std::string& path) {
 
 // Removes the folder's files and then the folder, when it still exists.
 void RemoveFolder(const std::string& folder) {
-    WIN32_FIND_DATAA found;
-    const HANDLE search = FindFirstFileA((folder + "*").c_str(), &found);
-    if (search != INVALID_HANDLE_VALUE) {
-        do {
-            if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
-                DeleteFileA((folder + found.cFileName).c_str());
-        } while (FindNextFileA(search, &found));
-        FindClose(search);
-    }
+    for (const std::string& name : testdriver::FileNamesIn(folder))
+        DeleteFileA((folder + name).c_str());
     RemoveDirectoryA(folder.c_str());
 }
 
-std::vector<ShownMessage> g_shown;
-int RecordMessage(const std::string& text, const std::string& caption, unsigned type) {
-    g_shown.push_back({text, caption, type});
-    return IDOK;
-}
-
 } // namespace
-
-std::string TempFolder() {
-    char buffer[MAX_PATH] = "";
-    const DWORD length = GetTempPathA(MAX_PATH, buffer);
-    return std::string(buffer, length);
-}
 
 std::string WindowsTempFolder() {
     char buffer[MAX_PATH] = "";
@@ -77,37 +47,14 @@ std::string WindowsTempFolder() {
     return std::string(buffer, length) + "\\Temp\\";
 }
 
-std::string SystemText(DWORD error) {
-    char* buffer = nullptr;
-    const DWORD length = FormatMessageA(
-        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-        nullptr, error, 0x400, reinterpret_cast<char*>(&buffer), 0, nullptr);
-    const std::string text = length != 0 ? std::string(buffer, length) : std::string();
-    LocalFree(buffer);
-    return text;
-}
-
 RegistryGuard::RegistryGuard() {
-    for (const Key& tree : kProductTrees)
+    for (const KeyName& tree : ProductTrees())
         m_saved.push_back(std::make_unique<SavedTree>(tree.root, tree.path));
-    for (const Key& neighbour : kNeighbourKeys) {
+    for (const KeyName& neighbour : kNeighbourKeys) {
         m_saved.push_back(std::make_unique<SavedTree>(neighbour.root, neighbour.path));
-        WriteText(neighbour.root, neighbour.path, "", "neighbour");
-        WriteText(neighbour.root, std::string(neighbour.path) + "\\Child", "Name", "child");
+        SetString(neighbour.root, neighbour.path, "", "neighbour");
+        SetString(neighbour.root, neighbour.path + "\\Child", "Name", "child");
     }
-}
-
-MessageRecorder::MessageRecorder() {
-    g_shown.clear();
-    SetMessageHandler(RecordMessage);
-}
-
-MessageRecorder::~MessageRecorder() {
-    SetMessageHandler(nullptr);
-}
-
-std::vector<ShownMessage>& MessageRecorder::Shown() {
-    return g_shown;
 }
 
 std::string EmptyDocument() {
@@ -141,8 +88,8 @@ Installation::Installation() {
     WriteFileBytes(FilePath("New MessageBox.zembra"), EmptyDocument());
     WriteRegistryEntries(m_folder);
     // The settings a user's editor keeps.
-    WriteText(HKEY_CURRENT_USER, "Software\\Zembra", "bOutputLog", "False");
-    WriteText(HKEY_CURRENT_USER, "Software\\Zembra", "nMaxLogSize", "65536");
+    SetString(HKEY_CURRENT_USER, "Software\\Zembra", "bOutputLog", "False");
+    SetString(HKEY_CURRENT_USER, "Software\\Zembra", "nMaxLogSize", "65536");
     // No path of its own: the log goes to the default, beside the program.
     RegDeleteKeyValueA(HKEY_CURRENT_USER, "Software\\Zembra", "LogPath");
 
@@ -173,7 +120,7 @@ bool Installation::IsComplete() const {
         if (!FileExists(file))
             return false;
     }
-    return ReadText(HKEY_LOCAL_MACHINE, "Software\\Zembra", "Path") == m_folder;
+    return GetString(HKEY_LOCAL_MACHINE, "Software\\Zembra", "Path") == m_folder;
 }
 
 } // namespace uninstalltest

@@ -7,7 +7,9 @@
 // back as they were.
 
 #include "tests/driver/Files.h"
-#include "tests/uninstall/SavedTree.h"
+#include "tests/driver/Recorders.h"
+#include "tests/driver/Registry.h"
+#include "tests/driver/SystemText.h"
 
 #include <windows.h>
 
@@ -18,25 +20,32 @@
 
 namespace uninstalltest {
 
+using testdriver::DeleteTree;
+using testdriver::FailedWriteRecorder;
 using testdriver::FileExists;
 using testdriver::FolderExists;
+using testdriver::GetString;
+using testdriver::KeyExists;
+using testdriver::KeyName;
+using testdriver::MessageRecorder;
+using testdriver::ProductTrees;
 using testdriver::ReadFileBytes;
+using testdriver::ReadValue;
+using testdriver::RegistryValue;
+using testdriver::SavedTree;
+using testdriver::SetString;
+using testdriver::ShownMessage;
+using testdriver::SystemText;
+using testdriver::TempFolder;
+using testdriver::ValueNames;
 using testdriver::WriteFileBytes;
-// The system's temporary folder, with its backslash.
-std::string TempFolder();
+
 // The Windows folder's temporary folder, with its backslash.
 std::string WindowsTempFolder();
-// The system's own text for an error code, as the programs show it.
-std::string SystemText(DWORD error);
 
-// The product's five registry trees, and keys beside them (other file types, another entry in the
-// list of installed programs, another program's settings) that must survive.
-struct Key {
-    HKEY root;
-    const char* path;
-};
-extern const Key kProductTrees[5];
-extern const Key kNeighbourKeys[5];
+// Keys beside the product's trees (other file types, another entry in the list of installed
+// programs, another program's settings) that must survive.
+extern const KeyName kNeighbourKeys[5];
 
 // The product's trees and the neighbours (created with a value and a subkey) saved now and
 // restored at the end.
@@ -48,22 +57,6 @@ public:
 
 private:
     std::vector<std::unique_ptr<SavedTree>> m_saved;
-};
-
-// Every message the code under test shows through ShowMessage, recorded instead of shown and
-// answered with IDOK while the recorder lives.
-struct ShownMessage {
-    std::string text;
-    std::string caption;
-    unsigned type;
-};
-class MessageRecorder {
-public:
-    MessageRecorder();
-    ~MessageRecorder();
-    MessageRecorder(const MessageRecorder&) = delete;
-    MessageRecorder& operator=(const MessageRecorder&) = delete;
-    std::vector<ShownMessage>& Shown();
 };
 
 // A document as the editor saves a new one: version 1.0, no caption, no text, style 0x2000.

@@ -22,19 +22,8 @@ HKEY TestRoot(RegistryRoot root) {
     return root == RegistryRoot::CurrentUser ? HKEY_CURRENT_USER : HKEY_LOCAL_MACHINE;
 }
 
-std::vector<std::string> g_failedWrites;
-void RecordFailedWrite(const std::string& valueName) {
-    g_failedWrites.push_back(valueName);
-}
-
 class WriteRegistryEntriesTest : public testing::Test {
 protected:
-    WriteRegistryEntriesTest() {
-        g_failedWrites.clear();
-        SetFailedStringWriteHook(RecordFailedWrite);
-    }
-    ~WriteRegistryEntriesTest() override { SetFailedStringWriteHook(nullptr); }
-
     // Every row of the layout is in the registry with its type and its data exactly.
     static void ExpectWritten(const std::string& folder, std::size_t skipFrom = 0,
                               std::size_t skipTo = 0) {
@@ -44,33 +33,34 @@ protected:
                 continue;
             const RegistryEntry& entry = entries[i];
             SCOPED_TRACE("row " + std::to_string(i + 1) + ": " + entry.key + " " + entry.valueName);
-            const std::optional<RawValue> value =
+            const std::optional<RegistryValue> value =
                 ReadValue(TestRoot(entry.root), entry.key, entry.valueName);
             ASSERT_TRUE(value.has_value());
             if (entry.type == RegistryValueType::DWord) {
                 EXPECT_EQ(value->type, static_cast<DWORD>(REG_DWORD));
                 ASSERT_EQ(value->data.size(), 4u);
-                EXPECT_EQ(value->data, (std::vector<unsigned char>{1, 0, 0, 0}));
+                EXPECT_EQ(value->data, std::string("\x01\0\0\0", 4));
             } else {
                 EXPECT_EQ(value->type, static_cast<DWORD>(REG_SZ));
-                EXPECT_EQ(ReadText(TestRoot(entry.root), entry.key, entry.valueName), entry.text);
+                EXPECT_EQ(GetString(TestRoot(entry.root), entry.key, entry.valueName), entry.text);
             }
         }
     }
 
     RegistryGuard m_registry;
+    FailedWriteRecorder m_failedWrites;
 };
 
 TEST_F(WriteRegistryEntriesTest, WritesEveryValueOfTheLayout) {
     WriteRegistryEntries("C:\\Program Files\\Zembra Test\\");
     ExpectWritten("C:\\Program Files\\Zembra Test\\");
-    EXPECT_TRUE(g_failedWrites.empty());
+    EXPECT_TRUE(m_failedWrites.Names().empty());
     // Read back literally, not through the layout: the values others rely on.
-    EXPECT_EQ(ReadText(HKEY_LOCAL_MACHINE, "Software\\Zembra", "Path"),
+    EXPECT_EQ(GetString(HKEY_LOCAL_MACHINE, "Software\\Zembra", "Path"),
               "C:\\Program Files\\Zembra Test\\");
-    EXPECT_EQ(ReadText(HKEY_CLASSES_ROOT, "Zembra.Document\\Shell\\Open\\Command", ""),
+    EXPECT_EQ(GetString(HKEY_CLASSES_ROOT, "Zembra.Document\\Shell\\Open\\Command", ""),
               "\"C:\\Program Files\\Zembra Test\\Zembra.exe\" RUN \"%1\"");
-    EXPECT_EQ(ReadText(HKEY_LOCAL_MACHINE, kUninstallKey, "UninstallString"),
+    EXPECT_EQ(GetString(HKEY_LOCAL_MACHINE, kUninstallKey, "UninstallString"),
               "C:\\Program Files\\Zembra Test\\Uninstall.exe");
 }
 
@@ -91,13 +81,13 @@ TEST_F(WriteRegistryEntriesTest, ReinstallingElsewhereOverwritesEveryValue) {
 // A key that cannot be created costs only its own rows, silently.
 TEST_F(WriteRegistryEntriesTest, WritesTheOtherRowsWhenAKeyCannotBeCreated) {
     // Below a volatile key no lasting key can be made: rows 5 and 6 (the verbs) fail.
-    ASSERT_TRUE(WriteText(HKEY_CLASSES_ROOT, "Zembra.Document", "", ""));
-    ASSERT_TRUE(WriteText(HKEY_CLASSES_ROOT, "Zembra.Document\\Shell", "", "", true));
+    ASSERT_TRUE(SetString(HKEY_CLASSES_ROOT, "Zembra.Document", "", ""));
+    ASSERT_TRUE(SetString(HKEY_CLASSES_ROOT, "Zembra.Document\\Shell", "", "", true));
     WriteRegistryEntries("C:\\Zembra\\");
     EXPECT_FALSE(KeyExists(HKEY_CLASSES_ROOT, "Zembra.Document\\Shell\\Open"));
     EXPECT_FALSE(KeyExists(HKEY_CLASSES_ROOT, "Zembra.Document\\Shell\\Edit"));
     ExpectWritten("C:\\Zembra\\", 4, 6);
-    EXPECT_TRUE(g_failedWrites.empty());
+    EXPECT_TRUE(m_failedWrites.Names().empty());
 }
 
 class EnvironmentVariable {

@@ -78,7 +78,7 @@ protected:
     // Starts the script as the uninstaller does and waits, with a limit, until it has deleted
     // itself; heldFor keeps the program's file open for that long first, as a running program.
     bool RunScript(std::chrono::milliseconds heldFor = std::chrono::milliseconds(0)) {
-        testdriver::UniqueHandle held(
+        testdriver::OwnedHandle held(
             CreateFileA(m_program.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
         EXPECT_TRUE(held);
         EXPECT_TRUE(WriteSelfRemovalScript(m_script, m_program, m_folder));
@@ -86,7 +86,7 @@ protected:
             return false;
         std::this_thread::sleep_for(heldFor);
         EXPECT_TRUE(FileExists(m_program)) << "deleted while held";
-        held = testdriver::UniqueHandle();
+        held = testdriver::OwnedHandle();
         return testdriver::WaitUntil([&] { return !FileExists(m_script); },
                                      std::chrono::seconds(15));
     }

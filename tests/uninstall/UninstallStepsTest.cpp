@@ -2,6 +2,7 @@
 // each reports and whether it tells of a failure; and the program file's resources.
 
 #include "framework/MessageBox.h"
+#include "tests/driver/Resources.h"
 #include "tests/uninstall/Installation.h"
 #include "uninstaller/Uninstaller.h"
 #include "uninstaller/UninstallerApp.h"
@@ -81,7 +82,7 @@ TEST_F(UninstallStepsTest, GetInstallPathReportsAMissingOrEmptyPath) {
         SCOPED_TRACE(stored.value_or("(no value)"));
         DeleteTree(HKEY_LOCAL_MACHINE, "Software\\Zembra");
         if (stored) {
-            ASSERT_TRUE(WriteText(HKEY_LOCAL_MACHINE, "Software\\Zembra", "Path", *stored));
+            ASSERT_TRUE(SetString(HKEY_LOCAL_MACHINE, "Software\\Zembra", "Path", *stored));
         }
         EXPECT_EQ(GetInstallPath(), path);
         EXPECT_EQ(TakeReport(), report);
@@ -117,19 +118,13 @@ TEST_F(UninstallStepsTest, AnExceptionStopsTheRunIncompleteWithTheFinalReport) {
 
 // The program file's resources as the system and Explorer read them.
 TEST(UninstallerFile, CarriesItsIconAManifestAskingForAdministratorAndItsVersion) {
-    const HMODULE module =
-        LoadLibraryExA(BuiltUninstallerPath().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
-    ASSERT_NE(module, nullptr);
-    auto resource = [module](LPCSTR type, int id) {
-        const HRSRC found = FindResourceA(module, MAKEINTRESOURCEA(id), type);
-        const auto* bytes =
-            found ? static_cast<const char*>(LockResource(LoadResource(module, found))) : nullptr;
-        return bytes ? std::string(bytes, SizeofResource(module, found)) : std::string();
-    };
-    EXPECT_FALSE(resource(RT_GROUP_ICON, 101).empty());
-    EXPECT_NE(resource(RT_MANIFEST, 1).find("level=\"requireAdministrator\""), std::string::npos);
-    std::string version = resource(RT_VERSION, 1);
-    FreeLibrary(module);
+    const auto module = testdriver::ProgramResources::Load(BuiltUninstallerPath());
+    ASSERT_TRUE(module.has_value());
+    EXPECT_FALSE(module->Bytes(RT_GROUP_ICON, MAKEINTRESOURCEA(101)).empty());
+    EXPECT_NE(
+        module->Bytes(RT_MANIFEST, MAKEINTRESOURCEA(1)).find("level=\"requireAdministrator\""),
+        std::string::npos);
+    std::string version = module->Bytes(RT_VERSION, MAKEINTRESOURCEA(1));
     ASSERT_FALSE(version.empty());
 
     auto text = [&version](const char* name) {

@@ -195,14 +195,8 @@ std::string Expand(std::string text, const std::string& folder) {
 std::set<std::string> TemporaryFiles() {
     std::set<std::string> paths;
     for (const std::string& folder : {TempFolder(), WindowsTempFolder()}) {
-        WIN32_FIND_DATAA found;
-        const HANDLE search = FindFirstFileA((folder + "TMP*").c_str(), &found);
-        if (search == INVALID_HANDLE_VALUE)
-            continue;
-        do {
-            paths.insert(folder + found.cFileName);
-        } while (FindNextFileA(search, &found));
-        FindClose(search);
+        for (const testdriver::FolderEntry& entry : testdriver::EntriesMatching(folder + "TMP*"))
+            paths.insert(folder + entry.name);
     }
     return paths;
 }
@@ -259,7 +253,7 @@ protected:
             WriteEditorLog();
             break;
         case Setup::HelpHeldOpen:
-            m_held = testdriver::UniqueHandle(
+            m_held = testdriver::OwnedHandle(
                 CreateFileA(m_installation.FilePath("Help.htm").c_str(), GENERIC_READ, 0, nullptr,
                             OPEN_EXISTING, 0, nullptr));
             EXPECT_TRUE(m_held);
@@ -287,7 +281,7 @@ protected:
     // The editor of the installation runs a document with logging on and writes Log.txt beside
     // itself.
     void WriteEditorLog() {
-        EXPECT_TRUE(WriteText(HKEY_CURRENT_USER, "Software\\Zembra", "bOutputLog", "True"));
+        EXPECT_TRUE(SetString(HKEY_CURRENT_USER, "Software\\Zembra", "bOutputLog", "True"));
         RunningEditor editor(m_installation);
         EXPECT_TRUE(editor.Close());
         EXPECT_TRUE(FileExists(m_installation.FilePath("Log.txt")));
@@ -399,16 +393,15 @@ protected:
             folderKept = folderKept || (remains && name != "Zembra.lnk");
         }
         EXPECT_EQ(FolderExists(m_installation.Folder()), folderKept);
-        for (const Key& tree : kProductTrees)
+        for (const KeyName& tree : ProductTrees())
             EXPECT_EQ(KeyExists(tree.root, tree.path), !scenario.treesRemoved) << tree.path;
         if (!scenario.treesRemoved) {
-            EXPECT_EQ(ReadText(HKEY_LOCAL_MACHINE, "Software\\Zembra", "Path"),
+            EXPECT_EQ(GetString(HKEY_LOCAL_MACHINE, "Software\\Zembra", "Path"),
                       m_installation.Folder());
         }
-        for (const Key& neighbour : kNeighbourKeys) {
-            EXPECT_EQ(ReadText(neighbour.root, neighbour.path, ""), "neighbour") << neighbour.path;
-            EXPECT_EQ(ReadText(neighbour.root, std::string(neighbour.path) + "\\Child", "Name"),
-                      "child")
+        for (const KeyName& neighbour : kNeighbourKeys) {
+            EXPECT_EQ(GetString(neighbour.root, neighbour.path, ""), "neighbour") << neighbour.path;
+            EXPECT_EQ(GetString(neighbour.root, neighbour.path + "\\Child", "Name"), "child")
                 << neighbour.path;
         }
         // Neither the script nor the temporary name it was made from is left.
@@ -419,7 +412,7 @@ protected:
     RegistryGuard m_registry;
     Installation m_installation;
     std::set<std::string> m_temporaryBefore;
-    testdriver::UniqueHandle m_held;
+    testdriver::OwnedHandle m_held;
     std::optional<RunningEditor> m_editor;
     const std::string m_windowsTemp = WindowsTempFolder().substr(0, WindowsTempFolder().size() - 1);
     bool m_windowsTempMoved = false;
@@ -439,7 +432,7 @@ TEST_P(UninstallRun, EndsWithItsExitCodeAndLeavesOnlyWhatItMust) {
     EXPECT_EQ(*exitCode, scenario.exitCode);
     ASSERT_TRUE(uninstaller.WaitForProcessTree(kTreeLimit))
         << "processes it started still run: " << uninstaller.StartedProcessIds().size();
-    m_held = testdriver::UniqueHandle();
+    m_held = testdriver::OwnedHandle();
     ExpectLeftBehind(scenario);
 }
 

@@ -3,6 +3,7 @@
 #include "log/ProgramLog.h"
 #include "framework/WinApp.h"
 #include "tests/driver/BoxCloser.h"
+#include "tests/driver/Files.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -17,10 +18,8 @@ using testdriver::BoxCloser;
 class ProgramLogFile : public testing::Test {
 protected:
     ProgramLogFile() {
-        char temp[MAX_PATH] = "";
-        GetTempPathA(MAX_PATH, temp);
-        m_folder =
-            std::string(temp) + "zembra-log-test-" + std::to_string(GetCurrentProcessId()) + "\\";
+        m_folder = testdriver::TempFolder() + "zembra-log-test-" +
+                   std::to_string(GetCurrentProcessId()) + "\\";
         CreateDirectoryA(m_folder.c_str(), nullptr);
         m_path = m_folder + "log.txt";
     }

@@ -4,6 +4,8 @@
 #include "support/RegistryKey.h"
 #include "support/FailedStringWrite.h"
 #include "support/ShowMessage.h"
+#include "tests/driver/Recorders.h"
+#include "tests/driver/Registry.h"
 
 #include <gtest/gtest.h>
 
@@ -42,27 +44,19 @@ protected:
     }
 
     static bool KeyExists(const std::string& path) {
-        RegKeyHandle key;
-        return RegOpenKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, KEY_READ, key.Receive()) ==
-               ERROR_SUCCESS;
+        return testdriver::KeyExists(HKEY_CURRENT_USER, path);
     }
 
     static void CreateKey(const std::string& path) {
-        RegKeyHandle key;
-        ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, NULL, 0, KEY_ALL_ACCESS, NULL,
-                                  key.Receive(), NULL),
-                  ERROR_SUCCESS);
+        ASSERT_TRUE(testdriver::CreateKey(HKEY_CURRENT_USER, path)) << path;
     }
 
     // Writes a value past RegistryKey, with exactly the given bytes.
     static void WriteRaw(const std::string& path, const char* name, DWORD type, const void* data,
                          DWORD size) {
-        RegKeyHandle key;
-        ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, NULL, 0, KEY_ALL_ACCESS, NULL,
-                                  key.Receive(), NULL),
-                  ERROR_SUCCESS);
-        ASSERT_EQ(RegSetValueExA(key.Get(), name, 0, type, static_cast<const BYTE*>(data), size),
-                  ERROR_SUCCESS);
+        ASSERT_TRUE(testdriver::SetValue(HKEY_CURRENT_USER, path, name,
+                                         {type, std::string(static_cast<const char*>(data), size)}))
+            << path << " " << name;
     }
 
     // Reads a value past RegistryKey, as the registry gives it out in UTF-16.
@@ -92,22 +86,6 @@ protected:
 
     std::string m_path;
 };
-
-std::vector<std::string> g_failedWrites;
-void RecordFailedWrite(const std::string& valueName) {
-    g_failedWrites.push_back(valueName);
-}
-
-struct ShownMessage {
-    std::string text;
-    std::string caption;
-    unsigned type;
-};
-std::vector<ShownMessage> g_shownMessages;
-int RecordMessage(const std::string& text, const std::string& caption, unsigned type) {
-    g_shownMessages.push_back({text, caption, type});
-    return IDOK;
-}
 
 } // namespace
 
@@ -244,8 +222,7 @@ TEST_F(RegistryKeyTest, GetBinaryNeverWritesPastTheGivenBuffer) {
 }
 
 TEST_F(RegistryKeyTest, SettersWriteNothingWhenTheKeyCannotBeOpened) {
-    SetFailedStringWriteHook(RecordFailedWrite);
-    g_failedWrites.clear();
+    const testdriver::FailedWriteRecorder failedWrites;
     // A key path may not begin with a backslash.
     RegistryKey key(HKEY_CURRENT_USER, "\\" + Path());
     key.SetString("Name", "text");
@@ -255,7 +232,7 @@ TEST_F(RegistryKeyTest, SettersWriteNothingWhenTheKeyCannotBeOpened) {
     key.SetBinary("Data", "x", 1);
     EXPECT_TRUE(key.Failed());
     EXPECT_FALSE(KeyExists(Path()));
-    EXPECT_TRUE(g_failedWrites.empty());
+    EXPECT_TRUE(failedWrites.Names().empty());
 }
 
 TEST_F(RegistryKeyTest, FailedWriteIsReportedOnlyWhenTheOpenedKeyRejectsTheString) {
@@ -263,31 +240,30 @@ TEST_F(RegistryKeyTest, FailedWriteIsReportedOnlyWhenTheOpenedKeyRejectsTheStrin
     SetFailedStringWriteHook([](const std::string& valueName) {
         ReportFailedStringWrite(valueName, "Install Zembra 1.0");
     });
-    SetMessageHandler(RecordMessage);
-    g_shownMessages.clear();
+    const testdriver::MessageRecorder messages;
 
     RegistryKey key(HKEY_CURRENT_USER, Path());
     key.SetString("DisplayName", "Zembra");
     EXPECT_FALSE(key.Failed());
-    EXPECT_TRUE(g_shownMessages.empty());
+    EXPECT_TRUE(messages.Shown().empty());
 
     // Value names are limited to 16383 characters: the key opens, the value is rejected.
     const std::string tooLong(16384, 'n');
     key.SetDWORD(tooLong, 1);
     EXPECT_TRUE(key.Failed());
-    EXPECT_TRUE(g_shownMessages.empty());
+    EXPECT_TRUE(messages.Shown().empty());
 
     key.SetString(tooLong, "Zembra");
     EXPECT_TRUE(key.Failed());
-    ASSERT_EQ(g_shownMessages.size(), 1u);
-    EXPECT_EQ(g_shownMessages[0].text, "The registry key " + tooLong + " could not be created.");
-    EXPECT_EQ(g_shownMessages[0].caption, "Install Zembra 1.0");
-    EXPECT_EQ(g_shownMessages[0].type, static_cast<unsigned>(MB_OK | MB_ICONERROR));
+    ASSERT_EQ(messages.Shown().size(), 1u);
+    EXPECT_EQ(messages.Shown()[0].text, "The registry key " + tooLong + " could not be created.");
+    EXPECT_EQ(messages.Shown()[0].caption, "Install Zembra 1.0");
+    EXPECT_EQ(messages.Shown()[0].type, static_cast<unsigned>(MB_OK | MB_ICONERROR));
 
     RegistryKey unopenable(HKEY_CURRENT_USER, "\\" + Path());
     unopenable.SetString("DisplayName", "Zembra");
     EXPECT_TRUE(unopenable.Failed());
-    EXPECT_EQ(g_shownMessages.size(), 1u);
+    EXPECT_EQ(messages.Shown().size(), 1u);
 }
 
 TEST_F(RegistryKeyTest, SetKeyAimsLaterOperationsAtTheNewKey) {

@@ -7,6 +7,8 @@
 #include "framework/WinApp.h"
 #include "support/core/ErrorDescription.h"
 #include "tests/driver/BoxCloser.h"
+#include "tests/driver/Files.h"
+#include "tests/driver/Recorders.h"
 
 #include <gtest/gtest.h>
 
@@ -21,37 +23,14 @@ namespace {
 
 using testdriver::BoxCloser;
 using testdriver::SeenBox;
+using testdriver::TempFolder;
+
+using WindowHandle = UniqueHandle<HWND, &DestroyWindow>;
 
 // A plain top-level window standing in for a program's main window.
-class TestWindow {
-public:
-    TestWindow()
-        : m_window(CreateWindowExA(0, "STATIC", "Zembra test main window", WS_OVERLAPPEDWINDOW, 0,
-                                   0, 200, 100, NULL, NULL, GetModuleHandleA(NULL), NULL)) {}
-    ~TestWindow() { Destroy(); }
-    TestWindow(const TestWindow&) = delete;
-    TestWindow& operator=(const TestWindow&) = delete;
-
-    HWND Get() const { return m_window; }
-    void Destroy() {
-        if (m_window != NULL)
-            DestroyWindow(m_window);
-        m_window = NULL;
-    }
-
-private:
-    HWND m_window;
-};
-
-struct ShownMessage {
-    std::string text;
-    std::string caption;
-    unsigned type;
-};
-std::vector<ShownMessage> g_shownMessages;
-int RecordMessage(const std::string& text, const std::string& caption, unsigned type) {
-    g_shownMessages.push_back({text, caption, type});
-    return IDRETRY;
+WindowHandle TestWindow() {
+    return WindowHandle(CreateWindowExA(0, "STATIC", "Zembra test main window", WS_OVERLAPPEDWINDOW,
+                                        0, 0, 200, 100, NULL, NULL, GetModuleHandleA(NULL), NULL));
 }
 
 // Puts the message seam back as a program finds it; the application object stands in for a
@@ -61,12 +40,6 @@ protected:
     void TearDown() override { SetMessageHandler(nullptr); }
     CWinApp m_app;
 };
-
-std::string TempFolder() {
-    char buffer[MAX_PATH];
-    const DWORD length = GetTempPathA(MAX_PATH, buffer);
-    return std::string(buffer, length);
-}
 
 bool FileExists(const std::string& path) {
     return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
@@ -96,13 +69,12 @@ std::string Folded(std::string path) {
 } // namespace
 
 TEST_F(MessageSeamsTest, ShowMessageGoesThroughTheHandlerThatIsSet) {
-    g_shownMessages.clear();
-    SetMessageHandler(RecordMessage);
+    const testdriver::MessageRecorder recorder(IDRETRY);
     EXPECT_EQ(ShowMessage("Text\nmore", "Zembra", MB_RETRYCANCEL), IDRETRY);
-    ASSERT_EQ(g_shownMessages.size(), 1u);
-    EXPECT_EQ(g_shownMessages[0].text, "Text\nmore");
-    EXPECT_EQ(g_shownMessages[0].caption, "Zembra");
-    EXPECT_EQ(g_shownMessages[0].type, static_cast<unsigned>(MB_RETRYCANCEL));
+    ASSERT_EQ(recorder.Shown().size(), 1u);
+    EXPECT_EQ(recorder.Shown()[0].text, "Text\nmore");
+    EXPECT_EQ(recorder.Shown()[0].caption, "Zembra");
+    EXPECT_EQ(recorder.Shown()[0].type, static_cast<unsigned>(MB_RETRYCANCEL));
 }
 
 TEST_F(MessageSeamsTest, SilentHandlerAnswersYesAndShowsNothing) {
@@ -116,17 +88,17 @@ TEST_F(MessageSeamsTest, SilentHandlerAnswersYesAndShowsNothing) {
 TEST_F(MessageSeamsTest, OwnerIsTheMainWindowOnlyWhileItExists) {
     EXPECT_EQ(GetMessageOwner(), static_cast<HWND>(NULL));
 
-    TestWindow mainWindow;
+    WindowHandle mainWindow = TestWindow();
     ASSERT_NE(mainWindow.Get(), static_cast<HWND>(NULL));
     m_app.m_hMainWnd = mainWindow.Get();
     EXPECT_EQ(GetMessageOwner(), mainWindow.Get());
 
-    mainWindow.Destroy();
+    mainWindow.Reset();
     EXPECT_EQ(GetMessageOwner(), static_cast<HWND>(NULL));
 }
 
 TEST_F(MessageSeamsTest, ShowMessageShowsABoxOwnedByTheMainWindow) {
-    TestWindow mainWindow;
+    WindowHandle mainWindow = TestWindow();
     ASSERT_NE(mainWindow.Get(), static_cast<HWND>(NULL));
     m_app.m_hMainWnd = mainWindow.Get();
 

@@ -1,0 +1,18 @@
+#include "tests/driver/SystemText.h"
+
+#include "tests/driver/Handles.h"
+
+#include <windows.h>
+
+namespace testdriver {
+
+std::string SystemText(unsigned long code) {
+    char* buffer = nullptr;
+    const DWORD length = FormatMessageA(
+        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+        nullptr, code, 0x400, reinterpret_cast<char*>(&buffer), 0, nullptr);
+    const LocalMemory owned(buffer);
+    return length != 0 && buffer != nullptr ? std::string(buffer, length) : std::string();
+}
+
+} // namespace testdriver
