@@ -9,8 +9,9 @@ DIST="$ROOT/dist"
 DEMO_PACKAGES="cmake g++ googletest nlohmann-json3-dev g++-mingw-w64-x86-64-posix mingw-w64-tools \
 wine wine64 fonts-wine xvfb xauth"
 # Everything the tests and benchmarks use besides: the fuzzer's compiler (its runtime follows, see
-# install_fuzzer_runtime), the help page's renderer and checker, and the locale sources.
-PACKAGES="$DEMO_PACKAGES clang python3 chromium locales"
+# install_fuzzer_runtime), the help page's renderer and checker, the pictures' reader (the icon
+# sheet and the help page's picture), and the locale sources.
+PACKAGES="$DEMO_PACKAGES clang python3 chromium imagemagick locales"
 
 # Installs whichever of the named packages are missing (default: all the project uses).
 install_packages() {

@@ -1,6 +1,7 @@
 #include "Uninstaller.h"
 
 #include "framework/WinApp.h"
+#include "framework/core/PathText.h"
 #include "support/DesktopPath.h"
 #include "support/RegistryKey.h"
 #include "support/ShowMessage.h"

@@ -1,6 +1,7 @@
 #include "Uninstaller.h"
 
 #include "framework/UniqueHandle.h"
+#include "framework/core/PathText.h"
 #include "support/core/RegistryLayout.h"
 #include "uninstaller/core/SelfRemovalScript.h"
 

@@ -2,6 +2,7 @@
 
 #include "ProductInfo.h"
 #include "VersionText.h"
+#include "framework/core/PathText.h"
 
 namespace {
 

@@ -2,8 +2,6 @@
 // The product's whole registry layout as data: the values an installation writes, and the trees
 // an uninstallation removes. No Windows header: roots are named, and the Windows code maps them.
 
-#include "framework/core/PathText.h"
-
 #include <cstdint>
 #include <string>
 #include <vector>

@@ -171,10 +171,9 @@ TEST(IsAdministrator, IsTrueForWinesUserInTheAdministratorsGroup) {
 }
 
 TEST_F(MessageSeamsTest, AnAdministratorGoesOnWithoutBeingAsked) {
-    g_shownMessages.clear();
-    SetMessageHandler(RecordMessage);
+    const testdriver::MessageRecorder recorder(IDNO);
     EXPECT_TRUE(ConfirmUnlessAdministrator("Continue anyway?"));
-    EXPECT_TRUE(g_shownMessages.empty());
+    EXPECT_TRUE(recorder.Shown().empty());
 }
 
 TEST(ModulePath, IsTheRunningProgramsFullFileName) {
