@@ -1,6 +1,7 @@
 #include "tests/e2e/E2e.h"
 
 #include "app/core/ZembraFormat.h"
+#include "tests/driver/Files.h"
 
 #include <atomic>
 #include <cstring>
@@ -38,14 +39,8 @@ ScratchFolder::ScratchFolder() {
 }
 
 ScratchFolder::~ScratchFolder() {
-    WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA((m_path + "*").c_str(), &found);
-    if (search != INVALID_HANDLE_VALUE) {
-        do {
-            DeleteFileA((m_path + found.cFileName).c_str());
-        } while (FindNextFileA(search, &found));
-        FindClose(search);
-    }
+    for (const std::string& name : testdriver::FileNamesIn(m_path))
+        DeleteFileA((m_path + name).c_str());
     RemoveDirectoryA(m_path.c_str());
 }
 

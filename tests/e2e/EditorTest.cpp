@@ -5,6 +5,7 @@
 #include "tests/driver/FileDialog.h"
 #include "tests/driver/Input.h"
 #include "tests/driver/Poll.h"
+#include "tests/driver/Registry.h"
 #include "tests/driver/Resources.h"
 #include "tests/driver/Screenshot.h"
 #include "tests/driver/Window.h"
@@ -311,15 +312,11 @@ TEST_F(Editor, TheWindowComesBackWhereItWasLeftAndAForeignPlacementIsIgnored) {
     ASSERT_EQ(Close(), 0u);
 
     // A value of another size is not a placement of ours: the window keeps its own place.
-    HKEY key = nullptr;
-    ASSERT_EQ(
-        RegOpenKeyExA(HKEY_CURRENT_USER, kProductKey, 0, KEY_QUERY_VALUE | KEY_SET_VALUE, &key), 0);
-    BYTE placement[44] = {};
-    DWORD size = sizeof placement;
-    EXPECT_EQ(RegQueryValueExA(key, "WindowPlacement", nullptr, nullptr, placement, &size), 0);
-    EXPECT_EQ(size, 44u);
-    EXPECT_EQ(RegSetValueExA(key, "WindowPlacement", 0, REG_BINARY, placement, 43), 0);
-    RegCloseKey(key);
+    const auto placement = ReadValue(HKEY_CURRENT_USER, kProductKey, "WindowPlacement");
+    ASSERT_TRUE(placement);
+    ASSERT_EQ(placement->data.size(), 44u);
+    EXPECT_TRUE(
+        SetBinary(HKEY_CURRENT_USER, kProductKey, "WindowPlacement", placement->data.data(), 43));
     frame = Open();
     ASSERT_NE(frame, nullptr);
     moved = ScreenRect(frame);
@@ -335,12 +332,12 @@ TEST_F(Editor, AFailedSaveReportsAndLeavesThePreviousFileAsItWas) {
     ASSERT_NE(frame, nullptr);
     ASSERT_TRUE(SetEditText(Item(frame, kCaption), "Changed"));
     // The file cannot be replaced while another program holds it.
-    HANDLE held = CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    OwnedHandle held(CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                                 FILE_ATTRIBUTE_NORMAL, nullptr));
+    ASSERT_TRUE(held);
     ASSERT_TRUE(InvokeCommand(frame, kFileSave));
     ReadShownBox(Program());
-    CloseHandle(held);
+    held.Reset();
     ASSERT_TRUE(m_contents);
     EXPECT_NE(m_contents->text.find(path), std::string::npos) << m_contents->text;
     EXPECT_EQ(m_contents->icon, BoxIcon::Error);

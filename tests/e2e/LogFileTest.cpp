@@ -1,6 +1,7 @@
 // The log file a run leaves behind when the user has switched logging on, and the settings
 // every run loads at start and stores at exit.
 
+#include "tests/driver/Handles.h"
 #include "tests/e2e/E2e.h"
 
 #include <regex>
@@ -216,16 +217,16 @@ TEST_F(LogFile, ARunEndingWhileAnotherHoldsTheFileWaitsForItBriefly) {
         SCOPED_TRACE(heldMs);
         m_scratch.Write("Log file.txt", earlier);
         // Another run writing its own log holds the file with no sharing.
-        HANDLE held = CreateFileA(m_log.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
-                                  FILE_ATTRIBUTE_NORMAL, nullptr);
-        ASSERT_NE(held, INVALID_HANDLE_VALUE);
+        testdriver::OwnedHandle held(CreateFileA(m_log.c_str(), GENERIC_WRITE, 0, nullptr,
+                                                 OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+        ASSERT_TRUE(held);
         Process zembra = StartZembra("RUN \"" + m_document + "\"");
         HWND box = testdriver::WaitForBox(zembra, kBoxLimit);
         ASSERT_NE(box, nullptr);
         EXPECT_TRUE(testdriver::PressButton(box, IDOK));
         if (heldMs < 1000) {
             Sleep(heldMs);
-            CloseHandle(held);
+            held.Reset();
             EXPECT_EQ(ExitCode(zembra), 1u);
             const std::string content = ReadFileBytes(m_log).value_or("");
             ASSERT_EQ(content.compare(0, earlier.size() + 2, earlier + "\r\n"), 0) << content;
@@ -234,7 +235,7 @@ TEST_F(LogFile, ARunEndingWhileAnotherHoldsTheFileWaitsForItBriefly) {
             // Held for longer than a run waits: the failure is reported, the file is untouched.
             HWND failure = testdriver::WaitForNextBox(zembra, box, kBoxLimit);
             const auto contents = testdriver::ReadBox(failure);
-            CloseHandle(held);
+            held.Reset();
             ASSERT_TRUE(contents);
             EXPECT_EQ(contents->text.rfind("Log file could not be outputted.\n", 0), 0u);
             EXPECT_TRUE(testdriver::PressButton(failure, IDOK));
