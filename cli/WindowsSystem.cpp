@@ -2,6 +2,7 @@
 
 #include "cli/TimedBox.h"
 #include "cli/core/Utf8.h"
+#include "framework/CodePage.h"
 #include "framework/File.h"
 #include "framework/SaveFile.h"
 #include "framework/SystemMessage.h"
@@ -14,28 +15,6 @@
 namespace cli {
 
 namespace {
-
-std::wstring ToWide(UINT codePage, const std::string& text) {
-    const int length = static_cast<int>(text.size());
-    const int size = MultiByteToWideChar(codePage, 0, text.data(), length, nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(std::max(size, 0)), L'\0');
-    if (size > 0)
-        MultiByteToWideChar(codePage, 0, text.data(), length, &wide[0], size);
-    return wide;
-}
-
-// flags and usedDefault as WideCharToMultiByte takes them.
-std::string FromWide(UINT codePage, const std::wstring& wide, DWORD flags = 0,
-                     BOOL* usedDefault = nullptr) {
-    const int length = static_cast<int>(wide.size());
-    const int size =
-        WideCharToMultiByte(codePage, flags, wide.data(), length, nullptr, 0, nullptr, usedDefault);
-    std::string text(static_cast<std::size_t>(std::max(size, 0)), '\0');
-    if (size > 0)
-        WideCharToMultiByte(codePage, flags, wide.data(), length, &text[0], size, nullptr,
-                            usedDefault);
-    return text;
-}
 
 // The ANSI code page as wide text goes into it: a character it lacks is a failure, never a
 // similar-looking one or a "?". The UTF-8 code page holds every character and takes neither flag.

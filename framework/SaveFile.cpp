@@ -1,20 +1,12 @@
 #include "SaveFile.h"
 
+#include "framework/CodePage.h"
 #include "framework/File.h"
 #include "framework/TemporaryFile.h"
 
 #include <windows.h>
 
 namespace {
-
-std::wstring AnsiToWide(const std::string& text) {
-    const int length = static_cast<int>(text.size());
-    const int size = MultiByteToWideChar(CP_ACP, 0, text.data(), length, nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(size > 0 ? size : 0), L'\0');
-    if (size > 0)
-        MultiByteToWideChar(CP_ACP, 0, text.data(), length, &wide[0], size);
-    return wide;
-}
 
 // Makes bytes the whole content of the file at path, which exists.
 void WriteWhole(const std::wstring& path, const std::vector<unsigned char>& bytes) {
@@ -93,7 +85,7 @@ void SaveFileBytes(const std::wstring& path, const std::vector<unsigned char>& b
 }
 
 void SaveFileBytes(const std::string& path, const std::vector<unsigned char>& bytes) {
-    SaveFileBytes(AnsiToWide(path), bytes);
+    SaveFileBytes(ToWide(CP_ACP, path), bytes);
 }
 
 void SaveNewFileBytes(const std::wstring& path, const std::vector<unsigned char>& bytes) {

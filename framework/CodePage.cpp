@@ -1,0 +1,21 @@
+#include "CodePage.h"
+
+std::wstring ToWide(UINT codePage, const std::string& text) {
+    const int length = static_cast<int>(text.size());
+    const int size = MultiByteToWideChar(codePage, 0, text.data(), length, nullptr, 0);
+    std::wstring wide(static_cast<std::size_t>(size > 0 ? size : 0), L'\0');
+    if (size > 0)
+        MultiByteToWideChar(codePage, 0, text.data(), length, &wide[0], size);
+    return wide;
+}
+
+std::string FromWide(UINT codePage, const std::wstring& wide, DWORD flags, BOOL* usedDefault) {
+    const int length = static_cast<int>(wide.size());
+    const int size =
+        WideCharToMultiByte(codePage, flags, wide.data(), length, nullptr, 0, nullptr, usedDefault);
+    std::string text(static_cast<std::size_t>(size > 0 ? size : 0), '\0');
+    if (size > 0)
+        WideCharToMultiByte(codePage, flags, wide.data(), length, &text[0], size, nullptr,
+                            usedDefault);
+    return text;
+}
