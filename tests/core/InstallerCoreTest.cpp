@@ -1,7 +1,6 @@
 // The installer's portable decisions: the recorded version as strtod reads it, the three-way
 // decision, the install directory and the texts of its messages.
 
-#include "framework/core/PathText.h"
 #include "installer/core/CommandLine.h"
 #include "installer/core/InstallFolder.h"
 #include "installer/core/InstalledVersion.h"
@@ -181,9 +180,6 @@ TEST(QuietUninstallCommand, IsTheQuotedUninstallerAndTheSilentWord) {
 }
 
 TEST(PayloadMessages, NameTheFileAloneNeverItsFolder) {
-    EXPECT_EQ(FileNameOf("C:\\Program Files\\Zembra\\Help.htm"), "Help.htm");
-    EXPECT_EQ(FileNameOf("Help.htm"), "Help.htm");
-    EXPECT_EQ(FileNameOf("C:\\dir\\"), "");
     EXPECT_EQ(installer::ResourceNotLoadedMessage("C:\\My Dir\\Zembra.exe", "Not found.\r\n"),
               "The resource \"Zembra.exe\" could not be loaded.\nNot found.\r\n"
               "Attempting to continue installation.");
