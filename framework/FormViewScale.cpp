@@ -26,7 +26,7 @@ std::optional<DialogLayout> TemplateLayout(UINT templateId) {
 // measures a dialog's font: the average width of the letters, and the font's height.
 SIZE BaseUnitsOf(HFONT font) {
     static const char kLetters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
-    const MemoryDCHandle dc(CreateCompatibleDC(nullptr));
+    const MemoryDC dc;
     if (!dc)
         return {};
     const HGDIOBJ previous = SelectObject(dc.Get(), font);

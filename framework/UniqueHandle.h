@@ -67,3 +67,17 @@ using MenuHandle = UniqueHandle<HMENU, &DestroyMenu>;
 using IconHandle = UniqueHandle<HICON, &DestroyIcon>;
 using FontHandle = UniqueHandle<HFONT, &DeleteObject>;
 using MemoryDCHandle = UniqueHandle<HDC, &DeleteDC>;
+
+inline void ReleaseScreenDC(HDC dc) {
+    ReleaseDC(nullptr, dc);
+}
+
+// The whole screen's device context, from GetDC(NULL), released with ReleaseDC.
+struct ScreenDC : UniqueHandle<HDC, &ReleaseScreenDC> {
+    ScreenDC() : UniqueHandle(GetDC(nullptr)) {}
+};
+
+// A memory device context compatible with the screen, deleted with DeleteDC.
+struct MemoryDC : MemoryDCHandle {
+    MemoryDC() : MemoryDCHandle(CreateCompatibleDC(nullptr)) {}
+};

@@ -24,19 +24,8 @@ using AcceleratorHandle = UniqueHandle<HACCEL, &DestroyAcceleratorTable>;
 // An activation context fails with INVALID_HANDLE_VALUE.
 using ActivationContextHandle = UniqueHandle<HANDLE, &ReleaseActCtx, &IsNoFileHandle>;
 
-inline void ReleaseScreenDC(HDC dc) {
-    ReleaseDC(nullptr, dc);
-}
-
-// The whole screen's device context, from GetDC(NULL), released with ReleaseDC.
-struct ScreenDC : UniqueHandle<HDC, &ReleaseScreenDC> {
-    ScreenDC() : UniqueHandle(GetDC(nullptr)) {}
-};
-
-// A memory device context compatible with the screen, deleted with DeleteDC.
-struct MemoryDC : MemoryDCHandle {
-    MemoryDC() : MemoryDCHandle(CreateCompatibleDC(nullptr)) {}
-};
+using ::MemoryDC;
+using ::ScreenDC;
 
 // A top-down 32-bit DIB section whose pixels can be read directly. Each pixel is 0x00RRGGBB.
 class DibSection {
