@@ -5,6 +5,7 @@
 #include "app/core/VersionQuestion.h"
 #include "app/core/ZembraFormat.h"
 #include "framework/File.h"
+#include "framework/WideText.h"
 #include "framework/core/Archive.h"
 #include "framework/core/Exception.h"
 #include "support/core/ErrorDescription.h"
@@ -41,8 +42,8 @@ void CZembra::RunFile(const std::string& commandLine) {
     m_Log.Append("File run.");
 }
 
-void CZembra::ShowMessageBox(const std::string& caption, const std::string& text,
+void CZembra::ShowMessageBox(const std::u16string& caption, const std::u16string& text,
                              std::uint32_t style) {
     HWND owner = (style & MB_SYSTEMMODAL) ? nullptr : GetMainWnd();
-    m_nReturnValue = MessageBoxA(owner, text.c_str(), caption.c_str(), style);
+    m_nReturnValue = MessageBoxW(owner, AsWide(text), AsWide(caption), style);
 }

@@ -23,7 +23,8 @@ public:
 
     // Shows a message box, owned by the main window unless it is system-modal, and keeps
     // the pressed button's number.
-    void ShowMessageBox(const std::string& caption, const std::string& text, std::uint32_t style);
+    void ShowMessageBox(const std::u16string& caption, const std::u16string& text,
+                        std::uint32_t style);
 
     ProgramLog m_Log;
     bool m_bRunMode;

@@ -19,16 +19,16 @@ public:
     BOOL OnNewDocument() override;
     bool OnCommand(WORD id) override;
 
-    std::string GetCaption() const { return m_design.GetCaption(); }
-    std::string GetText() const { return m_design.GetText(); }
+    std::u16string GetCaption() const { return m_design.GetCaption(); }
+    std::u16string GetText() const { return m_design.GetText(); }
     std::uint32_t GetStyle() const { return m_design.GetStyle(); }
     std::uint32_t GetIcon() const { return m_design.GetIcon(); }
     std::uint32_t GetButton() const { return m_design.GetButton(); }
     std::uint32_t GetDefButton() const { return m_design.GetDefButton(); }
     std::uint32_t GetModal() const { return m_design.GetModal(); }
 
-    void SetCaption(const std::string& caption) { Changed(m_design.SetCaption(caption)); }
-    void SetText(const std::string& text) { Changed(m_design.SetText(text)); }
+    void SetCaption(const std::u16string& caption) { Changed(m_design.SetCaption(caption)); }
+    void SetText(const std::u16string& text) { Changed(m_design.SetText(text)); }
     void SetIcon(std::uint32_t icon) { Changed(m_design.SetIcon(icon)); }
     void SetButton(std::uint32_t button) { Changed(m_design.SetButton(button)); }
     void SetDefButton(std::uint32_t defButton) { Changed(m_design.SetDefButton(defButton)); }

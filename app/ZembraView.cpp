@@ -76,8 +76,8 @@ void CZembraView::DoDataExchange(CDataExchange* pDX) {
     if (!pDX->m_bSaveAndValidate) {
         Log("Loading document.");
         CZembraDocument* document = GetDocument();
-        SetDlgItemText(ID_CAPTION, document->GetCaption());
-        SetDlgItemText(ID_TEXT, document->GetText());
+        SetDlgItemWideText(ID_CAPTION, document->GetCaption());
+        SetDlgItemWideText(ID_TEXT, document->GetText());
 
         const auto icon = LookupLabel(m_maps.m_IconMap, document->GetIcon());
         if (!icon)
@@ -189,11 +189,11 @@ bool CZembraView::UpdateDefButtonList(std::uint32_t button) {
 }
 
 void CZembraView::OnCaptionChanged() {
-    GetDocument()->SetCaption(GetDlgItemText(ID_CAPTION));
+    GetDocument()->SetCaption(GetDlgItemWideText(ID_CAPTION));
 }
 
 void CZembraView::OnTextChanged() {
-    GetDocument()->SetText(GetDlgItemText(ID_TEXT));
+    GetDocument()->SetText(GetDlgItemWideText(ID_TEXT));
 }
 
 void CZembraView::OnChangedIcon() {

@@ -8,6 +8,7 @@
 
 #include "StartTiming.h"
 #include "app/core/ZembraFormat.h"
+#include "framework/core/AnsiCodePage.h"
 #include "tests/driver/Process.h"
 #include "tests/driver/Registry.h"
 
@@ -32,7 +33,8 @@ void SetString(HKEY root, const char* name, const std::string& value) {
 }
 
 std::string WriteDocument(const std::string& folder) {
-    const auto bytes = ZembraBytes(MessageBoxDesign(kCaption, kText, kStyle));
+    const auto bytes =
+        ZembraBytes(MessageBoxDesign(AnsiToUnicode(kCaption), AnsiToUnicode(kText), kStyle));
     const std::string path = folder + "bench.zembra";
     std::ofstream(path, std::ios::binary)
         .write(reinterpret_cast<const char*>(bytes.data()),

@@ -1,6 +1,7 @@
 #include "TimedBox.h"
 
 #include "cli/core/Cli.h"
+#include "framework/WideText.h"
 
 #include <windows.h>
 
@@ -47,14 +48,14 @@ private:
 
 } // namespace
 
-int ShowTimedBox(const std::string& caption, const std::string& text, std::uint32_t style,
+int ShowTimedBox(const std::u16string& caption, const std::u16string& text, std::uint32_t style,
                  std::optional<unsigned> timeoutSeconds, unsigned long& error) {
     ThreadTimer timer;
     if (timeoutSeconds && !timer.Start(*timeoutSeconds * 1000u, OnTimeout)) {
         error = GetLastError();
         return 0;
     }
-    const int result = MessageBoxA(nullptr, text.c_str(), caption.c_str(), style);
+    const int result = MessageBoxW(nullptr, AsWide(text), AsWide(caption), style);
     error = result == 0 ? GetLastError() : 0;
     return result;
 }

@@ -8,9 +8,9 @@
 
 namespace cli {
 
-// MessageBoxA's result: the pressed button, or kTimedOut once timeoutSeconds have passed with the
+// MessageBoxW's result: the pressed button, or kTimedOut once timeoutSeconds have passed with the
 // box still open; 0, with the system's error in error, when no box could be shown or no timer set.
-int ShowTimedBox(const std::string& caption, const std::string& text, std::uint32_t style,
+int ShowTimedBox(const std::u16string& caption, const std::u16string& text, std::uint32_t style,
                  std::optional<unsigned> timeoutSeconds, unsigned long& error);
 
 } // namespace cli

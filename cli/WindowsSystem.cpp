@@ -1,7 +1,6 @@
 #include "WindowsSystem.h"
 
 #include "cli/TimedBox.h"
-#include "cli/core/Utf8.h"
 #include "framework/CodePage.h"
 #include "framework/File.h"
 #include "framework/SaveFile.h"
@@ -16,15 +15,9 @@ namespace cli {
 
 namespace {
 
-// The ANSI code page as wide text goes into it: a character it lacks is a failure, never a
-// similar-looking one or a "?". The UTF-8 code page holds every character and takes neither flag.
-std::string ToAnsi(const std::wstring& wide, bool& complete) {
-    BOOL usedDefault = FALSE;
-    const bool utf8 = GetACP() == CP_UTF8;
-    std::string text =
-        FromWide(CP_ACP, wide, utf8 ? 0 : WC_NO_BEST_FIT_CHARS, utf8 ? nullptr : &usedDefault);
-    complete = !usedDefault;
-    return text;
+// The system's texts, in the ANSI code page, as UTF-8.
+std::string AnsiToUtf8(const std::string& text) {
+    return WideToUtf8(ToWide(CP_ACP, text));
 }
 
 void WriteTo(DWORD stream, const std::string& utf8) {
@@ -72,36 +65,9 @@ void WindowsSystem::Err(const std::string& text) {
     WriteTo(STD_ERROR_HANDLE, text);
 }
 
-std::string WindowsSystem::CodePageName() const {
-    return "the ANSI code page " + std::to_string(GetACP());
-}
-
-bool WindowsSystem::ToStored(const std::string& utf8, std::string& stored, char32_t& failed) const {
-    bool complete = false;
-    stored = ToAnsi(Utf8ToWide(utf8), complete);
-    if (complete)
-        return true;
-    // Name the first character that did not fit, one at a time.
-    std::size_t i = 0;
-    while (i < utf8.size()) {
-        const std::size_t begin = i;
-        const char32_t character = NextCharacter(utf8, i);
-        ToAnsi(Utf8ToWide(utf8.substr(begin, i - begin)), complete);
-        if (!complete) {
-            failed = character;
-            break;
-        }
-    }
-    return false;
-}
-
-std::string WindowsSystem::FromStored(const std::string& stored) const {
-    return WideToUtf8(ToWide(CP_ACP, stored));
-}
-
 std::string WindowsSystem::ReasonOf(const CException& e) const {
     // The framework's texts are the system's, in the ANSI code page.
-    return FromStored(e.Message());
+    return AnsiToUtf8(e.Message());
 }
 
 std::unique_ptr<ArchiveStream> WindowsSystem::OpenDocument(const std::string& path) {
@@ -139,7 +105,7 @@ BoxOutcome WindowsSystem::ShowBox(const MessageBoxDesign& design,
     outcome.result = ShowTimedBox(design.GetCaption(), design.GetText(), design.GetStyle(),
                                   timeoutSeconds, error);
     if (outcome.result == 0)
-        outcome.failure = FromStored(TrimmedSystemMessage(error));
+        outcome.failure = AnsiToUtf8(TrimmedSystemMessage(error));
     return outcome;
 }
 

@@ -1,6 +1,6 @@
 #pragma once
-// zembra-cli on Windows: Unicode arguments, output to the console or as UTF-8, documents in the
-// ANSI code page, files by their Unicode names, and the system's message boxes.
+// zembra-cli on Windows: Unicode arguments, output to the console or as UTF-8, files by their
+// Unicode names, and the system's message boxes.
 
 #include "cli/core/CliSystem.h"
 
@@ -16,9 +16,6 @@ public:
     void Out(const std::string& text) override;
     void Err(const std::string& text) override;
 
-    std::string CodePageName() const override;
-    bool ToStored(const std::string& utf8, std::string& stored, char32_t& failed) const override;
-    std::string FromStored(const std::string& stored) const override;
     std::string ReasonOf(const CException& e) const override;
 
     std::unique_ptr<ArchiveStream> OpenDocument(const std::string& path) override;

@@ -9,14 +9,14 @@ namespace {
 
 struct Sample {
     const char* file;
-    const char* caption;
-    const char* text;
+    const char16_t* caption;
+    const char16_t* text;
     std::uint32_t style;
 };
 
 const Sample kSamples[] = {
-    {"Question.zembra", "Backup", "Shall the backup start now?", 0x2000 | 0x20 | 3},
-    {"Warning.zembra", "Disk space", "The disk is almost full.\nDelete old logs and go on?",
+    {"Question.zembra", u"Backup", u"Shall the backup start now?", 0x2000 | 0x20 | 3},
+    {"Warning.zembra", u"Disk space", u"The disk is almost full.\nDelete old logs and go on?",
      0x2000 | 0x30 | 4 | 0x100},
 };
 

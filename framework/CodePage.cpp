@@ -19,3 +19,17 @@ std::string FromWide(UINT codePage, const std::wstring& wide, DWORD flags, BOOL*
                             usedDefault);
     return text;
 }
+
+std::optional<std::string> FromWideExactly(UINT codePage, const std::wstring& wide) {
+    if (codePage == CP_UTF8) {
+        for (const wchar_t unit : wide)
+            if (unit >= 0x80)
+                return std::nullopt;
+        return std::string(wide.begin(), wide.end());
+    }
+    BOOL usedDefault = FALSE;
+    std::string text = FromWide(codePage, wide, WC_NO_BEST_FIT_CHARS, &usedDefault);
+    if (usedDefault || (text.empty() && !wide.empty()) || ToWide(codePage, text) != wide)
+        return std::nullopt;
+    return text;
+}

@@ -3,9 +3,13 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <string>
 
 std::wstring ToWide(UINT codePage, const std::string& text);
 // flags and usedDefault as WideCharToMultiByte takes them.
 std::string FromWide(UINT codePage, const std::wstring& wide, DWORD flags = 0,
                      BOOL* usedDefault = nullptr);
+// The text in the code page when that holds it: no default character, no best fit, and back in
+// UTF-16 the same text. In UTF-8 (65001) only ASCII counts as held. Nothing otherwise.
+std::optional<std::string> FromWideExactly(UINT codePage, const std::wstring& wide);

@@ -3,6 +3,7 @@
 #include "framework/CommandIds.h"
 #include "framework/CommonControls.h"
 #include "framework/Guard.h"
+#include "framework/WideText.h"
 
 #include <commctrl.h>
 
@@ -62,6 +63,20 @@ std::string CDialogWindow::GetDlgItemText(int id) const {
 
 void CDialogWindow::SetDlgItemText(int id, const std::string& text) const {
     ::SetDlgItemTextA(m_hWnd, id, text.c_str());
+}
+
+std::u16string CDialogWindow::GetDlgItemWideText(int id) const {
+    const HWND item = GetDlgItem(id);
+    const int length = item != nullptr ? GetWindowTextLengthW(item) : 0;
+    if (length <= 0)
+        return std::u16string();
+    std::vector<wchar_t> buffer(static_cast<std::size_t>(length) + 1);
+    const int copied = GetWindowTextW(item, buffer.data(), length + 1);
+    return std::u16string(buffer.begin(), buffer.begin() + (copied > 0 ? copied : 0));
+}
+
+void CDialogWindow::SetDlgItemWideText(int id, const std::u16string& text) const {
+    ::SetDlgItemTextW(m_hWnd, id, AsWide(text));
 }
 
 void CDialogWindow::SetWindowText(const std::string& text) const {

@@ -20,6 +20,9 @@ public:
     HWND GetDlgItem(int id) const { return ::GetDlgItem(m_hWnd, id); }
     std::string GetDlgItemText(int id) const;
     void SetDlgItemText(int id, const std::string& text) const;
+    // The same in UTF-16, through the system's wide functions.
+    std::u16string GetDlgItemWideText(int id) const;
+    void SetDlgItemWideText(int id, const std::u16string& text) const;
     void SetWindowText(const std::string& text) const;
 
 protected:

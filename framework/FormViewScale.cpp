@@ -2,7 +2,7 @@
 
 #include "FormView.h"
 
-#include "framework/core/Archive.h"
+#include "framework/WideText.h"
 #include "framework/core/DialogLayout.h"
 
 #include <algorithm>
@@ -71,10 +71,10 @@ void CFormView::ScaleToDpi(UINT dpi) {
     const std::optional<DialogLayout> layout = TemplateLayout(m_nIDTemplate);
     if (!layout || layout->fontFace.empty() || dpi == 0)
         return;
-    FontHandle font(CreateFontA(-MulDiv(layout->fontPoints, static_cast<int>(dpi), 72), 0, 0, 0,
+    FontHandle font(CreateFontW(-MulDiv(layout->fontPoints, static_cast<int>(dpi), 72), 0, 0, 0,
                                 FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
                                 CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
-                                WideToAnsi(layout->fontFace).c_str()));
+                                AsWide(layout->fontFace)));
     const SIZE base = font ? BaseUnitsOf(font.Get()) : SIZE{};
     if (base.cx <= 0 || base.cy <= 0)
         return;

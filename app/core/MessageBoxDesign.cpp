@@ -37,14 +37,14 @@ std::uint32_t MessageBoxDesign::GetModal() const {
     return AllSet(m_nStyle, style::kSystemModal) ? style::kSystemModal : style::kTaskModal;
 }
 
-bool MessageBoxDesign::SetCaption(const std::string& caption) {
+bool MessageBoxDesign::SetCaption(const std::u16string& caption) {
     if (caption == m_strCaption)
         return false;
     m_strCaption = caption;
     return true;
 }
 
-bool MessageBoxDesign::SetText(const std::string& text) {
+bool MessageBoxDesign::SetText(const std::u16string& text) {
     if (text == m_strText)
         return false;
     m_strText = text;

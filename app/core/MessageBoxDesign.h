@@ -1,5 +1,6 @@
 #pragma once
-// One designed message box: caption, text and the style word handed to MessageBoxA unchanged.
+// One designed message box: caption and text in UTF-16, and the style word handed to the system's
+// message box unchanged.
 
 #include <cstdint>
 #include <string>
@@ -22,11 +23,11 @@ class MessageBoxDesign {
 public:
     // A new design: empty caption and text, no icon, OK, first button, normal priority.
     MessageBoxDesign() = default;
-    MessageBoxDesign(std::string caption, std::string text, std::uint32_t style)
+    MessageBoxDesign(std::u16string caption, std::u16string text, std::uint32_t style)
         : m_strCaption(std::move(caption)), m_strText(std::move(text)), m_nStyle(style) {}
 
-    const std::string& GetCaption() const { return m_strCaption; }
-    const std::string& GetText() const { return m_strText; }
+    const std::u16string& GetCaption() const { return m_strCaption; }
+    const std::u16string& GetText() const { return m_strText; }
     std::uint32_t GetStyle() const { return m_nStyle; }
 
     // The value of one group of the style word. Bits outside the groups are kept as they are.
@@ -36,8 +37,8 @@ public:
     std::uint32_t GetModal() const;
 
     // Each setter returns true when it changed the design.
-    bool SetCaption(const std::string& caption);
-    bool SetText(const std::string& text);
+    bool SetCaption(const std::u16string& caption);
+    bool SetText(const std::u16string& text);
     bool SetStyle(std::uint32_t style);
     bool SetIcon(std::uint32_t icon);
     bool SetButton(std::uint32_t button);
@@ -47,7 +48,7 @@ public:
 private:
     bool ReplaceGroup(std::uint32_t oldValue, std::uint32_t newValue);
 
-    std::string m_strCaption;
-    std::string m_strText;
+    std::u16string m_strCaption;
+    std::u16string m_strText;
     std::uint32_t m_nStyle = style::kNew;
 };

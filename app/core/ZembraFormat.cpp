@@ -1,5 +1,6 @@
 #include "ZembraFormat.h"
 
+#include "framework/core/AnsiCodePage.h"
 #include "framework/core/Archive.h"
 #include "support/core/ProductInfo.h"
 
@@ -13,21 +14,25 @@ bool IsOtherVersion(double version) {
 
 namespace {
 
-std::string ReadOptionalString(CArchive& ar) {
-    return ar.ReadUInt32() != 0 ? ar.ReadString() : std::string();
+std::u16string ReadOptionalString(CArchive& ar) {
+    return ar.ReadUInt32() != 0 ? ar.ReadString() : std::u16string();
 }
 
-void WriteOptionalString(CArchive& ar, const std::string& text) {
+void WriteOptionalString(CArchive& ar, const std::u16string& text) {
     ar.WriteUInt32(text.empty() ? 0 : 1);
-    if (!text.empty())
-        ar.WriteString(text);
+    if (text.empty())
+        return;
+    if (const std::optional<std::string> narrow = UnicodeToAnsi(text))
+        ar.WriteString(*narrow);
+    else
+        ar.WriteWideString(text);
 }
 
 } // namespace
 
 void ReadZembraBody(CArchive& ar, MessageBoxDesign& design) {
-    std::string caption = ReadOptionalString(ar);
-    std::string text = ReadOptionalString(ar);
+    const std::u16string caption = ReadOptionalString(ar);
+    const std::u16string text = ReadOptionalString(ar);
     const std::uint32_t style = ar.ReadUInt32();
     design.SetCaption(caption);
     design.SetText(text);

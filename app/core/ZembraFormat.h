@@ -2,6 +2,13 @@
 // The .zembra file: the format version, the caption and the text (each behind a presence flag)
 // and the style word. Reading is split at the version so that a caller can ask the user
 // before it reads a file of another version.
+//
+// A present string is one string record (framework/core/Archive.h). Each of the two strings
+// chooses its own record when written: the narrow record, in the ANSI code page, when the code
+// page holds the string (AnsiCodePage.h: back unchanged, nothing replaced; on a UTF-8 code page
+// ASCII alone), so that a document 1.0 could have written keeps its bytes; otherwise the wide
+// record, in UTF-16. Reading takes either record: narrow text is read in the ANSI code page,
+// wide text stays as it is.
 
 #include "app/core/MessageBoxDesign.h"
 

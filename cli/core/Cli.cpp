@@ -7,6 +7,7 @@
 #include "cli/core/DesignView.h"
 #include "cli/core/DocumentRead.h"
 #include "cli/core/StyleWords.h"
+#include "cli/core/Utf8.h"
 #include "framework/core/Archive.h"
 #include "framework/core/Exception.h"
 #include "support/core/VersionText.h"
@@ -47,8 +48,7 @@ private:
     int Ask(const Request& request);
 
     void Error(const std::string& message) { m_system.Err(kErrorPrefix + message + "\n"); }
-    // The design the options describe, in the code page documents hold; nothing (reported) when
-    // a text holds a character that code page lacks.
+    // The design the options describe; nothing (reported) when a text is not well-formed UTF-8.
     std::optional<MessageBoxDesign> Design(const BoxOptions& box);
     DocumentRead Read(const std::string& path);
     // The document read whole; nothing (reported) when it could not be.
@@ -100,14 +100,13 @@ int Cli::Run(const std::vector<std::string>& arguments) {
 }
 
 std::optional<MessageBoxDesign> Cli::Design(const BoxOptions& box) {
-    std::string caption, text;
-    char32_t failed = 0;
-    if (!m_system.ToStored(box.caption, caption, failed)) {
-        Error(UnrepresentableMessage("--caption", failed, m_system.CodePageName()));
+    std::u16string caption, text;
+    if (!Utf8ToUtf16(box.caption, caption)) {
+        Error(NotUtf8Message("--caption"));
         return std::nullopt;
     }
-    if (!m_system.ToStored(WithLineBreaks(box.text), text, failed)) {
-        Error(UnrepresentableMessage("--text", failed, m_system.CodePageName()));
+    if (!Utf8ToUtf16(WithLineBreaks(box.text), text)) {
+        Error(NotUtf8Message("--text"));
         return std::nullopt;
     }
     // A new design changed group by group, as the editor's form changes one.
@@ -164,8 +163,8 @@ int Cli::Show(const Request& request) {
     const std::optional<DocumentRead> read = ReadWhole(request.files[0]);
     if (!read)
         return kExitFailed;
-    const DesignView view{*read->version, m_system.FromStored(read->design.GetCaption()),
-                          m_system.FromStored(read->design.GetText()), read->design.GetStyle()};
+    const DesignView view{*read->version, Utf16ToUtf8(read->design.GetCaption()),
+                          Utf16ToUtf8(read->design.GetText()), read->design.GetStyle()};
     m_system.Out(request.json ? DesignJson(view, m_maps) : DesignText(view, m_maps));
     return kExitDone;
 }

@@ -1,7 +1,6 @@
 #pragma once
-// What zembra-cli needs of the system it runs on: its output, its code page, its files and, on
-// Windows, its message boxes. Texts passed in and out are UTF-8; "stored" text is in the code page
-// documents hold.
+// What zembra-cli needs of the system it runs on: its output, its files and, on Windows, its
+// message boxes. Texts passed in and out are UTF-8.
 
 #include "app/core/MessageBoxDesign.h"
 
@@ -31,12 +30,6 @@ public:
     virtual void Out(const std::string& text) = 0;
     virtual void Err(const std::string& text) = 0;
 
-    // The code page documents hold text in, for messages ("Windows-1252").
-    virtual std::string CodePageName() const = 0;
-    // UTF-8 text as stored; false, with failed naming the first character the code page cannot
-    // hold, when there is one.
-    virtual bool ToStored(const std::string& utf8, std::string& stored, char32_t& failed) const = 0;
-    virtual std::string FromStored(const std::string& stored) const = 0;
     // The text of one of the framework's exceptions (a file the system could not open or read).
     virtual std::string ReasonOf(const CException& e) const = 0;
 

@@ -57,11 +57,8 @@ std::string DefaultBeyondButtonsMessage(unsigned defaultButton, unsigned buttons
            std::to_string(buttons) + (buttons == 1 ? " button of " : " buttons of ") + buttonsWord;
 }
 
-std::string UnrepresentableMessage(const std::string& option, char32_t character,
-                                   const std::string& codePage) {
-    char name[16];
-    std::snprintf(name, sizeof name, "U+%04X", static_cast<unsigned>(character));
-    return option + " holds the character " + name + ", which " + codePage + " cannot hold";
+std::string NotUtf8Message(const std::string& option) {
+    return option + " is not well-formed UTF-8";
 }
 
 std::string FileExistsMessage(const std::string& path) {

@@ -52,9 +52,8 @@ std::string MissingFileMessage(const std::string& command, bool several);
 std::string UnexpectedArgumentMessage(const std::string& argument);
 std::string DefaultBeyondButtonsMessage(unsigned defaultButton, unsigned buttons,
                                         const std::string& buttonsWord);
-// option: "--text"; character: the first one the code page lacks.
-std::string UnrepresentableMessage(const std::string& option, char32_t character,
-                                   const std::string& codePage);
+// option: "--text", whose value is not well-formed UTF-8.
+std::string NotUtf8Message(const std::string& option);
 std::string FileExistsMessage(const std::string& path);
 std::string NotWrittenMessage(const std::string& path, const std::string& reason);
 std::string NeedsWindowsMessage(const std::string& command);

@@ -1,7 +1,5 @@
 #include "Utf8.h"
 
-#include "framework/core/Windows1252.h"
-
 namespace cli {
 
 namespace {
@@ -63,26 +61,38 @@ void AppendUtf8(char32_t c, std::string& text) {
     }
 }
 
-std::string Windows1252ToUtf8(const std::string& text) {
-    std::string utf8;
-    for (const char byte : text)
-        AppendUtf8(Windows1252ToUnicode(static_cast<unsigned char>(byte)), utf8);
-    return utf8;
-}
-
-bool Utf8ToWindows1252(const std::string& utf8, std::string& text, char32_t& failed) {
+bool Utf8ToUtf16(const std::string& utf8, std::u16string& text) {
     text.clear();
     std::size_t i = 0;
     while (i < utf8.size()) {
-        const char32_t character = NextCharacter(utf8, i);
-        const std::optional<unsigned char> byte = UnicodeToWindows1252(character);
-        if (!byte) {
-            failed = character;
+        const std::size_t begin = i;
+        const char32_t c = NextCharacter(utf8, i);
+        // U+FFFD stands for a malformed byte only when it was not written out in its three bytes.
+        if (c == kReplacement && i - begin != 3)
             return false;
+        if (c < 0x10000) {
+            text += static_cast<char16_t>(c);
+        } else {
+            text += static_cast<char16_t>(0xD800 + ((c - 0x10000) >> 10));
+            text += static_cast<char16_t>(0xDC00 + ((c - 0x10000) & 0x3FF));
         }
-        text += static_cast<char>(*byte);
     }
     return true;
+}
+
+std::string Utf16ToUtf8(const std::u16string& text) {
+    std::string utf8;
+    utf8.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        char32_t c = text[i];
+        if (c >= 0xD800 && c <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 &&
+            text[i + 1] <= 0xDFFF)
+            c = 0x10000 + ((c - 0xD800) << 10) + (text[++i] - 0xDC00);
+        else if (c >= 0xD800 && c <= 0xDFFF)
+            c = kReplacement;
+        AppendUtf8(c, utf8);
+    }
+    return utf8;
 }
 
 } // namespace cli

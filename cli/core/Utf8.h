@@ -11,10 +11,9 @@ namespace cli {
 char32_t NextCharacter(const std::string& text, std::size_t& i);
 void AppendUtf8(char32_t character, std::string& text);
 
-// Windows-1252 text as UTF-8.
-std::string Windows1252ToUtf8(const std::string& text);
-// UTF-8 text as Windows-1252; false, with failed naming the first character the code page lacks,
-// when there is one.
-bool Utf8ToWindows1252(const std::string& utf8, std::string& text, char32_t& failed);
+// Well-formed UTF-8 as UTF-16; false when a byte does not begin a well-formed character.
+bool Utf8ToUtf16(const std::string& utf8, std::u16string& text);
+// UTF-16 as UTF-8; half of a surrogate pair on its own becomes U+FFFD.
+std::string Utf16ToUtf8(const std::u16string& text);
 
 } // namespace cli

@@ -1,6 +1,5 @@
 #include "PosixSystem.h"
 
-#include "cli/core/Utf8.h"
 #include "framework/core/Archive.h"
 #include "framework/core/Exception.h"
 
@@ -122,18 +121,6 @@ void PosixSystem::Out(const std::string& text) {
 
 void PosixSystem::Err(const std::string& text) {
     std::fwrite(text.data(), 1, text.size(), stderr);
-}
-
-std::string PosixSystem::CodePageName() const {
-    return "Windows-1252";
-}
-
-bool PosixSystem::ToStored(const std::string& utf8, std::string& stored, char32_t& failed) const {
-    return Utf8ToWindows1252(utf8, stored, failed);
-}
-
-std::string PosixSystem::FromStored(const std::string& stored) const {
-    return Windows1252ToUtf8(stored);
 }
 
 std::string PosixSystem::ReasonOf(const CException& e) const {

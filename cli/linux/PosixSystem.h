@@ -1,6 +1,6 @@
 #pragma once
-// zembra-cli on Linux: UTF-8 arguments and output, documents in Windows-1252, files through the
-// POSIX calls, and no message boxes.
+// zembra-cli on Linux: UTF-8 arguments and output, files through the POSIX calls, and no message
+// boxes. The documents' narrow strings are in Windows-1252 here.
 
 #include "cli/core/CliSystem.h"
 
@@ -11,9 +11,6 @@ public:
     void Out(const std::string& text) override;
     void Err(const std::string& text) override;
 
-    std::string CodePageName() const override;
-    bool ToStored(const std::string& utf8, std::string& stored, char32_t& failed) const override;
-    std::string FromStored(const std::string& stored) const override;
     std::string ReasonOf(const CException& e) const override;
 
     std::unique_ptr<ArchiveStream> OpenDocument(const std::string& path) override;

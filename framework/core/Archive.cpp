@@ -1,5 +1,6 @@
 #include "Archive.h"
 
+#include "framework/core/AnsiCodePage.h"
 #include "framework/core/Exception.h"
 
 #include <algorithm>
@@ -93,7 +94,7 @@ std::uint64_t CArchive::ReadStringLength(bool& wide, std::uint64_t recordOffset)
     }
 }
 
-std::string CArchive::ReadString() {
+std::u16string CArchive::ReadString() {
     const std::uint64_t recordOffset = m_position;
     bool wide = false;
     const std::uint64_t length = ReadStringLength(wide, recordOffset);
@@ -105,12 +106,12 @@ std::string CArchive::ReadString() {
             std::string text(static_cast<std::size_t>(length), '\0');
             if (length != 0)
                 ReadBytes(&text[0], text.size());
-            return text;
+            return AnsiToUnicode(text);
         }
         std::u16string units(static_cast<std::size_t>(length), u'\0');
         for (char16_t& unit : units)
             unit = ReadUInt16();
-        return WideToAnsi(units);
+        return units;
     } catch (const std::bad_alloc&) {
         throw CMemoryException();
     }
@@ -145,22 +146,37 @@ void CArchive::WriteDouble(double value) {
     WriteUInt32(static_cast<std::uint32_t>(bits >> 32));
 }
 
-void CArchive::WriteString(const std::string& text) {
-    const std::size_t n = text.size();
+void CArchive::WriteStringLength(std::size_t n) {
     if (n < 0xFF) {
         const unsigned char b = static_cast<unsigned char>(n);
         WriteBytes(&b, 1);
-    } else {
-        const unsigned char marker = 0xFF;
-        WriteBytes(&marker, 1);
-        const std::uint16_t length16 = n < 0xFFFE ? static_cast<std::uint16_t>(n) : 0xFFFF;
-        const unsigned char b[2] = {static_cast<unsigned char>(length16),
-                                    static_cast<unsigned char>(length16 >> 8)};
-        WriteBytes(b, sizeof b);
-        if (length16 == 0xFFFF)
-            WriteUInt32(static_cast<std::uint32_t>(n));
+        return;
     }
-    WriteBytes(text.data(), n);
+    const unsigned char marker = 0xFF;
+    WriteBytes(&marker, 1);
+    // 0xFFFE would be the wide marker, so it takes the longest form.
+    const std::uint16_t length16 = n < 0xFFFE ? static_cast<std::uint16_t>(n) : 0xFFFF;
+    const unsigned char b[2] = {static_cast<unsigned char>(length16),
+                                static_cast<unsigned char>(length16 >> 8)};
+    WriteBytes(b, sizeof b);
+    if (length16 == 0xFFFF)
+        WriteUInt32(static_cast<std::uint32_t>(n));
+}
+
+void CArchive::WriteString(const std::string& text) {
+    WriteStringLength(text.size());
+    WriteBytes(text.data(), text.size());
+}
+
+void CArchive::WriteWideString(const std::u16string& text) {
+    const unsigned char marker[3] = {0xFF, 0xFE, 0xFF};
+    WriteBytes(marker, sizeof marker);
+    WriteStringLength(text.size());
+    for (const char16_t unit : text) {
+        const unsigned char b[2] = {static_cast<unsigned char>(unit),
+                                    static_cast<unsigned char>(unit >> 8)};
+        WriteBytes(b, sizeof b);
+    }
 }
 
 void CArchive::Close() {

@@ -48,13 +48,16 @@ public:
 
     double ReadDouble();
     std::uint32_t ReadUInt32();
-    // A string record: 8-bit characters, or UTF-16 ones after the wide marker,
-    // which are converted to the ANSI code page.
-    std::string ReadString();
+    // A string record: 8-bit characters in the ANSI code page, or UTF-16 ones after the wide
+    // marker, which stay as they are.
+    std::u16string ReadString();
 
     void WriteDouble(double value);
     void WriteUInt32(std::uint32_t value);
+    // A narrow record: the length form, then the bytes.
     void WriteString(const std::string& text);
+    // A wide record: 0xFF and the marker 0xFFFE, the length form in 16-bit units, then UTF-16LE.
+    void WriteWideString(const std::u16string& text);
 
     // Writes what is buffered. A storing archive must be closed for its data to reach the stream.
     void Close();
@@ -65,6 +68,7 @@ private:
     std::uint8_t ReadUInt8();
     std::uint16_t ReadUInt16();
     std::uint64_t ReadStringLength(bool& wide, std::uint64_t recordOffset);
+    void WriteStringLength(std::size_t length);
     std::uint64_t GetRemaining() const;
 
     ArchiveStream& m_stream;
@@ -74,6 +78,3 @@ private:
     std::size_t m_end = 0;   // end of the buffered bytes
     std::uint64_t m_position = 0;
 };
-
-// UTF-16 code units to the ANSI code page (the platform's conversion).
-std::string WideToAnsi(const std::u16string& wide);

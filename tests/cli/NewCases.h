@@ -58,6 +58,15 @@ inline const std::vector<NewCase>& NewCases() {
         {{"--text", "a\r\nb\n"}, "", "06610d0a620d0a", 0x2000},
         // Windows-1252, the code page of Windows in the West and of the Linux program.
         {{"--caption", "Caf\xc3\xa9 \xe2\x82\xac"}, "06436166e92080", "", 0x2000},
+        // A character the code page lacks takes its string into the wide record; each string
+        // chooses for itself.
+        {{"--caption", "\xce\xa9"}, "fffeff01a903", "", 0x2000},
+        {{"--caption", "\xe5\x86\x8d\xe8\xb5\xb7\xe5\x8b\x95 \xe2\x9c\x93", "--text",
+          "Gr\xc3\xbc\xc3\x9f"
+          "e"},
+         "fffeff058d51778dd55220001327",
+         "054772fcdf65",
+         0x2000},
         // The first two of the three length forms.
         {{"--caption", std::string(254, 'x')}, "fe" + Repeat("78", 254), "", 0x2000},
         {{"--text", std::string(255, 'y')}, "", "ffff00" + Repeat("79", 255), 0x2000},

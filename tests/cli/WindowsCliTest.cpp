@@ -103,7 +103,7 @@ TEST_F(CliProgram, RunShowsTheDocumentsBoxAndExitsWithThePressedButton) {
     }
 }
 
-TEST_F(CliProgram, AskShowsTheBoxOfItsOptionsInTheAnsiCodePage) {
+TEST_F(CliProgram, AskShowsTheBoxOfItsOptionsInAnyScript) {
     Process program = Start({"ask", "--caption", "Caf\xc3\xa9 \xe2\x82\xac", "--text", "One\nTwo",
                              "--icon", "information", "--buttons", "yes-no-cancel", "--default",
                              "3", "--priority", "system"});
@@ -120,12 +120,17 @@ TEST_F(CliProgram, AskShowsTheBoxOfItsOptionsInTheAnsiCodePage) {
     EXPECT_TRUE(testdriver::SendKey(box, VK_ESCAPE));
     EXPECT_EQ(ExitCode(program), static_cast<DWORD>(IDCANCEL));
 
-    // A character the code page lacks is refused before any box.
-    program = Start({"ask", "--text", "\xce\xa9"});
-    EXPECT_EQ(testdriver::WaitForBox(program, e2e::kBoxLimit), nullptr);
-    EXPECT_EQ(ExitCode(program), 255u);
-    EXPECT_EQ(Err(), "zembra-cli: --text holds the character U+03A9, which the ANSI code page " +
-                         std::to_string(GetACP()) + " cannot hold\n");
+    // A character the code page lacks is shown as it is.
+    program = Start(
+        {"ask", "--caption", "\xe2\x9c\x93", "--text", "\xce\xa9\xce\xbc\xce\xad\xce\xb3\xce\xb1"});
+    box = testdriver::WaitForBox(program, e2e::kBoxLimit);
+    const auto wide = testdriver::ReadBox(box);
+    ASSERT_TRUE(wide);
+    EXPECT_EQ(wide->wideCaption, L"\u2713");
+    EXPECT_EQ(wide->wideText, L"\u03a9\u03bc\u03ad\u03b3\u03b1");
+    EXPECT_TRUE(testdriver::SendKey(box, VK_RETURN));
+    EXPECT_EQ(ExitCode(program), static_cast<DWORD>(IDOK));
+    EXPECT_EQ(Out() + Err(), "");
 }
 
 TEST_F(CliProgram, AskBoxLoadsTheSideBySideVersion6CommonControls) {

@@ -20,13 +20,6 @@ class MemorySystem : public cli::CliSystem {
 public:
     void Out(const std::string& text) override { out += text; }
     void Err(const std::string& text) override { err += text; }
-    std::string CodePageName() const override { return "Windows-1252"; }
-    bool ToStored(const std::string& utf8, std::string& stored, char32_t& failed) const override {
-        return cli::Utf8ToWindows1252(utf8, stored, failed);
-    }
-    std::string FromStored(const std::string& stored) const override {
-        return cli::Windows1252ToUtf8(stored);
-    }
     std::string ReasonOf(const CException& e) const override { return e.Message(); }
     std::unique_ptr<ArchiveStream> OpenDocument(const std::string& path) override {
         const auto file = files.find(path);
@@ -109,10 +102,10 @@ TEST_F(Cli, RefusalsChangeNothingAndSayWhyOnOneLine) {
         {{"new", "a", "--timeout", "5"}, 2, "new has no option --timeout"},
         {{"new", "a", "-f"}, 2, "new has no option -f"},
         {{"new", "old.zembra"}, 2, "old.zembra exists; --force replaces it"},
-        {{"new", "a", "--text", "\xce\xa9"},
-         2,
-         "--text holds the character U+03A9, which Windows-1252 cannot hold"},
-        {{"new", "a", "--caption", "\xff"}, 2, "--caption holds the character U+FFFD"},
+        // Any character is taken; only what is not UTF-8 at all is refused.
+        {{"new", "a", "--text", "ok \xce"}, 2, "--text is not well-formed UTF-8"},
+        {{"new", "a", "--caption", "\xff"}, 2, "--caption is not well-formed UTF-8"},
+        {{"new", "a", "--caption", "\xc0\xaf"}, 2, "--caption is not well-formed UTF-8"},
         {{"new", "locked/a"}, 1, "locked/a: cannot be written (Access denied)"},
         {{"show"}, 2, "show needs a FILE"},
         {{"show", "old.zembra", "--force"}, 2, "show has no option --force"},
@@ -124,7 +117,7 @@ TEST_F(Cli, RefusalsChangeNothingAndSayWhyOnOneLine) {
         {{"run", "old.zembra", "--timeout", "1.5"}, 255, "--timeout takes a whole number"},
         {{"run", "missing.zembra"}, 255, "missing.zembra: cannot be read (No such file)"},
         {{"ask", "file"}, 255, "unexpected argument \"file\""},
-        {{"ask", "--caption", "\xce\xa9"}, 255, "--caption holds the character U+03A9"},
+        {{"ask", "--caption", "\xed\xa0\x80"}, 255, "--caption is not well-formed UTF-8"},
         {{"ask", "--force"}, 255, "ask has no option --force"},
     };
     for (const auto& c : cases) {
@@ -247,7 +240,7 @@ TEST_F(Cli, RunShowsTheStyleWordUnchangedAndExitsWithTheAnswer) {
     m_system.answer = 7;
     EXPECT_EQ(Run({"run", "doc.zembra", "--timeout", "2147483"}), 7);
     ASSERT_EQ(m_system.shown.size(), 1u);
-    EXPECT_EQ(m_system.shown[0].GetCaption(), "C");
+    EXPECT_EQ(m_system.shown[0].GetCaption(), u"C");
     EXPECT_EQ(m_system.shown[0].GetStyle(), 0x42134u);
     EXPECT_EQ(m_system.timeout, 2147483u);
     EXPECT_EQ(m_system.err, "");
@@ -267,19 +260,34 @@ TEST_F(Cli, RunShowsTheStyleWordUnchangedAndExitsWithTheAnswer) {
     EXPECT_EQ(m_system.err, "zembra-cli: the box could not be shown (no desktop)\n");
 }
 
-TEST(CliText, Windows1252BothWaysAndVersionsAsWritten) {
-    for (int byte = 0; byte < 256; ++byte) {
-        const std::string one(1, static_cast<char>(byte));
-        std::string back;
-        char32_t failed = 0;
-        EXPECT_TRUE(cli::Utf8ToWindows1252(cli::Windows1252ToUtf8(one), back, failed));
-        EXPECT_EQ(back, one);
+TEST(CliText, Utf8AndUtf16BothWaysAndVersionsAsWritten) {
+    const struct {
+        std::string utf8;
+        std::u16string utf16;
+    } both[] = {
+        {"", u""},
+        {"abc", u"abc"},
+        {"Gr\xc3\xbc\xc3\x9f"
+         "e",
+         u"Gr\u00fc\u00dfe"},
+        {"\xe5\x86\x8d\xe8\xb5\xb7\xe5\x8b\x95 \xe2\x9c\x93", u"\u518d\u8d77\u52d5 \u2713"},
+        {"\xef\xbf\xbd", u"\ufffd"},
+        {"\xf0\x9f\x98\x80", u"\U0001F600"},
+        {"\xf4\x8f\xbf\xbf", u"\U0010FFFF"},
+    };
+    for (const auto& c : both) {
+        std::u16string utf16;
+        EXPECT_TRUE(cli::Utf8ToUtf16(c.utf8, utf16)) << c.utf8;
+        EXPECT_EQ(utf16, c.utf16);
+        EXPECT_EQ(cli::Utf16ToUtf8(c.utf16), c.utf8);
     }
-    std::string stored;
-    char32_t failed = 0;
-    for (const char* bad : {"\xc0\xaf", "\xed\xa0\x80", "\xe2\x82", "\xf4\x90\x80\x80"}) {
-        EXPECT_FALSE(cli::Utf8ToWindows1252(bad, stored, failed)) << bad;
-        EXPECT_EQ(failed, U'\xFFFD');
-    }
+    std::u16string utf16;
+    for (const char* bad : {"\xc0\xaf", "\xed\xa0\x80", "\xe2\x82", "\xf4\x90\x80\x80", "a\x80"})
+        EXPECT_FALSE(cli::Utf8ToUtf16(bad, utf16)) << bad;
+    // A half of a pair on its own, which a document's wide record may hold, prints as U+FFFD.
+    EXPECT_EQ(cli::Utf16ToUtf8(u"a\xD800"
+                               u"b\xDC00"),
+              "a\xef\xbf\xbd"
+              "b\xef\xbf\xbd");
     EXPECT_EQ(ExactVersionText(1e300), "1e+300");
 }

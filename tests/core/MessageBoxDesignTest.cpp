@@ -68,10 +68,10 @@ TEST(MessageBoxDesign, SettingTheCurrentValueChangesNothing) {
     // A word without a priority bit reads as Normal, so setting Normal adds no bit.
     EXPECT_FALSE(design.SetModal(0x2000));
     EXPECT_EQ(design.GetStyle(), 0x33u);
-    EXPECT_FALSE(design.SetCaption(""));
-    EXPECT_TRUE(design.SetCaption("Abc"));
-    EXPECT_FALSE(design.SetCaption("Abc"));
-    EXPECT_TRUE(design.SetCaption("abc"));
-    EXPECT_TRUE(design.SetText("x\ny"));
-    EXPECT_FALSE(design.SetText("x\ny"));
+    EXPECT_FALSE(design.SetCaption(u""));
+    EXPECT_TRUE(design.SetCaption(u"Abc"));
+    EXPECT_FALSE(design.SetCaption(u"Abc"));
+    EXPECT_TRUE(design.SetCaption(u"abc"));
+    EXPECT_TRUE(design.SetText(u"x\ny"));
+    EXPECT_FALSE(design.SetText(u"x\ny"));
 }

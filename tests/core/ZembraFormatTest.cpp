@@ -60,8 +60,8 @@ TEST(ZembraFormat, EmptyDocumentIsTwentyBytesBothWays) {
     const MessageBoxDesign design = Read(kEmptyDocument, &version);
     EXPECT_EQ(version, 1.0);
     EXPECT_FALSE(IsOtherVersion(version));
-    EXPECT_EQ(design.GetCaption(), "");
-    EXPECT_EQ(design.GetText(), "");
+    EXPECT_EQ(design.GetCaption(), u"");
+    EXPECT_EQ(design.GetText(), u"");
     EXPECT_EQ(design.GetStyle(), 0x2000u);
 }
 
@@ -69,12 +69,12 @@ TEST(ZembraFormat, WorkedExampleIsTwentyFourBytesBothWays) {
     const Bytes expected =
         Concat({kVersion1, kFlagSet, {0x03, 'a', 'b', 'c'}, kFlagClear, kStyle2034});
     MessageBoxDesign design;
-    design.SetCaption("abc");
+    design.SetCaption(u"abc");
     design.SetStyle(0x2034);
     EXPECT_EQ(Write(design), expected);
     const MessageBoxDesign read = Read(expected);
-    EXPECT_EQ(read.GetCaption(), "abc");
-    EXPECT_EQ(read.GetText(), "");
+    EXPECT_EQ(read.GetCaption(), u"abc");
+    EXPECT_EQ(read.GetText(), u"");
     EXPECT_EQ(read.GetStyle(), 0x2034u);
 }
 
@@ -94,7 +94,7 @@ TEST(ZembraFormat, LengthFormsChangeAtTheirEdges) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.length);
         MessageBoxDesign design;
-        design.SetText(std::string(c.length, 'x'));
+        design.SetText(std::u16string(c.length, u'x'));
         const Bytes bytes = Write(design);
         Bytes expected = Concat({kVersion1, kFlagClear});
         if (c.length == 0) {
@@ -111,13 +111,13 @@ TEST(ZembraFormat, LengthFormsChangeAtTheirEdges) {
 TEST(ZembraFormat, ReaderAcceptsLongFormsForShortStrings) {
     const Bytes viaWord =
         Concat({kVersion1, kFlagSet, {0xFF, 0x02, 0x00, 'h', 'i'}, kFlagClear, kStyle2034});
-    EXPECT_EQ(Read(viaWord).GetCaption(), "hi");
+    EXPECT_EQ(Read(viaWord).GetCaption(), u"hi");
     const Bytes viaDword = Concat(
         {kVersion1, kFlagSet, {0xFF, 0xFF, 0xFF, 0x02, 0, 0, 0, 'h', 'i'}, kFlagClear, kStyle2034});
-    EXPECT_EQ(Read(viaDword).GetCaption(), "hi");
+    EXPECT_EQ(Read(viaDword).GetCaption(), u"hi");
 }
 
-TEST(ZembraFormat, WideStringsAreConverted) {
+TEST(ZembraFormat, WideRecordsAreReadAsTheyAre) {
     const Bytes wide = Concat({kVersion1,
                                kFlagSet,
                                {0xFF, 0xFE, 0xFF, 0x02, 'O', 0, 'K', 0},
@@ -125,8 +125,8 @@ TEST(ZembraFormat, WideStringsAreConverted) {
                                {0xFF, 0xFE, 0xFF, 0x00},
                                kStyle2034});
     const MessageBoxDesign design = Read(wide);
-    EXPECT_EQ(design.GetCaption(), "OK");
-    EXPECT_EQ(design.GetText(), "");
+    EXPECT_EQ(design.GetCaption(), u"OK");
+    EXPECT_EQ(design.GetText(), u"");
     EXPECT_EQ(design.GetStyle(), 0x2034u);
 
     const Bytes wideViaWord = Concat({kVersion1,
@@ -134,15 +134,15 @@ TEST(ZembraFormat, WideStringsAreConverted) {
                                       {0xFF, 0xFE, 0xFF, 0xFF, 0x01, 0x00, 'A', 0},
                                       kFlagClear,
                                       kStyle2034});
-    EXPECT_EQ(Read(wideViaWord).GetCaption(), "A");
+    EXPECT_EQ(Read(wideViaWord).GetCaption(), u"A");
 }
 
 TEST(ZembraFormat, AnyNonZeroFlagMeansPresent) {
     const Bytes flagTwo =
         Concat({kVersion1, {0x02, 0, 0, 0}, {0x01, 'c'}, {0, 0, 0, 0x80}, {0x01, 't'}, kStyle2034});
     const MessageBoxDesign design = Read(flagTwo);
-    EXPECT_EQ(design.GetCaption(), "c");
-    EXPECT_EQ(design.GetText(), "t");
+    EXPECT_EQ(design.GetCaption(), u"c");
+    EXPECT_EQ(design.GetText(), u"t");
 }
 
 TEST(ZembraFormat, TrailingBytesAreIgnoredAndForeignBitsKept) {
@@ -168,8 +168,8 @@ TEST(ZembraFormat, OtherVersionsAreReadAndRecognised) {
 
 TEST(ZembraFormat, EveryTruncationIsAnEndOfFile) {
     MessageBoxDesign design;
-    design.SetCaption("caption");
-    design.SetText(std::string(300, 't'));
+    design.SetCaption(u"caption");
+    design.SetText(std::u16string(300, u't'));
     const Bytes whole = Write(design);
     for (std::size_t size = 0; size < whole.size(); ++size) {
         SCOPED_TRACE(size);
@@ -194,4 +194,119 @@ TEST(ZembraFormat, LengthsBeyondTheFileFailWithoutAllocating) {
     EXPECT_THROW(Read(oneShort), CArchiveException);
     const Bytes twoMarkers = Concat({kVersion1, kFlagSet, {0xFF, 0xFE, 0xFF, 0xFF, 0xFE, 0xFF}});
     EXPECT_THROW(Read(twoMarkers), CArchiveException);
+}
+
+namespace {
+
+Bytes Units(const std::u16string& text) {
+    Bytes bytes;
+    for (const char16_t unit : text) {
+        bytes.push_back(static_cast<unsigned char>(unit));
+        bytes.push_back(static_cast<unsigned char>(unit >> 8));
+    }
+    return bytes;
+}
+
+const Bytes kWideMarker = {0xFF, 0xFE, 0xFF};
+
+} // namespace
+
+// The ANSI code page is Windows-1252 natively and in the test prefix.
+TEST(ZembraFormat, EachStringTakesTheNarrowRecordOnlyWhenTheCodePageHoldsIt) {
+    const struct {
+        std::u16string text;
+        Bytes record;
+    } cases[] = {
+        {u"abc", {0x03, 'a', 'b', 'c'}},
+        {u"Gr\u00fc\u00dfe", {0x05, 'G', 'r', 0xFC, 0xDF, 'e'}},
+        {u"\u20ac 5", {0x03, 0x80, ' ', '5'}},
+        // A byte the code page leaves free reads as the control character of its number.
+        {u"\u0081", {0x01, 0x81}},
+        {u"\u03a9", Concat({kWideMarker, {0x01, 0xA9, 0x03}})},
+        {u"\u518d\u8d77\u52d5 \u2713", Concat({kWideMarker, {0x05}, Units(u"再起動 ✓")})},
+        // One character the code page lacks takes the whole string wide.
+        {u"Caf\u00e9 \u2713", Concat({kWideMarker, {0x06}, Units(u"Café ✓")})},
+        // A best fit would turn these into "A" and "a"; they are not held.
+        {u"\u0100", Concat({kWideMarker, {0x01, 0x00, 0x01}})},
+        {u"\uff41", Concat({kWideMarker, {0x01, 0x41, 0xFF}})},
+        {u"\U0001F600", Concat({kWideMarker, {0x02, 0x3D, 0xD8, 0x00, 0xDE}})},
+        // Half of a pair is kept as it is.
+        {u"a\xD800", Concat({kWideMarker, {0x02, 'a', 0x00, 0x00, 0xD8}})},
+        {std::u16string(255, u'\u03c9'),
+         Concat({kWideMarker, {0xFF, 0xFF, 0x00}, Units(std::u16string(255, u'\u03c9'))})},
+        {std::u16string(65534, u'\u03c9'), Concat({kWideMarker,
+                                                   {0xFF, 0xFF, 0xFF, 0xFE, 0xFF, 0x00, 0x00},
+                                                   Units(std::u16string(65534, u'\u03c9'))})},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::PrintToString(Units(c.text.substr(0, 8))));
+        MessageBoxDesign design;
+        design.SetCaption(c.text);
+        const Bytes bytes = Write(design);
+        EXPECT_EQ(bytes, Concat({kVersion1, kFlagSet, c.record, kFlagClear, {0x00, 0x20, 0, 0}}));
+        EXPECT_EQ(Read(bytes).GetCaption(), c.text);
+    }
+}
+
+TEST(ZembraFormat, MixedDocumentsRoundTripStringByString) {
+    const std::u16string greek =
+        u"\u0395\u03bb\u03bb\u03b7\u03bd\u03b9\u03ba\u03ac\r\n\u03bd\u03b1\u03b9";
+    const struct {
+        std::u16string caption;
+        std::u16string text;
+        Bytes body;
+    } cases[] = {
+        {u"Grüße", u"", Concat({kFlagSet, {0x05, 'G', 'r', 0xFC, 0xDF, 'e'}, kFlagClear})},
+        {u"再起動 ✓", greek,
+         Concat({kFlagSet,
+                 kWideMarker,
+                 {0x05},
+                 Units(u"再起動 ✓"),
+                 kFlagSet,
+                 kWideMarker,
+                 {0x0D},
+                 Units(greek)})},
+        {u"Backup", greek,
+         Concat({kFlagSet,
+                 {0x06, 'B', 'a', 'c', 'k', 'u', 'p'},
+                 kFlagSet,
+                 kWideMarker,
+                 {0x0D},
+                 Units(greek)})},
+        {u"✓", u"Done",
+         Concat({kFlagSet, kWideMarker, {0x01, 0x13, 0x27}, kFlagSet, {0x04, 'D', 'o', 'n', 'e'}})},
+    };
+    for (const auto& c : cases) {
+        const MessageBoxDesign design(c.caption, c.text, 0x2034);
+        const Bytes bytes = Write(design);
+        EXPECT_EQ(bytes, Concat({kVersion1, c.body, kStyle2034}));
+        const MessageBoxDesign read = Read(bytes);
+        EXPECT_EQ(read.GetCaption(), c.caption);
+        EXPECT_EQ(read.GetText(), c.text);
+        EXPECT_EQ(read.GetStyle(), 0x2034u);
+        EXPECT_EQ(Write(read), bytes);
+    }
+}
+
+TEST(ZembraFormat, HostileWideLengthsEndTheReadAtTheirRecord) {
+    const struct {
+        Bytes record;
+        std::uint64_t offset;
+    } cases[] = {
+        // One unit is two bytes: a length of two units over three bytes reaches beyond the end.
+        {Concat({kWideMarker, {0x02, 'a', 0, 'b'}}), 12},
+        {Concat({kWideMarker, {0xFF, 0x00, 0x80}, Bytes(100, 'x')}), 12},
+        {Concat({kWideMarker, {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}, Bytes(16, 'x')}), 12},
+        {Concat({kWideMarker, {0xFF, 0xFF, 0xFF, 0x00, 0x00, 0x00, 0x80}, Bytes(16, 'x')}), 12},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::PrintToString(c.record));
+        try {
+            Read(Concat({kVersion1, kFlagSet, c.record}));
+            ADD_FAILURE() << "read succeeded";
+        } catch (const CArchiveException& e) {
+            EXPECT_EQ(e.GetCause(), CArchiveException::endOfFile);
+            EXPECT_EQ(e.GetRecordOffset(), c.offset);
+        }
+    }
 }

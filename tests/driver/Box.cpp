@@ -154,14 +154,18 @@ std::optional<BoxContents> ReadBox(HWND box, milliseconds iconLimit) {
         return std::nullopt;
     BoxContents contents;
     const auto caption = TextOf(box);
-    if (!caption)
+    const auto wideCaption = WideTextOf(box);
+    if (!caption || !wideCaption)
         return std::nullopt;
     contents.caption = *caption;
+    contents.wideCaption = *wideCaption;
     if (HWND textControl = GetDlgItem(box, kTextControlId)) {
         const auto text = TextOf(textControl);
-        if (!text)
+        const auto wideText = WideTextOf(textControl);
+        if (!text || !wideText)
             return std::nullopt;
         contents.text = *text;
+        contents.wideText = *wideText;
     }
     for (HWND button : ButtonsOf(box)) {
         const auto raw = TextOf(button);

@@ -51,8 +51,11 @@ struct BoxButton {
 };
 
 struct BoxContents {
+    // As the ANSI messages give them (in the code page), and as the box holds them.
     std::string caption;
     std::string text;
+    std::wstring wideCaption;
+    std::wstring wideText;
     // The visible buttons from left to right.
     std::vector<BoxButton> buttons;
     // The control id of the button drawn as the default (BS_DEFPUSHBUTTON), if any.

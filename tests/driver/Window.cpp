@@ -62,6 +62,20 @@ std::optional<std::string> TextOf(HWND window) {
     return std::string(buffer.data(), std::min<std::size_t>(copied, length));
 }
 
+std::optional<std::wstring> WideTextOf(HWND window) {
+    DWORD_PTR length = 0;
+    if (!SendMessageTimeoutW(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, kMessageLimitMs,
+                             &length))
+        return std::nullopt;
+    std::vector<wchar_t> buffer(length + 1, L'\0');
+    DWORD_PTR copied = 0;
+    if (!SendMessageTimeoutW(window, WM_GETTEXT, buffer.size(),
+                             reinterpret_cast<LPARAM>(buffer.data()), SMTO_ABORTIFHUNG,
+                             kMessageLimitMs, &copied))
+        return std::nullopt;
+    return std::wstring(buffer.data(), std::min<std::size_t>(copied, length));
+}
+
 std::string WindowText(HWND window) {
     return TextOf(window).value_or("");
 }

@@ -19,6 +19,8 @@ std::string ClassOf(HWND window);
 // The window's text, answered by the window's own thread (WM_GETTEXT); nothing when it does not
 // answer in time or is gone.
 std::optional<std::string> TextOf(HWND window);
+// The same through the wide messages: the text in UTF-16, whatever the ANSI code page holds.
+std::optional<std::wstring> WideTextOf(HWND window);
 // TextOf, or "" when there is no answer.
 std::string WindowText(HWND window);
 

@@ -1,6 +1,7 @@
 #include "tests/e2e/E2e.h"
 
 #include "app/core/ZembraFormat.h"
+#include "framework/core/AnsiCodePage.h"
 #include "tests/driver/Files.h"
 
 #include <atomic>
@@ -24,7 +25,7 @@ testdriver::Process StartZembra(const std::string& arguments) {
 
 Bytes Document(const std::string& caption, const std::string& text, std::uint32_t style,
                double version) {
-    Bytes bytes = ZembraBytes(MessageBoxDesign(caption, text, style));
+    Bytes bytes = ZembraBytes(MessageBoxDesign(AnsiToUnicode(caption), AnsiToUnicode(text), style));
     std::memcpy(bytes.data(), &version, sizeof version);
     return bytes;
 }

@@ -23,7 +23,7 @@ const char* const kReinstall =
 constexpr int kCaptionField = 1000;
 constexpr UINT kFileSave = 0xE103;
 
-std::string DocumentBytes(const std::string& caption, const std::string& text,
+std::string DocumentBytes(const std::u16string& caption, const std::u16string& text,
                           std::uint32_t style) {
     const auto bytes = ZembraBytes(MessageBoxDesign(caption, text, style));
     return std::string(bytes.begin(), bytes.end());
@@ -133,7 +133,7 @@ TEST_F(WholeRoad, InstallUseReinstallUninstallLeavesTheMachineAsBefore) {
 
     // A double-click runs the document and hands back the pressed button.
     const std::string document = documents + "Ask before backup.zembra";
-    WriteBytes(document, DocumentBytes("Backup", "Start the backup now?", 0x2000 | 0x20 | 4));
+    WriteBytes(document, DocumentBytes(u"Backup", u"Start the backup now?", 0x2000 | 0x20 | 4));
     {
         ShellStarted run(document, nullptr);
         ASSERT_TRUE(run.Started());
@@ -169,7 +169,7 @@ TEST_F(WholeRoad, InstallUseReinstallUninstallLeavesTheMachineAsBefore) {
         EXPECT_TRUE(testdriver::SetEditText(caption, "Nightly backup"));
         EXPECT_TRUE(testdriver::InvokeCommand(frame, kFileSave));
         EXPECT_TRUE(testdriver::WaitForFileBytes(
-            document, DocumentBytes("Nightly backup", "Start the backup now?", 0x2000 | 0x20 | 4),
+            document, DocumentBytes(u"Nightly backup", u"Start the backup now?", 0x2000 | 0x20 | 4),
             kWindowLimit))
             << "the change was not saved";
         EXPECT_TRUE(testdriver::AskToClose(frame));
@@ -180,7 +180,7 @@ TEST_F(WholeRoad, InstallUseReinstallUninstallLeavesTheMachineAsBefore) {
     const auto templatePath = GetString(HKEY_CLASSES_ROOT, ".zembra\\ShellNew", "FileName");
     ASSERT_TRUE(templatePath.has_value());
     EXPECT_EQ(ReadFileBytes(*templatePath),
-              std::optional<std::string>(DocumentBytes("", "", 0x2000)));
+              std::optional<std::string>(DocumentBytes(u"", u"", 0x2000)));
     EXPECT_EQ(ReadFileBytes(*templatePath).value_or("").size(), 20u);
 
     // Re-install over it.
