@@ -9,7 +9,8 @@
 // The predefined key of a layout root.
 HKEY RootKey(RegistryRoot root);
 
-// Writes the fourteen values of an installation into installDirectory (ending in a backslash),
+// Writes the fourteen values of an installation into installDirectory (in UTF-8, PathEncoding.h;
+// ending in a backslash), the texts as wide REG_SZ so that a folder of any script is named whole,
 // in order, each independently of the others: a key that cannot be created is passed over
 // silently, a string value that cannot be set goes to the failed-write hook
 // (FailedStringWrite.h), a number that cannot be set is passed over silently. True when every
