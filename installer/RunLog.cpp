@@ -1,6 +1,7 @@
 #include "RunLog.h"
 
 #include "framework/File.h"
+#include "framework/PathEncoding.h"
 #include "framework/core/Exception.h"
 
 #include <cstdio>
@@ -36,8 +37,8 @@ std::string Lines(const std::string& text) {
 
 bool OpenRunLog(const std::string& path) {
     try {
-        g_log = std::make_unique<CStdioFile>(path, CFile::modeCreate | CFile::modeWrite |
-                                                       CFile::shareDenyWrite);
+        g_log = std::make_unique<CStdioFile>(WidePath(path), CFile::modeCreate | CFile::modeWrite |
+                                                                 CFile::shareDenyWrite);
         return true;
     } catch (const CException&) {
         g_log.reset();

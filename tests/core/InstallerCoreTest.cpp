@@ -203,9 +203,4 @@ TEST(Payload, SixFilesInTheirOrderWithTheirIdentifiers) {
     EXPECT_EQ(installer::kPayloadLanguage, 1033);
 }
 
-TEST(FirstChars, CutsLongTextsOnly) {
-    EXPECT_EQ(installer::FirstChars(std::string(300, 'a'), 260), std::string(260, 'a'));
-    EXPECT_EQ(installer::FirstChars("C:\\x", 259), "C:\\x");
-}
-
 } // namespace
