@@ -198,8 +198,8 @@ TEST(ModulePath, ProgramDirectoryIsTheProgramsFolderWithTrailingBackslash) {
     EXPECT_EQ(module.find('\\', folder.size()), std::string::npos);
 }
 
-TEST(GetErrorDescription, IsEmptyForACodeTheSystemDoesNotKnow) {
-    EXPECT_EQ(GetErrorDescription(0xDEADBEEFul), "");
+TEST(SystemMessage, IsEmptyForACodeTheSystemDoesNotKnow) {
+    EXPECT_EQ(SystemMessage(0xDEADBEEFul), "");
 }
 
 TEST(TrimmedSystemMessage, IsTheSystemsTextWithoutTheLineBreakItEndsWith) {
