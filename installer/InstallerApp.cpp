@@ -10,6 +10,7 @@
 #include "support/Administrator.h"
 #include "support/FailedStringWrite.h"
 #include "support/ShowMessage.h"
+#include "support/core/ErrorDescription.h"
 
 namespace {
 
@@ -58,8 +59,15 @@ void CInstallerApp::RunInstaller() {
     using namespace installer;
     const InstallerCommandLine commandLine = ParseInstallerCommandLine(m_lpCmdLine);
     m_bSilent = commandLine.silent;
-    if (!commandLine.logFile.empty())
-        OpenRunLog(commandLine.logFile);
+    if (!commandLine.logFile.empty()) {
+        // A log that could be written only through a link to another file ends the run before
+        // anything changes, as an unknown switch does.
+        if (const unsigned long error = OpenRunLog(commandLine.logFile)) {
+            ShowMessage(LogNotOpenedMessage(commandLine.logFile, GetErrorDescription(error)),
+                        AfxGetAppName(), MB_ICONWARNING);
+            return;
+        }
+    }
     LogStep(kLogStarted + m_lpCmdLine);
     LogStep(m_bSilent ? kLogSilent : kLogInteractive);
     if (!commandLine.unknown.empty()) {

@@ -34,7 +34,7 @@ std::vector<RegistryEntry> InstallationEntries(const std::string& installDirecto
         Text(machine, kUninstallKey, "DisplayIcon", program),
         Text(machine, kUninstallKey, "DisplayName", kDisplayName),
         Text(machine, kUninstallKey, "DisplayVersion", ProductVersionText()),
-        Text(machine, kUninstallKey, "UninstallString", dir + kUninstallerFile),
+        Text(machine, kUninstallKey, "UninstallString", "\"" + dir + kUninstallerFile + "\""),
         Number(machine, kUninstallKey, "NoModify", 1),
         Number(machine, kUninstallKey, "NoRepair", 1),
         Text(machine, kRegistryKey, kVersionValue, ProductVersionText()),
@@ -51,4 +51,10 @@ const std::vector<RegistryTree>& ProductRegistryTrees() {
         {RegistryRoot::LocalMachine, WithTrailingBackslash(product::kUninstallKey)},
     };
     return trees;
+}
+
+RegistryTree StoredAt(RegistryRoot root, const std::string& key) {
+    if (root == RegistryRoot::ClassesRoot)
+        return {RegistryRoot::LocalMachine, std::string(product::kMachineClassesKey) + key};
+    return {root, key};
 }

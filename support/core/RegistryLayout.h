@@ -34,3 +34,9 @@ struct RegistryTree {
 // The five trees an uninstallation removes, in the order it removes them: the document type,
 // the user's settings, the installation record and the entry in the list of installed programs.
 const std::vector<RegistryTree>& ProductRegistryTrees();
+
+// Where the programs write and delete a key of the layout. The document type's keys
+// (HKEY_CLASSES_ROOT) lie in the machine's own classes, HKEY_LOCAL_MACHINE "Software\Classes\",
+// never in the merged view, which writes into the user's own classes whenever the key exists
+// there; every other key lies where the layout names it. Messages keep naming the layout's root.
+RegistryTree StoredAt(RegistryRoot root, const std::string& key);
