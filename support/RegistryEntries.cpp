@@ -19,7 +19,7 @@ bool WriteRegistryEntries(const std::string& installDirectory) {
     RegistryKey key(HKEY_LOCAL_MACHINE, std::string());
     bool allWritten = true;
     for (const RegistryEntry& entry : entries) {
-        const RegistryTree stored = StoredAt(entry.root, entry.key);
+        const RegistryTree stored = StoredKey(entry.root, entry.key);
         key.SetKey(RootKey(stored.root), stored.key);
         if (entry.type == RegistryValueType::DWord)
             key.SetDWORD(entry.valueName, entry.number);

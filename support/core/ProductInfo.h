@@ -22,11 +22,9 @@ constexpr const char* kUninstallKey =
 // The uninstaller's one argument for a run without any message: exactly this word, this case.
 constexpr const char* kSilentArgument = "Silent";
 
-// The document type: the extension's key and the type's key under HKEY_CLASSES_ROOT, which the
-// programs write to and delete from the machine's classes, this key under HKEY_LOCAL_MACHINE.
+// The document type: the extension's key and the type's key under HKEY_CLASSES_ROOT.
 constexpr const char* kDocumentExtension = ".zembra";
 constexpr const char* kDocumentType = "Zembra.Document";
-constexpr const char* kMachineClassesKey = "Software\\Classes\\";
 
 // The installed files, each directly in the install folder.
 constexpr const char* kProgramFile = "Zembra.exe";

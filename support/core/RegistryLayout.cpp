@@ -1,5 +1,6 @@
 #include "RegistryLayout.h"
 
+#include "KeyPath.h"
 #include "ProductInfo.h"
 #include "VersionText.h"
 #include "framework/core/PathText.h"
@@ -53,8 +54,8 @@ const std::vector<RegistryTree>& ProductRegistryTrees() {
     return trees;
 }
 
-RegistryTree StoredAt(RegistryRoot root, const std::string& key) {
-    if (root == RegistryRoot::ClassesRoot)
-        return {RegistryRoot::LocalMachine, std::string(product::kMachineClassesKey) + key};
-    return {root, key};
+RegistryTree StoredKey(RegistryRoot root, const std::string& key) {
+    if (root != RegistryRoot::ClassesRoot)
+        return {root, key};
+    return {RegistryRoot::LocalMachine, JoinKeyPath("Software\\Classes", key)};
 }

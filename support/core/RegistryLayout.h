@@ -35,8 +35,8 @@ struct RegistryTree {
 // the user's settings, the installation record and the entry in the list of installed programs.
 const std::vector<RegistryTree>& ProductRegistryTrees();
 
-// Where the programs write and delete a key of the layout. The document type's keys
-// (HKEY_CLASSES_ROOT) lie in the machine's own classes, HKEY_LOCAL_MACHINE "Software\Classes\",
-// never in the merged view, which writes into the user's own classes whenever the key exists
-// there; every other key lies where the layout names it. Messages keep naming the layout's root.
-RegistryTree StoredAt(RegistryRoot root, const std::string& key);
+// Where a key of the layout is kept. The file type's keys (ClassesRoot) lie in the machine's own
+// classes, "Software\Classes\" under LocalMachine: they are written and removed there, never
+// through the merged HKEY_CLASSES_ROOT, which writes into a user's own classes wherever the key
+// exists there. Every other key lies where the layout names it. Messages keep the layout's names.
+RegistryTree StoredKey(RegistryRoot root, const std::string& key);

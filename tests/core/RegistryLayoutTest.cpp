@@ -113,9 +113,7 @@ TEST(ProductRegistryTrees, HoldEveryValueAnInstallationWrites) {
     }
 }
 
-// The document type goes to the machine's own classes, whatever classes of the user's own exist;
-// the other trees stay where the layout names them.
-TEST(StoredAt, PutsTheDocumentTypeUnderTheMachinesClasses) {
+TEST(StoredKey, PutsTheFileTypeIntoTheMachinesOwnClassesAndLeavesEveryOtherKey) {
     const std::tuple<Root, const char*, Root, const char*> cases[] = {
         {Root::ClassesRoot, ".zembra\\", Root::LocalMachine, "Software\\Classes\\.zembra\\"},
         {Root::ClassesRoot, "Zembra.Document\\Shell\\Open\\Command", Root::LocalMachine,
@@ -124,9 +122,9 @@ TEST(StoredAt, PutsTheDocumentTypeUnderTheMachinesClasses) {
         {Root::LocalMachine, kUninstall, Root::LocalMachine, kUninstall},
     };
     for (const auto& [root, key, storedRoot, storedKey] : cases) {
-        const RegistryTree stored = StoredAt(root, key);
+        const RegistryTree stored = StoredKey(root, key);
         EXPECT_EQ(stored.root, storedRoot) << key;
-        EXPECT_EQ(stored.key, storedKey);
+        EXPECT_EQ(stored.key, storedKey) << key;
     }
 }
 

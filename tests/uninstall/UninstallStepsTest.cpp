@@ -62,7 +62,7 @@ TEST_F(UninstallStepsTest, DeleteProductFileTellsAMissingFolderFromAMissingFile)
 
 TEST_F(UninstallStepsTest, DeleteRegistryTreeReportsAFailureWithTheRootsText) {
     // A path naming the root itself is refused rather than emptying the root.
-    EXPECT_FALSE(DeleteRegistryTree(HKEY_LOCAL_MACHINE, "\\"));
+    EXPECT_FALSE(DeleteRegistryTree({RegistryRoot::LocalMachine, "\\"}));
     EXPECT_EQ(TakeReport(), "Unable to delete registry key:\nHKEY_LOCAL_MACHINE\\\\\n" +
                                 SystemText(ERROR_INVALID_PARAMETER));
     EXPECT_TRUE(KeyExists(HKEY_LOCAL_MACHINE, "Software"));
