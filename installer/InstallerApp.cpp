@@ -5,12 +5,12 @@
 #include "RunLog.h"
 #include "framework/Guard.h"
 #include "framework/MessageBox.h"
+#include "framework/SystemMessage.h"
 #include "installer/core/CommandLine.h"
 #include "installer/core/InstallFolder.h"
 #include "installer/core/InstallerTexts.h"
 #include "support/Administrator.h"
 #include "support/FailedStringWrite.h"
-#include "support/core/ErrorDescription.h"
 
 namespace {
 
@@ -63,7 +63,7 @@ void CInstallerApp::RunInstaller() {
         // A log that could be written only through a link to another file ends the run before
         // anything changes, as an unknown switch does.
         if (const unsigned long error = OpenRunLog(commandLine.logFile)) {
-            ShowMessage(LogNotOpenedMessage(commandLine.logFile, GetErrorDescription(error)),
+            ShowMessage(LogNotOpenedMessage(commandLine.logFile, SystemMessage(error)),
                         AfxGetAppName(), MB_ICONWARNING);
             return;
         }
