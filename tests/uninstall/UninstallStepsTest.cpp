@@ -68,6 +68,23 @@ TEST_F(UninstallStepsTest, DeleteRegistryTreeReportsAFailureWithTheRootsText) {
     EXPECT_TRUE(KeyExists(HKEY_LOCAL_MACHINE, "Software"));
 }
 
+// The file type goes from the machine's own classes, where the installer keeps it; a user's own
+// registration of the extension is the user's and stays.
+TEST_F(UninstallStepsTest, DeleteRegistryKeysRemovesTheFileTypeFromTheMachinesClassesOnly) {
+    const char* const kUsers = "Software\\Classes\\.zembra";
+    const SavedTree usersOwn(HKEY_CURRENT_USER, kUsers);
+    ASSERT_TRUE(SetString(HKEY_CURRENT_USER, kUsers, "", "Mine.Document"));
+    ASSERT_TRUE(SetString(HKEY_LOCAL_MACHINE, "Software\\Classes\\.zembra\\ShellNew", "FileName",
+                          "C:\\Zembra\\New MessageBox.zembra"));
+    ASSERT_TRUE(SetString(HKEY_LOCAL_MACHINE, "Software\\Classes\\Zembra.Document\\DefaultIcon", "",
+                          "C:\\Zembra\\FileType Icon.ico"));
+    EXPECT_TRUE(DeleteRegistryKeys());
+    EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, "Software\\Classes\\.zembra"));
+    EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, "Software\\Classes\\Zembra.Document"));
+    EXPECT_EQ(GetString(HKEY_CURRENT_USER, kUsers, ""), "Mine.Document");
+    EXPECT_EQ(TakeReport(), std::nullopt);
+}
+
 TEST_F(UninstallStepsTest, GetInstallPathReportsAMissingOrEmptyPath) {
     const std::string kNotFound = "Program installation path could not be found.\n";
     const std::tuple<std::optional<std::string>, std::string, std::optional<std::string>> cases[] =
