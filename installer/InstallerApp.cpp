@@ -5,6 +5,7 @@
 #include "RunLog.h"
 #include "framework/Guard.h"
 #include "framework/MessageBox.h"
+#include "framework/SystemMessage.h"
 #include "installer/core/CommandLine.h"
 #include "installer/core/InstallFolder.h"
 #include "installer/core/InstallerTexts.h"
@@ -58,8 +59,15 @@ void CInstallerApp::RunInstaller() {
     using namespace installer;
     const InstallerCommandLine commandLine = ParseInstallerCommandLine(m_lpCmdLine);
     m_bSilent = commandLine.silent;
-    if (!commandLine.logFile.empty())
-        OpenRunLog(commandLine.logFile);
+    if (!commandLine.logFile.empty()) {
+        // A log that could be written only through a link to another file ends the run before
+        // anything changes, as an unknown switch does.
+        if (const unsigned long error = OpenRunLog(commandLine.logFile)) {
+            ShowMessage(LogNotOpenedMessage(commandLine.logFile, SystemMessage(error)),
+                        AfxGetAppName(), MB_ICONWARNING);
+            return;
+        }
+    }
     LogStep(kLogStarted + m_lpCmdLine);
     LogStep(m_bSilent ? kLogSilent : kLogInteractive);
     if (!commandLine.unknown.empty()) {

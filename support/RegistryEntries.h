@@ -6,12 +6,13 @@
 #include <string>
 #include <windows.h>
 
-// The predefined key of a layout root.
+// The predefined key of a layout root. A key of the layout is written and deleted at
+// RootKey(StoredKey(root, key).root), StoredKey(root, key).key; messages name RootKey(root).
 HKEY RootKey(RegistryRoot root);
 
 // Writes the fourteen values of an installation into installDirectory (ending in a backslash),
-// in order, each independently of the others: a key that cannot be created is passed over
-// silently, a string value that cannot be set goes to the failed-write hook
+// in order, each where StoredKey puts it and independently of the others: a key that cannot be
+// created is passed over silently, a string value that cannot be set goes to the failed-write hook
 // (FailedStringWrite.h), a number that cannot be set is passed over silently. True when every
 // value was written.
 bool WriteRegistryEntries(const std::string& installDirectory);
