@@ -2,6 +2,7 @@
 
 #include "BrowseForFolder.h"
 #include "Installation.h"
+#include "framework/CommandTable.h"
 #include "framework/Guard.h"
 #include "framework/MessageBox.h"
 #include "framework/PathEncoding.h"
@@ -38,18 +39,11 @@ void CInstallDialog::SelectPath() const {
 }
 
 bool CInstallDialog::OnCommand(WORD id, WORD code) {
-    if (code != BN_CLICKED)
-        return CDialog::OnCommand(id, code);
-    switch (id) {
-    case IDOK:
-        OnInstall();
-        return true;
-    case IDC_BROWSE:
-        OnBrowse();
-        return true;
-    default:
-        return CDialog::OnCommand(id, code);
-    }
+    static const Notification<CInstallDialog> kNotifications[] = {
+        {IDOK, BN_CLICKED, &CInstallDialog::OnInstall},
+        {IDC_BROWSE, BN_CLICKED, &CInstallDialog::OnBrowse},
+    };
+    return Dispatch(*this, kNotifications, id, code) || CDialog::OnCommand(id, code);
 }
 
 void CInstallDialog::OnInstall() {

@@ -7,6 +7,7 @@
 #include "framework/Guard.h"
 #include "framework/MessageBox.h"
 #include "framework/PathEncoding.h"
+#include "framework/SystemMessage.h"
 #include "framework/core/EntryCommandLine.h"
 #include "installer/core/CommandLine.h"
 #include "installer/core/InstallFolder.h"
@@ -63,8 +64,16 @@ void CInstallerApp::RunInstaller() {
     const InstallerCommandLine commandLine =
         ParseInstallerCommandLine(SkipProgramName(FromWide(CP_UTF8, GetCommandLineW()).c_str()));
     m_bSilent = commandLine.silent;
-    if (!commandLine.logFile.empty())
-        OpenRunLog(commandLine.logFile);
+    if (!commandLine.logFile.empty()) {
+        // A log that could be written only through a link to another file ends the run before
+        // anything changes, as an unknown switch does.
+        if (const unsigned long error = OpenRunLog(commandLine.logFile)) {
+            ShowMessage(
+                LogNotOpenedMessage(PathForMessage(commandLine.logFile), SystemMessage(error)),
+                AfxGetAppName(), MB_ICONWARNING);
+            return;
+        }
+    }
     LogStep(kLogStarted + m_lpCmdLine);
     LogStep(m_bSilent ? kLogSilent : kLogInteractive);
     if (!commandLine.unknown.empty()) {

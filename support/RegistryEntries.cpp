@@ -17,10 +17,11 @@ HKEY RootKey(RegistryRoot root) {
 
 bool WriteRegistryEntries(const std::string& installDirectory) {
     const std::vector<RegistryEntry> entries = InstallationEntries(installDirectory);
-    RegistryKey key(RootKey(entries.front().root), entries.front().key);
+    RegistryKey key(HKEY_LOCAL_MACHINE, std::string());
     bool allWritten = true;
     for (const RegistryEntry& entry : entries) {
-        key.SetKey(RootKey(entry.root), entry.key);
+        const RegistryTree stored = StoredKey(entry.root, entry.key);
+        key.SetKey(RootKey(stored.root), stored.key);
         if (entry.type == RegistryValueType::DWord)
             key.SetDWORD(entry.valueName, entry.number);
         else

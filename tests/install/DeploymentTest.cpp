@@ -116,6 +116,28 @@ TEST_F(Deployment, SilentRunsShowNothingAndEndWithTheirExitCodeAndLog) {
     }
 }
 
+TEST_F(Deployment, ALogThatIsAHardLinkToAnotherFileEndsTheRunAndLeavesThatFile) {
+    const std::string other = Scratch() + "precious.txt";
+    const std::string log = Scratch() + "link log.txt";
+    const std::string precious = "Not the installer's to write.\r\n";
+    ASSERT_TRUE(testdriver::WriteFileBytes(other, precious));
+    ASSERT_TRUE(CreateHardLinkA(log.c_str(), other.c_str(), nullptr));
+    const std::vector<RegistrySnapshot> before = ProductState();
+    EXPECT_EQ(Deploy("/S /LOG=\"" + log + "\" /D=" + InstallFolder()), std::optional<DWORD>(2));
+    EXPECT_EQ(ReadFileBytes(other), std::optional<std::string>(precious));
+    EXPECT_EQ(ProductState(), before);
+    EXPECT_FALSE(FolderExists(InstallFolder()));
+
+    // A log file of its own is emptied before the run writes to it.
+    ASSERT_TRUE(DeleteFileA(log.c_str()));
+    ASSERT_TRUE(testdriver::WriteFileBytes(log, std::string(100000, 'x')));
+    EXPECT_EQ(Deploy("/S /LOG=\"" + log + "\" /D=" + InstallFolder()), std::optional<DWORD>(0));
+    const std::string text = ReadFileBytes(log).value_or("");
+    EXPECT_EQ(text.find("Install Zembra 1.0, command line: "), 21u) << text.substr(0, 200);
+    EXPECT_EQ(text.find("xxxxxxxx"), std::string::npos);
+    EXPECT_EQ(ReadFileBytes(other), std::optional<std::string>(precious));
+}
+
 TEST_F(Deployment, SilentAgainReinstallsAndNothingIsLostAfterwards) {
     EXPECT_EQ(Deploy("/S"), std::optional<DWORD>(0));
     ExpectInstalled(kDefaultFolder);
