@@ -4,6 +4,7 @@
 #include "ResourceData.h"
 #include "framework/File.h"
 #include "framework/MessageBox.h"
+#include "framework/PathEncoding.h"
 #include "framework/SystemMessage.h"
 #include "framework/WinApp.h"
 #include "framework/core/Exception.h"
@@ -25,9 +26,9 @@ bool ExtractResourceFile(const char* type, unsigned id, const std::string& path,
                          ProtectedAccess& access) {
     const ResourceData resource(type, id);
     if (resource.GetErrorCode() != 0) {
-        ShowMessage(
-            installer::ResourceNotLoadedMessage(path, SystemMessage(resource.GetErrorCode())),
-            AfxGetAppName(), MB_ICONERROR);
+        ShowMessage(installer::ResourceNotLoadedMessage(PathForMessage(path),
+                                                        SystemMessage(resource.GetErrorCode())),
+                    AfxGetAppName(), MB_ICONERROR);
         return false;
     }
     try {
@@ -39,8 +40,9 @@ bool ExtractResourceFile(const char* type, unsigned id, const std::string& path,
         file.Close();
         return true;
     } catch (const CException& e) {
-        ShowMessage(installer::FileNotWrittenMessage(path, GetErrorDescription(e, 255)),
-                    AfxGetAppName(), MB_ICONERROR);
+        ShowMessage(
+            installer::FileNotWrittenMessage(PathForMessage(path), GetErrorDescription(e, 255)),
+            AfxGetAppName(), MB_ICONERROR);
         return false;
     }
 }

@@ -5,6 +5,7 @@
 #include "RunLog.h"
 #include "Shortcut.h"
 #include "framework/MessageBox.h"
+#include "framework/PathEncoding.h"
 #include "framework/SystemMessage.h"
 #include "framework/WinApp.h"
 #include "installer/core/InstallFolder.h"
@@ -32,7 +33,8 @@ bool Logged(const std::string& step, bool succeeded) {
 
 bool WriteUninstallEntryExtras(const std::string& dir) {
     RegistryKey key(HKEY_LOCAL_MACHINE, product::kUninstallKey);
-    key.SetString(installer::kQuietUninstallValue, installer::QuietUninstallCommand(dir));
+    key.SetWideString(installer::kQuietUninstallValue,
+                      WidePath(installer::QuietUninstallCommand(dir)));
     return !key.Failed();
 }
 
@@ -47,7 +49,7 @@ installer::InstallOutcome InstallProduct(const std::string& dir, HWND dialog) {
         return InstallOutcome::NothingInstalled;
     }
     const HeldFolder folder(dir, folderAccess);
-    if (!Logged(kLogFolder + dir, folder.GetError() == 0)) {
+    if (!Logged(kLogFolder + PathForMessage(dir), folder.GetError() == 0)) {
         ShowMessage(kCouldNotCreateDirectory + SystemMessage(folder.GetError()), AfxGetAppName(),
                     MB_ICONERROR);
         ShowMessage(kNotCompletelyInstalled, AfxGetAppName(), MB_ICONERROR);
@@ -56,14 +58,16 @@ installer::InstallOutcome InstallProduct(const std::string& dir, HWND dialog) {
     // Files first, the registry last, so that no entry ever names a folder that is not ours; the
     // entries are written even when a file failed, so that what is there can be removed.
     ProtectedAccess fileAccess(ProtectedAccess::Kind::File);
-    const bool filesWritten = Logged(kLogFiles + dir, ExtractFiles(dir, fileAccess));
+    const bool filesWritten =
+        Logged(kLogFiles + PathForMessage(dir), ExtractFiles(dir, fileAccess));
     const bool shortcutCreated =
         Logged(kLogShortcut + GetCommonDesktopPath() + product::kShortcutFile,
                CreateShortcut(dir + product::kProgramFile, product::kShortcutFile, dir,
                               kShortcutDescription));
     const bool layoutWritten = WriteRegistryEntries(dir);
     const bool extrasWritten = WriteUninstallEntryExtras(dir);
-    const bool registryWritten = Logged(kLogRegistryEntries + dir, layoutWritten && extrasWritten);
+    const bool registryWritten =
+        Logged(kLogRegistryEntries + PathForMessage(dir), layoutWritten && extrasWritten);
     if (dialog != nullptr)
         ShowWindow(dialog, SW_HIDE);
     RefreshDesktop();

@@ -2,6 +2,7 @@
 
 #include "OwnFile.h"
 #include "framework/MessageBox.h"
+#include "framework/PathEncoding.h"
 #include "framework/SystemMessage.h"
 #include "framework/WinApp.h"
 #include "framework/core/PathText.h"
@@ -12,7 +13,7 @@
 namespace {
 
 std::optional<std::uint32_t> AttributesOnDisk(const std::string& path) {
-    const DWORD attributes = GetFileAttributesA(path.c_str());
+    const DWORD attributes = GetFileAttributesW(WidePath(path).c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES)
         return std::nullopt;
     return attributes;
@@ -20,12 +21,12 @@ std::optional<std::uint32_t> AttributesOnDisk(const std::string& path) {
 
 // The system's full path (GetFullPathName); the path itself when it has none.
 std::string FullPath(const std::string& path) {
-    std::vector<char> full(MAX_PATH * 2);
-    const DWORD length =
-        GetFullPathNameA(path.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
+    std::vector<wchar_t> full(MAX_PATH * 2);
+    const DWORD length = GetFullPathNameW(WidePath(path).c_str(), static_cast<DWORD>(full.size()),
+                                          full.data(), nullptr);
     if (length == 0 || length >= full.size())
         return path;
-    return std::string(full.data(), length);
+    return Utf8Path(std::wstring(full.data(), length));
 }
 
 } // namespace
@@ -37,10 +38,16 @@ InstallTarget CheckInstallTarget(const std::string& path) {
     return target;
 }
 
+std::string RefusalToShow(const InstallTarget& target) {
+    installer::FolderCheck shown = target.check;
+    shown.where = PathForMessage(shown.where);
+    return installer::RefusalOf(shown);
+}
+
 bool ReportUnusableFolder(const InstallTarget& target) {
     if (target.check.verdict == installer::FolderCheck::Verdict::Usable)
         return false;
-    const std::string refusal = installer::RefusalOf(target.check);
+    const std::string refusal = RefusalToShow(target);
     ShowMessage(refusal.empty()
                     ? installer::kCouldNotCreateDirectory + SystemMessage(target.check.error)
                     : refusal,
@@ -53,13 +60,14 @@ HeldFolder::HeldFolder(const std::string& dir, ProtectedAccess& access) {
         m_dwError = access.GetError();
         return;
     }
-    if (!CreateDirectoryA(dir.c_str(), access.Attributes()) &&
+    const std::wstring wide = WidePath(dir);
+    if (!CreateDirectoryW(wide.c_str(), access.Attributes()) &&
         GetLastError() != ERROR_ALREADY_EXISTS) {
         m_dwError = GetLastError();
         return;
     }
     // No delete sharing: the folder cannot be renamed or removed while held.
-    m_folder.Reset(CreateFileA(dir.c_str(), FILE_READ_ATTRIBUTES,
+    m_folder.Reset(CreateFileW(wide.c_str(), FILE_READ_ATTRIBUTES,
                                FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
                                FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
     if (!m_folder) {

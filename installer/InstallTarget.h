@@ -19,6 +19,10 @@ struct InstallTarget {
 // them, and every folder on the way checked (CheckInstallFolder).
 InstallTarget CheckInstallTarget(const std::string& path);
 
+// The refusal of the target's folder before anything is done (RefusalOf), its path in the ANSI
+// code page for a message; empty when it is not refused.
+std::string RefusalToShow(const InstallTarget& target);
+
 // Reports, with flags MB_ICONERROR, a target whose folder is refused (RefusalOf) or cannot be made
 // ("Could not create directory." and the system's text). True when it did: nothing may then be
 // written.

@@ -181,25 +181,6 @@ TEST(PayloadMessages, NameTheFileAloneNeverItsFolder) {
         "Attempting to continue installation.");
 }
 
-TEST(Payload, SixFilesInTheirOrderWithTheirIdentifiers) {
-    ASSERT_EQ(installer::kPayloadCount, 6u);
-    const std::pair<unsigned short, std::string> expected[] = {
-        {131, "Zembra.exe"}, {132, "New MessageBox.zembra"}, {133, "Uninstall.exe"},
-        {130, "Help.htm"},   {129, "FileType Icon.ico"},     {128, "zembra-cli.exe"},
-    };
-    for (std::size_t i = 0; i < installer::kPayloadCount; ++i) {
-        EXPECT_EQ(installer::kPayload[i].resourceId, expected[i].first) << i;
-        EXPECT_EQ(installer::kPayload[i].fileName, expected[i].second) << i;
-    }
-    EXPECT_STREQ(installer::kPayloadType, "INST");
-    EXPECT_EQ(installer::kPayloadLanguage, 1033);
-}
-
-TEST(FirstChars, CutsLongTextsOnly) {
-    EXPECT_EQ(installer::FirstChars(std::string(300, 'a'), 260), std::string(260, 'a'));
-    EXPECT_EQ(installer::FirstChars("C:\\x", 259), "C:\\x");
-}
-
 } // namespace
 
 namespace {
