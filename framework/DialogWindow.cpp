@@ -47,6 +47,9 @@ bool CDialogWindow::CreateModeless(HWND parent) {
 
 INT_PTR CDialogWindow::RunModal(HWND parent) {
     LoadCommonControls(ICC_STANDARD_CLASSES);
+    if (m_bWideControls)
+        return DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(m_nIDTemplate), parent,
+                               DialogProc, reinterpret_cast<LPARAM>(this));
     return DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(m_nIDTemplate), parent,
                            DialogProc, reinterpret_cast<LPARAM>(this));
 }

@@ -1,31 +1,33 @@
 #include "OwnFile.h"
 
+#include "framework/PathEncoding.h"
+
 #include <vector>
 
 namespace {
 
 // "\\?\C:\x" -> "C:\x", "\\?\UNC\server\share" -> "\\server\share".
-std::string WithoutLongPrefix(const std::string& path) {
-    if (path.compare(0, 8, "\\\\?\\UNC\\") == 0)
-        return "\\\\" + path.substr(8);
-    if (path.compare(0, 4, "\\\\?\\") == 0)
+std::wstring WithoutLongPrefix(const std::wstring& path) {
+    if (path.compare(0, 8, L"\\\\?\\UNC\\") == 0)
+        return L"\\\\" + path.substr(8);
+    if (path.compare(0, 4, L"\\\\?\\") == 0)
         return path.substr(4);
     return path;
 }
 
 // The path as the system spells it: full, long names, no trailing backslash; empty on failure.
-std::string LongFullPath(const std::string& path) {
-    char full[MAX_PATH * 2] = "";
-    const DWORD fullLength = GetFullPathNameA(path.c_str(), sizeof full, full, nullptr);
-    if (fullLength == 0 || fullLength >= sizeof full)
-        return std::string();
-    std::vector<char> longer(MAX_PATH * 2);
+std::wstring LongFullPath(const std::wstring& path) {
+    wchar_t full[MAX_PATH * 2] = L"";
+    const DWORD fullLength = GetFullPathNameW(path.c_str(), MAX_PATH * 2, full, nullptr);
+    if (fullLength == 0 || fullLength >= MAX_PATH * 2)
+        return std::wstring();
+    std::vector<wchar_t> longer(MAX_PATH * 2);
     const DWORD longLength =
-        GetLongPathNameA(full, longer.data(), static_cast<DWORD>(longer.size()));
-    std::string result = longLength != 0 && longLength < longer.size()
-                             ? std::string(longer.data(), longLength)
-                             : std::string(full, fullLength);
-    while (result.size() > 3 && result.back() == '\\')
+        GetLongPathNameW(full, longer.data(), static_cast<DWORD>(longer.size()));
+    std::wstring result = longLength != 0 && longLength < longer.size()
+                              ? std::wstring(longer.data(), longLength)
+                              : std::wstring(full, fullLength);
+    while (result.size() > 3 && result.back() == L'\\')
         result.pop_back();
     return result;
 }
@@ -33,15 +35,15 @@ std::string LongFullPath(const std::string& path) {
 } // namespace
 
 bool LiesAt(HANDLE handle, const std::string& path) {
-    std::vector<char> final(MAX_PATH * 2);
+    std::vector<wchar_t> final(MAX_PATH * 2);
     const DWORD length =
-        GetFinalPathNameByHandleA(handle, final.data(), static_cast<DWORD>(final.size()),
+        GetFinalPathNameByHandleW(handle, final.data(), static_cast<DWORD>(final.size()),
                                   FILE_NAME_NORMALIZED | VOLUME_NAME_DOS);
     if (length == 0 || length >= final.size())
         return false;
-    const std::string expected = LongFullPath(path);
-    const std::string actual = LongFullPath(WithoutLongPrefix(std::string(final.data(), length)));
-    return !expected.empty() && lstrcmpiA(expected.c_str(), actual.c_str()) == 0;
+    const std::wstring expected = LongFullPath(WidePath(path));
+    const std::wstring actual = LongFullPath(WithoutLongPrefix(std::wstring(final.data(), length)));
+    return !expected.empty() && lstrcmpiW(expected.c_str(), actual.c_str()) == 0;
 }
 
 DWORD OpenOwnFile(const std::string& path, DWORD share, ProtectedAccess* protection,
@@ -55,7 +57,7 @@ DWORD OpenOwnFile(const std::string& path, DWORD share, ProtectedAccess* protect
             return protection->GetError();
         access |= WRITE_DAC | WRITE_OWNER;
     }
-    FileHandle opened(CreateFileA(path.c_str(), access, share, security, OPEN_ALWAYS,
+    FileHandle opened(CreateFileW(WidePath(path).c_str(), access, share, security, OPEN_ALWAYS,
                                   FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
     if (!opened)
         return GetLastError();

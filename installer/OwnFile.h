@@ -1,7 +1,7 @@
 #pragma once
 // Files an elevated installer writes where a standard user may have prepared the name: opened
 // without truncating and without following a reparse point, checked, and only then emptied, so
-// that the run never overwrites another file through a link.
+// that the run never overwrites another file through a link. Paths in UTF-8 (PathEncoding.h).
 
 #include "ProtectedAccess.h"
 #include "framework/UniqueHandle.h"

@@ -3,6 +3,7 @@
 #include "OwnFile.h"
 
 #include "framework/File.h"
+#include "framework/PathEncoding.h"
 #include "framework/core/Exception.h"
 
 #include <cstdio>

@@ -1,6 +1,7 @@
 #include "RegistryEntries.h"
 
 #include "RegistryKey.h"
+#include "framework/PathEncoding.h"
 
 HKEY RootKey(RegistryRoot root) {
     switch (root) {
@@ -24,7 +25,7 @@ bool WriteRegistryEntries(const std::string& installDirectory) {
         if (entry.type == RegistryValueType::DWord)
             key.SetDWORD(entry.valueName, entry.number);
         else
-            key.SetString(entry.valueName, entry.text);
+            key.SetWideString(entry.valueName, WidePath(entry.text));
         allWritten = allWritten && !key.Failed();
     }
     return allWritten;

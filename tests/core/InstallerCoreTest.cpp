@@ -196,11 +196,6 @@ TEST(PayloadMessages, NameTheFileAloneNeverItsFolder) {
         "Attempting to continue installation.");
 }
 
-TEST(FirstChars, CutsLongTextsOnly) {
-    EXPECT_EQ(installer::FirstChars(std::string(300, 'a'), 260), std::string(260, 'a'));
-    EXPECT_EQ(installer::FirstChars("C:\\x", 259), "C:\\x");
-}
-
 } // namespace
 
 namespace {
