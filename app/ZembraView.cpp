@@ -226,8 +226,7 @@ void CZembraView::OnChangedModal() {
 void CZembraView::OnTest() {
     Log("CZembraView::OnTest() beginning.");
     const CZembraDocument* document = GetDocument();
-    GetZembraApp().ShowMessageBox(document->GetCaption(), document->GetText(),
-                                  document->GetStyle());
+    GetZembraApp().ShowMessageBox(document->GetDesign());
     Log("CZembraView::OnTest() ended.");
 }
 
@@ -235,8 +234,7 @@ void CZembraView::OnGenerate() {
     Log("CZembraView::OnGenerate() beginning.");
     ShowWindow(AfxGetApp()->m_hMainWnd, SW_HIDE);
     const CZembraDocument* document = GetDocument();
-    GetZembraApp().ShowMessageBox(document->GetCaption(), document->GetText(),
-                                  document->GetStyle());
+    GetZembraApp().ShowMessageBox(document->GetDesign());
     PostThreadMessageA(GetZembraApp().m_nThreadID, WM_QUIT, 0, 0);
     Log("CZembraView::OnGenerate() ended.");
 }

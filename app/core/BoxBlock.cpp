@@ -11,7 +11,6 @@ using namespace box_block;
 namespace {
 
 constexpr std::size_t kHeaderSize = sizeof kMagic + 2 + 4;
-constexpr std::size_t kFieldHeaderSize = 2 + 4;
 
 std::string Number(std::uint64_t value) {
     return std::to_string(value);

@@ -6,6 +6,8 @@ namespace {
 
 constexpr std::uint32_t kIdOk = 1;
 constexpr std::uint32_t kIdCancel = 2;
+constexpr std::uint32_t kSetAbortRetryIgnore = 2;
+constexpr std::uint32_t kSetRetryCancel = 5;
 
 bool InTable(const StyleTable& table, std::uint32_t style) {
     return table.FindLabel(style & table.Mask()).has_value();
@@ -46,6 +48,8 @@ BoxPlan PlanBox(const MessageBoxDesign& design, std::optional<std::uint32_t> tim
         plan.buttons.push_back({buttons[i].number, extras.buttonTexts.empty()
                                                        ? Widened(buttons[i].word)
                                                        : extras.buttonTexts[i]});
+    plan.commonButtons =
+        extras.buttonTexts.empty() && set != kSetAbortRetryIgnore && set != kSetRetryCancel;
     const std::size_t defaultIndex = design.GetDefButton() / style::kDefButton2;
     plan.defaultButton = plan.buttons[defaultIndex < plan.buttons.size() ? defaultIndex : 0].number;
     plan.icon = design.GetIcon();

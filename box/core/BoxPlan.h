@@ -19,6 +19,10 @@ struct PlannedButton {
 struct BoxPlan {
     bool taskDialog = false; // false: the standard box, with the style word unchanged
     std::vector<PlannedButton> buttons;
+    // No own words and a set that the system's common buttons show in its order (OK, Cancel, Yes,
+    // No): the buttons carry the system's words in the user's language. The others have no
+    // common Abort or Ignore, or show Cancel before Retry.
+    bool commonButtons = false;
     std::uint32_t defaultButton = 0; // a number among the buttons
     std::uint32_t icon = 0;          // the icon group: 0, 0x10, 0x20, 0x30 or 0x40
     bool topmost = false;            // System priority

@@ -85,6 +85,11 @@ TEST(BoxPlan, IconPriorityAndCountdown) {
     EXPECT_EQ(PlanBox(Design(0x2024, kCountdownOnly), 60u).countdown, (Countdown{60, 32000}));
     EXPECT_EQ(PlanBox(Design(0x2024, kWords2), 60u).countdown, (Countdown{60, 32000}));
     EXPECT_FALSE(PlanBox(Design(0x2024, {}), 60u).taskDialog);
+    // Without own words the system's buttons speak the user's language, where it has them.
+    EXPECT_TRUE(PlanBox(Design(0x2003, kCountdownOnly)).commonButtons);
+    EXPECT_FALSE(PlanBox(Design(0x2002, kCountdownOnly)).commonButtons);
+    EXPECT_FALSE(PlanBox(Design(0x2005, kCountdownOnly)).commonButtons);
+    EXPECT_FALSE(PlanBox(Design(0x2004, kWords2)).commonButtons);
 }
 
 TEST(BoxPlan, CountdownTextShowsMinutesAndPastAnHourHours) {
