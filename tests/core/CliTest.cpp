@@ -318,7 +318,7 @@ TEST_F(Cli, OwnWordsAndCountdownAreWrittenShownAndRun) {
     EXPECT_EQ(m_system.err, "");
     const std::string& bytes = m_system.files["doc"];
     // The document as before, then the block: the style word ends at byte 27.
-    EXPECT_EQ(bytes.substr(0, 28),
+    EXPECT_EQ(bytes.substr(0, 27),
               kVersion1 + kString + "\x06Update" + kNoString + Bytes({0x04, 0x20, 0, 0}));
     EXPECT_EQ(bytes.substr(27, 4), "ZBOX");
 
