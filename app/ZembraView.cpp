@@ -1,6 +1,7 @@
 #include "ZembraView.h"
 
 #include "app/AppAccess.h"
+#include "app/ButtonsDialog.h"
 #include "app/Zembra.h"
 #include "app/ZembraDocument.h"
 #include "app/resource.h"
@@ -111,6 +112,8 @@ bool CZembraView::OnControlCommand(WORD id, WORD code) {
         return code == BN_CLICKED ? (OnTest(), true) : false;
     case ID_GENERATE:
         return code == BN_CLICKED ? (OnGenerate(), true) : false;
+    case ID_BUTTONSANDTIME:
+        return code == BN_CLICKED ? (OnButtonsAndTime(), true) : false;
     case ID_CAPTION:
         return code == EN_CHANGE ? (OnCaptionChanged(), true) : false;
     case ID_TEXT:
@@ -237,6 +240,17 @@ void CZembraView::OnGenerate() {
     GetZembraApp().ShowMessageBox(document->GetDesign());
     PostThreadMessageA(GetZembraApp().m_nThreadID, WM_QUIT, 0, 0);
     Log("CZembraView::OnGenerate() ended.");
+}
+
+void CZembraView::OnButtonsAndTime() {
+    Log("CZembraView::OnButtonsAndTime() beginning.");
+    CZembraDocument* document = GetDocument();
+    CButtonsDialog dialog(AfxGetApp()->m_hMainWnd, document->GetButton(), document->GetExtras());
+    Log("Calling CButtonsDialog.DoModal().");
+    if (dialog.DoModal() == IDOK)
+        document->SetExtras(dialog.Extras());
+    Log("CButtonsDialog.DoModal() returned.");
+    Log("CZembraView::OnButtonsAndTime() ended.");
 }
 
 bool CZembraView::SelectByLabel(int listId, const std::string& label) const {

@@ -44,6 +44,7 @@ private:
     void OnChangedModal();
     void OnTest();
     void OnGenerate();
+    void OnButtonsAndTime();
 
     // The first item beginning with label, ignoring case; false when there is none.
     bool SelectByLabel(int listId, const std::string& label) const;
