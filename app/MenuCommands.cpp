@@ -4,7 +4,7 @@
 #include "app/OptionsDialog.h"
 #include "app/resource.h"
 #include "framework/CommandIds.h"
-#include "support/ModulePath.h"
+#include "framework/ModulePath.h"
 #include "support/MyDocuments.h"
 #include "support/ShellRun.h"
 #include "support/core/ProductInfo.h"

@@ -45,9 +45,14 @@ private:
     std::string m_strPath;
 };
 
-// A file written as text: every line feed reaches the file as CR LF.
+// A file written as text: every line feed reaches the file as CR LF (WithCrLf), also one at the
+// start of a text after one that ended with a carriage return.
 class CStdioFile : public CFile {
 public:
     using CFile::CFile;
     void WriteString(const std::string& text);
+
+private:
+    // The last character written, which decides a line feed that comes first in the next text.
+    char m_chLast = '\0';
 };

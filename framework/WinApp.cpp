@@ -6,6 +6,7 @@
 #include "framework/FileDialog.h"
 #include "framework/FrameWnd.h"
 #include "framework/Guard.h"
+#include "framework/ModulePath.h"
 #include "framework/core/CommandLineInfo.h"
 #include "framework/core/PathText.h"
 
@@ -14,9 +15,7 @@ namespace {
 CWinApp* g_pApp = nullptr;
 
 std::string ModuleBaseName() {
-    char path[MAX_PATH] = "";
-    const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string name = FileNameOf(std::string(path, length < MAX_PATH ? length : 0));
+    std::string name = FileNameOf(GetModulePath());
     const std::size_t dot = name.find_last_of('.');
     if (dot != std::string::npos)
         name.erase(dot);

@@ -2,19 +2,20 @@
 
 #include "ResourceData.h"
 #include "framework/File.h"
+#include "framework/MessageBox.h"
+#include "framework/SystemMessage.h"
 #include "framework/WinApp.h"
 #include "framework/core/Exception.h"
 #include "installer/core/InstallerTexts.h"
 #include "installer/core/Payload.h"
-#include "support/ShowMessage.h"
 #include "support/core/ErrorDescription.h"
 
 bool ExtractFiles(const std::string& dir) {
     if (!CreateDirectoryA(dir.c_str(), nullptr)) {
         const DWORD error = GetLastError();
         if (error != ERROR_ALREADY_EXISTS) {
-            ShowMessage(installer::kCouldNotCreateDirectory + GetErrorDescription(error),
-                        AfxGetAppName(), MB_ICONERROR);
+            ShowMessage(installer::kCouldNotCreateDirectory + SystemMessage(error), AfxGetAppName(),
+                        MB_ICONERROR);
             return false;
         }
     }
@@ -30,7 +31,7 @@ bool ExtractResourceFile(const char* type, unsigned id, const std::string& path)
     const ResourceData resource(type, id);
     if (resource.GetErrorCode() != 0) {
         ShowMessage(
-            installer::ResourceNotLoadedMessage(path, GetErrorDescription(resource.GetErrorCode())),
+            installer::ResourceNotLoadedMessage(path, SystemMessage(resource.GetErrorCode())),
             AfxGetAppName(), MB_ICONERROR);
         return false;
     }

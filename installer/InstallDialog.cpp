@@ -3,13 +3,13 @@
 #include "BrowseForFolder.h"
 #include "Installation.h"
 #include "framework/Guard.h"
+#include "framework/MessageBox.h"
 #include "framework/WinApp.h"
 #include "installer/core/InstallFolder.h"
 #include "installer/core/InstalledVersion.h"
 #include "installer/core/InstallerTexts.h"
 #include "installer/core/Payload.h"
 #include "resource.h"
-#include "support/ShowMessage.h"
 
 #include <utility>
 

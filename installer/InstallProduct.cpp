@@ -3,6 +3,7 @@
 #include "ExtractFiles.h"
 #include "RunLog.h"
 #include "Shortcut.h"
+#include "framework/MessageBox.h"
 #include "framework/WinApp.h"
 #include "installer/core/InstallFolder.h"
 #include "installer/core/InstallerTexts.h"
@@ -10,7 +11,6 @@
 #include "support/DesktopPath.h"
 #include "support/RegistryEntries.h"
 #include "support/RegistryKey.h"
-#include "support/ShowMessage.h"
 #include "support/core/ProductInfo.h"
 
 namespace {

@@ -4,12 +4,12 @@
 #include "Installation.h"
 #include "RunLog.h"
 #include "framework/Guard.h"
+#include "framework/MessageBox.h"
 #include "installer/core/CommandLine.h"
 #include "installer/core/InstallFolder.h"
 #include "installer/core/InstallerTexts.h"
 #include "support/Administrator.h"
 #include "support/FailedStringWrite.h"
-#include "support/ShowMessage.h"
 
 namespace {
 

@@ -2,13 +2,13 @@
 
 #include "RunLog.h"
 #include "SelfRemovalWait.h"
+#include "framework/MessageBox.h"
 #include "framework/WinApp.h"
 #include "installer/core/InstallFolder.h"
 #include "installer/core/InstalledVersion.h"
 #include "installer/core/InstallerTexts.h"
 #include "support/RegistryKey.h"
 #include "support/ShellRun.h"
-#include "support/ShowMessage.h"
 #include "support/core/ProductInfo.h"
 
 namespace {

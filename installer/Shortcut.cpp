@@ -1,19 +1,19 @@
 #include "Shortcut.h"
 
 #include "ComPtr.h"
+#include "framework/MessageBox.h"
+#include "framework/SystemMessage.h"
 #include "framework/WinApp.h"
 #include "installer/core/InstallerTexts.h"
 #include "support/DesktopPath.h"
-#include "support/ShowMessage.h"
-#include "support/core/ErrorDescription.h"
 
 #include <shlobj.h>
 
 namespace {
 
 bool ReportFailure(const char* firstLines, HRESULT result) {
-    ShowMessage(firstLines + GetErrorDescription(static_cast<unsigned long>(result)),
-                AfxGetAppName(), MB_ICONERROR);
+    ShowMessage(firstLines + SystemMessage(static_cast<unsigned long>(result)), AfxGetAppName(),
+                MB_ICONERROR);
     return false;
 }
 

@@ -55,8 +55,9 @@ public:
     LONG DeleteKey();
 
 private:
-    class CloseOnReturn;
-
+    // Opens the key as Open does (a handle still open is closed first), keeping the result; the
+    // new handle belongs to the operation that asked for it and closes when that returns.
+    RegKeyHandle OpenKey(int mode);
     bool SetValue(const std::string& valueName, DWORD type, const void* data, DWORD size);
 
     LONG m_lResult = ERROR_SUCCESS;

@@ -1,11 +1,11 @@
 #include "Uninstaller.h"
 
+#include "framework/MessageBox.h"
+#include "framework/SystemMessage.h"
 #include "framework/WinApp.h"
 #include "framework/core/PathText.h"
 #include "support/DesktopPath.h"
 #include "support/RegistryKey.h"
-#include "support/ShowMessage.h"
-#include "support/core/ErrorDescription.h"
 #include "support/core/ProductInfo.h"
 #include "support/core/RegistryLayout.h"
 #include "uninstaller/core/UninstallerText.h"
@@ -14,7 +14,7 @@ std::string GetInstallPath() {
     RegistryKey key(HKEY_LOCAL_MACHINE, product::kRegistryKey);
     const std::string path = key.GetString(product::kPathValue, std::string());
     if (path.empty() || key.Failed()) {
-        ShowMessage(uninstaller::InstallPathMessage(GetErrorDescription(key.GetResult())),
+        ShowMessage(uninstaller::InstallPathMessage(SystemMessage(key.GetResult())),
                     AfxGetAppName(), MB_ICONERROR);
     }
     // A folder recorded without its backslash still names the files inside it.
@@ -39,7 +39,7 @@ bool DeleteProductFile(const std::string& path) {
     const DWORD error = GetLastError();
     if (error == ERROR_FILE_NOT_FOUND)
         return true;
-    ShowMessage(uninstaller::DeleteFileMessage(path, GetErrorDescription(error)), AfxGetAppName(),
+    ShowMessage(uninstaller::DeleteFileMessage(path, SystemMessage(error)), AfxGetAppName(),
                 MB_ICONERROR);
     return false;
 }

@@ -1,5 +1,6 @@
 #include "RegistryLayout.h"
 
+#include "KeyPath.h"
 #include "ProductInfo.h"
 #include "VersionText.h"
 #include "framework/core/PathText.h"
@@ -51,4 +52,10 @@ const std::vector<RegistryTree>& ProductRegistryTrees() {
         {RegistryRoot::LocalMachine, WithTrailingBackslash(product::kUninstallKey)},
     };
     return trees;
+}
+
+RegistryTree StoredKey(RegistryRoot root, const std::string& key) {
+    if (root != RegistryRoot::ClassesRoot)
+        return {root, key};
+    return {RegistryRoot::LocalMachine, JoinKeyPath("Software\\Classes", key)};
 }

@@ -128,6 +128,22 @@ TEST_F(Deployment, TheQuietUninstallCommandRemovesEverythingWithoutABox) {
         EXPECT_FALSE(KeyExists(root, key)) << key;
 }
 
+// A folder whose name the command interpreter would expand: the removal script still reaches it,
+// and the removal leaves neither the folder nor a command interpreter behind (the run is watched
+// until every process it started has ended).
+TEST_F(Deployment, ASilentRemovalLeavesNoFolderOfAnyNameBehind) {
+    for (const std::string folder : {"C:\\Program Files\\Zembra 100%\\"}) {
+        SCOPED_TRACE(folder);
+        EXPECT_EQ(Deploy("/S /D=" + folder), std::optional<DWORD>(0));
+        ExpectInstalled(folder);
+        const auto command = GetString(HKEY_LOCAL_MACHINE, kUninstallKey, "QuietUninstallString");
+        ASSERT_TRUE(command.has_value());
+        EXPECT_EQ(RunUnseen(*command), std::optional<DWORD>(0));
+        EXPECT_FALSE(FolderExists(folder));
+        RemoveTree(folder);
+    }
+}
+
 TEST_F(Deployment, WithoutSilentAnUnknownSwitchShowsTheUsageAndAFolderFillsThePathField) {
     Process unknown = Process::Start("\"" + InstallerPath() + "\" /Q");
     const auto messages = Converse(unknown, AnswerYes);

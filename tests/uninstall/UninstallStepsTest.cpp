@@ -62,10 +62,27 @@ TEST_F(UninstallStepsTest, DeleteProductFileTellsAMissingFolderFromAMissingFile)
 
 TEST_F(UninstallStepsTest, DeleteRegistryTreeReportsAFailureWithTheRootsText) {
     // A path naming the root itself is refused rather than emptying the root.
-    EXPECT_FALSE(DeleteRegistryTree(HKEY_LOCAL_MACHINE, "\\"));
+    EXPECT_FALSE(DeleteRegistryTree({RegistryRoot::LocalMachine, "\\"}));
     EXPECT_EQ(TakeReport(), "Unable to delete registry key:\nHKEY_LOCAL_MACHINE\\\\\n" +
                                 SystemText(ERROR_INVALID_PARAMETER));
     EXPECT_TRUE(KeyExists(HKEY_LOCAL_MACHINE, "Software"));
+}
+
+// The file type goes from the machine's own classes, where the installer keeps it; a user's own
+// registration of the extension is the user's and stays.
+TEST_F(UninstallStepsTest, DeleteRegistryKeysRemovesTheFileTypeFromTheMachinesClassesOnly) {
+    const char* const kUsers = "Software\\Classes\\.zembra";
+    const SavedTree usersOwn(HKEY_CURRENT_USER, kUsers);
+    ASSERT_TRUE(SetString(HKEY_CURRENT_USER, kUsers, "", "Mine.Document"));
+    ASSERT_TRUE(SetString(HKEY_LOCAL_MACHINE, "Software\\Classes\\.zembra\\ShellNew", "FileName",
+                          "C:\\Zembra\\New MessageBox.zembra"));
+    ASSERT_TRUE(SetString(HKEY_LOCAL_MACHINE, "Software\\Classes\\Zembra.Document\\DefaultIcon", "",
+                          "C:\\Zembra\\FileType Icon.ico"));
+    EXPECT_TRUE(DeleteRegistryKeys());
+    EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, "Software\\Classes\\.zembra"));
+    EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, "Software\\Classes\\Zembra.Document"));
+    EXPECT_EQ(GetString(HKEY_CURRENT_USER, kUsers, ""), "Mine.Document");
+    EXPECT_EQ(TakeReport(), std::nullopt);
 }
 
 TEST_F(UninstallStepsTest, GetInstallPathReportsAMissingOrEmptyPath) {

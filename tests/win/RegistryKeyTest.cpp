@@ -2,8 +2,8 @@
 // HKEY_CURRENT_USER\Software\ZembraTest\<test name>, removed again afterwards.
 
 #include "support/RegistryKey.h"
+#include "framework/MessageBox.h"
 #include "support/FailedStringWrite.h"
-#include "support/ShowMessage.h"
 #include "tests/driver/Recorders.h"
 #include "tests/driver/Registry.h"
 
@@ -310,6 +310,58 @@ TEST_F(RegistryKeyTest, DeleteKeyTreeRefusesAPathNamingTheRootItself) {
     RegistryKey key(scratch.Get(), "");
     EXPECT_EQ(key.DeleteKey(), ERROR_INVALID_PARAMETER);
     EXPECT_TRUE(KeyExists(Path("keep")));
+}
+
+// A registry link at path to a key of its own under HKEY_LOCAL_MACHINE that holds a value and a
+// subkey; the target is removed again when the link ends.
+class LinkedKey {
+public:
+    explicit LinkedKey(const std::string& path)
+        : m_target("Software\\ZembraTestTarget " + std::to_string(GetCurrentProcessId())) {
+        EXPECT_TRUE(testdriver::SetString(HKEY_LOCAL_MACHINE, m_target, "Kept", "yes"));
+        EXPECT_TRUE(testdriver::CreateKey(HKEY_LOCAL_MACHINE, m_target + "\\Child"));
+        RegKeyHandle link;
+        EXPECT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, NULL, REG_OPTION_CREATE_LINK,
+                                  KEY_ALL_ACCESS, NULL, link.Receive(), NULL),
+                  ERROR_SUCCESS);
+        const std::wstring to =
+            L"\\Registry\\Machine\\" + std::wstring(m_target.begin(), m_target.end());
+        EXPECT_EQ(RegSetValueExW(link.Get(), L"SymbolicLinkValue", 0, REG_LINK,
+                                 reinterpret_cast<const BYTE*>(to.data()),
+                                 static_cast<DWORD>(to.size() * sizeof(wchar_t))),
+                  ERROR_SUCCESS);
+        // Opened through the link, the path shows the target's value.
+        EXPECT_EQ(testdriver::GetString(HKEY_CURRENT_USER, path, "Kept"), "yes");
+    }
+    ~LinkedKey() {
+        RegDeleteTreeA(HKEY_LOCAL_MACHINE, m_target.c_str());
+        RegDeleteKeyA(HKEY_LOCAL_MACHINE, m_target.c_str());
+    }
+    LinkedKey(const LinkedKey&) = delete;
+    LinkedKey& operator=(const LinkedKey&) = delete;
+
+    // The target is there with its value and its subkey.
+    bool TargetIsWhole() const {
+        return testdriver::GetString(HKEY_LOCAL_MACHINE, m_target, "Kept") == "yes" &&
+               testdriver::KeyExists(HKEY_LOCAL_MACHINE, m_target + "\\Child");
+    }
+
+private:
+    std::string m_target;
+};
+
+// A link in the tree, or the tree's key itself a link, goes as a link: what it leads to stays.
+TEST_F(RegistryKeyTest, DeleteKeyTreeDeletesALinkAndNeverWhatItLeadsTo) {
+    for (const char* below : {"tree\\a\\link", "tree"}) {
+        SCOPED_TRACE(below);
+        if (std::strcmp(below, "tree") != 0)
+            CreateKey(Path("tree\\b"));
+        LinkedKey link(Path(below));
+        EXPECT_EQ(DeleteKeyTree(HKEY_CURRENT_USER, Path("tree")), ERROR_SUCCESS);
+        EXPECT_FALSE(KeyExists(Path("tree")));
+        EXPECT_TRUE(link.TargetIsWhole());
+        RegDeleteTreeA(HKEY_CURRENT_USER, Path("tree").c_str());
+    }
 }
 
 TEST(GetHiveName, NamesTheThreeRootsInUseAndNoOther) {
