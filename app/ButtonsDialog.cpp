@@ -1,5 +1,6 @@
 #include "ButtonsDialog.h"
 
+#include "app/AppAccess.h"
 #include "app/resource.h"
 #include "framework/WinApp.h"
 #include "log/ProgramLog.h"
