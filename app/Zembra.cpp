@@ -16,10 +16,6 @@
 // every other line of the run.
 static CZembra theApp;
 
-CZembra& GetZembraApp() {
-    return theApp;
-}
-
 ProgramLog& GetProgramLog() {
     return theApp.m_Log;
 }

@@ -25,6 +25,8 @@ public:
     CFile(const std::string& path, unsigned flags) { Open(path, flags); }
     // A path in UTF-16, for names the ANSI code page cannot spell.
     CFile(const std::wstring& path, unsigned flags) { Open(path, flags); }
+    // A file its caller has opened and checked already.
+    explicit CFile(FileHandle file) : m_file(std::move(file)) {}
 
     void Open(const std::string& path, unsigned flags);
     void Open(const std::wstring& path, unsigned flags);

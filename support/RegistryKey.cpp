@@ -2,9 +2,18 @@
 
 #include "FailedStringWrite.h"
 
+#include "framework/CodePage.h"
+
 #include <algorithm>
 #include <utility>
 #include <vector>
+
+namespace {
+// A value's name (the product's names are ASCII) for the wide functions.
+std::wstring WideName(const std::string& name) {
+    return ToWide(CP_ACP, name);
+}
+} // namespace
 
 RegistryKey::RegistryKey(HKEY root, std::string subkey)
     : m_hRoot(root), m_strSubkey(std::move(subkey)) {}
@@ -48,6 +57,38 @@ void RegistryKey::SetString(const std::string& valueName, const std::string& tex
     const bool opened = SetValue(valueName, REG_SZ, text.data(), static_cast<DWORD>(text.size()));
     if (opened && Failed())
         NotifyFailedStringWrite(valueName);
+}
+
+void RegistryKey::SetWideString(const std::string& valueName, const std::wstring& text) {
+    const RegKeyHandle key = OpenKey(Write);
+    if (!key)
+        return;
+    m_lResult = RegSetValueExW(key.Get(), WideName(valueName).c_str(), 0, REG_SZ,
+                               reinterpret_cast<const BYTE*>(text.data()),
+                               static_cast<DWORD>(text.size() * sizeof(wchar_t)));
+    if (Failed())
+        NotifyFailedStringWrite(valueName);
+}
+
+std::wstring RegistryKey::GetWideString(const std::string& valueName,
+                                        const std::wstring& defaultText) {
+    const RegKeyHandle key = OpenKey(Read);
+    if (!key)
+        return defaultText;
+    const std::wstring name = WideName(valueName);
+    DWORD size = 0;
+    m_lResult = RegQueryValueExW(key.Get(), name.c_str(), NULL, NULL, NULL, &size);
+    if (m_lResult != ERROR_SUCCESS || size < sizeof(wchar_t))
+        return defaultText;
+    std::vector<wchar_t> buffer(size / sizeof(wchar_t));
+    size = static_cast<DWORD>(buffer.size() * sizeof(wchar_t));
+    m_lResult = RegQueryValueExW(key.Get(), name.c_str(), NULL, NULL,
+                                 reinterpret_cast<BYTE*>(buffer.data()), &size);
+    if (m_lResult != ERROR_SUCCESS)
+        return defaultText;
+    const auto dataEnd =
+        buffer.begin() + std::min<std::size_t>(size / sizeof(wchar_t), buffer.size());
+    return std::wstring(buffer.begin(), std::find(buffer.begin(), dataEnd, L'\0'));
 }
 
 std::string RegistryKey::GetString(const std::string& valueName, const std::string& defaultText) {

@@ -16,15 +16,15 @@ bool IsProductRunning();
 // uninstaller and the install folder; then reports whether everything went, and returns it.
 bool UninstallProduct();
 
-// The install folder recorded under HKEY_LOCAL_MACHINE, with its trailing backslash; empty, after
-// a message, when it cannot be found.
+// The install folder recorded under HKEY_LOCAL_MACHINE, in UTF-8 (PathEncoding.h) and with its
+// trailing backslash; empty, after a message, when it cannot be found.
 std::string GetInstallPath();
 
 // Deletes the installed files and the desktop shortcut, each independently. True when the install
 // folder was found and every file went.
 bool DeleteProductFiles();
-// Deletes one file; a file that is already gone is no failure. False, after a message, when the
-// file is still there.
+// Deletes one file (its path in UTF-8); a file that is already gone is no failure. False, after a
+// message, when the file is still there.
 bool DeleteProductFile(const std::string& path);
 
 // Deletes the product's five registry trees, each independently. True when all five went.

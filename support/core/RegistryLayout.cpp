@@ -35,7 +35,7 @@ std::vector<RegistryEntry> InstallationEntries(const std::string& installDirecto
         Text(machine, kUninstallKey, "DisplayIcon", program),
         Text(machine, kUninstallKey, "DisplayName", kDisplayName),
         Text(machine, kUninstallKey, "DisplayVersion", ProductVersionText()),
-        Text(machine, kUninstallKey, "UninstallString", dir + kUninstallerFile),
+        Text(machine, kUninstallKey, "UninstallString", "\"" + dir + kUninstallerFile + "\""),
         Number(machine, kUninstallKey, "NoModify", 1),
         Number(machine, kUninstallKey, "NoRepair", 1),
         Text(machine, kRegistryKey, kVersionValue, ProductVersionText()),

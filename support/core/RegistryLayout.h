@@ -21,7 +21,7 @@ struct RegistryEntry {
 };
 
 // The fourteen values an installation into installDirectory writes, in the order they are
-// written. The directory is expected to end in a backslash; one is added when it does not, so
+// written. The folder and so the texts that name it are in UTF-8, as the installer holds paths. The directory is expected to end in a backslash; one is added when it does not, so
 // that no value ever names a file beside the folder instead of in it.
 std::vector<RegistryEntry> InstallationEntries(const std::string& installDirectory);
 

@@ -38,8 +38,9 @@ const Row kInstalledInProgramFiles[] = {
      "C:\\Program Files\\Zembra\\Zembra.exe", 0},
     {Root::LocalMachine, kUninstall, "DisplayName", Type::String, "Zembra 1.0", 0},
     {Root::LocalMachine, kUninstall, "DisplayVersion", Type::String, "1.0", 0},
+    // Quoted, so that the shell does not run "C:\Program.exe".
     {Root::LocalMachine, kUninstall, "UninstallString", Type::String,
-     "C:\\Program Files\\Zembra\\Uninstall.exe", 0},
+     "\"C:\\Program Files\\Zembra\\Uninstall.exe\"", 0},
     {Root::LocalMachine, kUninstall, "NoModify", Type::DWord, "", 1},
     {Root::LocalMachine, kUninstall, "NoRepair", Type::DWord, "", 1},
     {Root::LocalMachine, "Software\\Zembra", "Version", Type::String, "1.0", 0},

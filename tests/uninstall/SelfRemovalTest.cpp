@@ -177,10 +177,11 @@ TEST_P(ScriptTest, LeavesAFolderThatHoldsOtherFiles) {
     EXPECT_FALSE(Exists(m_paths.script));
 }
 
-// A program that stays held is given up after the last try; the script still deletes itself.
+// A program that stays held is given up after the last try (here the one pause of one more try);
+// the script still deletes itself.
 TEST_P(ScriptTest, GivesUpAfterItsLastTryAndStillDeletesItself) {
     Hold();
-    Start(2);
+    Start(1);
     ASSERT_TRUE(Ended());
     EXPECT_TRUE(Exists(m_paths.program));
     EXPECT_FALSE(Exists(m_paths.script));

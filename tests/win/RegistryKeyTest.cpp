@@ -266,6 +266,29 @@ TEST_F(RegistryKeyTest, FailedWriteIsReportedOnlyWhenTheOpenedKeyRejectsTheStrin
     EXPECT_EQ(messages.Shown().size(), 1u);
 }
 
+// Text in any script goes in and out whole through the wide functions, stored as SetString stores
+// a text of the ANSI code page; a failed write is told as a narrow one is.
+TEST_F(RegistryKeyTest, WideStringsRoundTripInAnyScriptAndAreStoredAsNarrowOnesAre) {
+    const testdriver::FailedWriteRecorder failedWrites;
+    RegistryKey key(HKEY_CURRENT_USER, Path());
+    const std::wstring cases[] = {
+        L"C:\\Program Files\\Zembra \u0395\u03bb\u03bb\u03b7\u03bd\u03b9\u03ba\u03ac\\",
+        L"\u518d\u8d77\u52d5 \u2713", L"Zembra"};
+    for (const std::wstring& text : cases) {
+        key.SetWideString("Path", text);
+        EXPECT_FALSE(key.Failed());
+        EXPECT_EQ(key.GetWideString("Path", L"default"), text);
+    }
+    EXPECT_EQ(ReadRaw(Path(), L"Path").bytes, StoredText("Zembra").bytes);
+    key.SetWideString("Path", L"");
+    EXPECT_EQ(key.GetWideString("Path", L"default"), L"default");
+    EXPECT_EQ(key.GetWideString("Missing", L"default"), L"default");
+    EXPECT_TRUE(key.Failed());
+    EXPECT_TRUE(failedWrites.Names().empty());
+    key.SetWideString(std::string(16384, 'n'), L"Zembra");
+    EXPECT_EQ(failedWrites.Names(), std::vector<std::string>{std::string(16384, 'n')});
+}
+
 TEST_F(RegistryKeyTest, SetKeyAimsLaterOperationsAtTheNewKey) {
     RegistryKey key(HKEY_CURRENT_USER, Path("first"));
     key.SetString("Value", "1");
