@@ -1,6 +1,6 @@
 #include "WindowsSystem.h"
 
-#include "cli/TimedBox.h"
+#include "box/DesignedBox.h"
 #include "framework/CodePage.h"
 #include "framework/File.h"
 #include "framework/SaveFile.h"
@@ -102,8 +102,7 @@ BoxOutcome WindowsSystem::ShowBox(const MessageBoxDesign& design,
                                   std::optional<unsigned> timeoutSeconds) {
     BoxOutcome outcome;
     unsigned long error = 0;
-    outcome.result = ShowTimedBox(design.GetCaption(), design.GetText(), design.GetStyle(),
-                                  timeoutSeconds, error);
+    outcome.result = ShowDesignedBox(nullptr, design, timeoutSeconds, error);
     if (outcome.result == 0)
         outcome.failure = AnsiToUtf8(TrimmedSystemMessage(error));
     return outcome;

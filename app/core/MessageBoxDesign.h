@@ -2,6 +2,8 @@
 // One designed message box: caption and text in UTF-16, and the style word handed to the system's
 // message box unchanged.
 
+#include "app/core/BoxExtras.h"
+
 #include <cstdint>
 #include <string>
 #include <utility>
@@ -45,10 +47,15 @@ public:
     bool SetDefButton(std::uint32_t defButton);
     bool SetModal(std::uint32_t modal);
 
+    // Own button words and countdown; SetButton fits them to the new set.
+    const BoxExtras& GetExtras() const { return m_extras; }
+    bool SetExtras(const BoxExtras& extras);
+
 private:
     bool ReplaceGroup(std::uint32_t oldValue, std::uint32_t newValue);
 
     std::u16string m_strCaption;
     std::u16string m_strText;
     std::uint32_t m_nStyle = style::kNew;
+    BoxExtras m_extras;
 };

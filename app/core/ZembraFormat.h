@@ -10,6 +10,7 @@
 // record, in UTF-16. Reading takes either record: narrow text is read in the ANSI code page,
 // wide text stays as it is.
 
+#include "app/core/BoxBlock.h"
 #include "app/core/MessageBoxDesign.h"
 
 #include <vector>
@@ -19,10 +20,12 @@ class CArchive;
 double ReadZembraVersion(CArchive& ar);
 // True when the version compares less or greater than the program's; a NaN compares neither way.
 bool IsOtherVersion(double version);
-// Reads what follows the version into the design.
-void ReadZembraBody(CArchive& ar, MessageBoxDesign& design);
+// Reads what follows the version into the design, the box block last: a block that is not sound
+// leaves the design without extras, and the result says why.
+BoxBlockRead ReadZembraBody(CArchive& ar, MessageBoxDesign& design);
 
-// Writes the whole file: the program's version, then the design.
+// Writes the whole file: the program's version, then the design, with its box block when it has
+// extras.
 void WriteZembra(CArchive& ar, const MessageBoxDesign& design);
 // The whole file of a design, as WriteZembra writes it.
 std::vector<unsigned char> ZembraBytes(const MessageBoxDesign& design);

@@ -107,6 +107,18 @@ std::optional<MessageBoxDesign> Cli::Design(const BoxOptions& box) {
     design.SetDefButton(
         ValueOfWord(m_maps, StyleGroup::Default, std::to_string(box.defaultButton)).value_or(0));
     design.SetModal(box.priority);
+    BoxExtras extras;
+    for (const std::string& word : box.buttonTexts) {
+        std::u16string wide;
+        if (!Utf8ToUtf16(word, wide)) {
+            Error(NotUtf8Message("--button-text"));
+            return std::nullopt;
+        }
+        extras.buttonTexts.push_back(wide);
+    }
+    if (box.closeAfterSeconds)
+        extras.countdown = Countdown{*box.closeAfterSeconds, box.answer};
+    design.SetExtras(extras);
     return design;
 }
 
@@ -152,8 +164,14 @@ int Cli::Show(const Request& request) {
     const std::optional<DocumentRead> read = ReadWhole(request.files[0]);
     if (!read)
         return kExitFailed;
-    const DesignView view{*read->version, Utf16ToUtf8(read->design.GetCaption()),
-                          Utf16ToUtf8(read->design.GetText()), read->design.GetStyle()};
+    DesignView view;
+    view.version = *read->version;
+    view.caption = Utf16ToUtf8(read->design.GetCaption());
+    view.text = Utf16ToUtf8(read->design.GetText());
+    view.style = read->design.GetStyle();
+    for (const std::u16string& word : read->design.GetExtras().buttonTexts)
+        view.buttonTexts.push_back(Utf16ToUtf8(word));
+    view.countdown = read->design.GetExtras().countdown;
     m_system.Out(request.json ? DesignJson(view, m_maps) : DesignText(view, m_maps));
     return kExitDone;
 }

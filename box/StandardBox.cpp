@@ -1,13 +1,9 @@
-#include "TimedBox.h"
+#include "StandardBox.h"
 
-#include "cli/core/Cli.h"
+#include "app/core/ButtonSets.h"
 #include "framework/WideText.h"
 
-#include <windows.h>
-
 #include <cstring>
-
-namespace cli {
 
 namespace {
 
@@ -48,16 +44,15 @@ private:
 
 } // namespace
 
-int ShowTimedBox(const std::u16string& caption, const std::u16string& text, std::uint32_t style,
-                 std::optional<unsigned> timeoutSeconds, unsigned long& error) {
+int ShowStandardBox(HWND owner, const std::u16string& caption, const std::u16string& text,
+                    std::uint32_t style, std::optional<std::uint32_t> timeoutSeconds,
+                    unsigned long& error) {
     ThreadTimer timer;
     if (timeoutSeconds && !timer.Start(*timeoutSeconds * 1000u, OnTimeout)) {
         error = GetLastError();
         return 0;
     }
-    const int result = MessageBoxW(nullptr, AsWide(text), AsWide(caption), style);
+    const int result = MessageBoxW(owner, AsWide(text), AsWide(caption), style);
     error = result == 0 ? GetLastError() : 0;
     return result;
 }
-
-} // namespace cli
