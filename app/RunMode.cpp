@@ -5,6 +5,7 @@
 #include "app/core/VersionQuestion.h"
 #include "app/core/ZembraFormat.h"
 #include "framework/File.h"
+#include "framework/MessageBox.h"
 #include "framework/core/Archive.h"
 #include "framework/core/Exception.h"
 #include "support/core/ErrorDescription.h"
@@ -44,5 +45,5 @@ void CZembra::RunFile(const std::string& commandLine) {
 void CZembra::ShowMessageBox(const std::string& caption, const std::string& text,
                              std::uint32_t style) {
     HWND owner = (style & MB_SYSTEMMODAL) ? nullptr : GetMainWnd();
-    m_nReturnValue = MessageBoxA(owner, text.c_str(), caption.c_str(), style);
+    m_nReturnValue = SystemMessageBox(owner, text, caption, style);
 }

@@ -1,6 +1,7 @@
 #include "TimedBox.h"
 
 #include "cli/core/Cli.h"
+#include "framework/SystemLibrary.h"
 
 #include <windows.h>
 
@@ -49,6 +50,8 @@ private:
 
 int ShowTimedBox(const std::string& caption, const std::string& text, std::uint32_t style,
                  std::optional<unsigned> timeoutSeconds, unsigned long& error) {
+    // Before the timer starts, so that the time the box is shown is the time asked for.
+    PrepareSystemRoad(SystemRoad::Windows);
     ThreadTimer timer;
     if (timeoutSeconds && !timer.Start(*timeoutSeconds * 1000u, OnTimeout)) {
         error = GetLastError();

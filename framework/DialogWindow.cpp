@@ -3,6 +3,7 @@
 #include "framework/CommandIds.h"
 #include "framework/CommonControls.h"
 #include "framework/Guard.h"
+#include "framework/SystemLibrary.h"
 
 #include <commctrl.h>
 
@@ -70,6 +71,7 @@ void CDialogWindow::SetWindowText(const std::string& text) const {
 
 bool CDialogWindow::CreateModeless(HWND parent) {
     // The template's buttons, edits, lists and labels are the common controls' own.
+    PrepareSystemRoad(SystemRoad::Windows);
     LoadCommonControls(ICC_STANDARD_CLASSES);
     const HWND window =
         CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(m_nIDTemplate), parent,
@@ -78,6 +80,7 @@ bool CDialogWindow::CreateModeless(HWND parent) {
 }
 
 INT_PTR CDialogWindow::RunModal(HWND parent) {
+    PrepareSystemRoad(SystemRoad::Windows);
     LoadCommonControls(ICC_STANDARD_CLASSES);
     return DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(m_nIDTemplate), parent,
                            DialogProc, reinterpret_cast<LPARAM>(this));

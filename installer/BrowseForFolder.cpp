@@ -1,6 +1,7 @@
 #include "BrowseForFolder.h"
 
 #include "ComPtr.h"
+#include "framework/SystemLibrary.h"
 #include "installer/core/InstallerTexts.h"
 
 #include <shlobj.h>
@@ -41,6 +42,7 @@ std::string BrowseForFolder(HWND owner, const std::string& folder) {
     info.ulFlags = BIF_RETURNONLYFSDIRS | BIF_EDITBOX;
     info.lpfn = BrowseCallback;
     info.lParam = reinterpret_cast<LPARAM>(selection);
+    PrepareSystemRoad(SystemRoad::FolderPicker);
     const ShellItemList chosen(SHBrowseForFolderA(&info));
     if (chosen.Get() == nullptr || !SHGetPathFromIDListA(chosen.Get(), displayName))
         return std::string();

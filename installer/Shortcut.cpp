@@ -1,6 +1,7 @@
 #include "Shortcut.h"
 
 #include "ComPtr.h"
+#include "framework/SystemLibrary.h"
 #include "framework/WinApp.h"
 #include "installer/core/InstallerTexts.h"
 #include "support/DesktopPath.h"
@@ -24,6 +25,7 @@ bool CreateShortcut(const std::string& target, const std::string& linkName,
     const ComInitialization com;
     const std::string linkPath = GetCommonDesktopPath() + linkName;
     ComPtr<IShellLinkA> link;
+    PrepareSystemRoad(SystemRoad::ShellLink);
     HRESULT result = CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER,
                                       IID_IShellLinkA, link.ReceiveVoid());
     if (FAILED(result))

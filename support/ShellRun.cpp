@@ -23,7 +23,7 @@ SHELLEXECUTEINFOA MakeExecuteInfo(const std::string& file, const std::string& pa
 // The shell is loaded when a program first starts something through it.
 BOOL Execute(SHELLEXECUTEINFOA& info) {
     const auto execute =
-        SystemFunction<BOOL WINAPI(SHELLEXECUTEINFOA*)>("shell32.dll", "ShellExecuteExA");
+        SystemFunction<BOOL WINAPI(SHELLEXECUTEINFOA*)>(L"shell32.dll", "ShellExecuteExA");
     return execute != nullptr && execute(&info);
 }
 } // namespace
