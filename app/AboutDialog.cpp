@@ -1,6 +1,7 @@
 #include "AboutDialog.h"
 
 #include "app/AppAccess.h"
+#include "app/LinkTime.h"
 #include "app/core/BuildDate.h"
 #include "app/resource.h"
 #include "log/ProgramLog.h"
@@ -10,14 +11,6 @@ namespace {
 
 const char* const kCredit = "By the Zembra developers";
 const char* const kFirstReleased = "12/07/2026";
-
-// The time the linker stamped into the running program when it was built.
-std::uint32_t LinkTime() {
-    const auto* image = reinterpret_cast<const BYTE*>(GetModuleHandleA(nullptr));
-    const auto* dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(image);
-    const auto* headers = reinterpret_cast<const IMAGE_NT_HEADERS*>(image + dos->e_lfanew);
-    return headers->FileHeader.TimeDateStamp;
-}
 
 } // namespace
 

@@ -17,7 +17,7 @@ bool CZembra::StartEditor() {
     auto docTemplate = std::make_unique<CSingleDocTemplate>(
         IDR_MAINFRAME, [] { return std::make_unique<CZembraDocument>(); },
         [] { return std::make_unique<CZembraFrame>(); },
-        [] { return std::make_unique<CZembraView>(); });
+        [this] { return std::make_unique<CZembraView>(*this); });
     m_Log.Append("CSingleDocTemplate object created.");
     m_Log.Append("Calling AddDocTemplate() on CSingleDocTemplate.");
     AddDocTemplate(std::move(docTemplate));

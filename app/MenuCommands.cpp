@@ -3,29 +3,21 @@
 #include "app/AboutDialog.h"
 #include "app/OptionsDialog.h"
 #include "app/resource.h"
-#include "framework/CommandIds.h"
-#include "support/ModulePath.h"
+#include "framework/CommandTable.h"
+#include "framework/ModulePath.h"
 #include "support/MyDocuments.h"
 #include "support/ShellRun.h"
 #include "support/core/ProductInfo.h"
 
+// File New, File Open (which this application's OnFileOpen overrides) and Exit are rows of the
+// framework's table.
 bool CZembra::OnCommand(WORD id) {
-    switch (id) {
-    case ID_FILE_OPEN:
-        OnFileOpen();
-        return true;
-    case ID_TOOLS_LOGOPTIONS:
-        OnToolsLogOptions();
-        return true;
-    case ID_HELP_ABOUT:
-        OnHelpAbout();
-        return true;
-    case ID_HELP_CONTENTS:
-        OnHelpContents();
-        return true;
-    default:
-        return CWinApp::OnCommand(id);
-    }
+    static const Command<CZembra> kCommands[] = {
+        {ID_TOOLS_LOGOPTIONS, &CZembra::OnToolsLogOptions},
+        {ID_HELP_ABOUT, &CZembra::OnHelpAbout},
+        {ID_HELP_CONTENTS, &CZembra::OnHelpContents},
+    };
+    return Dispatch(*this, kCommands, id) || CWinApp::OnCommand(id);
 }
 
 void CZembra::OnFileOpen() {

@@ -2,6 +2,7 @@
 
 #include "app/AppAccess.h"
 #include "app/resource.h"
+#include "framework/CommandTable.h"
 #include "framework/FileDialog.h"
 #include "log/LogFileSettings.h"
 #include "log/ProgramLog.h"
@@ -53,14 +54,11 @@ BOOL COptionsDialog::OnInitDialog() {
 }
 
 bool COptionsDialog::OnCommand(WORD id, WORD code) {
-    switch (id) {
-    case IDC_BROWSE:
-        return code == BN_CLICKED ? (OnBrowse(), true) : false;
-    case IDC_OUTPUTLOG:
-        return code == BN_CLICKED ? (OnOutputLogClicked(), true) : false;
-    default:
-        return CDialog::OnCommand(id, code);
-    }
+    static const Notification<COptionsDialog> kNotifications[] = {
+        {IDC_BROWSE, BN_CLICKED, &COptionsDialog::OnBrowse},
+        {IDC_OUTPUTLOG, BN_CLICKED, &COptionsDialog::OnOutputLogClicked},
+    };
+    return Dispatch(*this, kNotifications, id, code) || CDialog::OnCommand(id, code);
 }
 
 void COptionsDialog::OnOutputLogClicked() {

@@ -5,20 +5,16 @@
 #include "framework/CommandIds.h"
 #include "framework/File.h"
 #include "framework/Guard.h"
+#include "framework/MessageBox.h"
 #include "framework/core/Exception.h"
 #include "log/LogFileOpen.h"
 #include "log/core/LogSettingsText.h"
 #include "support/MyDocuments.h"
-#include "support/ShowMessage.h"
 #include "support/core/ValueFormat.h"
 
 // The one application object. Its log is its first member, so the log's header precedes
 // every other line of the run.
 static CZembra theApp;
-
-CZembra& GetZembraApp() {
-    return theApp;
-}
 
 ProgramLog& GetProgramLog() {
     return theApp.m_Log;

@@ -1,5 +1,11 @@
 #pragma once
 // The Zembra application: runs a saved message box (RUN on the command line) or starts the editor.
+//
+// The one application object owns the log, the log settings and the installation record; the
+// base owns the editor's document template, which owns the document, the view and the frame.
+// Every run ends in one order (RunApplication): the template with its objects, then ExitInstance
+// (the settings saved, the exit code), then, at static destruction, ~CZembra (the log file) and
+// the members in reverse order, the log last.
 
 #include "app/CoreRegistryKeys.h"
 #include "framework/WinApp.h"
@@ -40,7 +46,7 @@ private:
     // False when no main window could be made.
     bool StartEditor();
     // The application's menu commands.
-    void OnFileOpen();
+    void OnFileOpen() override;
     void OnToolsLogOptions();
     void OnHelpAbout();
     void OnHelpContents();

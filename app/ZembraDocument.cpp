@@ -73,17 +73,12 @@ void CZembraDocument::Load(CArchive& ar) {
     ReadZembraBody(ar, m_design);
 }
 
-bool CZembraDocument::OnCommand(WORD id) {
-    switch (id) {
-    case ID_FILE_SAVE:
-        ChangeToMyDocuments();
-        OnFileSave();
-        return true;
-    case ID_FILE_SAVE_AS:
-        ChangeToMyDocuments();
-        OnFileSaveAs();
-        return true;
-    default:
-        return false;
-    }
+void CZembraDocument::OnFileSave() {
+    ChangeToMyDocuments();
+    CDocument::OnFileSave();
+}
+
+void CZembraDocument::OnFileSaveAs() {
+    ChangeToMyDocuments();
+    CDocument::OnFileSaveAs();
 }

@@ -17,7 +17,9 @@ public:
     BOOL IsModified() override;
     void SetModifiedFlag(BOOL bModified = TRUE) override;
     BOOL OnNewDocument() override;
-    bool OnCommand(WORD id) override;
+    // Save and Save As: a file dialog starts in the user's documents folder.
+    void OnFileSave() override;
+    void OnFileSaveAs() override;
 
     std::string GetCaption() const { return m_design.GetCaption(); }
     std::string GetText() const { return m_design.GetText(); }

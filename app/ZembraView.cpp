@@ -4,8 +4,8 @@
 #include "app/Zembra.h"
 #include "app/ZembraDocument.h"
 #include "app/resource.h"
+#include "framework/CommandTable.h"
 #include "framework/FrameWnd.h"
-#include "framework/WinApp.h"
 #include "log/ProgramLog.h"
 #include "support/core/ValueFormat.h"
 
@@ -20,8 +20,6 @@ void Log(const std::string& text) {
 const char* const kInvalidEntry = "Error:\nInvalid list box entry entered.\n";
 const char* const kInvalidFileEntry = "Error:\nFile contained invalid list box entry\n";
 
-const char* const kButtonLabels[] = {"Button 1", "Button 2", "Button 3"};
-
 // The tables are filled between these two lines.
 CMaps LoggedMaps() {
     Log("Creating CMaps.");
@@ -34,8 +32,9 @@ CMaps LoggedMaps() {
 
 // The tables are a member, built before the constructor's body runs: the first line is written
 // on the way to them.
-CZembraView::CZembraView()
-    : CFormView(IDD_ZEMBRA_FORM), m_maps((Log("CZembraView object being created."), LoggedMaps())) {
+CZembraView::CZembraView(CZembra& app)
+    : CFormView(IDD_ZEMBRA_FORM), m_app(app),
+      m_maps((Log("CZembraView object being created."), LoggedMaps())) {
     Log("CZembraView object created.");
 }
 
@@ -49,6 +48,11 @@ CZembraDocument* CZembraView::GetDocument() const {
 }
 
 BOOL CZembraView::OnInitDialog() {
+    // The lists offer the tables' labels, in the tables' order.
+    FillList(ID_ICON, m_maps.m_IconMap);
+    FillList(ID_BUTTON, m_maps.m_ButtonMap);
+    FillList(ID_DEFBUTTON, m_maps.m_DefButtonMap);
+    FillList(ID_MODAL, m_maps.m_ModalMap);
     // Tab order: the default-button list comes right after the button list.
     SetWindowPos(GetDlgItem(ID_DEFBUTTON), GetDlgItem(ID_BUTTON), 0, 0, 0, 0,
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
@@ -106,26 +110,17 @@ void CZembraView::DoDataExchange(CDataExchange* pDX) {
 }
 
 bool CZembraView::OnControlCommand(WORD id, WORD code) {
-    switch (id) {
-    case ID_TEST:
-        return code == BN_CLICKED ? (OnTest(), true) : false;
-    case ID_GENERATE:
-        return code == BN_CLICKED ? (OnGenerate(), true) : false;
-    case ID_CAPTION:
-        return code == EN_CHANGE ? (OnCaptionChanged(), true) : false;
-    case ID_TEXT:
-        return code == EN_CHANGE ? (OnTextChanged(), true) : false;
-    case ID_ICON:
-        return code == CBN_SELENDOK ? (OnChangedIcon(), true) : false;
-    case ID_BUTTON:
-        return code == CBN_SELENDOK ? (OnChangedButton(), true) : false;
-    case ID_DEFBUTTON:
-        return code == CBN_SELENDOK ? (OnChangedDefButton(), true) : false;
-    case ID_MODAL:
-        return code == CBN_SELENDOK ? (OnChangedModal(), true) : false;
-    default:
-        return false;
-    }
+    static const Notification<CZembraView> kNotifications[] = {
+        {ID_TEST, BN_CLICKED, &CZembraView::OnTest},
+        {ID_GENERATE, BN_CLICKED, &CZembraView::OnGenerate},
+        {ID_CAPTION, EN_CHANGE, &CZembraView::OnCaptionChanged},
+        {ID_TEXT, EN_CHANGE, &CZembraView::OnTextChanged},
+        {ID_ICON, CBN_SELENDOK, &CZembraView::OnChangedIcon},
+        {ID_BUTTON, CBN_SELENDOK, &CZembraView::OnChangedButton},
+        {ID_DEFBUTTON, CBN_SELENDOK, &CZembraView::OnChangedDefButton},
+        {ID_MODAL, CBN_SELENDOK, &CZembraView::OnChangedModal},
+    };
+    return Dispatch(*this, kNotifications, id, code);
 }
 
 std::optional<std::uint32_t> CZembraView::LookupValue(const StyleTable& table,
@@ -145,7 +140,7 @@ std::optional<std::string> CZembraView::LookupLabel(const StyleTable& table, std
 
 void CZembraView::Fail(const std::string& logLine, const std::string& message) {
     Log(logLine);
-    GetProgramLog().ShowMessage(message, AfxGetAppName(), MB_ICONERROR);
+    GetProgramLog().ShowMessage(message, m_app.GetAppName(), MB_ICONERROR);
     GetDocument()->SetModifiedFlag(FALSE);
     // Closing destroys the form and the document: nothing of them may be touched afterwards.
     // The frame is the main window once the editor has started, and is about to become it while
@@ -162,20 +157,18 @@ bool CZembraView::UpdateDefButtonList(std::uint32_t button) {
         return false;
 
     const std::string previous = CurrentText(ID_DEFBUTTON);
-    const HWND list = GetDlgItem(ID_DEFBUTTON);
-    SendMessageA(list, CB_RESETCONTENT, 0, 0);
+    SendDlgItemMessageA(m_hWnd, ID_DEFBUTTON, CB_RESETCONTENT, 0, 0);
     if (*numButtons < 1 || *numButtons > 3) {
         Fail("numButtons = " + IntToString(static_cast<std::int32_t>(*numButtons), 1) +
                  " for ID_DEFBUTTON list box is invalid.",
              kInvalidEntry);
         return false;
     }
-    for (std::uint32_t i = 0; i < *numButtons; ++i)
-        SendMessageA(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(kButtonLabels[i]));
+    FillList(ID_DEFBUTTON, m_maps.m_DefButtonMap, *numButtons);
 
     CZembraDocument* document = GetDocument();
     if (!SelectByLabel(ID_DEFBUTTON, previous)) {
-        SelectByLabel(ID_DEFBUTTON, kButtonLabels[0]);
+        SelectByLabel(ID_DEFBUTTON, m_maps.m_DefButtonMap.Entries().front().first);
         const auto defButton = LookupValue(m_maps.m_DefButtonMap, CurrentText(ID_DEFBUTTON));
         if (!defButton)
             return false;
@@ -226,19 +219,23 @@ void CZembraView::OnChangedModal() {
 void CZembraView::OnTest() {
     Log("CZembraView::OnTest() beginning.");
     const CZembraDocument* document = GetDocument();
-    GetZembraApp().ShowMessageBox(document->GetCaption(), document->GetText(),
-                                  document->GetStyle());
+    m_app.ShowMessageBox(document->GetCaption(), document->GetText(), document->GetStyle());
     Log("CZembraView::OnTest() ended.");
 }
 
 void CZembraView::OnGenerate() {
     Log("CZembraView::OnGenerate() beginning.");
-    ShowWindow(AfxGetApp()->m_hMainWnd, SW_HIDE);
+    ShowWindow(m_app.m_hMainWnd, SW_HIDE);
     const CZembraDocument* document = GetDocument();
-    GetZembraApp().ShowMessageBox(document->GetCaption(), document->GetText(),
-                                  document->GetStyle());
-    PostThreadMessageA(GetZembraApp().m_nThreadID, WM_QUIT, 0, 0);
+    m_app.ShowMessageBox(document->GetCaption(), document->GetText(), document->GetStyle());
+    PostThreadMessageA(m_app.m_nThreadID, WM_QUIT, 0, 0);
     Log("CZembraView::OnGenerate() ended.");
+}
+
+void CZembraView::FillList(int listId, const StyleTable& table, std::size_t count) const {
+    for (std::size_t i = 0; i < count && i < table.Entries().size(); ++i)
+        SendDlgItemMessageA(m_hWnd, listId, CB_ADDSTRING, 0,
+                            reinterpret_cast<LPARAM>(table.Entries()[i].first.c_str()));
 }
 
 bool CZembraView::SelectByLabel(int listId, const std::string& label) const {

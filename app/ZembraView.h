@@ -9,11 +9,13 @@
 #include <optional>
 #include <string>
 
+class CZembra;
 class CZembraDocument;
 
 class CZembraView : public CFormView {
 public:
-    CZembraView();
+    // Test and Generate show their box through app.
+    explicit CZembraView(CZembra& app);
     ~CZembraView() override;
 
     void OnInitialUpdate() override;
@@ -45,10 +47,13 @@ private:
     void OnTest();
     void OnGenerate();
 
+    // Adds the labels of the table's first count entries (all of them by default) to the list.
+    void FillList(int listId, const StyleTable& table, std::size_t count = ~std::size_t{0}) const;
     // The first item beginning with label, ignoring case; false when there is none.
     bool SelectByLabel(int listId, const std::string& label) const;
     // The selected item's text, or empty.
     std::string CurrentText(int listId) const;
 
+    CZembra& m_app;
     CMaps m_maps;
 };

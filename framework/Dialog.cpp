@@ -1,18 +1,14 @@
 #include "Dialog.h"
 
+#include "framework/CommandTable.h"
 #include "framework/Dpi.h"
 
 bool CDialog::OnCommand(WORD id, WORD) {
-    switch (id) {
-    case IDOK:
-        OnOK();
-        return true;
-    case IDCANCEL:
-        OnCancel();
-        return true;
-    default:
-        return false;
-    }
+    static const Command<CDialog> kCommands[] = {
+        {IDOK, &CDialog::OnOK},
+        {IDCANCEL, &CDialog::OnCancel},
+    };
+    return Dispatch(*this, kCommands, id);
 }
 
 void CDialog::ShowIconAtDpi(WORD resourceId) {

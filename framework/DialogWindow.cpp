@@ -1,48 +1,16 @@
 #include "DialogWindow.h"
 
-#include "framework/CommandIds.h"
 #include "framework/CommonControls.h"
 #include "framework/Guard.h"
 #include "framework/SystemLibrary.h"
 
 #include <commctrl.h>
 
-#include <cstring>
 #include <vector>
 
 namespace {
 
 const char* const kThisProperty = "CDialogWindow";
-
-// Fills the dialog's lists with the items its RT_DLGINIT resource holds, if it has one.
-void ExecuteDlgInit(HWND dialog, UINT templateId) {
-    const HMODULE module = GetModuleHandleA(nullptr);
-    const HRSRC found =
-        FindResourceA(module, MAKEINTRESOURCEA(templateId), MAKEINTRESOURCEA(RT_DLGINIT));
-    const HGLOBAL loaded = found != nullptr ? LoadResource(module, found) : nullptr;
-    const auto* data = static_cast<const unsigned char*>(loaded ? LockResource(loaded) : nullptr);
-    if (data == nullptr)
-        return;
-    const DWORD size = SizeofResource(module, found);
-    DWORD at = 0;
-    while (at + 8 <= size) {
-        WORD control = 0;
-        WORD message = 0;
-        DWORD length = 0;
-        std::memcpy(&control, data + at, 2);
-        if (control == 0)
-            return;
-        std::memcpy(&message, data + at + 2, 2);
-        std::memcpy(&length, data + at + 4, 4);
-        at += 8;
-        if (length > size - at)
-            return;
-        if (message == DLGINIT_ADDSTRING && length > 0 && data[at + length - 1] == '\0')
-            SendDlgItemMessageA(dialog, control, CB_ADDSTRING, 0,
-                                reinterpret_cast<LPARAM>(data + at));
-        at += length;
-    }
-}
 
 } // namespace
 
@@ -82,6 +50,9 @@ bool CDialogWindow::CreateModeless(HWND parent) {
 INT_PTR CDialogWindow::RunModal(HWND parent) {
     PrepareSystemRoad(SystemRoad::Windows);
     LoadCommonControls(ICC_STANDARD_CLASSES);
+    if (m_bWideControls)
+        return DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(m_nIDTemplate), parent,
+                               DialogProc, reinterpret_cast<LPARAM>(this));
     return DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(m_nIDTemplate), parent,
                            DialogProc, reinterpret_cast<LPARAM>(this));
 }
@@ -116,7 +87,6 @@ INT_PTR CALLBACK CDialogWindow::DialogProc(HWND window, UINT message, WPARAM wPa
 INT_PTR CDialogWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_INITDIALOG:
-        ExecuteDlgInit(m_hWnd, m_nIDTemplate);
         return OnInitDialog();
     case WM_COMMAND:
         return OnCommand(LOWORD(wParam), HIWORD(wParam)) ? TRUE : FALSE;

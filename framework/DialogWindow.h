@@ -41,6 +41,10 @@ protected:
 
     HWND m_hWnd = nullptr;
     const UINT m_nIDTemplate;
+    // Set before RunModal: the dialog and its controls are made through the wide functions, so
+    // that its edit fields hold text in any script (the system keeps an ANSI control's text in
+    // the ANSI code page).
+    bool m_bWideControls = false;
 
 private:
     static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

@@ -35,7 +35,13 @@ CSingleDocTemplate::CSingleDocTemplate(UINT resourceId, DocumentFactory document
       m_createDocument(std::move(document)), m_createFrame(std::move(frame)),
       m_createView(std::move(view)) {}
 
-CSingleDocTemplate::~CSingleDocTemplate() = default;
+// The order of a close: the view, the frame, the document.
+CSingleDocTemplate::~CSingleDocTemplate() {
+    DestroyPending();
+    m_pView.reset();
+    m_pFrame.reset();
+    m_pDocument.reset();
+}
 
 std::string CSingleDocTemplate::GetDocString(DocStringIndex index) const {
     return static_cast<std::size_t>(index) < m_docStrings.size() ? m_docStrings[index]
@@ -104,7 +110,6 @@ CDocument* CSingleDocTemplate::OpenDocumentFile(const char* path) {
                 DestroyWindow(frame->GetSafeHwnd());
             return nullptr;
         }
-        m_pDocument->ClearPathName();
     } else {
         const BOOL wasModified = m_pDocument->IsModified();
         m_pDocument->SetModifiedFlag(FALSE);

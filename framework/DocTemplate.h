@@ -25,11 +25,11 @@ public:
 
     CSingleDocTemplate(UINT resourceId, DocumentFactory document, FrameFactory frame,
                        ViewFactory view);
+    // Ends what it owns in the order of a close: the view, the frame, the document.
     ~CSingleDocTemplate();
     CSingleDocTemplate(const CSingleDocTemplate&) = delete;
     CSingleDocTemplate& operator=(const CSingleDocTemplate&) = delete;
 
-    UINT GetResourceId() const { return m_nIDResource; }
     std::string GetDocString(DocStringIndex index) const;
     // The filter's extension as the file dialogs take it, without its period ("zembra").
     std::string GetDefaultExtension() const;

@@ -1,6 +1,7 @@
 #include "Document.h"
 
 #include "framework/CommandIds.h"
+#include "framework/CommandTable.h"
 #include "framework/DocTemplate.h"
 #include "framework/File.h"
 #include "framework/FileDialog.h"
@@ -83,16 +84,11 @@ void CDocument::OnFileSaveAs() {
 }
 
 bool CDocument::OnCommand(WORD id) {
-    switch (id) {
-    case ID_FILE_SAVE:
-        OnFileSave();
-        return true;
-    case ID_FILE_SAVE_AS:
-        OnFileSaveAs();
-        return true;
-    default:
-        return false;
-    }
+    static const Command<CDocument> kCommands[] = {
+        {ID_FILE_SAVE, &CDocument::OnFileSave},
+        {ID_FILE_SAVE_AS, &CDocument::OnFileSaveAs},
+    };
+    return Dispatch(*this, kCommands, id);
 }
 
 BOOL CDocument::DoSave(bool replace) {

@@ -35,18 +35,17 @@ public:
     // goes on, Cancel returns FALSE so that the caller stops.
     BOOL SaveModified();
 
-    void OnFileSave();
-    void OnFileSaveAs();
+    virtual void OnFileSave();
+    virtual void OnFileSaveAs();
 
-    // A command of the document's own command table; true when handled.
-    virtual bool OnCommand(WORD id);
+    // A command of the document's command table (Save, Save As); true when handled.
+    bool OnCommand(WORD id);
 
     const std::string& GetTitle() const { return m_strTitle; }
     void SetTitle(const std::string& title);
     const std::string& GetPathName() const { return m_strPathName; }
     // The file the document belongs to; the title becomes the file's name.
     void SetPathName(const std::string& path);
-    void ClearPathName() { m_strPathName.clear(); }
 
     void SetDocTemplate(CSingleDocTemplate* docTemplate) { m_pDocTemplate = docTemplate; }
 

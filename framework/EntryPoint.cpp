@@ -1,10 +1,12 @@
 #include "framework/Guard.h"
 #include "framework/WinApp.h"
 
+#include "framework/core/ApplicationRun.h"
 #include "framework/core/EntryCommandLine.h"
 
-// The entry point hands over to the application object. Returning (rather than ending the
-// process) lets static destruction run, where the application writes its log. An exception that
+// The entry point hands over to the application object for one run (RunApplication: the document
+// template ends before the exit code is taken). Returning (rather than ending the process) lets
+// static destruction run, where the application writes its log. An exception that
 // reaches this point ends the program with exit code 0, after the reporter has been told.
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int nCmdShow) {
     return Guarded("WinMain", 0, [nCmdShow] {
@@ -13,8 +15,6 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int nCmdShow) {
             return 0;
         app->m_lpCmdLine = SkipProgramName(GetCommandLineA());
         app->m_nCmdShow = nCmdShow;
-        if (!app->InitInstance())
-            return app->ExitInstance();
-        return app->Run();
+        return RunApplication(*app);
     });
 }

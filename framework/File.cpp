@@ -2,6 +2,7 @@
 
 #include "framework/SystemMessage.h"
 #include "framework/core/Exception.h"
+#include "framework/core/LineBreaks.h"
 
 #include <algorithm>
 
@@ -120,16 +121,13 @@ void CFile::SetLength(std::uint64_t length) {
 }
 
 void CStdioFile::WriteString(const std::string& text) {
-    std::string chunk;
-    chunk.reserve(std::min<std::size_t>(text.size() + text.size() / 16, 1u << 20) + 2);
-    for (char c : text) {
-        if (c == '\n')
-            chunk += '\r';
-        chunk += c;
-        if (chunk.size() >= (1u << 20)) {
-            Write(chunk.data(), chunk.size());
-            chunk.clear();
-        }
+    // In pieces, so that a long log needs no second copy of itself in memory.
+    const std::size_t piece = 1u << 20;
+    for (std::size_t at = 0; at < text.size(); at += piece) {
+        const std::string stored =
+            WithCrLf(text.substr(at, piece), at == 0 ? m_chLast : text[at - 1]);
+        Write(stored.data(), stored.size());
     }
-    Write(chunk.data(), chunk.size());
+    if (!text.empty())
+        m_chLast = text.back();
 }

@@ -25,6 +25,8 @@ public:
     CFile(const std::string& path, unsigned flags) { Open(path, flags); }
     // A path in UTF-16, for names the ANSI code page cannot spell.
     CFile(const std::wstring& path, unsigned flags) { Open(path, flags); }
+    // A file its caller has opened and checked already.
+    explicit CFile(FileHandle file) : m_file(std::move(file)) {}
 
     void Open(const std::string& path, unsigned flags);
     void Open(const std::wstring& path, unsigned flags);
@@ -45,9 +47,14 @@ private:
     std::string m_strPath;
 };
 
-// A file written as text: every line feed reaches the file as CR LF.
+// A file written as text: every line feed reaches the file as CR LF (WithCrLf), also one at the
+// start of a text after one that ended with a carriage return.
 class CStdioFile : public CFile {
 public:
     using CFile::CFile;
     void WriteString(const std::string& text);
+
+private:
+    // The last character written, which decides a line feed that comes first in the next text.
+    char m_chLast = '\0';
 };

@@ -2,6 +2,7 @@
 
 #include "FormView.h"
 
+#include "framework/ResourceBytes.h"
 #include "framework/core/Archive.h"
 #include "framework/core/DialogLayout.h"
 
@@ -13,13 +14,10 @@
 namespace {
 
 std::optional<DialogLayout> TemplateLayout(UINT templateId) {
-    const HMODULE module = GetModuleHandleA(nullptr);
-    const HRSRC found = FindResourceA(module, MAKEINTRESOURCEA(templateId), RT_DIALOG);
-    const HGLOBAL loaded = found != nullptr ? LoadResource(module, found) : nullptr;
-    const auto* data = static_cast<const unsigned char*>(loaded ? LockResource(loaded) : nullptr);
-    if (data == nullptr)
+    const ResourceBytes resource(nullptr, RT_DIALOG, MAKEINTRESOURCEA(templateId));
+    if (!resource)
         return std::nullopt;
-    return ReadDialogLayout(data, SizeofResource(module, found));
+    return ReadDialogLayout(resource.GetData(), resource.GetSize());
 }
 
 // What 4 horizontal and 8 vertical dialog units of the font measure in pixels, as the system

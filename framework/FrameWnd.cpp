@@ -36,8 +36,10 @@ const char* const kThisProperty = "CFrameWnd";
 } // namespace
 
 CFrameWnd::~CFrameWnd() {
-    if (m_hWnd != nullptr)
-        RemovePropA(m_hWnd, kThisProperty);
+    if (m_hWnd == nullptr)
+        return;
+    RemovePropA(m_hWnd, kThisProperty);
+    DestroyWindow(m_hWnd);
 }
 
 BOOL CFrameWnd::PreCreateWindow(CREATESTRUCTA& cs) {
@@ -205,11 +207,8 @@ void CFrameWnd::OnUpdateFrameTitle() {
         return;
     const LONG_PTR style = GetWindowLongPtrA(m_hWnd, GWL_STYLE);
     std::string caption = m_strTitle;
-    if ((style & FWS_ADDTOTITLE) && m_pDocument != nullptr) {
-        const std::string& document = m_pDocument->GetTitle();
-        caption = (style & FWS_PREFIXTITLE) ? document + " - " + m_strTitle
-                                            : m_strTitle + " - " + document;
-    }
+    if ((style & FWS_ADDTOTITLE) && m_pDocument != nullptr)
+        caption += " - " + m_pDocument->GetTitle();
     SetWindowTextA(m_hWnd, caption.c_str());
 }
 

@@ -13,8 +13,9 @@ class CDocument;
 class CFormView;
 class CSingleDocTemplate;
 
-// Frame styles in the low word: the caption shows the document's title, after (or, with
-// FWS_PREFIXTITLE, before) the application title.
+// Frame styles in the low word: the caption shows the document's title after the application
+// title. The base frame also asks for it before (FWS_PREFIXTITLE); the one frame of the product
+// clears that bit, so the caption never puts the document first.
 #define FWS_ADDTOTITLE 0x00008000L
 #define FWS_PREFIXTITLE 0x00004000L
 
@@ -22,7 +23,7 @@ class CFrameWnd {
 public:
     CFrameWnd() = default;
     // A window still alive (the program ending through its quit message) is detached, so that
-    // nothing reaches the object after it is gone.
+    // nothing reaches the object after it is gone, and destroyed without its handlers running.
     virtual ~CFrameWnd();
     CFrameWnd(const CFrameWnd&) = delete;
     CFrameWnd& operator=(const CFrameWnd&) = delete;

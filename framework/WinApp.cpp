@@ -1,11 +1,13 @@
 #include "WinApp.h"
 
 #include "framework/CommandIds.h"
+#include "framework/CommandTable.h"
 #include "framework/DocTemplate.h"
 #include "framework/Document.h"
 #include "framework/FileDialog.h"
 #include "framework/FrameWnd.h"
 #include "framework/Guard.h"
+#include "framework/ModulePath.h"
 #include "framework/core/CommandLineInfo.h"
 #include "framework/core/PathText.h"
 
@@ -14,9 +16,7 @@ namespace {
 CWinApp* g_pApp = nullptr;
 
 std::string ModuleBaseName() {
-    char path[MAX_PATH] = "";
-    const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string name = FileNameOf(std::string(path, length < MAX_PATH ? length : 0));
+    std::string name = FileNameOf(GetModulePath());
     const std::size_t dot = name.find_last_of('.');
     if (dot != std::string::npos)
         name.erase(dot);
@@ -61,20 +61,17 @@ BOOL CWinApp::ProcessShellCommand(const CCommandLineInfo& info) {
 }
 
 bool CWinApp::OnCommand(WORD id) {
-    switch (id) {
-    case ID_FILE_NEW:
-        OnFileNew();
-        return true;
-    case ID_FILE_OPEN:
-        OnFileOpen();
-        return true;
-    case ID_APP_EXIT:
-        if (HWND main = GetMainWnd())
-            SendMessageA(main, WM_CLOSE, 0, 0);
-        return true;
-    default:
-        return false;
-    }
+    static const Command<CWinApp> kCommands[] = {
+        {ID_FILE_NEW, &CWinApp::OnFileNew},
+        {ID_FILE_OPEN, &CWinApp::OnFileOpen},
+        {ID_APP_EXIT, &CWinApp::OnAppExit},
+    };
+    return Dispatch(*this, kCommands, id);
+}
+
+void CWinApp::OnAppExit() {
+    if (HWND main = GetMainWnd())
+        SendMessageA(main, WM_CLOSE, 0, 0);
 }
 
 void CWinApp::OnFileNew() {
@@ -116,7 +113,7 @@ bool CWinApp::PreTranslateMessage(MSG& msg) {
     return frame != nullptr && frame->PreTranslateMessage(msg);
 }
 
-int CWinApp::Run() {
+void CWinApp::RunMessageLoop() {
     MSG msg{};
     for (;;) {
         Guarded("queued command", 0, [this] {
@@ -133,6 +130,14 @@ int CWinApp::Run() {
         DispatchMessageA(&msg);
     }
     m_nQuitCode = msg.message == WM_QUIT ? static_cast<int>(msg.wParam) : 0;
+}
+
+void CWinApp::EndDocTemplate() {
+    m_pDocTemplate.reset();
+    m_hMainWnd = nullptr;
+}
+
+int CWinApp::FinalExitCode() {
     return m_bSessionEnded ? m_nExitCode : ExitInstance();
 }
 
@@ -144,8 +149,6 @@ void CWinApp::OnSessionEnding() {
 }
 
 int CWinApp::ExitInstance() {
-    if (m_pDocTemplate != nullptr)
-        m_pDocTemplate->DestroyPending();
     return m_nQuitCode;
 }
 

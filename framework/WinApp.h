@@ -21,10 +21,17 @@ public:
 
     // TRUE enters the message loop; FALSE ends the program after ExitInstance.
     virtual BOOL InitInstance() { return FALSE; }
-    // Runs the message loop until the quit message, then returns ExitInstance's code.
-    virtual int Run();
+    // Runs the message loop until the quit message.
+    void RunMessageLoop();
     // The process exit code: the quit message's code.
     virtual int ExitInstance();
+    // The document template ends, and with it the document, the view and the frame (a frame
+    // window still alive goes without its handlers running). Every way out of a run passes here
+    // before ExitInstance (RunApplication), so that nothing they own outlives what the derived
+    // application holds and they write to.
+    void EndDocTemplate();
+    // ExitInstance's code: run now, or earlier when the session ended.
+    int FinalExitCode();
     // The Windows session is ending: the system ends the process once the main window has
     // returned from WM_ENDSESSION, so neither the end of the message loop nor anything after
     // WinMain will run. Runs ExitInstance now, once; a program adds here what it does after
@@ -38,7 +45,8 @@ public:
 
     // Controls are drawn three-dimensionally by the system itself.
     BOOL Enable3dControls() { return TRUE; }
-    void SetRegistryKey(const char* company) { m_strRegistryKey = company; }
+    // The programs keep their settings under keys of their own (RegistryKey): nothing is stored.
+    void SetRegistryKey(const char*) {}
     // Keeps no list of recent files: nMaxMRU must be 0.
     void LoadStdProfileSettings(UINT nMaxMRU);
 
@@ -51,14 +59,17 @@ public:
     BOOL ProcessShellCommand(const CCommandLineInfo& info);
 
     // A command of the application's own command table (menus, accelerators, queued commands);
-    // true when handled. The framework's own: File New, File Open, Exit.
+    // true when handled. The framework's own: File New, File Open, Exit. A program adds its
+    // own table and hands the rest to this one.
     virtual bool OnCommand(WORD id);
     // Runs a command once the current message has been handled and the program is back in its
     // message loop (never inside a message box or a dialog's own loop).
     void QueueCommand(WORD id);
 
     void OnFileNew();
-    void OnFileOpen();
+    virtual void OnFileOpen();
+    // Closes the main window, which asks to save the document first.
+    void OnAppExit();
 
     // The command line without the program's name.
     std::string m_lpCmdLine;
@@ -71,8 +82,6 @@ protected:
     // Gives the main frame its accelerators and its form the dialog keys; true when handled.
     bool PreTranslateMessage(MSG& msg);
     void RunQueuedCommands();
-
-    std::string m_strRegistryKey;
 
 private:
     std::string m_strAppName;

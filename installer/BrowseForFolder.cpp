@@ -1,12 +1,11 @@
 #include "BrowseForFolder.h"
 
 #include "ComPtr.h"
+#include "framework/PathEncoding.h"
 #include "framework/SystemLibrary.h"
 #include "installer/core/InstallerTexts.h"
 
 #include <shlobj.h>
-
-#include <cstring>
 
 namespace {
 
@@ -31,26 +30,27 @@ private:
 } // namespace
 
 std::string BrowseForFolder(HWND owner, const std::string& folder) {
-    char selection[MAX_PATH] = "";
-    std::strncpy(selection, folder.c_str(), MAX_PATH - 1);
-    char displayName[MAX_PATH] = "";
-    BROWSEINFOA info{};
+    // The picker takes at most MAX_PATH characters: a longer text is cut, never a character in two.
+    const std::wstring selection = WidePath(folder).substr(0, MAX_PATH - 1);
+    const std::wstring title = WidePath(installer::kBrowseTitle);
+    wchar_t displayName[MAX_PATH] = L"";
+    BROWSEINFOW info{};
     info.hwndOwner = owner;
     info.pidlRoot = nullptr;
     info.pszDisplayName = displayName;
-    info.lpszTitle = installer::kBrowseTitle;
+    info.lpszTitle = title.c_str();
     info.ulFlags = BIF_RETURNONLYFSDIRS | BIF_EDITBOX;
     info.lpfn = BrowseCallback;
-    info.lParam = reinterpret_cast<LPARAM>(selection);
+    info.lParam = reinterpret_cast<LPARAM>(selection.c_str());
     PrepareSystemRoad(SystemRoad::FolderPicker);
-    const ShellItemList chosen(SHBrowseForFolderA(&info));
-    if (chosen.Get() == nullptr || !SHGetPathFromIDListA(chosen.Get(), displayName))
+    const ShellItemList chosen(SHBrowseForFolderW(&info));
+    if (chosen.Get() == nullptr || !SHGetPathFromIDListW(chosen.Get(), displayName))
         return std::string();
-    return displayName;
+    return Utf8Path(displayName);
 }
 
 int CALLBACK BrowseCallback(HWND picker, UINT message, LPARAM, LPARAM data) {
     if (message == BFFM_INITIALIZED)
-        SendMessageA(picker, BFFM_SETSELECTIONA, TRUE, data);
+        SendMessageW(picker, BFFM_SETSELECTIONW, TRUE, data);
     return 0;
 }

@@ -1,5 +1,5 @@
 #pragma once
-// Writing the payload into the install folder.
+// Writing the payload into the install folder. Paths in UTF-8 (PathEncoding.h).
 
 #include <string>
 

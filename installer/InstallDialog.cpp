@@ -2,32 +2,31 @@
 
 #include "BrowseForFolder.h"
 #include "Installation.h"
+#include "framework/CommandTable.h"
 #include "framework/Guard.h"
+#include "framework/MessageBox.h"
+#include "framework/PathEncoding.h"
 #include "framework/WinApp.h"
 #include "installer/core/InstallFolder.h"
 #include "installer/core/InstalledVersion.h"
 #include "installer/core/InstallerTexts.h"
-#include "installer/core/Payload.h"
 #include "resource.h"
-#include "support/ShowMessage.h"
 
 #include <utility>
 
-namespace {
-
-// The path field's text is cut to this many characters when Browse copies it.
-constexpr std::size_t kMaxPathChars = MAX_PATH;
-
-} // namespace
+namespace {} // namespace
 
 CInstallDialog::CInstallDialog(std::string installPath)
-    : CDialog(IDD_INSTALL), m_strInstallPath(std::move(installPath)) {}
+    : CDialog(IDD_INSTALL), m_strInstallPath(std::move(installPath)) {
+    // The path field takes a folder of any script.
+    m_bWideControls = true;
+}
 
 BOOL CInstallDialog::OnInitDialog() {
     // While the dialog is shown it is the main window, which owns every message from here on.
     AfxGetApp()->m_hMainWnd = m_hWnd;
     SetWindowText(installer::kWindowTitle);
-    SetDlgItemText(IDC_INSTALL_PATH, m_strInstallPath);
+    SetPathField(m_strInstallPath);
     SetDlgItemText(IDC_SUPPORTED_SYSTEMS, installer::kSupportedSystems);
     ShowIconAtDpi(IDI_INSTALL);
     CDialog::OnInitDialog();
@@ -43,22 +42,15 @@ void CInstallDialog::SelectPath() const {
 }
 
 bool CInstallDialog::OnCommand(WORD id, WORD code) {
-    if (code != BN_CLICKED)
-        return CDialog::OnCommand(id, code);
-    switch (id) {
-    case IDOK:
-        OnInstall();
-        return true;
-    case IDC_BROWSE:
-        OnBrowse();
-        return true;
-    default:
-        return CDialog::OnCommand(id, code);
-    }
+    static const Notification<CInstallDialog> kNotifications[] = {
+        {IDOK, BN_CLICKED, &CInstallDialog::OnInstall},
+        {IDC_BROWSE, BN_CLICKED, &CInstallDialog::OnBrowse},
+    };
+    return Dispatch(*this, kNotifications, id, code) || CDialog::OnCommand(id, code);
 }
 
 void CInstallDialog::OnInstall() {
-    const std::string path = GetDlgItemText(IDC_INSTALL_PATH);
+    const std::string path = PathField();
     if (!installer::IsFullPath(path)) {
         ShowMessage(installer::kFullPathRequired, AfxGetAppName(), MB_ICONWARNING);
         SelectPath();
@@ -78,8 +70,20 @@ void CInstallDialog::OnInstall() {
 }
 
 void CInstallDialog::OnBrowse() {
-    m_strInstallPath = installer::FirstChars(GetDlgItemText(IDC_INSTALL_PATH), kMaxPathChars);
+    m_strInstallPath = PathField();
     const std::string folder = BrowseForFolder(m_hWnd, m_strInstallPath);
     if (!folder.empty())
-        SetDlgItemText(IDC_INSTALL_PATH, folder);
+        SetPathField(folder);
+}
+
+std::string CInstallDialog::PathField() const {
+    const HWND field = GetDlgItem(IDC_INSTALL_PATH);
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(field)) + 1, L'\0');
+    text.resize(
+        static_cast<std::size_t>(GetWindowTextW(field, &text[0], static_cast<int>(text.size()))));
+    return Utf8Path(text);
+}
+
+void CInstallDialog::SetPathField(const std::string& path) const {
+    SetDlgItemTextW(m_hWnd, IDC_INSTALL_PATH, WidePath(path).c_str());
 }

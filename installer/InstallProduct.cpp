@@ -3,6 +3,8 @@
 #include "ExtractFiles.h"
 #include "RunLog.h"
 #include "Shortcut.h"
+#include "framework/MessageBox.h"
+#include "framework/PathEncoding.h"
 #include "framework/WinApp.h"
 #include "installer/core/InstallFolder.h"
 #include "installer/core/InstallerTexts.h"
@@ -10,7 +12,6 @@
 #include "support/DesktopPath.h"
 #include "support/RegistryEntries.h"
 #include "support/RegistryKey.h"
-#include "support/ShowMessage.h"
 #include "support/core/ProductInfo.h"
 
 namespace {
@@ -30,7 +31,8 @@ bool Logged(const std::string& step, bool succeeded) {
 
 bool WriteUninstallEntryExtras(const std::string& dir) {
     RegistryKey key(HKEY_LOCAL_MACHINE, product::kUninstallKey);
-    key.SetString(installer::kQuietUninstallValue, installer::QuietUninstallCommand(dir));
+    key.SetWideString(installer::kQuietUninstallValue,
+                      WidePath(installer::QuietUninstallCommand(dir)));
     return !key.Failed();
 }
 
@@ -39,8 +41,9 @@ bool InstallProduct(const std::string& path) {
     const std::string dir = InstallDirectory(path);
     const bool layoutWritten = WriteRegistryEntries(dir);
     const bool extrasWritten = WriteUninstallEntryExtras(dir);
-    const bool registryWritten = Logged(kLogRegistryEntries + dir, layoutWritten && extrasWritten);
-    const bool filesWritten = Logged(kLogFiles + dir, ExtractFiles(dir));
+    const bool registryWritten =
+        Logged(kLogRegistryEntries + PathForMessage(dir), layoutWritten && extrasWritten);
+    const bool filesWritten = Logged(kLogFiles + PathForMessage(dir), ExtractFiles(dir));
     const bool shortcutCreated =
         Logged(kLogShortcut + GetCommonDesktopPath() + product::kShortcutFile,
                CreateShortcut(dir + product::kProgramFile, product::kShortcutFile, dir,

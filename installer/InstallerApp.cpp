@@ -3,13 +3,17 @@
 #include "InstallDialog.h"
 #include "Installation.h"
 #include "RunLog.h"
+#include "framework/CodePage.h"
 #include "framework/Guard.h"
+#include "framework/MessageBox.h"
+#include "framework/PathEncoding.h"
+#include "framework/SystemMessage.h"
+#include "framework/core/EntryCommandLine.h"
 #include "installer/core/CommandLine.h"
 #include "installer/core/InstallFolder.h"
 #include "installer/core/InstallerTexts.h"
 #include "support/Administrator.h"
 #include "support/FailedStringWrite.h"
-#include "support/ShowMessage.h"
 
 namespace {
 
@@ -56,14 +60,25 @@ int CInstallerApp::ExitInstance() {
 
 void CInstallerApp::RunInstaller() {
     using namespace installer;
-    const InstallerCommandLine commandLine = ParseInstallerCommandLine(m_lpCmdLine);
+    // Read in UTF-16, so that /D= and /LOG= may name a folder of any script.
+    const InstallerCommandLine commandLine =
+        ParseInstallerCommandLine(SkipProgramName(FromWide(CP_UTF8, GetCommandLineW()).c_str()));
     m_bSilent = commandLine.silent;
-    if (!commandLine.logFile.empty())
-        OpenRunLog(commandLine.logFile);
+    if (!commandLine.logFile.empty()) {
+        // A log that could be written only through a link to another file ends the run before
+        // anything changes, as an unknown switch does.
+        if (const unsigned long error = OpenRunLog(commandLine.logFile)) {
+            ShowMessage(
+                LogNotOpenedMessage(PathForMessage(commandLine.logFile), SystemMessage(error)),
+                AfxGetAppName(), MB_ICONWARNING);
+            return;
+        }
+    }
     LogStep(kLogStarted + m_lpCmdLine);
     LogStep(m_bSilent ? kLogSilent : kLogInteractive);
     if (!commandLine.unknown.empty()) {
-        ShowMessage(UsageMessage(commandLine.unknown), AfxGetAppName(), MB_ICONWARNING);
+        ShowMessage(UsageMessage(PathForMessage(commandLine.unknown)), AfxGetAppName(),
+                    MB_ICONWARNING);
         return;
     }
     const std::string folder = commandLine.folder.value_or(kDefaultInstallPath);

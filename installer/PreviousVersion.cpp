@@ -2,13 +2,14 @@
 
 #include "RunLog.h"
 #include "SelfRemovalWait.h"
+#include "framework/MessageBox.h"
+#include "framework/PathEncoding.h"
 #include "framework/WinApp.h"
 #include "installer/core/InstallFolder.h"
 #include "installer/core/InstalledVersion.h"
 #include "installer/core/InstallerTexts.h"
 #include "support/RegistryKey.h"
 #include "support/ShellRun.h"
-#include "support/ShowMessage.h"
 #include "support/core/ProductInfo.h"
 
 namespace {
@@ -26,10 +27,10 @@ double GetInstalledVersion() {
 void RemovePreviousVersion(ShellErrors shellErrors) {
     RegistryKey uninstallKey(HKEY_LOCAL_MACHINE, product::kUninstallKey);
     RegistryKey productKey(HKEY_LOCAL_MACHINE, product::kRegistryKey);
-    const std::string uninstaller =
-        installer::PreviousUninstaller(uninstallKey.GetString("UninstallString", std::string()),
-                                       productKey.GetString(product::kPathValue, std::string()));
-    LogStep(installer::kLogRemovingPrevious + uninstaller);
+    const std::string uninstaller = installer::PreviousUninstaller(
+        Utf8Path(uninstallKey.GetWideString("UninstallString", std::wstring())),
+        Utf8Path(productKey.GetWideString(product::kPathValue, std::wstring())));
+    LogStep(installer::kLogRemovingPrevious + PathForMessage(uninstaller));
     const bool removed =
         !uninstaller.empty() &&
         ShellRunAndWait(

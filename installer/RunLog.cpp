@@ -1,6 +1,9 @@
 #include "RunLog.h"
 
+#include "OwnFile.h"
+
 #include "framework/File.h"
+#include "framework/PathEncoding.h"
 #include "framework/core/Exception.h"
 
 #include <cstdio>
@@ -34,15 +37,13 @@ std::string Lines(const std::string& text) {
 
 } // namespace
 
-bool OpenRunLog(const std::string& path) {
-    try {
-        g_log = std::make_unique<CStdioFile>(path, CFile::modeCreate | CFile::modeWrite |
-                                                       CFile::shareDenyWrite);
-        return true;
-    } catch (const CException&) {
-        g_log.reset();
-        return false;
-    }
+unsigned long OpenRunLog(const std::string& path) {
+    g_log.reset();
+    FileHandle file;
+    const DWORD error = OpenOwnFile(path, FILE_SHARE_READ, nullptr, file);
+    if (error == ERROR_SUCCESS)
+        g_log = std::make_unique<CStdioFile>(std::move(file));
+    return error;
 }
 
 void LogStep(const std::string& line) {

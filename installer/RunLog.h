@@ -5,9 +5,10 @@
 
 #include <string>
 
-// Creates the log file, emptying an existing one; false when it cannot be created, and the run
-// then keeps no log.
-bool OpenRunLog(const std::string& path);
+// Creates the log file, or empties an existing one once it has been opened and found to be a
+// file of its own (OpenOwnFile: no link of any kind leads to another file); false when it cannot
+// be opened or is refused, and the run then keeps no log. 0, or the system's error code.
+unsigned long OpenRunLog(const std::string& path);
 
 // Appends one line after the time of day; line feeds inside it start further lines. A line that
 // cannot be written is passed over: the log never stops the installation.

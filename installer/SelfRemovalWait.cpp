@@ -1,6 +1,7 @@
 #include "SelfRemovalWait.h"
 
 #include "RunLog.h"
+#include "framework/PathEncoding.h"
 #include "framework/UniqueHandle.h"
 #include "installer/core/InstallerTexts.h"
 #include "support/ProcessList.h"
@@ -24,7 +25,7 @@ ULONGLONG CreationTime(HANDLE process) {
 }
 
 bool FileExists(const std::string& path) {
-    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+    return GetFileAttributesW(WidePath(path).c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
 // The processes an ended uninstaller started, and those they started, followed by parent id from

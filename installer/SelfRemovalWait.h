@@ -9,7 +9,7 @@
 
 // uninstaller is the ended uninstaller's process, still held so that its id stays its own. Waits
 // until every process it started (and they started) has ended and, when it reported a complete
-// removal (exit code 0), its file uninstallerPath is gone; at most limitMs milliseconds, so a
-// missing or stuck script never holds the installation up for longer. Then ends every one of
+// removal (exit code 0), its file uninstallerPath (in UTF-8) is gone; at most limitMs milliseconds,
+// so a missing or stuck script never holds the installation up for longer. Then ends every one of
 // those processes that still runs: a slow script must not delete the new installation's files.
 void WaitForSelfRemoval(HANDLE uninstaller, const std::string& uninstallerPath, DWORD limitMs);

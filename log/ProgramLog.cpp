@@ -6,7 +6,7 @@
 #include "log/LogFileOpen.h"
 #include "support/core/ErrorDescription.h"
 
-#include "support/ShowMessage.h"
+#include "framework/MessageBox.h"
 
 #include <windows.h>
 

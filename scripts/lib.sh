@@ -10,8 +10,9 @@ DEMO_PACKAGES="cmake g++ googletest nlohmann-json3-dev g++-mingw-w64-x86-64-posi
 wine wine64 fonts-wine xvfb xauth"
 # Everything the tests and benchmarks use besides: the fuzzer's compiler (its runtime follows, see
 # install_fuzzer_runtime), the help page's renderer and checker, the pictures' reader (the icon
-# sheet and the help page's picture), and the locale sources.
-PACKAGES="$DEMO_PACKAGES clang python3 chromium imagemagick locales"
+# sheet and the help page's picture), the locale sources, and what signs releases and makes the
+# signing test's certificate.
+PACKAGES="$DEMO_PACKAGES clang python3 chromium imagemagick locales osslsigncode openssl"
 
 # Installs whichever of the named packages are missing (default: all the project uses).
 install_packages() {
@@ -44,26 +45,90 @@ install_fuzzer_runtime() {
     install_missing "libclang-rt-$(clang -dumpversion | cut -d. -f1)-dev"
 }
 
+# The build time every program carries (cmake/Release.cmake): SOURCE_DATE_EPOCH when the caller
+# set it, else the last commit's time on a clean tree. A tree with uncommitted changes, or one
+# that is no git checkout, is built at the current time, and says so.
+set_build_time() {
+    if [ -n "${SOURCE_DATE_EPOCH:-}" ]; then
+        echo "Build time: SOURCE_DATE_EPOCH=$SOURCE_DATE_EPOCH, as given."
+    elif git -C "$ROOT" rev-parse --is-inside-work-tree >/dev/null 2>&1 &&
+        [ -z "$(git -C "$ROOT" status --porcelain)" ]; then
+        SOURCE_DATE_EPOCH="$(git -C "$ROOT" log -1 --format=%ct)"
+        echo "Build time: the last commit's, SOURCE_DATE_EPOCH=$SOURCE_DATE_EPOCH."
+    else
+        SOURCE_DATE_EPOCH="$(date +%s)"
+        echo "Build time: now, SOURCE_DATE_EPOCH=$SOURCE_DATE_EPOCH: uncommitted changes (or no" \
+            "commit), so this build is not reproducible."
+    fi
+    export SOURCE_DATE_EPOCH
+}
+
+# Signing (cmake/Release.cmake, scripts/sign-program): with ZEMBRA_SIGN_PFX and
+# ZEMBRA_SIGN_PASSWORD each program is signed right after it is linked, before the installer
+# carries it, and then the installer; ZEMBRA_SIGN_TIMESTAMP_URL adds a timestamp.
+# ZEMBRA_ATTACH_SIGNATURES (scripts/check-reproducible) attaches a release's signatures instead.
+set_signing() {
+    SIGN_PFX="" ATTACH_SIGNATURES=""
+    if [ -n "${ZEMBRA_SIGN_PFX:-}" ]; then
+        if [ -z "${ZEMBRA_SIGN_PASSWORD+set}" ] || [ ! -f "$ZEMBRA_SIGN_PFX" ]; then
+            echo "Signing needs ZEMBRA_SIGN_PFX to name a PKCS#12 file and ZEMBRA_SIGN_PASSWORD" \
+                "to be set." >&2
+            return 1
+        fi
+        SIGN_PFX="$(realpath "$ZEMBRA_SIGN_PFX")"
+        echo "Signed with $SIGN_PFX${ZEMBRA_SIGN_TIMESTAMP_URL:+, timestamped by $ZEMBRA_SIGN_TIMESTAMP_URL}."
+    elif [ -n "${ZEMBRA_ATTACH_SIGNATURES:-}" ]; then
+        ATTACH_SIGNATURES="$(realpath "$ZEMBRA_ATTACH_SIGNATURES")"
+        echo "Signed with the signatures in $ATTACH_SIGNATURES."
+    else
+        echo "Unsigned: ZEMBRA_SIGN_PFX and ZEMBRA_SIGN_PASSWORD are not set."
+    fi
+}
+
 configure_windows() {
     cmake -S "$ROOT" -B "$BUILD/windows" -DCMAKE_BUILD_TYPE=Release \
-        -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-w64-x86_64.cmake" >/dev/null
+        -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-w64-x86_64.cmake" \
+        -DZEMBRA_SIGN_PFX="${SIGN_PFX:-}" -DZEMBRA_ATTACH_SIGNATURES="${ATTACH_SIGNATURES:-}" >/dev/null
 }
 
 # Only the editor and the demo's runner, for a quick first look.
 build_demo() {
+    set_build_time
+    set_signing
     configure_windows
     cmake --build "$BUILD/windows" -j"$(nproc)" --target Zembra rundemo
     mkdir -p "$DIST"
     cp "$BUILD/windows/app/Zembra.exe" "$BUILD/windows/app/Help.htm" "$DIST/"
 }
 
+# Builds both trees and puts the deliverables in dist/ with their checksums. Given "deliverables",
+# only the programs, not the tests (scripts/check-reproducible).
 build_all() {
+    local native_targets=() windows_targets=()
+    if [ "${1:-}" = deliverables ]; then
+        native_targets=(--target zembra-cli)
+        windows_targets=(--target Zembra Uninstall zembra-cli Installer)
+    fi
+    set_build_time
+    set_signing
     cmake -S "$ROOT" -B "$BUILD/native" -DCMAKE_BUILD_TYPE=Release >/dev/null
-    cmake --build "$BUILD/native" -j"$(nproc)"
+    cmake --build "$BUILD/native" -j"$(nproc)" "${native_targets[@]}"
     cmake --install "$BUILD/native" --prefix "$DIST" >/dev/null
     configure_windows
-    cmake --build "$BUILD/windows" -j"$(nproc)"
+    cmake --build "$BUILD/windows" -j"$(nproc)" "${windows_targets[@]}"
     cmake --install "$BUILD/windows" --prefix "$DIST" >/dev/null
+    write_checksums
+}
+
+# dist/SHA256SUMS: every file both builds installed, as `sha256sum -c` reads it in dist/.
+write_checksums() {
+    local file
+    # (CMake's lists end without a line feed.)
+    { cat "$BUILD/native/install_manifest.txt"; echo; cat "$BUILD/windows/install_manifest.txt"; } |
+        while IFS= read -r file || [ -n "$file" ]; do
+            [ -n "$file" ] && printf '%s\0' "$(realpath -s --relative-to="$DIST" "$file")"
+        done |
+        LC_ALL=C sort -z | (cd "$DIST" && xargs -0 sha256sum) >"$DIST/SHA256SUMS"
 }
 
 # Wine: the project's own prefix and home, never the user's.

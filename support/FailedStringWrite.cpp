@@ -1,6 +1,6 @@
 #include "FailedStringWrite.h"
 
-#include "ShowMessage.h"
+#include "framework/MessageBox.h"
 
 #include <windows.h>
 

@@ -1,6 +1,7 @@
 #include "RegistryEntries.h"
 
 #include "RegistryKey.h"
+#include "framework/PathEncoding.h"
 
 HKEY RootKey(RegistryRoot root) {
     switch (root) {
@@ -16,14 +17,15 @@ HKEY RootKey(RegistryRoot root) {
 
 bool WriteRegistryEntries(const std::string& installDirectory) {
     const std::vector<RegistryEntry> entries = InstallationEntries(installDirectory);
-    RegistryKey key(RootKey(entries.front().root), entries.front().key);
+    RegistryKey key(HKEY_LOCAL_MACHINE, std::string());
     bool allWritten = true;
     for (const RegistryEntry& entry : entries) {
-        key.SetKey(RootKey(entry.root), entry.key);
+        const RegistryTree stored = StoredKey(entry.root, entry.key);
+        key.SetKey(RootKey(stored.root), stored.key);
         if (entry.type == RegistryValueType::DWord)
             key.SetDWORD(entry.valueName, entry.number);
         else
-            key.SetString(entry.valueName, entry.text);
+            key.SetWideString(entry.valueName, WidePath(entry.text));
         allWritten = allWritten && !key.Failed();
     }
     return allWritten;

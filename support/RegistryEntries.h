@@ -6,12 +6,14 @@
 #include <string>
 #include <windows.h>
 
-// The predefined key of a layout root.
+// The predefined key of a layout root. A key of the layout is written and deleted at
+// RootKey(StoredKey(root, key).root), StoredKey(root, key).key; messages name RootKey(root).
 HKEY RootKey(RegistryRoot root);
 
-// Writes the fourteen values of an installation into installDirectory (ending in a backslash),
-// in order, each independently of the others: a key that cannot be created is passed over
-// silently, a string value that cannot be set goes to the failed-write hook
-// (FailedStringWrite.h), a number that cannot be set is passed over silently. True when every
+// Writes the fourteen values of an installation into installDirectory (in UTF-8, PathEncoding.h;
+// ending in a backslash), in order, each where StoredKey puts it, the texts as wide REG_SZ so that
+// a folder of any script is named whole, and each independently of the others: a key that cannot
+// be created is passed over silently, a string value that cannot be set goes to the failed-write
+// hook (FailedStringWrite.h), a number that cannot be set is passed over silently. True when every
 // value was written.
 bool WriteRegistryEntries(const std::string& installDirectory);

@@ -2,21 +2,18 @@
 
 #include "FailedStringWrite.h"
 
+#include "framework/CodePage.h"
+
 #include <algorithm>
 #include <utility>
 #include <vector>
 
-// Closes the key when an operation returns, on every path.
-class RegistryKey::CloseOnReturn {
-public:
-    explicit CloseOnReturn(RegistryKey& key) : m_key(key) {}
-    ~CloseOnReturn() { m_key.Close(); }
-    CloseOnReturn(const CloseOnReturn&) = delete;
-    CloseOnReturn& operator=(const CloseOnReturn&) = delete;
-
-private:
-    RegistryKey& m_key;
-};
+namespace {
+// A value's name (the product's names are ASCII) for the wide functions.
+std::wstring WideName(const std::string& name) {
+    return ToWide(CP_ACP, name);
+}
+} // namespace
 
 RegistryKey::RegistryKey(HKEY root, std::string subkey)
     : m_hRoot(root), m_strSubkey(std::move(subkey)) {}
@@ -28,16 +25,19 @@ void RegistryKey::SetKey(HKEY root, std::string subkey) {
 }
 
 LONG RegistryKey::Open(int mode) {
+    m_hKey = OpenKey(mode);
+    return m_lResult;
+}
+
+RegKeyHandle RegistryKey::OpenKey(int mode) {
     Close();
-    HKEY opened = NULL;
+    RegKeyHandle key;
     if (mode == Write)
         m_lResult = RegCreateKeyExA(m_hRoot, m_strSubkey.c_str(), 0, NULL, REG_OPTION_NON_VOLATILE,
-                                    KEY_ALL_ACCESS, NULL, &opened, NULL);
+                                    KEY_ALL_ACCESS, NULL, key.Receive(), NULL);
     else
-        m_lResult = RegOpenKeyExA(m_hRoot, m_strSubkey.c_str(), 0, KEY_READ, &opened);
-    if (m_lResult == ERROR_SUCCESS)
-        m_hKey.Reset(opened);
-    return m_lResult;
+        m_lResult = RegOpenKeyExA(m_hRoot, m_strSubkey.c_str(), 0, KEY_READ, key.Receive());
+    return key;
 }
 
 void RegistryKey::Close() {
@@ -45,11 +45,11 @@ void RegistryKey::Close() {
 }
 
 bool RegistryKey::SetValue(const std::string& valueName, DWORD type, const void* data, DWORD size) {
-    CloseOnReturn closer(*this);
-    if (Open(Write) != ERROR_SUCCESS)
+    const RegKeyHandle key = OpenKey(Write);
+    if (!key)
         return false;
-    m_lResult = RegSetValueExA(m_hKey.Get(), valueName.c_str(), 0, type,
-                               static_cast<const BYTE*>(data), size);
+    m_lResult =
+        RegSetValueExA(key.Get(), valueName.c_str(), 0, type, static_cast<const BYTE*>(data), size);
     return true;
 }
 
@@ -59,16 +59,48 @@ void RegistryKey::SetString(const std::string& valueName, const std::string& tex
         NotifyFailedStringWrite(valueName);
 }
 
+void RegistryKey::SetWideString(const std::string& valueName, const std::wstring& text) {
+    const RegKeyHandle key = OpenKey(Write);
+    if (!key)
+        return;
+    m_lResult = RegSetValueExW(key.Get(), WideName(valueName).c_str(), 0, REG_SZ,
+                               reinterpret_cast<const BYTE*>(text.data()),
+                               static_cast<DWORD>(text.size() * sizeof(wchar_t)));
+    if (Failed())
+        NotifyFailedStringWrite(valueName);
+}
+
+std::wstring RegistryKey::GetWideString(const std::string& valueName,
+                                        const std::wstring& defaultText) {
+    const RegKeyHandle key = OpenKey(Read);
+    if (!key)
+        return defaultText;
+    const std::wstring name = WideName(valueName);
+    DWORD size = 0;
+    m_lResult = RegQueryValueExW(key.Get(), name.c_str(), NULL, NULL, NULL, &size);
+    if (m_lResult != ERROR_SUCCESS || size < sizeof(wchar_t))
+        return defaultText;
+    std::vector<wchar_t> buffer(size / sizeof(wchar_t));
+    size = static_cast<DWORD>(buffer.size() * sizeof(wchar_t));
+    m_lResult = RegQueryValueExW(key.Get(), name.c_str(), NULL, NULL,
+                                 reinterpret_cast<BYTE*>(buffer.data()), &size);
+    if (m_lResult != ERROR_SUCCESS)
+        return defaultText;
+    const auto dataEnd =
+        buffer.begin() + std::min<std::size_t>(size / sizeof(wchar_t), buffer.size());
+    return std::wstring(buffer.begin(), std::find(buffer.begin(), dataEnd, L'\0'));
+}
+
 std::string RegistryKey::GetString(const std::string& valueName, const std::string& defaultText) {
-    CloseOnReturn closer(*this);
-    if (Open(Read) != ERROR_SUCCESS)
+    const RegKeyHandle key = OpenKey(Read);
+    if (!key)
         return defaultText;
     DWORD size = 0;
-    m_lResult = RegQueryValueExA(m_hKey.Get(), valueName.c_str(), NULL, NULL, NULL, &size);
+    m_lResult = RegQueryValueExA(key.Get(), valueName.c_str(), NULL, NULL, NULL, &size);
     if (m_lResult != ERROR_SUCCESS || size == 0)
         return defaultText;
     std::vector<char> buffer(size);
-    m_lResult = RegQueryValueExA(m_hKey.Get(), valueName.c_str(), NULL, NULL,
+    m_lResult = RegQueryValueExA(key.Get(), valueName.c_str(), NULL, NULL,
                                  reinterpret_cast<BYTE*>(buffer.data()), &size);
     if (m_lResult != ERROR_SUCCESS)
         return defaultText;
@@ -85,11 +117,11 @@ void RegistryKey::SetBinary(const std::string& valueName, const void* data, DWOR
 }
 
 DWORD RegistryKey::GetValueSize(const std::string& valueName) {
-    CloseOnReturn closer(*this);
-    if (Open(Read) != ERROR_SUCCESS)
+    const RegKeyHandle key = OpenKey(Read);
+    if (!key)
         return 0;
     DWORD size = 0;
-    m_lResult = RegQueryValueExA(m_hKey.Get(), valueName.c_str(), NULL, NULL, NULL, &size);
+    m_lResult = RegQueryValueExA(key.Get(), valueName.c_str(), NULL, NULL, NULL, &size);
     return m_lResult == ERROR_SUCCESS ? size : 0;
 }
 
@@ -97,19 +129,19 @@ void RegistryKey::GetBinary(const std::string& valueName, void* buffer, DWORD bu
     const DWORD size = GetValueSize(valueName);
     if (size == 0)
         return;
-    CloseOnReturn closer(*this);
-    if (Open(Read) != ERROR_SUCCESS)
+    const RegKeyHandle key = OpenKey(Read);
+    if (!key)
         return;
     DWORD capacity = std::min(size, bufferSize);
-    m_lResult = RegQueryValueExA(m_hKey.Get(), valueName.c_str(), NULL, NULL,
+    m_lResult = RegQueryValueExA(key.Get(), valueName.c_str(), NULL, NULL,
                                  static_cast<BYTE*>(buffer), &capacity);
 }
 
 bool RegistryKey::ValueExists(const std::string& valueName) {
-    CloseOnReturn closer(*this);
-    if (Open(Read) != ERROR_SUCCESS)
+    const RegKeyHandle key = OpenKey(Read);
+    if (!key)
         return false;
-    m_lResult = RegQueryValueExA(m_hKey.Get(), valueName.c_str(), NULL, NULL, NULL, NULL);
+    m_lResult = RegQueryValueExA(key.Get(), valueName.c_str(), NULL, NULL, NULL, NULL);
     return m_lResult == ERROR_SUCCESS;
 }
 

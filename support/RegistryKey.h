@@ -39,6 +39,12 @@ public:
     // value is missing, the value is empty or cannot be read.
     std::string GetString(const std::string& valueName, const std::string& defaultText);
 
+    // The same for text in any script, through the registry's wide functions: REG_SZ holding the
+    // text's UTF-16 units without a terminating NUL, as SetString stores a text of the ANSI code
+    // page; a failed write goes to the same hook.
+    void SetWideString(const std::string& valueName, const std::wstring& text);
+    std::wstring GetWideString(const std::string& valueName, const std::wstring& defaultText);
+
     void SetDWORD(const std::string& valueName, DWORD value);
     void SetBinary(const std::string& valueName, const void* data, DWORD size);
 
@@ -55,8 +61,9 @@ public:
     LONG DeleteKey();
 
 private:
-    class CloseOnReturn;
-
+    // Opens the key as Open does (a handle still open is closed first), keeping the result; the
+    // new handle belongs to the operation that asked for it and closes when that returns.
+    RegKeyHandle OpenKey(int mode);
     bool SetValue(const std::string& valueName, DWORD type, const void* data, DWORD size);
 
     LONG m_lResult = ERROR_SUCCESS;

@@ -2,7 +2,7 @@
 // The small wrappers of system services that all three programs share, in one include.
 
 #include "Administrator.h"
-#include "ModulePath.h"
 #include "MyDocuments.h"
 #include "ShellRun.h"
-#include "ShowMessage.h"
+#include "framework/MessageBox.h"
+#include "framework/ModulePath.h"

@@ -1,20 +1,22 @@
 #include "Uninstaller.h"
 
+#include "framework/CodePage.h"
+#include "framework/MessageBox.h"
+#include "framework/PathEncoding.h"
+#include "framework/SystemMessage.h"
 #include "framework/WinApp.h"
 #include "framework/core/PathText.h"
 #include "support/DesktopPath.h"
 #include "support/RegistryKey.h"
-#include "support/ShowMessage.h"
-#include "support/core/ErrorDescription.h"
 #include "support/core/ProductInfo.h"
 #include "support/core/RegistryLayout.h"
 #include "uninstaller/core/UninstallerText.h"
 
 std::string GetInstallPath() {
     RegistryKey key(HKEY_LOCAL_MACHINE, product::kRegistryKey);
-    const std::string path = key.GetString(product::kPathValue, std::string());
+    const std::string path = Utf8Path(key.GetWideString(product::kPathValue, std::wstring()));
     if (path.empty() || key.Failed()) {
-        ShowMessage(uninstaller::InstallPathMessage(GetErrorDescription(key.GetResult())),
+        ShowMessage(uninstaller::InstallPathMessage(SystemMessage(key.GetResult())),
                     AfxGetAppName(), MB_ICONERROR);
     }
     // A folder recorded without its backslash still names the files inside it.
@@ -29,17 +31,18 @@ bool DeleteProductFiles() {
     for (const char* name : {product::kProgramFile, product::kDocumentIconFile, product::kHelpFile,
                              product::kTemplateFile, product::kCliFile})
         complete &= DeleteProductFile(path + name);
-    complete &= DeleteProductFile(GetCommonDesktopPath() + product::kShortcutFile);
+    complete &= DeleteProductFile(Utf8Path(ToWide(CP_ACP, GetCommonDesktopPath())) +
+                                  product::kShortcutFile);
     return complete;
 }
 
 bool DeleteProductFile(const std::string& path) {
-    if (DeleteFileA(path.c_str()))
+    if (DeleteFileW(WidePath(path).c_str()))
         return true;
     const DWORD error = GetLastError();
     if (error == ERROR_FILE_NOT_FOUND)
         return true;
-    ShowMessage(uninstaller::DeleteFileMessage(path, GetErrorDescription(error)), AfxGetAppName(),
-                MB_ICONERROR);
+    ShowMessage(uninstaller::DeleteFileMessage(PathForMessage(path), SystemMessage(error)),
+                AfxGetAppName(), MB_ICONERROR);
     return false;
 }

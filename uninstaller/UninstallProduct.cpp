@@ -1,7 +1,7 @@
 #include "Uninstaller.h"
 
+#include "framework/MessageBox.h"
 #include "framework/WinApp.h"
-#include "support/ShowMessage.h"
 #include "uninstaller/core/UninstallerText.h"
 
 bool UninstallProduct() {

@@ -2,7 +2,8 @@
 
 #include "Uninstaller.h"
 #include "framework/Guard.h"
-#include "support/ShowMessage.h"
+#include "framework/MessageBox.h"
+#include "support/Administrator.h"
 #include "uninstaller/core/UninstallerText.h"
 
 namespace {
@@ -36,7 +37,7 @@ BOOL CUninstallerApp::InitInstance() {
 
 void CUninstallerApp::Uninstall() {
     using namespace uninstaller;
-    if (!ConfirmAdministrator()) {
+    if (!ConfirmUnlessAdministrator(kNotAdministratorQuestion)) {
         MarkIncomplete();
         return;
     }

@@ -9,6 +9,7 @@
 #include "cli/core/StyleWords.h"
 #include "framework/core/Archive.h"
 #include "framework/core/Exception.h"
+#include "framework/core/LineBreaks.h"
 #include "support/core/VersionText.h"
 
 namespace cli {
@@ -21,18 +22,6 @@ constexpr int kExitFailed = 1;
 constexpr int kExitUsage = 2;
 // run and ask never use a button's number for an error.
 constexpr int kExitBoxError = 255;
-
-// Every line feed not already preceded by a carriage return becomes CR LF, the line break the
-// editor stores.
-std::string WithLineBreaks(const std::string& text) {
-    std::string result;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\n' && (i == 0 || text[i - 1] != '\r'))
-            result += '\r';
-        result += text[i];
-    }
-    return result;
-}
 
 class Cli {
 public:
@@ -106,7 +95,7 @@ std::optional<MessageBoxDesign> Cli::Design(const BoxOptions& box) {
         Error(UnrepresentableMessage("--caption", failed, m_system.CodePageName()));
         return std::nullopt;
     }
-    if (!m_system.ToStored(WithLineBreaks(box.text), text, failed)) {
+    if (!m_system.ToStored(WithCrLf(box.text), text, failed)) {
         Error(UnrepresentableMessage("--text", failed, m_system.CodePageName()));
         return std::nullopt;
     }

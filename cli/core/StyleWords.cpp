@@ -34,21 +34,13 @@ const char* OptionOf(StyleGroup group) {
     return "--priority";
 }
 
-const std::vector<StyleWord>& WordsOf(StyleGroup group) {
-    static const std::vector<StyleWord> icons = {{"none", "No Icon"},
-                                                 {"information", "Information"},
-                                                 {"warning", "Warning"},
-                                                 {"question", "Question"},
-                                                 {"error", "Error"}};
-    static const std::vector<StyleWord> buttons = {{"ok", "OK"},
-                                                   {"ok-cancel", "OK, Cancel"},
-                                                   {"yes-no", "Yes, No"},
-                                                   {"yes-no-cancel", "Yes, No, Cancel"},
-                                                   {"retry-cancel", "Retry, Cancel"},
-                                                   {"abort-retry-ignore", "Abort, Retry, Ignore"}};
-    static const std::vector<StyleWord> defaults = {
-        {"1", "Button 1"}, {"2", "Button 2"}, {"3", "Button 3"}};
-    static const std::vector<StyleWord> priorities = {{"normal", "Normal"}, {"system", "System"}};
+const std::vector<const char*>& WordsOf(StyleGroup group) {
+    static const std::vector<const char*> icons = {"none", "information", "warning", "question",
+                                                   "error"};
+    static const std::vector<const char*> buttons = {
+        "ok", "ok-cancel", "yes-no", "yes-no-cancel", "retry-cancel", "abort-retry-ignore"};
+    static const std::vector<const char*> defaults = {"1", "2", "3"};
+    static const std::vector<const char*> priorities = {"normal", "system"};
     switch (group) {
     case StyleGroup::Icon:
         return icons;
@@ -64,16 +56,18 @@ const std::vector<StyleWord>& WordsOf(StyleGroup group) {
 
 std::string WordList(StyleGroup group) {
     std::string list;
-    for (const StyleWord& word : WordsOf(group))
-        list += (list.empty() ? "" : ", ") + std::string(word.word);
+    for (const char* word : WordsOf(group))
+        list += (list.empty() ? "" : ", ") + std::string(word);
     return list;
 }
 
 std::optional<std::uint32_t> ValueOfWord(const CMaps& maps, StyleGroup group,
                                          const std::string& word) {
-    for (const StyleWord& candidate : WordsOf(group))
-        if (word == candidate.word)
-            return TableOf(maps, group).FindValue(candidate.label);
+    const std::vector<const char*>& words = WordsOf(group);
+    const std::vector<StyleTable::Entry>& rows = TableOf(maps, group).Entries();
+    for (std::size_t i = 0; i < words.size() && i < rows.size(); ++i)
+        if (word == words[i])
+            return rows[i].second;
     return std::nullopt;
 }
 
@@ -81,13 +75,14 @@ std::uint32_t GroupBits(const CMaps& maps, StyleGroup group, std::uint32_t style
     return style & TableOf(maps, group).Mask();
 }
 
+// The word of the first row that holds the bits, as the editor shows that row's label.
 std::optional<std::string> WordOfStyle(const CMaps& maps, StyleGroup group, std::uint32_t style) {
-    const std::optional<std::string> label =
-        TableOf(maps, group).FindLabel(GroupBits(maps, group, style));
-    if (label)
-        for (const StyleWord& candidate : WordsOf(group))
-            if (*label == candidate.label)
-                return std::string(candidate.word);
+    const std::vector<const char*>& words = WordsOf(group);
+    const std::vector<StyleTable::Entry>& rows = TableOf(maps, group).Entries();
+    const std::uint32_t bits = GroupBits(maps, group, style);
+    for (std::size_t i = 0; i < words.size() && i < rows.size(); ++i)
+        if (rows[i].second == bits)
+            return std::string(words[i]);
     return std::nullopt;
 }
 

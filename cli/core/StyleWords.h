@@ -13,15 +13,11 @@ namespace cli {
 
 enum class StyleGroup { Icon, Buttons, Default, Priority };
 
-struct StyleWord {
-    const char* word;
-    const char* label;
-};
-
 // The option that takes the group's words ("--icon").
 const char* OptionOf(StyleGroup group);
-// The group's words, in the order the usage lists them.
-const std::vector<StyleWord>& WordsOf(StyleGroup group);
+// The group's words, one for each row of its style table and in the same order (which is the
+// order the usage lists them in): the n-th word stands for the n-th label.
+const std::vector<const char*>& WordsOf(StyleGroup group);
 // The group's words joined for a message: "none, information, warning, question, error".
 std::string WordList(StyleGroup group);
 

@@ -78,4 +78,8 @@ std::string UsageMessage(const std::string& unknown) {
     return kUnknownArgument + unknown + "\n\n" + kUsage;
 }
 
+std::string LogNotOpenedMessage(const std::string& path, const std::string& description) {
+    return kLogNotOpenedStart + path + kLogNotOpenedEnd + description;
+}
+
 } // namespace installer

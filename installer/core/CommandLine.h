@@ -28,4 +28,8 @@ InstallerCommandLine ParseInstallerCommandLine(const std::string& commandLine);
 // The usage box's text for a command line with the argument unknown.
 std::string UsageMessage(const std::string& unknown);
 
+// The box's text for a log file of /LOG= that cannot be opened or is refused, with the system's
+// description of why.
+std::string LogNotOpenedMessage(const std::string& path, const std::string& description);
+
 } // namespace installer

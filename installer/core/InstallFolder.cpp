@@ -25,6 +25,16 @@ bool IsUncPath(const std::string& path) {
     return (shareEnd == std::string::npos ? path.size() : shareEnd) > serverEnd + 1;
 }
 
+// The path a recorded command names: the text inside its first pair of double quotes when it
+// begins with one (as this version records it), otherwise the whole text (as earlier versions
+// recorded it, unquoted).
+std::string CommandPath(const std::string& command) {
+    if (command.empty() || command.front() != '"')
+        return command;
+    const std::size_t closing = command.find('"', 1);
+    return closing == std::string::npos ? std::string() : command.substr(1, closing - 1);
+}
+
 } // namespace
 
 bool IsFullPath(const std::string& path) {
@@ -35,8 +45,9 @@ bool IsFullPath(const std::string& path) {
 
 std::string PreviousUninstaller(const std::string& uninstallString,
                                 const std::string& recordedPath) {
-    if (IsFullPath(uninstallString))
-        return uninstallString;
+    const std::string recorded = CommandPath(uninstallString);
+    if (IsFullPath(recorded))
+        return recorded;
     if (IsFullPath(recordedPath))
         return WithTrailingBackslash(recordedPath) + product::kUninstallerFile;
     return std::string();

@@ -12,9 +12,10 @@ namespace installer {
 // are not; nor are the device namespaces "\\.\" and "\\?\".
 bool IsFullPath(const std::string& path);
 
-// The uninstaller of the earlier installation: its recorded "UninstallString" when that is a full
-// path, otherwise "Uninstall.exe" in its recorded "Path" when that is one; empty when neither is,
-// and then nothing is started.
+// The uninstaller of the earlier installation: the path its recorded "UninstallString" names when
+// that is a full path, quoted ("\"C:\Apps\Uninstall.exe\"", as recorded now) or bare (as earlier
+// versions recorded it), otherwise "Uninstall.exe" in its recorded "Path" when that is one; empty
+// when neither is, and then nothing is started.
 std::string PreviousUninstaller(const std::string& uninstallString,
                                 const std::string& recordedPath);
 

@@ -18,6 +18,11 @@ constexpr const char* kNotAdministratorQuestion =
 constexpr const char* kSupportedSystems = "Zembra 1.0 runs on Windows 7, 8, 8.1, 10 and 11.";
 constexpr const char* kBrowseTitle = "Please select folder to install to...";
 constexpr const char* kFullPathRequired = "Please enter a full path to install to.";
+constexpr const char* kDriveRootRefused = "Please choose a folder, not the root of a drive.";
+// A link on the way to the folder: kLinkRefusalStart, the link's path, kLinkRefusalEnd.
+constexpr const char* kLinkRefusalStart = "The folder ";
+constexpr const char* kLinkRefusalEnd =
+    " is a link to another place. Please choose another folder.";
 
 // Install.
 constexpr const char* kReinstallQuestion =
@@ -45,6 +50,10 @@ constexpr const char* kUsage =
     "/D=FOLDER\tInstall into FOLDER, a full path. Last on the line, without quotes.\n"
     "\n"
     "Exit code: 0 installed, 1 installed but a step failed, 2 nothing installed.";
+
+// A log file of /LOG= that cannot be opened: the start, the path, the end, the description.
+constexpr const char* kLogNotOpenedStart = "The log file ";
+constexpr const char* kLogNotOpenedEnd = " could not be opened.\n";
 
 // The log of a run.
 constexpr const char* kLogStarted = "Install Zembra 1.0, command line: ";

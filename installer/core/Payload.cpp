@@ -19,8 +19,4 @@ std::string FileNotWrittenMessage(const std::string& path, const std::string& de
            kAttemptingToContinue;
 }
 
-std::string FirstChars(const std::string& text, std::size_t maxChars) {
-    return text.substr(0, maxChars);
-}
-
 } // namespace installer

@@ -37,7 +37,4 @@ std::string ResourceNotLoadedMessage(const std::string& path, const std::string&
 // installation."
 std::string FileNotWrittenMessage(const std::string& path, const std::string& description);
 
-// The first maxChars characters of text (all of it when shorter).
-std::string FirstChars(const std::string& text, std::size_t maxChars);
-
 } // namespace installer

@@ -1,5 +1,6 @@
 #pragma once
-// Readable text of a failure, for the programs' error messages.
+// Readable text of a framework exception, for the programs' error messages. The system's text for
+// an error code is SystemMessage (framework/SystemMessage.h).
 
 #include <string>
 
@@ -8,7 +9,3 @@ class CException;
 // The exception's own message, at most maxChars - 1 characters, or
 // "Could not retrieve error description." when it has none.
 std::string GetErrorDescription(const CException& e, unsigned maxChars = 255);
-
-// The system's message for an error code, exactly as the system gives it (trailing CR LF kept),
-// or an empty string when it has none. Windows only.
-std::string GetErrorDescription(unsigned long errorCode);

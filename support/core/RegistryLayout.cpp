@@ -1,5 +1,6 @@
 #include "RegistryLayout.h"
 
+#include "KeyPath.h"
 #include "ProductInfo.h"
 #include "VersionText.h"
 #include "framework/core/PathText.h"
@@ -34,7 +35,7 @@ std::vector<RegistryEntry> InstallationEntries(const std::string& installDirecto
         Text(machine, kUninstallKey, "DisplayIcon", program),
         Text(machine, kUninstallKey, "DisplayName", kDisplayName),
         Text(machine, kUninstallKey, "DisplayVersion", ProductVersionText()),
-        Text(machine, kUninstallKey, "UninstallString", dir + kUninstallerFile),
+        Text(machine, kUninstallKey, "UninstallString", "\"" + dir + kUninstallerFile + "\""),
         Number(machine, kUninstallKey, "NoModify", 1),
         Number(machine, kUninstallKey, "NoRepair", 1),
         Text(machine, kRegistryKey, kVersionValue, ProductVersionText()),
@@ -51,4 +52,10 @@ const std::vector<RegistryTree>& ProductRegistryTrees() {
         {RegistryRoot::LocalMachine, WithTrailingBackslash(product::kUninstallKey)},
     };
     return trees;
+}
+
+RegistryTree StoredKey(RegistryRoot root, const std::string& key) {
+    if (root != RegistryRoot::ClassesRoot)
+        return {root, key};
+    return {RegistryRoot::LocalMachine, JoinKeyPath("Software\\Classes", key)};
 }

@@ -3,6 +3,7 @@
 
 #include "cli/core/Cli.h"
 #include "cli/core/DocumentRead.h"
+#include "cli/core/StyleWords.h"
 #include "cli/core/Utf8.h"
 #include "framework/core/Archive.h"
 #include "framework/core/Exception.h"
@@ -282,4 +283,23 @@ TEST(CliText, Windows1252BothWaysAndVersionsAsWritten) {
         EXPECT_EQ(failed, U'\xFFFD');
     }
     EXPECT_EQ(ExactVersionText(1e300), "1e+300");
+}
+
+// The words follow the editor's tables row by row: one word for each row, which stands for the
+// row's value and which that value gives back.
+TEST(StyleWords, OneWordForEveryRowOfTheEditorsTables) {
+    const CMaps maps;
+    const std::pair<cli::StyleGroup, const StyleTable*> groups[] = {
+        {cli::StyleGroup::Icon, &maps.m_IconMap},
+        {cli::StyleGroup::Buttons, &maps.m_ButtonMap},
+        {cli::StyleGroup::Default, &maps.m_DefButtonMap},
+        {cli::StyleGroup::Priority, &maps.m_ModalMap}};
+    for (const auto& [group, table] : groups) {
+        const std::vector<const char*>& words = cli::WordsOf(group);
+        ASSERT_EQ(words.size(), table->Entries().size()) << cli::OptionOf(group);
+        for (std::size_t i = 0; i < words.size(); ++i) {
+            EXPECT_EQ(cli::ValueOfWord(maps, group, words[i]), table->Entries()[i].second);
+            EXPECT_EQ(cli::WordOfStyle(maps, group, table->Entries()[i].second), words[i]);
+        }
+    }
 }

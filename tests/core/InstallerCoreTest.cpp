@@ -2,6 +2,7 @@
 // decision, the install directory and the texts of its messages.
 
 #include "installer/core/CommandLine.h"
+#include "installer/core/FolderCheck.h"
 #include "installer/core/InstallFolder.h"
 #include "installer/core/InstalledVersion.h"
 #include "installer/core/InstallerTexts.h"
@@ -129,6 +130,12 @@ TEST(IsFullPath, AcceptsADriveWithItsBackslashOrAServersShareOnly) {
 TEST(PreviousUninstaller, IsNeverAProgramNamedWithoutItsFolder) {
     const std::tuple<const char*, const char*, const char*> cases[] = {
         {"C:\\Old\\Uninstall.exe", "D:\\Other\\", "C:\\Old\\Uninstall.exe"},
+        {"\"C:\\My Apps\\Uninstall.exe\"", "D:\\Other\\", "C:\\My Apps\\Uninstall.exe"},
+        {"C:\\My Apps\\Uninstall.exe", "D:\\Other\\", "C:\\My Apps\\Uninstall.exe"},
+        {"\"C:\\My Apps\\Uninstall.exe\" Silent", "", "C:\\My Apps\\Uninstall.exe"},
+        // Unclosed, or quoting a name without its folder: the recorded folder's instead.
+        {"\"C:\\My Apps\\Uninstall.exe", "D:\\Other\\", "D:\\Other\\Uninstall.exe"},
+        {"\"Uninstall.exe\"", "D:\\Other\\", "D:\\Other\\Uninstall.exe"},
         {"", "D:\\Other\\", "D:\\Other\\Uninstall.exe"},
         {"", "D:\\Other", "D:\\Other\\Uninstall.exe"},
         {"Uninstall.exe", "D:\\Other\\", "D:\\Other\\Uninstall.exe"},
@@ -189,23 +196,75 @@ TEST(PayloadMessages, NameTheFileAloneNeverItsFolder) {
         "Attempting to continue installation.");
 }
 
-TEST(Payload, SixFilesInTheirOrderWithTheirIdentifiers) {
-    ASSERT_EQ(installer::kPayloadCount, 6u);
-    const std::pair<unsigned short, std::string> expected[] = {
-        {131, "Zembra.exe"}, {132, "New MessageBox.zembra"}, {133, "Uninstall.exe"},
-        {130, "Help.htm"},   {129, "FileType Icon.ico"},     {128, "zembra-cli.exe"},
-    };
-    for (std::size_t i = 0; i < installer::kPayloadCount; ++i) {
-        EXPECT_EQ(installer::kPayload[i].resourceId, expected[i].first) << i;
-        EXPECT_EQ(installer::kPayload[i].fileName, expected[i].second) << i;
-    }
-    EXPECT_STREQ(installer::kPayloadType, "INST");
-    EXPECT_EQ(installer::kPayloadLanguage, 1033);
-}
+} // namespace
 
-TEST(FirstChars, CutsLongTextsOnly) {
-    EXPECT_EQ(installer::FirstChars(std::string(300, 'a'), 260), std::string(260, 'a'));
-    EXPECT_EQ(installer::FirstChars("C:\\x", 259), "C:\\x");
+namespace {
+
+using Verdict = installer::FolderCheck::Verdict;
+constexpr std::uint32_t kFolder = installer::kAttributeDirectory;
+constexpr std::uint32_t kLink = installer::kAttributeDirectory | installer::kAttributeReparsePoint;
+constexpr std::uint32_t kFile = 0x20;
+
+// A machine whose disk holds C:\Program Files, a junction C:\Apps, a file C:\file.txt, and on a
+// share \\server\share\Tools; "C:\Zembra" holds a folder that is a symbolic link.
+std::optional<std::uint32_t> Attributes(const std::string& path) {
+    const std::pair<const char*, std::uint32_t> disk[] = {
+        {"C:\\Program Files", kFolder},
+        {"C:\\Program Files\\Zembra", kFolder},
+        {"C:\\Apps", kLink},
+        {"C:\\Apps\\Zembra", kFolder},
+        {"C:\\file.txt", kFile},
+        {"C:\\Zembra", kFolder},
+        {"C:\\Zembra\\Linked", kLink},
+        {"\\\\server\\share\\Tools", kFolder},
+    };
+    for (const auto& [name, attributes] : disk) {
+        if (path == name)
+            return attributes;
+    }
+    return std::nullopt;
 }
 
 } // namespace
+
+TEST(CheckInstallFolder, DecidesFromTheAttributesOfEveryFolderOnTheWay) {
+    struct Case {
+        const char* dir;
+        Verdict verdict;
+        const char* where;
+        unsigned long error;
+        bool exists;
+    };
+    const Case cases[] = {
+        {"C:\\Program Files\\Zembra\\", Verdict::Usable, "", 0, true},
+        {"C:\\Program Files\\New\\", Verdict::Usable, "", 0, false},
+        {"C:\\New\\", Verdict::Usable, "", 0, false},
+        {"\\\\server\\share\\Tools\\Zembra\\", Verdict::Usable, "", 0, false},
+        {"C:\\", Verdict::DriveRoot, "", 0, false},
+        {"d:\\", Verdict::DriveRoot, "", 0, false},
+        {"\\\\server\\share\\", Verdict::DriveRoot, "", 0, false},
+        {"\\\\server\\share", Verdict::DriveRoot, "", 0, false},
+        // The link itself, and any folder under it, is named by the link.
+        {"C:\\Apps\\", Verdict::Link, "C:\\Apps", 0, false},
+        {"C:\\Apps\\Zembra\\", Verdict::Link, "C:\\Apps", 0, false},
+        {"C:\\Apps\\New\\Zembra\\", Verdict::Link, "C:\\Apps", 0, false},
+        {"C:\\Zembra\\Linked\\", Verdict::Link, "C:\\Zembra\\Linked", 0, false},
+        // A missing parent, a file on the way, a file in the folder's place.
+        {"C:\\NoSuchParent\\Zembra\\", Verdict::CannotBeMade, "C:\\NoSuchParent", 3, false},
+        {"C:\\Program Files\\A\\B\\", Verdict::CannotBeMade, "C:\\Program Files\\A", 3, false},
+        {"C:\\file.txt\\Zembra\\", Verdict::CannotBeMade, "C:\\file.txt", 267, false},
+        {"C:\\file.txt\\", Verdict::CannotBeMade, "C:\\file.txt", 183, false},
+    };
+    for (const Case& c : cases) {
+        const installer::FolderCheck check = installer::CheckInstallFolder(c.dir, Attributes);
+        EXPECT_EQ(check.verdict, c.verdict) << c.dir;
+        EXPECT_EQ(check.where, c.where) << c.dir;
+        EXPECT_EQ(check.error, c.error) << c.dir;
+        EXPECT_EQ(check.exists, c.exists) << c.dir;
+    }
+}
+
+TEST(CheckInstallFolder, LinkRefusalNamesTheLink) {
+    EXPECT_EQ(installer::LinkRefusal("C:\\Apps"),
+              "The folder C:\\Apps is a link to another place. Please choose another folder.");
+}

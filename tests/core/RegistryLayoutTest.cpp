@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace {
 
 using Root = RegistryRoot;
@@ -36,8 +38,9 @@ const Row kInstalledInProgramFiles[] = {
      "C:\\Program Files\\Zembra\\Zembra.exe", 0},
     {Root::LocalMachine, kUninstall, "DisplayName", Type::String, "Zembra 1.0", 0},
     {Root::LocalMachine, kUninstall, "DisplayVersion", Type::String, "1.0", 0},
+    // Quoted, so that the shell does not run "C:\Program.exe".
     {Root::LocalMachine, kUninstall, "UninstallString", Type::String,
-     "C:\\Program Files\\Zembra\\Uninstall.exe", 0},
+     "\"C:\\Program Files\\Zembra\\Uninstall.exe\"", 0},
     {Root::LocalMachine, kUninstall, "NoModify", Type::DWord, "", 1},
     {Root::LocalMachine, kUninstall, "NoRepair", Type::DWord, "", 1},
     {Root::LocalMachine, "Software\\Zembra", "Version", Type::String, "1.0", 0},
@@ -107,6 +110,21 @@ TEST(ProductRegistryTrees, HoldEveryValueAnInstallationWrites) {
         for (const RegistryTree& tree : ProductRegistryTrees())
             inside = inside || (tree.root == entry.root && key.rfind(tree.key, 0) == 0);
         EXPECT_TRUE(inside) << entry.key << " " << entry.valueName;
+    }
+}
+
+TEST(StoredKey, PutsTheFileTypeIntoTheMachinesOwnClassesAndLeavesEveryOtherKey) {
+    const std::tuple<Root, const char*, Root, const char*> cases[] = {
+        {Root::ClassesRoot, ".zembra\\", Root::LocalMachine, "Software\\Classes\\.zembra\\"},
+        {Root::ClassesRoot, "Zembra.Document\\Shell\\Open\\Command", Root::LocalMachine,
+         "Software\\Classes\\Zembra.Document\\Shell\\Open\\Command"},
+        {Root::CurrentUser, "Software\\Zembra\\", Root::CurrentUser, "Software\\Zembra\\"},
+        {Root::LocalMachine, kUninstall, Root::LocalMachine, kUninstall},
+    };
+    for (const auto& [root, key, storedRoot, storedKey] : cases) {
+        const RegistryTree stored = StoredKey(root, key);
+        EXPECT_EQ(stored.root, storedRoot) << key;
+        EXPECT_EQ(stored.key, storedKey) << key;
     }
 }
 

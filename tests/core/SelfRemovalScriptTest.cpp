@@ -1,4 +1,5 @@
 #include "uninstaller/core/SelfRemovalScript.h"
+#include "framework/core/LineBreaks.h"
 
 #include <gtest/gtest.h>
 
@@ -8,83 +9,115 @@ namespace {
 
 using namespace uninstaller;
 
-const std::string kProgram = "C:\\Program Files\\Zembra 1\\Uninstall.exe";
-const std::string kFolder = "C:\\Program Files\\Zembra 1\\";
-const std::string kScript = "C:\\users\\me\\Temp\\TMP4a2f.bat";
-
-TEST(SelfRemovalScript, IsTheFiveLinesByteForByte) {
-    EXPECT_EQ(SelfRemovalScriptFile(kProgram, kFolder, kScript),
+TEST(SelfRemovalScript, IsItsLinesByteForByteAsTheFileHoldsThem) {
+    EXPECT_EQ(WithCrLf(kSelfRemovalScript),
+              "setlocal EnableDelayedExpansion\r\n"
               ":Repeat\r\n"
-              "del \"C:\\Program Files\\Zembra 1\\Uninstall.exe\"\r\n"
-              "if exist \"C:\\Program Files\\Zembra 1\\Uninstall.exe\" goto Repeat\r\n"
-              "rmdir \"C:\\Program Files\\Zembra 1\\\"\r\n"
-              "del \"C:\\users\\me\\Temp\\TMP4a2f.bat\"");
+              "del \"!ZEMBRA_PROGRAM!\"\r\n"
+              "if exist \"!ZEMBRA_PROGRAM!\" if !ZEMBRA_TRIES! gtr 0 set /a ZEMBRA_TRIES-=1 & "
+              "\"!ZEMBRA_PING!\" -n 2 127.0.0.1 & goto Repeat\r\n"
+              "rmdir \"!ZEMBRA_FOLDER!\"\r\n"
+              "del \"!ZEMBRA_SCRIPT!\"");
 }
 
-TEST(SelfRemovalScript, IsWrittenInThreePiecesWithBareLineFeeds) {
-    const std::array<std::string, 3> pieces = SelfRemovalScriptPieces(kProgram, kFolder, kScript);
-    EXPECT_EQ(pieces[0], ":Repeat\ndel \"" + kProgram + "\"\nif exist ");
-    EXPECT_EQ(pieces[1], "\"" + kProgram + "\" goto Repeat\nrmdir \"" + kFolder + "\"");
-    EXPECT_EQ(pieces[2], "\ndel \"" + kScript + "\"");
+// Whatever a folder is called, nothing of it is ever part of the script's text, which the
+// command interpreter would read as commands: a "%" or a "&" of a name stays in a variable.
+TEST(SelfRemovalScript, NamesOnlyItsVariablesAndReadsEachInDelayedExpansion) {
+    const std::string script = kSelfRemovalScript;
+    EXPECT_EQ(script.find('%'), std::string::npos);
+    EXPECT_EQ(script.find(":\\"), std::string::npos);
+    for (const char* name :
+         {"!ZEMBRA_PROGRAM!", "!ZEMBRA_FOLDER!", "!ZEMBRA_SCRIPT!", "!ZEMBRA_PING!"})
+        EXPECT_NE(script.find(std::string("\"") + name + "\""), std::string::npos) << name;
+    EXPECT_EQ(kScriptTries, 120u);
 }
 
-TEST(SelfRemovalScript, KeepsEveryPathExactlyAsGiven) {
-    // Odd but legal characters must reach the script untouched, never re-quoted or escaped.
-    const std::string program = "D:\\a&b (x)\\%PATH%\\Uninstall.exe";
-    const std::string folder = "D:\\a&b (x)\\%PATH%\\";
-    const std::string script = "E:\\t\\TMP1.bat";
-    const std::string text = SelfRemovalScriptFile(program, folder, script);
-    EXPECT_NE(text.find("del \"" + program + "\"\r\n"), std::string::npos);
-    EXPECT_NE(text.find("rmdir \"" + folder + "\"\r\n"), std::string::npos);
-    EXPECT_EQ(text.substr(text.size() - script.size() - 6), "del \"" + script + "\"");
+TEST(ScriptVariables, CarryEachPathExactlyAndTheTriesLeft) {
+    const ScriptPaths paths{L"C:\\Program Files\\Zembra 100%\\Uninstall.exe",
+                            L"C:\\Program Files\\Zembra 100%\\", L"C:\\Windows\\Temp\\TMP4a2f.bat",
+                            L"C:\\Windows\\system32\\ping.exe"};
+    EXPECT_EQ(ScriptVariables(paths, 120),
+              (std::vector<std::wstring>{
+                  L"ZEMBRA_FOLDER=C:\\Program Files\\Zembra 100%\\",
+                  L"ZEMBRA_PING=C:\\Windows\\system32\\ping.exe",
+                  L"ZEMBRA_PROGRAM=C:\\Program Files\\Zembra 100%\\Uninstall.exe",
+                  L"ZEMBRA_SCRIPT=C:\\Windows\\Temp\\TMP4a2f.bat",
+                  L"ZEMBRA_TRIES=120",
+              }));
 }
 
-TEST(SelfRemovalScript, HasNoLineEndAfterItsLastLineAndNoBareLineFeed) {
-    const std::string text = SelfRemovalScriptFile(kProgram, kFolder, kScript);
-    EXPECT_NE(text.back(), '\n');
-    std::size_t lineEnds = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] != '\n')
-            continue;
-        ++lineEnds;
-        ASSERT_GT(i, 0u);
-        EXPECT_EQ(text[i - 1], '\r') << "bare line feed at " << i;
+// The block as a list of its entries, each one's NUL taken away; false when it does not end
+// with the block's own NUL.
+bool SplitBlock(const std::wstring& block, std::vector<std::wstring>& entries) {
+    entries.clear();
+    std::size_t at = 0;
+    while (at < block.size() && block[at] != L'\0') {
+        const std::size_t end = block.find(L'\0', at);
+        if (end == std::wstring::npos)
+            return false;
+        entries.push_back(block.substr(at, end - at));
+        at = end + 1;
     }
-    EXPECT_EQ(lineEnds, 4u);
+    return at + 1 == block.size();
+}
+
+TEST(EnvironmentBlock, ReplacesTheVariablesOfTheSameNameAndKeepsTheOrderOfNames) {
+    using Entries = std::vector<std::wstring>;
+    const std::tuple<Entries, Entries, Entries> cases[] = {
+        {{}, {L"ZEMBRA_A=1"}, {L"ZEMBRA_A=1"}},
+        {{L"=C:=C:\\x", L"Path=C:\\w", L"windir=C:\\w"},
+         {L"ZEMBRA_A=1", L"ZEMBRA_B=%x%"},
+         {L"=C:=C:\\x", L"Path=C:\\w", L"windir=C:\\w", L"ZEMBRA_A=1", L"ZEMBRA_B=%x%"}},
+        // A variable of the user's with one of the script's names, in any case, never reaches it.
+        {{L"TEMP=t", L"zembra_tries=0", L"ZEMBRA_TRIES=9999", L"zz=z"},
+         {L"ZEMBRA_TRIES=120"},
+         {L"TEMP=t", L"ZEMBRA_TRIES=120", L"zz=z"}},
+        {{L"A=1", L"ZEMBRA_TRIESX=1"},
+         {L"ZEMBRA_TRIES=2"},
+         {L"A=1", L"ZEMBRA_TRIES=2", L"ZEMBRA_TRIESX=1"}},
+    };
+    for (const auto& [current, variables, expected] : cases) {
+        Entries entries;
+        ASSERT_TRUE(SplitBlock(EnvironmentBlock(current, variables), entries));
+        EXPECT_EQ(entries, expected);
+    }
+    EXPECT_EQ(EnvironmentBlock({}, {}), std::wstring(1, L'\0'));
+}
+
+TEST(ScriptCommandLine, RunsTheScriptWithoutAutoRunInOneMorePairOfQuotes) {
+    EXPECT_EQ(ScriptCommandLine(L"C:\\Windows\\system32\\cmd.exe", L"C:\\Users\\A&B\\TMP1.bat"),
+              L"\"C:\\Windows\\system32\\cmd.exe\" /d /c \"\"C:\\Users\\A&B\\TMP1.bat\"\"");
 }
 
 TEST(WithExtension, KeepsTheTemporaryNameAndItsNumberAndChangesOnlyTheExtension) {
-    const std::tuple<const char*, const char*, const char*> cases[] = {
-        {"C:\\users\\me\\Temp\\TMP4a2f.tmp", "bat", "C:\\users\\me\\Temp\\TMP4a2f.bat"},
-        {"C:\\users\\me\\Temp\\TMP1.tmp", "bat", "C:\\users\\me\\Temp\\TMP1.bat"},
-        {"C:\\Temp\\TMPffff.tmp", "txt", "C:\\Temp\\TMPffff.txt"},
-        {"C:\\my.temp\\TMP12.tmp", "bat", "C:\\my.temp\\TMP12.bat"},
-        {"C:\\Temp\\TMP12.a.tmp", "bat", "C:\\Temp\\TMP12.a.bat"},
+    const std::tuple<const wchar_t*, const wchar_t*, const wchar_t*> cases[] = {
+        {L"C:\\users\\me\\Temp\\TMP4a2f.tmp", L"bat", L"C:\\users\\me\\Temp\\TMP4a2f.bat"},
+        {L"C:\\users\\me\\Temp\\TMP1.tmp", L"bat", L"C:\\users\\me\\Temp\\TMP1.bat"},
+        {L"C:\\Temp\\TMPffff.tmp", L"txt", L"C:\\Temp\\TMPffff.txt"},
+        {L"C:\\my.temp\\TMP12.tmp", L"bat", L"C:\\my.temp\\TMP12.bat"},
+        {L"C:\\Temp\\TMP12.a.tmp", L"bat", L"C:\\Temp\\TMP12.a.bat"},
+        {L"C:\\Temp\\TMP12", L"bat", L""},
+        {L"C:\\my.temp\\TMP12", L"bat", L""},
+        {L"", L"bat", L""},
     };
     for (const auto& [name, extension, expected] : cases)
-        EXPECT_EQ(WithExtension(name, extension), expected) << name;
-}
-
-TEST(WithExtension, IsEmptyWhenTheFileNameHasNoPeriod) {
-    EXPECT_EQ(WithExtension("C:\\Temp\\TMP12", "bat"), "");
-    EXPECT_EQ(WithExtension("C:\\my.temp\\TMP12", "bat"), "");
-    EXPECT_EQ(WithExtension("", "bat"), "");
+        EXPECT_EQ(WithExtension(name, extension), expected) << testing::PrintToString(name);
 }
 
 TEST(TempNameNumber, ReadsTheHexNumberOfATmpNameOnly) {
-    const std::tuple<const char*, unsigned> cases[] = {
-        {"C:\\windows\\Temp\\TMP4a2f.tmp", 0x4a2f},
-        {"C:\\Temp\\TMP4A2F.bat", 0x4a2f},
-        {"C:\\my.TMP1\\TMP1.tmp", 1},
-        {"TMPffff.tmp", 0xffff},
-        {"C:\\Temp\\TMP.tmp", 0},
-        {"C:\\Temp\\TMP12345.tmp", 0},
-        {"C:\\Temp\\TMPxy.tmp", 0},
-        {"C:\\Temp\\ABC12.tmp", 0},
-        {"C:\\Temp\\TMP12", 0},
+    const std::tuple<const wchar_t*, unsigned> cases[] = {
+        {L"C:\\windows\\Temp\\TMP4a2f.tmp", 0x4a2f},
+        {L"C:\\Temp\\TMP4A2F.bat", 0x4a2f},
+        {L"C:\\my.TMP1\\TMP1.tmp", 1},
+        {L"TMPffff.tmp", 0xffff},
+        {L"C:\\Temp\\TMP.tmp", 0},
+        {L"C:\\Temp\\TMP12345.tmp", 0},
+        {L"C:\\Temp\\TMPxy.tmp", 0},
+        {L"C:\\Temp\\ABC12.tmp", 0},
+        {L"C:\\Temp\\TMP12", 0},
     };
     for (const auto& [name, number] : cases)
-        EXPECT_EQ(TempNameNumber(name), number) << name;
+        EXPECT_EQ(TempNameNumber(name), number) << testing::PrintToString(name);
 }
 
 TEST(NextTempNumber, CountsThroughEveryNameAndStartsAgainAtOne) {

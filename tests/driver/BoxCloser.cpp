@@ -1,12 +1,16 @@
 #include "tests/driver/BoxCloser.h"
 
+#include "tests/driver/Poll.h"
+
 namespace testdriver {
 
 void BoxCloser::Watch() {
-    for (int poll = 0; poll < MaxPolls && !m_stop; ++poll) {
-        EnumWindows(&BoxCloser::OnWindow, reinterpret_cast<LPARAM>(this));
-        Sleep(20);
-    }
+    WaitUntil(
+        [this] {
+            EnumWindows(&BoxCloser::OnWindow, reinterpret_cast<LPARAM>(this));
+            return m_stop.load();
+        },
+        kWatchLimit);
 }
 
 BOOL CALLBACK BoxCloser::OnWindow(HWND window, LPARAM self) {

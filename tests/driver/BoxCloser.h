@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <atomic>
+#include <chrono>
 #include <mutex>
 #include <string>
 #include <thread>
@@ -37,7 +38,7 @@ public:
 
 private:
     // A safeguard against a box that cannot be closed, not a measure of the test.
-    static const int MaxPolls = 1500;
+    static constexpr std::chrono::milliseconds kWatchLimit{30000};
 
     void Watch();
 

@@ -3,8 +3,8 @@
 // ShowMessage and the string values whose writing failed, each recorded instead of shown while
 // its recorder lives. For the tests that link the support library.
 
+#include "framework/MessageBox.h"
 #include "support/FailedStringWrite.h"
-#include "support/ShowMessage.h"
 
 #include <windows.h>
 

@@ -142,8 +142,9 @@ bool RecordInstallation(const std::string& folder, const std::string& version) {
 
 const std::vector<KeyName>& ProductTrees() {
     static const std::vector<KeyName> trees = {
-        {HKEY_CLASSES_ROOT, ".zembra"},
-        {HKEY_CLASSES_ROOT, "Zembra.Document"},
+        // The document type, in the machine's own classes where the installer writes it.
+        {HKEY_LOCAL_MACHINE, "Software\\Classes\\.zembra"},
+        {HKEY_LOCAL_MACHINE, "Software\\Classes\\Zembra.Document"},
         {HKEY_CURRENT_USER, "Software\\Zembra"},
         {HKEY_LOCAL_MACHINE, "Software\\Zembra"},
         {HKEY_LOCAL_MACHINE, "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Zembra"},

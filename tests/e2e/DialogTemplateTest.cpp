@@ -20,72 +20,54 @@ namespace {
 // What a dialog template's unnamed controls carry as their id.
 constexpr int kUnnamed = 0xFFFF;
 
+// A control's class and the bits of its style that are compared (mask) with the expected ones.
+struct Kind {
+    const char* className;
+    DWORD mask;
+    DWORD style;
+};
+
+constexpr DWORD kEditBits = ES_MULTILINE | ES_AUTOHSCROLL | ES_NUMBER | ES_READONLY | ES_PASSWORD;
+constexpr DWORD kStaticBits = SS_TYPEMASK | SS_CENTERIMAGE;
+constexpr DWORD kButtonBits = BS_TYPEMASK | WS_TABSTOP;
+
+constexpr Kind kCheckBox{"Button", kButtonBits, BS_AUTOCHECKBOX | WS_TABSTOP};
+constexpr Kind kPushButton{"Button", kButtonBits, BS_PUSHBUTTON | WS_TABSTOP};
+constexpr Kind kDefaultButton{"Button", kButtonBits, BS_DEFPUSHBUTTON | WS_TABSTOP};
+constexpr Kind kGroupBox{"Button", BS_TYPEMASK, BS_GROUPBOX};
+constexpr Kind kField{"Edit", kEditBits | WS_TABSTOP, ES_AUTOHSCROLL | WS_TABSTOP};
+constexpr Kind kNumberField{"Edit", kEditBits | WS_TABSTOP,
+                            ES_AUTOHSCROLL | ES_NUMBER | WS_TABSTOP};
+constexpr Kind kLabel{"Static", kStaticBits, SS_LEFT};
+constexpr Kind kCenteredLabel{"Static", kStaticBits, SS_LEFT | SS_CENTERIMAGE};
+constexpr Kind kIconImage{"Static", SS_TYPEMASK, SS_ICON};
+
 struct ControlRow {
     int id;
-    const char* className;
+    Kind kind;
     const char* text; // nullptr: set at run time, checked elsewhere
-    DWORD styleMask;  // the bits of the control's style that are compared...
-    DWORD style;      // ...with these
     RECT units;       // left, top, right, bottom in dialog units
 };
 
-constexpr DWORD kEditKind = ES_MULTILINE | ES_AUTOHSCROLL | ES_NUMBER | ES_READONLY | ES_PASSWORD;
-constexpr DWORD kStaticKind = SS_TYPEMASK | SS_CENTERIMAGE;
-
 const ControlRow kOptionsControls[] = {
-    {1000,
-     "Button",
-     "Output log when running or editing message box.",
-     BS_TYPEMASK | WS_TABSTOP,
-     BS_AUTOCHECKBOX | WS_TABSTOP,
-     {10, 15, 179, 25}},
-    {1001, "Edit", nullptr, kEditKind | WS_TABSTOP, ES_AUTOHSCROLL | WS_TABSTOP, {50, 30, 175, 42}},
-    {1002,
-     "Edit",
-     nullptr,
-     kEditKind | WS_TABSTOP,
-     ES_AUTOHSCROLL | ES_NUMBER | WS_TABSTOP,
-     {75, 45, 110, 57}},
-    {1003,
-     "Button",
-     "&Browse...",
-     BS_TYPEMASK | WS_TABSTOP,
-     BS_PUSHBUTTON | WS_TABSTOP,
-     {125, 45, 175, 59}},
-    {IDOK,
-     "Button",
-     "&OK",
-     BS_TYPEMASK | WS_TABSTOP,
-     BS_DEFPUSHBUTTON | WS_TABSTOP,
-     {75, 70, 125, 84}},
-    {IDCANCEL,
-     "Button",
-     "&Cancel",
-     BS_TYPEMASK | WS_TABSTOP,
-     BS_PUSHBUTTON | WS_TABSTOP,
-     {130, 70, 180, 84}},
-    {kUnnamed, "Button", "Log File Options", BS_TYPEMASK, BS_GROUPBOX, {5, 5, 180, 65}},
-    {kUnnamed, "Static", "Output To:", kStaticKind, SS_LEFT | SS_CENTERIMAGE, {10, 30, 45, 42}},
-    {kUnnamed,
-     "Static",
-     "Max Log Size (KB):",
-     kStaticKind,
-     SS_LEFT | SS_CENTERIMAGE,
-     {10, 47, 71, 55}},
+    {1000, kCheckBox, "Output log when running or editing message box.", {10, 15, 179, 25}},
+    {1001, kField, nullptr, {50, 30, 175, 42}},
+    {1002, kNumberField, nullptr, {75, 45, 110, 57}},
+    {1003, kPushButton, "&Browse...", {125, 45, 175, 59}},
+    {IDOK, kDefaultButton, "&OK", {75, 70, 125, 84}},
+    {IDCANCEL, kPushButton, "&Cancel", {130, 70, 180, 84}},
+    {kUnnamed, kGroupBox, "Log File Options", {5, 5, 180, 65}},
+    {kUnnamed, kCenteredLabel, "Output To:", {10, 30, 45, 42}},
+    {kUnnamed, kCenteredLabel, "Max Log Size (KB):", {10, 47, 71, 55}},
 };
 
 const ControlRow kAboutControls[] = {
-    {IDOK,
-     "Button",
-     "OK",
-     BS_TYPEMASK | WS_TABSTOP,
-     BS_DEFPUSHBUTTON | WS_TABSTOP,
-     {75, 55, 125, 69}},
-    {kUnnamed, "Static", nullptr, SS_TYPEMASK, SS_ICON, {5, 5, 25, 25}},
-    {1007, "Static", nullptr, kStaticKind, SS_LEFT, {35, 5, 130, 13}},
-    {1008, "Static", nullptr, kStaticKind, SS_LEFT, {35, 15, 125, 23}},
-    {1009, "Static", nullptr, kStaticKind, SS_LEFT, {35, 25, 130, 33}},
-    {1010, "Static", nullptr, kStaticKind, SS_LEFT, {35, 35, 125, 43}},
+    {IDOK, kDefaultButton, "OK", {75, 55, 125, 69}},
+    {kUnnamed, kIconImage, nullptr, {5, 5, 25, 25}},
+    {1007, kLabel, nullptr, {35, 5, 130, 13}},
+    {1008, kLabel, nullptr, {35, 15, 125, 23}},
+    {1009, kLabel, nullptr, {35, 25, 130, 33}},
+    {1010, kLabel, nullptr, {35, 35, 125, 43}},
 };
 
 struct DialogCase {
@@ -171,13 +153,13 @@ TEST_P(DialogTemplate, HoldsTheTemplatesControlsInOrder) {
         HWND control = children[i];
         SCOPED_TRACE("control " + std::to_string(i) + " (id " + std::to_string(row.id) + ")");
         EXPECT_EQ(GetDlgCtrlID(control), row.id);
-        EXPECT_EQ(ClassOf(control), row.className);
+        EXPECT_EQ(ClassOf(control), row.kind.className);
         if (row.text) {
             EXPECT_EQ(TextOf(control), std::string(row.text));
         }
-        EXPECT_EQ(StyleOf(control) & row.styleMask, row.style);
+        EXPECT_EQ(StyleOf(control) & row.kind.mask, row.kind.style);
         EXPECT_TRUE(IsShown(control));
-        if ((row.style & SS_TYPEMASK) == SS_ICON && row.className == std::string("Static")) {
+        if (row.kind.mask == kIconImage.mask && row.kind.style == kIconImage.style) {
             // An icon takes its own size wherever its template puts it.
             const RECT pixels = RectInParent(control);
             const RECT placed = ControlUnitsToPixels(row.units, base);

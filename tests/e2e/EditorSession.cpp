@@ -2,6 +2,7 @@
 
 #include "tests/driver/Control.h"
 #include "tests/driver/Input.h"
+#include "tests/driver/Poll.h"
 #include "tests/driver/Window.h"
 
 #include <algorithm>
@@ -86,12 +87,36 @@ void EditorDialogTest::CloseEditorDialog() {
     EXPECT_EQ(m_editor->Close(), DWORD(0));
 }
 
+namespace {
+
+// The window's thread has handled everything sent or posted to it before this call.
+void RoundTrip(HWND window) {
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, 2000, &ignored);
+}
+
+BOOL CALLBACK FindUnpainted(HWND child, LPARAM unpainted) {
+    if (!GetUpdateRect(child, nullptr, FALSE))
+        return TRUE;
+    *reinterpret_cast<bool*>(unpainted) = true;
+    return FALSE;
+}
+
+// Part of the window or one of its controls is still waiting to be painted.
+bool HasUnpaintedPart(HWND window) {
+    bool unpainted = GetUpdateRect(window, nullptr, FALSE) != FALSE;
+    if (!unpainted)
+        EnumChildWindows(window, FindUnpainted, reinterpret_cast<LPARAM>(&unpainted));
+    return unpainted;
+}
+
+} // namespace
+
 void Settle(HWND window) {
-    for (int round = 0; round < 2; ++round) {
-        DWORD_PTR ignored = 0;
-        SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, 2000, &ignored);
-        Sleep(50);
-    }
+    RoundTrip(window);
+    testdriver::WaitUntil([window] { return !HasUnpaintedPart(window); }, kWindowLimit);
+    // The last paint has returned, not only begun.
+    RoundTrip(window);
 }
 
 std::vector<std::string> LogEntries(const std::string& content) {

@@ -88,8 +88,9 @@ protected:
     HWND m_dialog = nullptr;
 };
 
-// Waits until the window's thread has handled everything queued before this call and has had a
-// moment to paint, so that what is read or photographed next is what it shows.
+// Waits until the window's thread has handled everything queued before this call and nothing of
+// the window or its controls waits to be painted, so that what is read or photographed next is
+// what it shows.
 void Settle(HWND window);
 
 // The entries of a log file ("hh:mm:ss-> text" lines), their texts in order.

@@ -3,7 +3,9 @@
 // of the list of installed programs.
 
 #include "tests/driver/Box.h"
+
 #include "tests/install/InstallTest.h"
+#include <shlobj.h>
 
 #include <chrono>
 #include <thread>
@@ -35,6 +37,16 @@ protected:
         const testdriver::WatchedRun watched = testdriver::WatchUntilTreeEnds(run, kRunLimit);
         EXPECT_TRUE(watched.ended) << commandLine << " did not end";
         EXPECT_EQ(watched.windows, std::vector<std::string>{}) << commandLine;
+        return run.WaitForExit(milliseconds(0));
+    }
+
+    // The same for a command line in UTF-16, run in the test's own current folder.
+    std::optional<DWORD> RunUnseen(const std::wstring& commandLine) {
+        testdriver::CapturedOutput output;
+        Process run = Process::Start(commandLine, output);
+        const testdriver::WatchedRun watched = testdriver::WatchUntilTreeEnds(run, kRunLimit);
+        EXPECT_TRUE(watched.ended) << "the run did not end";
+        EXPECT_EQ(watched.windows, std::vector<std::string>{});
         return run.WaitForExit(milliseconds(0));
     }
 
@@ -104,6 +116,28 @@ TEST_F(Deployment, SilentRunsShowNothingAndEndWithTheirExitCodeAndLog) {
     }
 }
 
+TEST_F(Deployment, ALogThatIsAHardLinkToAnotherFileEndsTheRunAndLeavesThatFile) {
+    const std::string other = Scratch() + "precious.txt";
+    const std::string log = Scratch() + "link log.txt";
+    const std::string precious = "Not the installer's to write.\r\n";
+    ASSERT_TRUE(testdriver::WriteFileBytes(other, precious));
+    ASSERT_TRUE(CreateHardLinkA(log.c_str(), other.c_str(), nullptr));
+    const std::vector<RegistrySnapshot> before = ProductState();
+    EXPECT_EQ(Deploy("/S /LOG=\"" + log + "\" /D=" + InstallFolder()), std::optional<DWORD>(2));
+    EXPECT_EQ(ReadFileBytes(other), std::optional<std::string>(precious));
+    EXPECT_EQ(ProductState(), before);
+    EXPECT_FALSE(FolderExists(InstallFolder()));
+
+    // A log file of its own is emptied before the run writes to it.
+    ASSERT_TRUE(DeleteFileA(log.c_str()));
+    ASSERT_TRUE(testdriver::WriteFileBytes(log, std::string(100000, 'x')));
+    EXPECT_EQ(Deploy("/S /LOG=\"" + log + "\" /D=" + InstallFolder()), std::optional<DWORD>(0));
+    const std::string text = ReadFileBytes(log).value_or("");
+    EXPECT_EQ(text.find("Install Zembra 1.0, command line: "), 21u) << text.substr(0, 200);
+    EXPECT_EQ(text.find("xxxxxxxx"), std::string::npos);
+    EXPECT_EQ(ReadFileBytes(other), std::optional<std::string>(precious));
+}
+
 TEST_F(Deployment, SilentAgainReinstallsAndNothingIsLostAfterwards) {
     EXPECT_EQ(Deploy("/S"), std::optional<DWORD>(0));
     ExpectInstalled(kDefaultFolder);
@@ -126,6 +160,91 @@ TEST_F(Deployment, TheQuietUninstallCommandRemovesEverythingWithoutABox) {
     EXPECT_FALSE(FileExists(ShortcutPath()));
     for (const auto& [root, key] : ProductTrees())
         EXPECT_FALSE(KeyExists(root, key)) << key;
+}
+
+// A folder whose name the command interpreter would expand: the removal script still reaches it,
+// and the removal leaves neither the folder nor a command interpreter behind (the run is watched
+// until every process it started has ended).
+TEST_F(Deployment, ASilentRemovalLeavesNoFolderOfAnyNameBehind) {
+    for (const std::string folder : {"C:\\Program Files\\Zembra 100%\\"}) {
+        SCOPED_TRACE(folder);
+        EXPECT_EQ(Deploy("/S /D=" + folder), std::optional<DWORD>(0));
+        ExpectInstalled(folder);
+        const auto command = GetString(HKEY_LOCAL_MACHINE, kUninstallKey, "QuietUninstallString");
+        ASSERT_TRUE(command.has_value());
+        EXPECT_EQ(RunUnseen(*command), std::optional<DWORD>(0));
+        EXPECT_FALSE(FolderExists(folder));
+        RemoveTree(folder);
+    }
+}
+
+std::wstring Wide(const std::string& text) {
+    return std::wstring(text.begin(), text.end());
+}
+
+// A string value read through the registry's wide functions; empty when there is none.
+std::wstring WideValue(const char* key, const wchar_t* name) {
+    wchar_t data[1024] = L"";
+    DWORD size = sizeof data;
+    if (RegGetValueW(HKEY_LOCAL_MACHINE, Wide(key).c_str(), name, RRF_RT_REG_SZ, nullptr, data,
+                     &size) != ERROR_SUCCESS)
+        return std::wstring();
+    return data;
+}
+
+// The target of a shell link, read through the wide link object.
+std::wstring LinkTarget(const std::string& linkPath) {
+    std::wstring target;
+    if (FAILED(CoInitialize(nullptr)))
+        return target;
+    IShellLinkW* link = nullptr;
+    if (SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
+                                   reinterpret_cast<void**>(&link)))) {
+        IPersistFile* file = nullptr;
+        wchar_t path[MAX_PATH] = L"";
+        if (SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file)))) {
+            // The item list holds the names in UTF-16 (the path the link object gives may be
+            // its ANSI copy).
+            LPITEMIDLIST items = nullptr;
+            if (SUCCEEDED(file->Load(Wide(linkPath).c_str(), STGM_READ)) &&
+                SUCCEEDED(link->GetIDList(&items)) && SHGetPathFromIDListW(items, path))
+                target = path;
+            CoTaskMemFree(items);
+            file->Release();
+        }
+        link->Release();
+    }
+    CoUninitialize();
+    return target;
+}
+
+// A folder named in scripts the ANSI code page does not hold: the installer takes it from /D=,
+// writes its files there, names it whole in the registry and the shortcut, and the silent
+// removal through the entry's command leaves nothing of it.
+TEST_F(Deployment, AFolderNamedInAnyScriptIsInstalledAndRemovedWhole) {
+    const std::wstring folder =
+        L"C:\\Program Files\\Zembra \u0395\u03bb\u03bb\u03b7\u03bd\u03b9\u03ba\u03ac\\";
+    EXPECT_EQ(RunUnseen(L"\"" + Wide(InstallerPath()) + L"\" /S /D=" + folder),
+              std::optional<DWORD>(0));
+    for (const PayloadSource& file : PayloadSources())
+        EXPECT_NE(GetFileAttributesW((folder + Wide(file.fileName)).c_str()),
+                  INVALID_FILE_ATTRIBUTES)
+            << file.fileName;
+    EXPECT_EQ(WideValue("Software\\Zembra", L"Path"), folder);
+    EXPECT_EQ(WideValue(kUninstallKey, L"DisplayIcon"), folder + L"Zembra.exe");
+    EXPECT_EQ(WideValue("Software\\Classes\\Zembra.Document\\Shell\\Open\\Command", L""),
+              L"\"" + folder + L"Zembra.exe\" RUN \"%1\"");
+    EXPECT_EQ(LinkTarget(ShortcutPath()), folder + L"Zembra.exe");
+    const std::wstring quiet = WideValue(kUninstallKey, L"QuietUninstallString");
+    ASSERT_EQ(quiet, L"\"" + folder + L"Uninstall.exe\" Silent");
+    EXPECT_EQ(RunUnseen(quiet), std::optional<DWORD>(0));
+    EXPECT_EQ(GetFileAttributesW(folder.c_str()), INVALID_FILE_ATTRIBUTES);
+    EXPECT_EQ(GetFileAttributesW(Wide(ShortcutPath()).c_str()), INVALID_FILE_ATTRIBUTES);
+    for (const auto& [root, key] : ProductTrees())
+        EXPECT_FALSE(KeyExists(root, key)) << key;
+    for (const PayloadSource& file : PayloadSources())
+        DeleteFileW((folder + Wide(file.fileName)).c_str());
+    RemoveDirectoryW(folder.c_str());
 }
 
 TEST_F(Deployment, WithoutSilentAnUnknownSwitchShowsTheUsageAndAFolderFillsThePathField) {

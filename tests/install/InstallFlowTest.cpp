@@ -138,6 +138,31 @@ TEST_F(InstallFlow, PathWithoutBackslashGetsOneAppended) {
     ExpectInstalled(dir + "\\");
 }
 
+// A folder typed in another script than the ANSI code page's is taken whole from the path field.
+TEST_F(InstallFlow, APathFieldInAnyScriptInstallsIntoThatFolder) {
+    CreateDesktopFolder();
+    const std::wstring folder = std::wstring(Scratch().begin(), Scratch().end()) +
+                                L"Zembra \u0395\u03bb\u03bb\u03b7\u03bd\u03b9\u03ba\u03ac\\";
+    HWND dialog = nullptr;
+    Process installer = StartToDialog(dialog);
+    ASSERT_NE(dialog, nullptr);
+    SendMessageW(GetDlgItem(dialog, 1002), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(folder.c_str()));
+    Click(dialog, IDOK);
+    EXPECT_EQ(Texts(Converse(installer, AnswerYes)), std::vector<std::string>{kComplete});
+    EXPECT_EQ(installer.WaitForExit(kWindowLimit), std::optional<DWORD>(0));
+    wchar_t recorded[MAX_PATH] = L"";
+    DWORD size = sizeof recorded;
+    EXPECT_EQ(RegGetValueW(HKEY_LOCAL_MACHINE, L"Software\\Zembra", L"Path", RRF_RT_REG_SZ, nullptr,
+                           recorded, &size),
+              ERROR_SUCCESS);
+    EXPECT_EQ(recorded, folder);
+    const std::wstring program = folder + L"Zembra.exe";
+    EXPECT_NE(GetFileAttributesW(program.c_str()), INVALID_FILE_ATTRIBUTES);
+    for (const PayloadSource& file : PayloadSources())
+        DeleteFileW((folder + std::wstring(file.fileName.begin(), file.fileName.end())).c_str());
+    EXPECT_TRUE(RemoveDirectoryW(folder.c_str()));
+}
+
 TEST_F(InstallFlow, WithoutTheSharedDesktopTheShortcutFailsAndInstallationIsIncomplete) {
     const std::string dir = InstallFolder();
     const auto messages = Install(dir);

@@ -13,6 +13,8 @@ namespace {
 
 const char* const kUninstallKey = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Zembra";
 const char* const kProductKey = "Software\\Zembra";
+// The document type lies in the machine's own classes, not in the merged view.
+const std::string kClasses = "Software\\Classes\\";
 constexpr int kPathField = 1002;
 
 bool IsQuestion(const testdriver::BoxContents& box) {
@@ -248,18 +250,21 @@ void InstallerTest::ExpectRegistryInstalled(const std::string& dir) {
     const auto text = [](const std::string& s) { return RegistryValue{REG_SZ, s}; };
     const RegistryValue one{REG_DWORD, std::string("\x01\x00\x00\x00", 4)};
     const std::vector<Row> rows = {
-        {HKEY_CLASSES_ROOT, ".zembra", "", text("Zembra.Document")},
-        {HKEY_CLASSES_ROOT, ".zembra\\ShellNew", "FileName", text(dir + "New MessageBox.zembra")},
-        {HKEY_CLASSES_ROOT, "Zembra.Document", "", text("Zembra Document")},
-        {HKEY_CLASSES_ROOT, "Zembra.Document\\DefaultIcon", "", text(dir + "FileType Icon.ico")},
-        {HKEY_CLASSES_ROOT, "Zembra.Document\\Shell\\Open\\Command", "",
+        {HKEY_LOCAL_MACHINE, kClasses + ".zembra", "", text("Zembra.Document")},
+        {HKEY_LOCAL_MACHINE, kClasses + ".zembra\\ShellNew", "FileName",
+         text(dir + "New MessageBox.zembra")},
+        {HKEY_LOCAL_MACHINE, kClasses + "Zembra.Document", "", text("Zembra Document")},
+        {HKEY_LOCAL_MACHINE, kClasses + "Zembra.Document\\DefaultIcon", "",
+         text(dir + "FileType Icon.ico")},
+        {HKEY_LOCAL_MACHINE, kClasses + "Zembra.Document\\Shell\\Open\\Command", "",
          text("\"" + dir + "Zembra.exe\" RUN \"%1\"")},
-        {HKEY_CLASSES_ROOT, "Zembra.Document\\Shell\\Edit\\Command", "",
+        {HKEY_LOCAL_MACHINE, kClasses + "Zembra.Document\\Shell\\Edit\\Command", "",
          text("\"" + dir + "Zembra.exe\" \"%1\"")},
         {HKEY_LOCAL_MACHINE, kUninstallKey, "DisplayIcon", text(dir + "Zembra.exe")},
         {HKEY_LOCAL_MACHINE, kUninstallKey, "DisplayName", text("Zembra 1.0")},
         {HKEY_LOCAL_MACHINE, kUninstallKey, "DisplayVersion", text("1.0")},
-        {HKEY_LOCAL_MACHINE, kUninstallKey, "UninstallString", text(dir + "Uninstall.exe")},
+        {HKEY_LOCAL_MACHINE, kUninstallKey, "UninstallString",
+         text("\"" + dir + "Uninstall.exe\"")},
         {HKEY_LOCAL_MACHINE, kUninstallKey, "NoModify", one},
         {HKEY_LOCAL_MACHINE, kUninstallKey, "NoRepair", one},
         // The installer's own, besides the layout's fourteen.

@@ -148,8 +148,9 @@ TEST_F(ReinstallOverProbe, OnlyTheRecordedInstallationsOwnUninstallerRunsNeverOn
     // started there.
     const std::string downloads = Scratch() + "Downloads\\";
     const std::string oldFolder = Scratch() + "Old Zembra\\";
+    const std::string oldUninstaller = oldFolder + "Uninstall.exe";
     ASSERT_TRUE(PlaceProbe(downloads + "Uninstall.exe"));
-    ASSERT_TRUE(PlaceProbe(oldFolder + "Uninstall.exe"));
+    ASSERT_TRUE(PlaceProbe(oldUninstaller));
     const std::string installerCopy = downloads + "Install Zembra 1.0.exe";
     ASSERT_TRUE(CopyFileA(InstallerPath().c_str(), installerCopy.c_str(), FALSE));
     const std::string record = Scratch() + "started.txt";
@@ -158,21 +159,36 @@ TEST_F(ReinstallOverProbe, OnlyTheRecordedInstallationsOwnUninstallerRunsNeverOn
     const char* const notRemoved =
         "The previous version of Zembra could not be completely removed.\n"
         "Continuing with installation anyway.";
-    const std::pair<bool, std::vector<std::string>> cases[] = {
-        {true, {kReinstall, kComplete}}, {false, {kReinstall, notRemoved, kComplete}}};
-    for (const auto& [pathRecorded, messages] : cases) {
-        SCOPED_TRACE(pathRecorded ? "Path recorded" : "no Path");
+    struct Case {
+        const char* name;
+        std::string uninstallString; // empty: none
+        std::string path;            // empty: none
+        bool oldOneRuns;
+    };
+    const Case cases[] = {
+        {"only Path recorded", "", oldFolder, true},
+        {"nothing recorded", "", "", false},
+        // As this version records it, and as earlier versions did, blanks and all.
+        {"quoted UninstallString", "\"" + oldUninstaller + "\"", "", true},
+        {"bare UninstallString", oldUninstaller, "", true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
         DeleteFileA(record.c_str());
         for (const auto& [root, key] : ProductTrees())
             DeleteTree(root, key);
         RecordVersion("1.0");
-        RecordPath(pathRecorded ? oldFolder : "");
+        RecordPath(c.path);
+        RecordUninstaller(c.uninstallString);
         HWND dialog = nullptr;
         Process installer = StartToDialog(dialog, installerCopy, downloads);
         ASSERT_NE(dialog, nullptr);
-        EXPECT_EQ(Texts(InstallInDialog(installer, dialog, InstallFolder())), messages);
+        const std::vector<std::string> expected =
+            c.oldOneRuns ? std::vector<std::string>{kReinstall, kComplete}
+                         : std::vector<std::string>{kReinstall, notRemoved, kComplete};
+        EXPECT_EQ(Texts(InstallInDialog(installer, dialog, InstallFolder())), expected);
         EXPECT_EQ(ReadFileBytes(record).value_or(""),
-                  pathRecorded ? oldFolder + "Uninstall.exe|Silent\r\n" : "");
+                  c.oldOneRuns ? oldUninstaller + "|Silent\r\n" : "");
         ExpectInstalled(InstallFolder());
     }
 }

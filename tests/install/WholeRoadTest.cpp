@@ -187,12 +187,12 @@ TEST_F(WholeRoad, InstallUseReinstallUninstallLeavesTheMachineAsBefore) {
     ASSERT_EQ(Texts(Install(dir)), (std::vector<std::string>{kReinstall, kComplete}));
     ExpectInstalled(dir);
 
-    // Uninstall as the list of installed programs starts it.
+    // Uninstall as the list of installed programs starts it: the command as recorded, quoted.
     const auto command = GetString(
         HKEY_LOCAL_MACHINE, "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Zembra",
         "UninstallString");
     ASSERT_TRUE(command.has_value());
-    Process uninstaller = Process::Start("\"" + *command + "\"");
+    Process uninstaller = Process::Start(*command);
     EXPECT_EQ(Texts(Converse(uninstaller, AnswerYes)),
               (std::vector<std::string>{"Are you sure you want to uninstall Zembra 1.0?",
                                         "Zembra 1.0 was successfully removed."}));

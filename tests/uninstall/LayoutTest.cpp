@@ -61,7 +61,7 @@ TEST_F(WriteRegistryEntriesTest, WritesEveryValueOfTheLayout) {
     EXPECT_EQ(GetString(HKEY_CLASSES_ROOT, "Zembra.Document\\Shell\\Open\\Command", ""),
               "\"C:\\Program Files\\Zembra Test\\Zembra.exe\" RUN \"%1\"");
     EXPECT_EQ(GetString(HKEY_LOCAL_MACHINE, kUninstallKey, "UninstallString"),
-              "C:\\Program Files\\Zembra Test\\Uninstall.exe");
+              "\"C:\\Program Files\\Zembra Test\\Uninstall.exe\"");
 }
 
 TEST_F(WriteRegistryEntriesTest, WritesDefaultValuesUnderTheEmptyName) {

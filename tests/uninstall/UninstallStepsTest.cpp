@@ -1,7 +1,10 @@
 // The uninstaller's removal steps one by one, against Wine's real file system and registry: what
 // each reports and whether it tells of a failure; and the program file's resources.
 
+#include "framework/CodePage.h"
 #include "framework/MessageBox.h"
+#include "framework/UniqueHandle.h"
+#include "support/RegistryKey.h"
 #include "tests/driver/Resources.h"
 #include "tests/uninstall/Installation.h"
 #include "uninstaller/Uninstaller.h"
@@ -62,10 +65,46 @@ TEST_F(UninstallStepsTest, DeleteProductFileTellsAMissingFolderFromAMissingFile)
 
 TEST_F(UninstallStepsTest, DeleteRegistryTreeReportsAFailureWithTheRootsText) {
     // A path naming the root itself is refused rather than emptying the root.
-    EXPECT_FALSE(DeleteRegistryTree(HKEY_LOCAL_MACHINE, "\\"));
+    EXPECT_FALSE(DeleteRegistryTree({RegistryRoot::LocalMachine, "\\"}));
     EXPECT_EQ(TakeReport(), "Unable to delete registry key:\nHKEY_LOCAL_MACHINE\\\\\n" +
                                 SystemText(ERROR_INVALID_PARAMETER));
     EXPECT_TRUE(KeyExists(HKEY_LOCAL_MACHINE, "Software"));
+}
+
+// A folder named in another script than the ANSI code page's: "Path" read whole through the wide
+// functions, and its files deleted.
+TEST_F(UninstallStepsTest, AFolderOfAnyScriptIsFoundAndEmptied) {
+    const std::wstring folder = ToWide(CP_ACP, TempFolder()) +
+                                L"Zembra \u0395\u03bb\u03bb\u03b7\u03bd\u03b9\u03ba\u03ac " +
+                                std::to_wstring(GetCurrentProcessId()) + L"\\";
+    ASSERT_TRUE(CreateDirectoryW(folder.c_str(), nullptr));
+    RegistryKey(HKEY_LOCAL_MACHINE, "Software\\Zembra").SetWideString("Path", folder);
+    const std::string path = GetInstallPath();
+    EXPECT_EQ(path, FromWide(CP_UTF8, folder));
+    EXPECT_EQ(TakeReport(), std::nullopt);
+    const std::wstring help = folder + L"Help.htm";
+    ASSERT_TRUE(
+        FileHandle(CreateFileW(help.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr)));
+    EXPECT_TRUE(DeleteProductFile(path + "Help.htm"));
+    EXPECT_EQ(GetFileAttributesW(help.c_str()), INVALID_FILE_ATTRIBUTES);
+    EXPECT_TRUE(RemoveDirectoryW(folder.c_str()));
+}
+
+// The file type goes from the machine's own classes, where the installer keeps it; a user's own
+// registration of the extension is the user's and stays.
+TEST_F(UninstallStepsTest, DeleteRegistryKeysRemovesTheFileTypeFromTheMachinesClassesOnly) {
+    const char* const kUsers = "Software\\Classes\\.zembra";
+    const SavedTree usersOwn(HKEY_CURRENT_USER, kUsers);
+    ASSERT_TRUE(SetString(HKEY_CURRENT_USER, kUsers, "", "Mine.Document"));
+    ASSERT_TRUE(SetString(HKEY_LOCAL_MACHINE, "Software\\Classes\\.zembra\\ShellNew", "FileName",
+                          "C:\\Zembra\\New MessageBox.zembra"));
+    ASSERT_TRUE(SetString(HKEY_LOCAL_MACHINE, "Software\\Classes\\Zembra.Document\\DefaultIcon", "",
+                          "C:\\Zembra\\FileType Icon.ico"));
+    EXPECT_TRUE(DeleteRegistryKeys());
+    EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, "Software\\Classes\\.zembra"));
+    EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, "Software\\Classes\\Zembra.Document"));
+    EXPECT_EQ(GetString(HKEY_CURRENT_USER, kUsers, ""), "Mine.Document");
+    EXPECT_EQ(TakeReport(), std::nullopt);
 }
 
 TEST_F(UninstallStepsTest, GetInstallPathReportsAMissingOrEmptyPath) {

@@ -2,6 +2,7 @@
 // down: its boxes, its exit code, and what is left of files and registry once every process it
 // started has ended.
 
+#include "framework/core/LineBreaks.h"
 #include "tests/driver/Box.h"
 #include "tests/driver/Poll.h"
 #include "tests/driver/Process.h"
@@ -343,7 +344,7 @@ protected:
     }
 
     // The new temporary files while the final report is shown: the script alone, in its folder,
-    // with its five lines.
+    // with its lines.
     void ExpectScriptWhileReported() {
         std::vector<std::string> created;
         for (const std::string& path : TemporaryFiles()) {
@@ -360,9 +361,7 @@ protected:
             where == ScriptIn::WindowsTemp ? WindowsTempFolder() : TempFolder();
         EXPECT_EQ(script.substr(0, folder.size()), folder);
         EXPECT_EQ(script.substr(script.size() - 4), ".bat");
-        EXPECT_EQ(ReadFileBytes(script),
-                  uninstaller::SelfRemovalScriptFile(m_installation.UninstallerPath(),
-                                                     m_installation.Folder(), script));
+        EXPECT_EQ(ReadFileBytes(script), WithCrLf(uninstaller::kSelfRemovalScript));
     }
 
     // A run without steps must not show any box until it ends (within the exit limit; the wait

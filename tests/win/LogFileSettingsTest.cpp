@@ -1,7 +1,7 @@
 // The log settings against the user's real registry key, restored after each test.
 
 #include "log/LogFileSettings.h"
-#include "support/ModulePath.h"
+#include "framework/ModulePath.h"
 #include "tests/driver/Registry.h"
 
 #include <gtest/gtest.h>

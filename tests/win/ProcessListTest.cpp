@@ -1,8 +1,8 @@
 // The process list as the installer and the uninstaller read it: ids, parent ids and file names.
 
 #include "support/ProcessList.h"
+#include "framework/ModulePath.h"
 #include "framework/UniqueHandle.h"
-#include "support/ModulePath.h"
 
 #include <gtest/gtest.h>
 

@@ -2,8 +2,8 @@
 // HKEY_CURRENT_USER\Software\ZembraTest\<test name>, removed again afterwards.
 
 #include "support/RegistryKey.h"
+#include "framework/MessageBox.h"
 #include "support/FailedStringWrite.h"
-#include "support/ShowMessage.h"
 #include "tests/driver/Recorders.h"
 #include "tests/driver/Registry.h"
 
@@ -266,6 +266,29 @@ TEST_F(RegistryKeyTest, FailedWriteIsReportedOnlyWhenTheOpenedKeyRejectsTheStrin
     EXPECT_EQ(messages.Shown().size(), 1u);
 }
 
+// Text in any script goes in and out whole through the wide functions, stored as SetString stores
+// a text of the ANSI code page; a failed write is told as a narrow one is.
+TEST_F(RegistryKeyTest, WideStringsRoundTripInAnyScriptAndAreStoredAsNarrowOnesAre) {
+    const testdriver::FailedWriteRecorder failedWrites;
+    RegistryKey key(HKEY_CURRENT_USER, Path());
+    const std::wstring cases[] = {
+        L"C:\\Program Files\\Zembra \u0395\u03bb\u03bb\u03b7\u03bd\u03b9\u03ba\u03ac\\",
+        L"\u518d\u8d77\u52d5 \u2713", L"Zembra"};
+    for (const std::wstring& text : cases) {
+        key.SetWideString("Path", text);
+        EXPECT_FALSE(key.Failed());
+        EXPECT_EQ(key.GetWideString("Path", L"default"), text);
+    }
+    EXPECT_EQ(ReadRaw(Path(), L"Path").bytes, StoredText("Zembra").bytes);
+    key.SetWideString("Path", L"");
+    EXPECT_EQ(key.GetWideString("Path", L"default"), L"default");
+    EXPECT_EQ(key.GetWideString("Missing", L"default"), L"default");
+    EXPECT_TRUE(key.Failed());
+    EXPECT_TRUE(failedWrites.Names().empty());
+    key.SetWideString(std::string(16384, 'n'), L"Zembra");
+    EXPECT_EQ(failedWrites.Names(), std::vector<std::string>{std::string(16384, 'n')});
+}
+
 TEST_F(RegistryKeyTest, SetKeyAimsLaterOperationsAtTheNewKey) {
     RegistryKey key(HKEY_CURRENT_USER, Path("first"));
     key.SetString("Value", "1");
@@ -310,6 +333,58 @@ TEST_F(RegistryKeyTest, DeleteKeyTreeRefusesAPathNamingTheRootItself) {
     RegistryKey key(scratch.Get(), "");
     EXPECT_EQ(key.DeleteKey(), ERROR_INVALID_PARAMETER);
     EXPECT_TRUE(KeyExists(Path("keep")));
+}
+
+// A registry link at path to a key of its own under HKEY_LOCAL_MACHINE that holds a value and a
+// subkey; the target is removed again when the link ends.
+class LinkedKey {
+public:
+    explicit LinkedKey(const std::string& path)
+        : m_target("Software\\ZembraTestTarget " + std::to_string(GetCurrentProcessId())) {
+        EXPECT_TRUE(testdriver::SetString(HKEY_LOCAL_MACHINE, m_target, "Kept", "yes"));
+        EXPECT_TRUE(testdriver::CreateKey(HKEY_LOCAL_MACHINE, m_target + "\\Child"));
+        RegKeyHandle link;
+        EXPECT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, NULL, REG_OPTION_CREATE_LINK,
+                                  KEY_ALL_ACCESS, NULL, link.Receive(), NULL),
+                  ERROR_SUCCESS);
+        const std::wstring to =
+            L"\\Registry\\Machine\\" + std::wstring(m_target.begin(), m_target.end());
+        EXPECT_EQ(RegSetValueExW(link.Get(), L"SymbolicLinkValue", 0, REG_LINK,
+                                 reinterpret_cast<const BYTE*>(to.data()),
+                                 static_cast<DWORD>(to.size() * sizeof(wchar_t))),
+                  ERROR_SUCCESS);
+        // Opened through the link, the path shows the target's value.
+        EXPECT_EQ(testdriver::GetString(HKEY_CURRENT_USER, path, "Kept"), "yes");
+    }
+    ~LinkedKey() {
+        RegDeleteTreeA(HKEY_LOCAL_MACHINE, m_target.c_str());
+        RegDeleteKeyA(HKEY_LOCAL_MACHINE, m_target.c_str());
+    }
+    LinkedKey(const LinkedKey&) = delete;
+    LinkedKey& operator=(const LinkedKey&) = delete;
+
+    // The target is there with its value and its subkey.
+    bool TargetIsWhole() const {
+        return testdriver::GetString(HKEY_LOCAL_MACHINE, m_target, "Kept") == "yes" &&
+               testdriver::KeyExists(HKEY_LOCAL_MACHINE, m_target + "\\Child");
+    }
+
+private:
+    std::string m_target;
+};
+
+// A link in the tree, or the tree's key itself a link, goes as a link: what it leads to stays.
+TEST_F(RegistryKeyTest, DeleteKeyTreeDeletesALinkAndNeverWhatItLeadsTo) {
+    for (const char* below : {"tree\\a\\link", "tree"}) {
+        SCOPED_TRACE(below);
+        if (std::strcmp(below, "tree") != 0)
+            CreateKey(Path("tree\\b"));
+        LinkedKey link(Path(below));
+        EXPECT_EQ(DeleteKeyTree(HKEY_CURRENT_USER, Path("tree")), ERROR_SUCCESS);
+        EXPECT_FALSE(KeyExists(Path("tree")));
+        EXPECT_TRUE(link.TargetIsWhole());
+        RegDeleteTreeA(HKEY_CURRENT_USER, Path("tree").c_str());
+    }
 }
 
 TEST(GetHiveName, NamesTheThreeRootsInUseAndNoOther) {

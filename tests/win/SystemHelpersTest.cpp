@@ -198,19 +198,8 @@ TEST(ModulePath, ProgramDirectoryIsTheProgramsFolderWithTrailingBackslash) {
     EXPECT_EQ(module.find('\\', folder.size()), std::string::npos);
 }
 
-TEST(GetErrorDescription, IsTheSystemsOwnTextForTheCode) {
-    char expected[512];
-    const DWORD length = FormatMessageA(
-        FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, NULL, ERROR_FILE_NOT_FOUND,
-        MAKELANGID(LANG_NEUTRAL, SUBLANG_DEFAULT), expected, sizeof expected, NULL);
-    ASSERT_GT(length, 2u);
-    const std::string description = GetErrorDescription(ERROR_FILE_NOT_FOUND);
-    EXPECT_EQ(description, std::string(expected, length));
-    EXPECT_EQ(description.substr(description.size() - 2), "\r\n");
-}
-
-TEST(GetErrorDescription, IsEmptyForACodeTheSystemDoesNotKnow) {
-    EXPECT_EQ(GetErrorDescription(0xDEADBEEFul), "");
+TEST(SystemMessage, IsEmptyForACodeTheSystemDoesNotKnow) {
+    EXPECT_EQ(SystemMessage(0xDEADBEEFul), "");
 }
 
 TEST(TrimmedSystemMessage, IsTheSystemsTextWithoutTheLineBreakItEndsWith) {

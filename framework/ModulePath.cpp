@@ -1,5 +1,12 @@
 #include "ModulePath.h"
 
+#include <vector>
+
+namespace {
+// The longest path the system gives, in characters.
+const DWORD kLongestPath = 32768;
+} // namespace
+
 std::string GetModulePath(HMODULE module) {
     char buffer[MAX_PATH];
     const DWORD length = GetModuleFileNameA(module, buffer, MAX_PATH);
@@ -7,6 +14,14 @@ std::string GetModulePath(HMODULE module) {
     if (length == 0 || length >= MAX_PATH)
         return std::string();
     return std::string(buffer, length);
+}
+
+std::wstring GetModuleWidePath() {
+    std::vector<wchar_t> buffer(kLongestPath);
+    const DWORD length = GetModuleFileNameW(NULL, buffer.data(), static_cast<DWORD>(buffer.size()));
+    if (length == 0 || length >= buffer.size())
+        return std::wstring();
+    return std::wstring(buffer.data(), length);
 }
 
 std::string GetProgramDirectory() {

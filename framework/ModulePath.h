@@ -8,6 +8,10 @@
 // when it does not fit in MAX_PATH characters.
 std::string GetModulePath(HMODULE module = NULL);
 
+// The running program's full file name in UTF-16, whatever characters its folder holds; empty
+// when it cannot be had whole.
+std::wstring GetModuleWidePath();
+
 // The running program's folder with its trailing backslash, such as "C:\Tools\"; empty when the
 // program's path cannot be had or holds no backslash.
 std::string GetProgramDirectory();
