@@ -30,6 +30,9 @@ private:
 } // namespace
 
 std::string BrowseForFolder(HWND owner, const std::string& folder) {
+    // The picker and its edit box are COM objects of the shell: the thread joins a
+    // single-threaded apartment for as long as the picker is shown.
+    const ComInitialization com;
     // The picker takes at most MAX_PATH characters: a longer text is cut, never a character in two.
     const std::wstring selection = WidePath(folder).substr(0, MAX_PATH - 1);
     const std::wstring title = WidePath(installer::kBrowseTitle);

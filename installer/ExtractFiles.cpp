@@ -1,5 +1,6 @@
 #include "ExtractFiles.h"
 
+#include "OwnFile.h"
 #include "ResourceData.h"
 #include "framework/File.h"
 #include "framework/MessageBox.h"
@@ -11,24 +12,18 @@
 #include "installer/core/Payload.h"
 #include "support/core/ErrorDescription.h"
 
-bool ExtractFiles(const std::string& dir) {
-    if (!CreateDirectoryW(WidePath(dir).c_str(), nullptr)) {
-        const DWORD error = GetLastError();
-        if (error != ERROR_ALREADY_EXISTS) {
-            ShowMessage(installer::kCouldNotCreateDirectory + SystemMessage(error), AfxGetAppName(),
-                        MB_ICONERROR);
-            return false;
-        }
-    }
+bool ExtractFiles(const std::string& dir, ProtectedAccess& access) {
     bool allWritten = true;
     for (const installer::PayloadFile& file : installer::kPayload) {
-        if (!ExtractResourceFile(installer::kPayloadType, file.resourceId, dir + file.fileName))
+        if (!ExtractResourceFile(installer::kPayloadType, file.resourceId, dir + file.fileName,
+                                 access))
             allWritten = false;
     }
     return allWritten;
 }
 
-bool ExtractResourceFile(const char* type, unsigned id, const std::string& path) {
+bool ExtractResourceFile(const char* type, unsigned id, const std::string& path,
+                         ProtectedAccess& access) {
     const ResourceData resource(type, id);
     if (resource.GetErrorCode() != 0) {
         ShowMessage(installer::ResourceNotLoadedMessage(PathForMessage(path),
@@ -37,7 +32,10 @@ bool ExtractResourceFile(const char* type, unsigned id, const std::string& path)
         return false;
     }
     try {
-        CFile file(WidePath(path), CFile::modeCreate | CFile::modeWrite);
+        FileHandle opened;
+        if (const DWORD error = OpenOwnFile(path, 0, &access, opened))
+            ThrowFileError(error);
+        CFile file(std::move(opened));
         file.Write(resource.GetData(), resource.GetSize());
         file.Close();
         return true;

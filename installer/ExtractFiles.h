@@ -1,14 +1,17 @@
 #pragma once
 // Writing the payload into the install folder. Paths in UTF-8 (PathEncoding.h).
 
+#include "ProtectedAccess.h"
+
 #include <string>
 
-// Creates the folder dir (ending in a backslash; its parent must exist) and writes the five
-// payload files into it, in order. Reports a folder that cannot be created and writes nothing
-// then; reports each file that cannot be loaded or written and goes on with the next. True when
-// every file was written.
-bool ExtractFiles(const std::string& dir);
+// Writes the payload files into the folder dir (ending in a backslash), which the installer holds,
+// in order, each with access's owner and list. Reports each file that cannot be loaded or written
+// and goes on with the next. True when every file was written.
+bool ExtractFiles(const std::string& dir, ProtectedAccess& access);
 
-// Writes the resource of type type and identifier id, byte for byte in one write, to path.
-// Reports a failure, naming the file alone; true when the file was written.
-bool ExtractResourceFile(const char* type, unsigned id, const std::string& path);
+// Writes the resource of type type and identifier id, byte for byte in one write, to path, a file
+// of the installer's own (OpenOwnFile) with access's owner and list. Reports a failure, naming the
+// file alone; true when the file was written.
+bool ExtractResourceFile(const char* type, unsigned id, const std::string& path,
+                         ProtectedAccess& access);

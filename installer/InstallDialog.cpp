@@ -56,14 +56,20 @@ void CInstallDialog::OnInstall() {
         SelectPath();
         return;
     }
+    const InstallTarget target = CheckInstallTarget(path);
+    if (const std::string refusal = RefusalToShow(target); !refusal.empty()) {
+        ShowMessage(refusal, AfxGetAppName(), MB_ICONWARNING);
+        SelectPath();
+        return;
+    }
     Guarded("installation", 0, [&] {
         InstallUnlessDeclined(
-            path,
+            target,
             [](InstallDecision decision) {
                 return ShowMessage(InstallQuestion(decision), AfxGetAppName(),
                                    MB_YESNO | MB_ICONINFORMATION) == IDYES;
             },
-            RunMode::Interactive, m_outcome);
+            RunMode::Interactive, m_hWnd, m_outcome);
         return 0;
     });
     OnOK();

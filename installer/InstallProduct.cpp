@@ -1,10 +1,12 @@
 #include "InstallProduct.h"
 
 #include "ExtractFiles.h"
+#include "InstallTarget.h"
 #include "RunLog.h"
 #include "Shortcut.h"
 #include "framework/MessageBox.h"
 #include "framework/PathEncoding.h"
+#include "framework/SystemMessage.h"
 #include "framework/WinApp.h"
 #include "installer/core/InstallFolder.h"
 #include "installer/core/InstallerTexts.h"
@@ -36,19 +38,36 @@ bool WriteUninstallEntryExtras(const std::string& dir) {
     return !key.Failed();
 }
 
-bool InstallProduct(const std::string& path) {
+installer::InstallOutcome InstallProduct(const std::string& dir, HWND dialog) {
     using namespace installer;
-    const std::string dir = InstallDirectory(path);
-    const bool layoutWritten = WriteRegistryEntries(dir);
-    const bool extrasWritten = WriteUninstallEntryExtras(dir);
-    const bool registryWritten =
-        Logged(kLogRegistryEntries + PathForMessage(dir), layoutWritten && extrasWritten);
-    const bool filesWritten = Logged(kLogFiles + PathForMessage(dir), ExtractFiles(dir));
+    // Whatever the old uninstallation did to the folder, it is checked again before anything of
+    // the new installation is written.
+    ProtectedAccess folderAccess(ProtectedAccess::Kind::Folder);
+    const InstallTarget target = CheckInstallTarget(dir);
+    if (ReportUnusableFolder(target)) {
+        ShowMessage(kNotCompletelyInstalled, AfxGetAppName(), MB_ICONERROR);
+        return InstallOutcome::NothingInstalled;
+    }
+    const HeldFolder folder(dir, folderAccess);
+    if (!Logged(kLogFolder + PathForMessage(dir), folder.GetError() == 0)) {
+        ShowMessage(kCouldNotCreateDirectory + SystemMessage(folder.GetError()), AfxGetAppName(),
+                    MB_ICONERROR);
+        ShowMessage(kNotCompletelyInstalled, AfxGetAppName(), MB_ICONERROR);
+        return InstallOutcome::NothingInstalled;
+    }
+    // Files first, the registry last, so that no entry ever names a folder that is not ours; the
+    // entries are written even when a file failed, so that what is there can be removed.
+    ProtectedAccess fileAccess(ProtectedAccess::Kind::File);
+    const bool filesWritten =
+        Logged(kLogFiles + PathForMessage(dir), ExtractFiles(dir, fileAccess));
     const bool shortcutCreated =
         Logged(kLogShortcut + GetCommonDesktopPath() + product::kShortcutFile,
                CreateShortcut(dir + product::kProgramFile, product::kShortcutFile, dir,
                               kShortcutDescription));
-    const HWND dialog = AfxGetApp()->GetMainWnd();
+    const bool layoutWritten = WriteRegistryEntries(dir);
+    const bool extrasWritten = WriteUninstallEntryExtras(dir);
+    const bool registryWritten =
+        Logged(kLogRegistryEntries + PathForMessage(dir), layoutWritten && extrasWritten);
     if (dialog != nullptr)
         ShowWindow(dialog, SW_HIDE);
     RefreshDesktop();
@@ -57,7 +76,7 @@ bool InstallProduct(const std::string& path) {
         ShowMessage(kInstallationComplete, AfxGetAppName(), MB_ICONINFORMATION);
     else
         ShowMessage(kNotCompletelyInstalled, AfxGetAppName(), MB_ICONERROR);
-    return complete;
+    return complete ? InstallOutcome::Complete : InstallOutcome::Incomplete;
 }
 
 void RefreshDesktop() {

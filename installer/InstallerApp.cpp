@@ -110,6 +110,11 @@ void CInstallerApp::RunSilently(const std::string& folder) {
         ShowMessage(kFullPathRequired, AfxGetAppName(), MB_ICONWARNING);
         return;
     }
+    const InstallTarget target = CheckInstallTarget(folder);
+    if (const std::string refusal = RefusalToShow(target); !refusal.empty()) {
+        ShowMessage(refusal, AfxGetAppName(), MB_ICONWARNING);
+        return;
+    }
     InstallOutcome outcome = InstallOutcome::NothingInstalled;
     // Deploying means installing over an older version and re-installing this one, never
     // replacing a higher one.
@@ -119,7 +124,7 @@ void CInstallerApp::RunSilently(const std::string& folder) {
         return decision == InstallDecision::AskReinstall;
     };
     Guarded("silent installation", 0, [&] {
-        InstallUnlessDeclined(folder, agree, RunMode::Silent, outcome);
+        InstallUnlessDeclined(target, agree, RunMode::Silent, nullptr, outcome);
         return 0;
     });
     m_nExitCode = ExitCodeOf(outcome);

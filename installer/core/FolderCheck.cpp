@@ -55,8 +55,17 @@ FolderCheck CheckInstallFolder(const std::string& dir, const AttributesOf& attri
     return check;
 }
 
-std::string LinkRefusal(const std::string& where) {
-    return kLinkRefusalStart + where + kLinkRefusalEnd;
+std::string RefusalOf(const FolderCheck& check) {
+    switch (check.verdict) {
+    case FolderCheck::Verdict::DriveRoot:
+        return kDriveRootRefused;
+    case FolderCheck::Verdict::Link:
+        return kLinkRefusalStart + check.where + kLinkRefusalEnd;
+    case FolderCheck::Verdict::Usable:
+    case FolderCheck::Verdict::CannotBeMade:
+        break;
+    }
+    return std::string();
 }
 
 } // namespace installer

@@ -43,7 +43,8 @@ struct FolderCheck {
 // path gives it), from its root down.
 FolderCheck CheckInstallFolder(const std::string& dir, const AttributesOf& attributesOf);
 
-// The message that refuses the folder of a Link verdict.
-std::string LinkRefusal(const std::string& where);
+// The message that refuses a folder before anything is done: a drive root, or a link (naming
+// it); empty for any other verdict.
+std::string RefusalOf(const FolderCheck& check);
 
 } // namespace installer

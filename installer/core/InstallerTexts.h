@@ -71,6 +71,7 @@ constexpr const char* kLogPreviousEnded = "The previous version's uninstaller en
 constexpr const char* kLogLeftoversEnded =
     "Processes the previous version's uninstaller left running, ended: ";
 constexpr const char* kLogRegistryEntries = "Registry entries for ";
+constexpr const char* kLogFolder = "Folder ";
 constexpr const char* kLogFiles = "Files in ";
 constexpr const char* kLogShortcut = "Shortcut ";
 constexpr const char* kLogDone = ": done.";

@@ -5,10 +5,6 @@
 
 namespace installer {
 
-std::string InstallDirectory(const std::string& path) {
-    return path.empty() ? std::string("\\") : WithTrailingBackslash(path);
-}
-
 std::string ResourceNotLoadedMessage(const std::string& path, const std::string& description) {
     return "The resource \"" + FileNameOf(path) + "\" could not be loaded.\n" + description +
            kAttemptingToContinue;

@@ -25,10 +25,6 @@ constexpr PayloadFile kPayload[] = {
 };
 constexpr std::size_t kPayloadCount = sizeof kPayload / sizeof kPayload[0];
 
-// The install directory as the installer writes into it: a backslash appended when the path is
-// empty or does not end in one ("D:\Apps" -> "D:\Apps\", "" -> "\").
-std::string InstallDirectory(const std::string& path);
-
 // "The resource \"<file>\" could not be loaded.\n" + description + "Attempting to continue
 // installation."
 std::string ResourceNotLoadedMessage(const std::string& path, const std::string& description);

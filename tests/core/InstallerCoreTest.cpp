@@ -87,21 +87,6 @@ TEST(InstalledVersion, QuestionsForEachDecision) {
               "Would you like to replace is with Zembra 1.0");
 }
 
-TEST(InstallDirectory, AppendsOneBackslashWhereMissing) {
-    const std::pair<const char*, const char*> cases[] = {
-        {"D:\\Apps", "D:\\Apps\\"},
-        {"D:\\Apps\\", "D:\\Apps\\"},
-        {"C:\\Program Files\\Zembra\\", "C:\\Program Files\\Zembra\\"},
-        {"C:\\My Programs\\Zembra Suite", "C:\\My Programs\\Zembra Suite\\"},
-        {"", "\\"},
-        {"\\", "\\"},
-        {"D:", "D:\\"},
-        {"C:\\x/", "C:\\x/\\"},
-    };
-    for (const auto& [path, expected] : cases)
-        EXPECT_EQ(installer::InstallDirectory(path), expected) << path;
-}
-
 TEST(IsFullPath, AcceptsADriveWithItsBackslashOrAServersShareOnly) {
     const std::pair<const char*, bool> cases[] = {
         {"C:\\Program Files\\Zembra\\", true},
@@ -264,7 +249,15 @@ TEST(CheckInstallFolder, DecidesFromTheAttributesOfEveryFolderOnTheWay) {
     }
 }
 
-TEST(CheckInstallFolder, LinkRefusalNamesTheLink) {
-    EXPECT_EQ(installer::LinkRefusal("C:\\Apps"),
-              "The folder C:\\Apps is a link to another place. Please choose another folder.");
+TEST(CheckInstallFolder, OnlyADriveRootAndALinkAreRefusedBeforehandALinkByItsPath) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"C:\\", "Please choose a folder, not the root of a drive."},
+        {"C:\\Apps\\Zembra\\",
+         "The folder C:\\Apps is a link to another place. Please choose another folder."},
+        {"C:\\NoSuchParent\\Zembra\\", ""},
+        {"C:\\Program Files\\Zembra\\", ""},
+    };
+    for (const auto& [dir, refusal] : cases)
+        EXPECT_EQ(installer::RefusalOf(installer::CheckInstallFolder(dir, Attributes)), refusal)
+            << dir;
 }

@@ -84,6 +84,12 @@ void RemoveTree(const std::string& path) {
     std::string folder = path;
     if (!folder.empty() && folder.back() == '\\')
         folder.pop_back();
+    const DWORD attributes = GetFileAttributesA(folder.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0) {
+        if (!RemoveDirectoryA(folder.c_str()))
+            DeleteFileA(folder.c_str());
+        return;
+    }
     for (const FolderEntry& entry : EntriesMatching(folder + "\\*")) {
         const std::string child = folder + "\\" + entry.name;
         if (entry.isFolder) {
@@ -94,6 +100,57 @@ void RemoveTree(const std::string& path) {
         }
     }
     RemoveDirectoryA(folder.c_str());
+}
+
+namespace {
+
+// The Unix path Wine maps a Windows path to; empty outside Wine.
+std::string UnixPathOf(const std::string& path) {
+    using Convert = char*(CDECL*)(const wchar_t*);
+    const FARPROC found =
+        GetProcAddress(GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name");
+    // Through a function type of no arguments, to which every function pointer converts.
+    const auto convert = reinterpret_cast<Convert>(reinterpret_cast<void (*)()>(found));
+    wchar_t wide[MAX_PATH] = L"";
+    if (convert == nullptr || MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, wide, MAX_PATH) == 0)
+        return std::string();
+    char* unixPath = convert(wide);
+    if (unixPath == nullptr)
+        return std::string();
+    std::string result = unixPath;
+    HeapFree(GetProcessHeap(), 0, unixPath);
+    return result;
+}
+
+} // namespace
+
+bool MakeFolderLink(const std::string& link, const std::string& target) {
+    std::string folder = link;
+    while (!folder.empty() && folder.back() == '\\')
+        folder.pop_back();
+    const std::size_t name = folder.find_last_of('\\');
+    const std::string unixTarget = UnixPathOf(target);
+    const std::string unixFolder = UnixPathOf(folder.substr(0, name));
+    if (unixTarget.empty() || unixFolder.empty() || name == std::string::npos)
+        return false;
+    // Wine starts a Unix program as it starts a Windows one.
+    std::string command = "Z:\\bin\\ln -s \"" + unixTarget + "\" \"" + unixFolder + "/" +
+                          folder.substr(name + 1) + "\"";
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION started{};
+    if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &started))
+        return false;
+    const OwnedHandle process(started.hProcess);
+    const OwnedHandle thread(started.hThread);
+    return WaitUntil(
+        [&] {
+            const DWORD attributes = GetFileAttributesA(folder.c_str());
+            return attributes != INVALID_FILE_ATTRIBUTES &&
+                   (attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0;
+        },
+        std::chrono::milliseconds(5000));
 }
 
 } // namespace testdriver

@@ -34,7 +34,14 @@ std::vector<std::string> FileNamesIn(const std::string& folder);
 bool WriteFileBytes(const std::string& path, const std::string& bytes);
 // Creates path (a folder, with or without its trailing backslash) and every missing folder above.
 void CreateFolders(const std::string& path);
-// Removes path with everything in it, read-only files included.
+// Removes path with everything in it, read-only files included; a link among them is removed
+// itself, never what it leads to.
 void RemoveTree(const std::string& path);
+
+// Under Wine: makes link (a path whose folder exists) a symbolic link of the Unix file system to
+// the existing folder target, which Wine reports as a folder that is a reparse point, as Windows
+// reports a junction or a folder's symbolic link (Wine makes neither itself). False when it could
+// not be made.
+bool MakeFolderLink(const std::string& link, const std::string& target);
 
 } // namespace testdriver

@@ -80,28 +80,53 @@ const DeployCase kDeployCases[] = {
     {"RelativeFolder", "", "/LOG=<log> /S /D=Zembra Deploy", 2, "",
      "Please enter a full path to install to."},
     {"UnknownSwitch", "", "/S /LOG=<log> /Q", 2, "", "Unknown argument: /Q"},
+    // Folders refused before anything changes: no registry value may name them.
+    {"DriveRoot", "", "/S /LOG=<log> /D=C:\\", 2, "",
+     "Please choose a folder, not the root of a drive."},
+    {"ShareRoot", "", "/S /LOG=<log> /D=\\\\server\\share\\", 2, "",
+     "Please choose a folder, not the root of a drive."},
+    {"MissingParent", "", "/S /LOG=<log> /D=C:\\NoSuchParent\\Zembra", 2, "",
+     "Could not create directory."},
+    {"UnderALink", "1.0", "/S /LOG=<log> /D=<scratch>Link\\Zembra", 2, "",
+     "The folder <scratch>Link is a link to another place. Please choose another folder."},
+    {"ALink", "", "/S /LOG=<log> /D=<scratch>Link", 2, "",
+     "The folder <scratch>Link is a link to another place. Please choose another folder."},
 };
+
+// text with every "<scratch>" replaced by scratch.
+std::string WithScratch(std::string text, const std::string& scratch) {
+    for (std::size_t at = text.find("<scratch>"); at != std::string::npos;
+         at = text.find("<scratch>", at + scratch.size()))
+        text.replace(at, 9, scratch);
+    return text;
+}
 
 } // namespace
 
 TEST_F(Deployment, SilentRunsShowNothingAndEndWithTheirExitCodeAndLog) {
     const std::string log = Scratch() + "deploy log.txt";
+    const std::string elsewhere = Scratch() + "Elsewhere\\";
+    CreateFolders(elsewhere);
+    ASSERT_TRUE(testdriver::MakeFolderLink(Scratch() + "Link", elsewhere));
     for (const DeployCase& c : kDeployCases) {
         SCOPED_TRACE(c.name);
         RecordVersion(c.recordedVersion);
         const std::vector<RegistrySnapshot> before = ProductState();
-        std::string arguments = c.arguments;
+        std::string arguments = WithScratch(c.arguments, Scratch());
         arguments.replace(arguments.find("<log>"), 5, "\"" + log + "\"");
         EXPECT_EQ(Deploy(arguments), std::optional<DWORD>(c.exitCode));
         if (c.installedIn.empty()) {
             EXPECT_EQ(ProductState(), before);
-            for (const std::string& folder : {kDeployFolder, Scratch() + "Zembra Deploy"})
+            for (const std::string& folder :
+                 {kDeployFolder, Scratch() + "Zembra Deploy", std::string("C:\\NoSuchParent")})
                 EXPECT_FALSE(FolderExists(folder)) << folder;
+            EXPECT_TRUE(testdriver::FileNamesIn(elsewhere).empty());
+            EXPECT_FALSE(FolderExists(elsewhere + "Zembra"));
         } else {
             ExpectInstalled(c.installedIn);
         }
         const std::string text = ReadFileBytes(log).value_or("");
-        EXPECT_NE(text.find(c.logged), std::string::npos) << text;
+        EXPECT_NE(text.find(WithScratch(c.logged, Scratch())), std::string::npos) << text;
         EXPECT_NE(text.find("Exit code " + std::to_string(c.exitCode) + ".\r\n"), std::string::npos)
             << text;
         for (std::size_t at = text.find('\n'); at != std::string::npos;

@@ -13,17 +13,27 @@ class InstallFaults : public InstallerTest {};
 
 } // namespace
 
-TEST_F(InstallFaults, MissingParentFolderGivesOneMessageNoFilesAndStillTheShortcut) {
+TEST_F(InstallFaults, MissingParentFolderChangesNothingAtAll) {
     CreateDesktopFolder();
+    // An earlier installation, which must not be removed for a folder that cannot be made.
+    RecordVersion("1.0");
     const std::string dir = Scratch() + "Missing Parent\\Zembra\\";
+    const auto productState = [] {
+        std::vector<RegistrySnapshot> state;
+        for (const auto& [root, key] : ProductTrees())
+            state.push_back(TakeSnapshot(root, key));
+        return state;
+    };
+    const std::vector<RegistrySnapshot> before = productState();
     const auto messages = Install(dir);
     EXPECT_EQ(Texts(messages), (std::vector<std::string>{"Could not create directory.\n" +
                                                              SystemText(ERROR_PATH_NOT_FOUND),
                                                          kIncomplete}));
-    EXPECT_EQ(ExitCode(), std::optional<DWORD>(1));
+    EXPECT_EQ(ExitCode(), std::optional<DWORD>(2));
     EXPECT_FALSE(FolderExists(dir));
-    EXPECT_TRUE(FileExists(ShortcutPath()));
-    ExpectRegistryInstalled(dir);
+    EXPECT_FALSE(FileExists(ShortcutPath()));
+    // Neither removed nor written: no value names the folder, nor was the old one's run.
+    EXPECT_EQ(productState(), before);
 }
 
 TEST_F(InstallFaults, LockedFileIsReportedByItsNameAloneAndTheOthersAreWritten) {

@@ -6,7 +6,9 @@
 #include "tests/driver/Poll.h"
 #include "tests/driver/Screenshot.h"
 
+#include <aclapi.h>
 #include <objbase.h>
+#include <sddl.h>
 #include <shlobj.h>
 
 #include <cstring>
@@ -211,13 +213,32 @@ TEST_F(InstallFlow, NoToTheStartQuestionEndsTheProgramWithTwo) {
     EXPECT_EQ(installer.WaitForExit(kWindowLimit), std::optional<DWORD>(2));
 }
 
-TEST_F(InstallFlow, OnlyAFullPathIsAcceptedOtherwiseTheDialogStaysOpenAndNothingIsWritten) {
+TEST_F(InstallFlow, OnlyAFullPathNeitherARootNorALinkIsAcceptedOtherwiseTheDialogStaysOpen) {
     // Started in the scratch folder, where a relative path would land.
+    const std::string fullPathRequired = "Please enter a full path to install to.";
+    const std::string driveRoot = "Please choose a folder, not the root of a drive.";
+    const std::string link = Scratch() + "Link";
+    const std::string linkRefused =
+        "The folder " + link + " is a link to another place. Please choose another folder.";
+    CreateFolders(Scratch() + "Elsewhere");
+    ASSERT_TRUE(testdriver::MakeFolderLink(link, Scratch() + "Elsewhere"));
+    const std::pair<std::string, std::string> cases[] = {
+        {"", fullPathRequired},
+        {"Zembra", fullPathRequired},
+        {"C:", fullPathRequired},
+        {"\\Zembra", fullPathRequired},
+        {"C:Zembra", fullPathRequired},
+        {"C:\\", driveRoot},
+        {"C:\\Windows\\..", driveRoot},
+        {"\\\\server\\share\\", driveRoot},
+        {link, linkRefused},
+        {link + "\\Zembra", linkRefused},
+    };
     HWND dialog = nullptr;
     Process installer = StartToDialog(dialog, InstallerPath(), Scratch());
     ASSERT_NE(dialog, nullptr);
-    for (const char* path : {"", "Zembra", "C:", "\\Zembra", "C:Zembra"}) {
-        SCOPED_TRACE(std::string("\"") + path + "\"");
+    for (const auto& [path, refusal] : cases) {
+        SCOPED_TRACE("\"" + path + "\"");
         SetControlText(dialog, 1002, path);
         Click(dialog, IDOK);
         const HWND box = testdriver::WaitForBox(installer, kWindowLimit);
@@ -225,7 +246,7 @@ TEST_F(InstallFlow, OnlyAFullPathIsAcceptedOtherwiseTheDialogStaysOpenAndNothing
         const auto warning = testdriver::ReadBox(box);
         ASSERT_TRUE(warning.has_value());
         EXPECT_EQ(warning->caption, "Install Zembra 1.0");
-        EXPECT_EQ(warning->text, "Please enter a full path to install to.");
+        EXPECT_EQ(warning->text, refusal);
         EXPECT_EQ(warning->ButtonIds(), std::vector<int>{IDOK});
         EXPECT_EQ(warning->icon, testdriver::BoxIcon::Warning);
         EXPECT_EQ(warning->owner, dialog);
@@ -240,9 +261,11 @@ TEST_F(InstallFlow, OnlyAFullPathIsAcceptedOtherwiseTheDialogStaysOpenAndNothing
     EXPECT_EQ(installer.WaitForExit(kWindowLimit), std::optional<DWORD>(2));
     for (const auto& [root, key] : ProductTrees())
         EXPECT_FALSE(TakeSnapshot(root, key).exists) << key;
-    for (const std::string& folder : {Scratch() + "Zembra", std::string("C:\\Zembra")})
+    for (const std::string& folder :
+         {Scratch() + "Zembra", std::string("C:\\Zembra"), Scratch() + "Elsewhere\\Zembra"})
         EXPECT_FALSE(FolderExists(folder)) << folder;
     EXPECT_FALSE(FileExists("C:\\Zembra.exe"));
+    EXPECT_TRUE(testdriver::FileNamesIn(Scratch() + "Elsewhere\\").empty());
 }
 
 TEST_F(InstallFlow, EnterInThePathFieldInstalls) {
@@ -328,5 +351,72 @@ TEST_F(InstallFlow, RecordedVersionDecidesWhetherToAskAndNoInstallsNothing) {
         for (const auto& [root, key] : ProductTrees())
             DeleteTree(root, key);
         RecordUninstaller(Scratch() + "No Such Folder\\Uninstall.exe");
+    }
+}
+
+namespace {
+
+// The owner and the entries of a file's or folder's access list where the system keeps them.
+struct AccessList {
+    bool ownerIsAdministrators = false;
+    bool isProtected = false;
+    std::vector<std::pair<std::string, DWORD>> entries; // the SID as text, the access mask
+};
+
+std::optional<AccessList> ReadAccessList(const std::string& path) {
+    PSID owner = nullptr;
+    PACL list = nullptr;
+    PSECURITY_DESCRIPTOR descriptor = nullptr;
+    if (GetNamedSecurityInfoA(path.c_str(), SE_FILE_OBJECT,
+                              OWNER_SECURITY_INFORMATION | DACL_SECURITY_INFORMATION, &owner,
+                              nullptr, &list, nullptr, &descriptor) != ERROR_SUCCESS)
+        return std::nullopt;
+    AccessList read;
+    SECURITY_DESCRIPTOR_CONTROL control = 0;
+    DWORD revision = 0;
+    GetSecurityDescriptorControl(descriptor, &control, &revision);
+    read.isProtected = (control & SE_DACL_PROTECTED) != 0;
+    char* text = nullptr;
+    if (ConvertSidToStringSidA(owner, &text)) {
+        read.ownerIsAdministrators = std::string(text) == "S-1-5-32-544";
+        LocalFree(text);
+    }
+    for (DWORD i = 0; list != nullptr && i < list->AceCount; ++i) {
+        ACCESS_ALLOWED_ACE* ace = nullptr;
+        if (GetAce(list, i, reinterpret_cast<void**>(&ace)) &&
+            ConvertSidToStringSidA(&ace->SidStart, &text)) {
+            read.entries.emplace_back(text, ace->Mask);
+            LocalFree(text);
+        }
+    }
+    LocalFree(descriptor);
+    return read;
+}
+
+bool UnderWine() {
+    return GetProcAddress(GetModuleHandleA("ntdll.dll"), "wine_get_version") != nullptr;
+}
+
+} // namespace
+
+TEST_F(InstallFlow, TheNewFolderAndEveryFileCarryTheProtectedAccessList) {
+    if (UnderWine())
+        GTEST_SKIP() << "Wine keeps no access list: it reads one back made from the Unix "
+                        "permissions, whatever was set; this test reads the lists on Windows";
+    CreateDesktopFolder();
+    const std::string dir = InstallFolder();
+    ASSERT_EQ(Texts(Install(dir)), std::vector<std::string>{kComplete});
+    const std::vector<std::pair<std::string, DWORD>> expected = {{"S-1-5-18", FILE_ALL_ACCESS},
+                                                                 {"S-1-5-32-544", FILE_ALL_ACCESS},
+                                                                 {"S-1-5-32-545", 0x1200a9}};
+    std::vector<std::string> paths = {dir};
+    for (const PayloadSource& file : PayloadSources())
+        paths.push_back(dir + file.fileName);
+    for (const std::string& path : paths) {
+        const auto list = ReadAccessList(path);
+        ASSERT_TRUE(list.has_value()) << path;
+        EXPECT_TRUE(list->ownerIsAdministrators) << path;
+        EXPECT_TRUE(list->isProtected) << path;
+        EXPECT_EQ(list->entries, expected) << path;
     }
 }

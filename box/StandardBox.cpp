@@ -1,13 +1,9 @@
-#include "TimedBox.h"
+#include "StandardBox.h"
 
-#include "cli/core/Cli.h"
+#include "app/core/ButtonSets.h"
 #include "framework/SystemLibrary.h"
 
-#include <windows.h>
-
 #include <cstring>
-
-namespace cli {
 
 namespace {
 
@@ -48,8 +44,9 @@ private:
 
 } // namespace
 
-int ShowTimedBox(const std::string& caption, const std::string& text, std::uint32_t style,
-                 std::optional<unsigned> timeoutSeconds, unsigned long& error) {
+int ShowStandardBox(HWND owner, const std::wstring& caption, const std::wstring& text,
+                    std::uint32_t style, std::optional<std::uint32_t> timeoutSeconds,
+                    unsigned long& error) {
     // Before the timer starts, so that the time the box is shown is the time asked for.
     PrepareSystemRoad(SystemRoad::Windows);
     ThreadTimer timer;
@@ -57,9 +54,7 @@ int ShowTimedBox(const std::string& caption, const std::string& text, std::uint3
         error = GetLastError();
         return 0;
     }
-    const int result = MessageBoxA(nullptr, text.c_str(), caption.c_str(), style);
+    const int result = MessageBoxW(owner, text.c_str(), caption.c_str(), style);
     error = result == 0 ? GetLastError() : 0;
     return result;
 }
-
-} // namespace cli
