@@ -4,6 +4,7 @@
 #include "app/core/CommandLine.h"
 #include "app/core/VersionQuestion.h"
 #include "app/core/ZembraFormat.h"
+#include "box/DesignedBox.h"
 #include "framework/File.h"
 #include "framework/core/Archive.h"
 #include "framework/core/Exception.h"
@@ -37,12 +38,12 @@ void CZembra::RunFile(const std::string& commandLine) {
         return;
     }
     m_Log.Append("Running file.");
-    ShowMessageBox(design.GetCaption(), design.GetText(), design.GetStyle());
+    ShowMessageBox(design);
     m_Log.Append("File run.");
 }
 
-void CZembra::ShowMessageBox(const std::string& caption, const std::string& text,
-                             std::uint32_t style) {
-    HWND owner = (style & MB_SYSTEMMODAL) ? nullptr : GetMainWnd();
-    m_nReturnValue = MessageBoxA(owner, text.c_str(), caption.c_str(), style);
+void CZembra::ShowMessageBox(const MessageBoxDesign& design) {
+    HWND owner = (design.GetStyle() & MB_SYSTEMMODAL) ? nullptr : GetMainWnd();
+    unsigned long error = 0;
+    m_nReturnValue = ShowDesignedBox(owner, design, std::nullopt, error);
 }

@@ -15,6 +15,8 @@
 #include <cstdint>
 #include <string>
 
+class MessageBoxDesign;
+
 class CZembra : public CWinApp {
 public:
     CZembra();
@@ -27,9 +29,9 @@ public:
     void OnSessionEnding() override;
     bool OnCommand(WORD id) override;
 
-    // Shows a message box, owned by the main window unless it is system-modal, and keeps
+    // Shows the designed box, owned by the main window unless it is system-modal, and keeps
     // the pressed button's number.
-    void ShowMessageBox(const std::string& caption, const std::string& text, std::uint32_t style);
+    void ShowMessageBox(const MessageBoxDesign& design);
 
     ProgramLog m_Log;
     bool m_bRunMode;

@@ -28,6 +28,8 @@ public:
     std::uint32_t GetButton() const { return m_design.GetButton(); }
     std::uint32_t GetDefButton() const { return m_design.GetDefButton(); }
     std::uint32_t GetModal() const { return m_design.GetModal(); }
+    const BoxExtras& GetExtras() const { return m_design.GetExtras(); }
+    const MessageBoxDesign& GetDesign() const { return m_design; }
 
     void SetCaption(const std::string& caption) { Changed(m_design.SetCaption(caption)); }
     void SetText(const std::string& text) { Changed(m_design.SetText(text)); }
@@ -35,6 +37,7 @@ public:
     void SetButton(std::uint32_t button) { Changed(m_design.SetButton(button)); }
     void SetDefButton(std::uint32_t defButton) { Changed(m_design.SetDefButton(defButton)); }
     void SetModal(std::uint32_t modal) { Changed(m_design.SetModal(modal)); }
+    void SetExtras(const BoxExtras& extras) { Changed(m_design.SetExtras(extras)); }
 
 private:
     void Changed(bool changed) {

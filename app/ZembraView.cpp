@@ -1,6 +1,7 @@
 #include "ZembraView.h"
 
 #include "app/AppAccess.h"
+#include "app/ButtonsDialog.h"
 #include "app/Zembra.h"
 #include "app/ZembraDocument.h"
 #include "app/resource.h"
@@ -113,6 +114,7 @@ bool CZembraView::OnControlCommand(WORD id, WORD code) {
     static const Notification<CZembraView> kNotifications[] = {
         {ID_TEST, BN_CLICKED, &CZembraView::OnTest},
         {ID_GENERATE, BN_CLICKED, &CZembraView::OnGenerate},
+        {ID_BUTTONSANDTIME, BN_CLICKED, &CZembraView::OnButtonsAndTime},
         {ID_CAPTION, EN_CHANGE, &CZembraView::OnCaptionChanged},
         {ID_TEXT, EN_CHANGE, &CZembraView::OnTextChanged},
         {ID_ICON, CBN_SELENDOK, &CZembraView::OnChangedIcon},
@@ -219,7 +221,7 @@ void CZembraView::OnChangedModal() {
 void CZembraView::OnTest() {
     Log("CZembraView::OnTest() beginning.");
     const CZembraDocument* document = GetDocument();
-    m_app.ShowMessageBox(document->GetCaption(), document->GetText(), document->GetStyle());
+    m_app.ShowMessageBox(document->GetDesign());
     Log("CZembraView::OnTest() ended.");
 }
 
@@ -227,9 +229,20 @@ void CZembraView::OnGenerate() {
     Log("CZembraView::OnGenerate() beginning.");
     ShowWindow(m_app.m_hMainWnd, SW_HIDE);
     const CZembraDocument* document = GetDocument();
-    m_app.ShowMessageBox(document->GetCaption(), document->GetText(), document->GetStyle());
+    m_app.ShowMessageBox(document->GetDesign());
     PostThreadMessageA(m_app.m_nThreadID, WM_QUIT, 0, 0);
     Log("CZembraView::OnGenerate() ended.");
+}
+
+void CZembraView::OnButtonsAndTime() {
+    Log("CZembraView::OnButtonsAndTime() beginning.");
+    CZembraDocument* document = GetDocument();
+    CButtonsDialog dialog(m_app.m_hMainWnd, document->GetButton(), document->GetExtras());
+    Log("Calling CButtonsDialog.DoModal().");
+    if (dialog.DoModal() == IDOK)
+        document->SetExtras(dialog.Extras());
+    Log("CButtonsDialog.DoModal() returned.");
+    Log("CZembraView::OnButtonsAndTime() ended.");
 }
 
 void CZembraView::FillList(int listId, const StyleTable& table, std::size_t count) const {

@@ -46,6 +46,7 @@ private:
     void OnChangedModal();
     void OnTest();
     void OnGenerate();
+    void OnButtonsAndTime();
 
     // Adds the labels of the table's first count entries (all of them by default) to the list.
     void FillList(int listId, const StyleTable& table, std::size_t count = ~std::size_t{0}) const;

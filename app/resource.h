@@ -7,6 +7,7 @@
 #define IDD_ZEMBRA_FORM 104
 #define IDD_OPTIONS 106
 #define IDD_ABOUT 107
+#define IDD_BUTTONS 108
 
 // Editor form controls.
 #define ID_CAPTION 1000
@@ -17,6 +18,7 @@
 #define ID_MODAL 1005
 #define ID_GENERATE 1006
 #define ID_TEST 1010
+#define ID_BUTTONSANDTIME 1011
 
 // Menu commands of the program's own.
 #define ID_TOOLS_LOGOPTIONS 40002
@@ -32,6 +34,17 @@
 #define IDC_LOGPATH 1001
 #define IDC_MAXLOGSIZE 1002
 #define IDC_BROWSE 1003
+
+// Buttons and time dialog controls.
+#define IDC_BUTTONLABEL1 1020
+#define IDC_BUTTONLABEL2 1021
+#define IDC_BUTTONLABEL3 1022
+#define IDC_BUTTONTEXT1 1023
+#define IDC_BUTTONTEXT2 1024
+#define IDC_BUTTONTEXT3 1025
+#define IDC_CLOSEAFTER 1026
+#define IDC_SECONDS 1027
+#define IDC_ANSWER 1028
 
 // About dialog lines.
 #define IDC_ABOUT_LINE1 1007

@@ -1,6 +1,6 @@
 #include "WindowsSystem.h"
 
-#include "cli/TimedBox.h"
+#include "box/DesignedBox.h"
 #include "cli/core/Utf8.h"
 #include "framework/CodePage.h"
 #include "framework/File.h"
@@ -136,8 +136,7 @@ BoxOutcome WindowsSystem::ShowBox(const MessageBoxDesign& design,
                                   std::optional<unsigned> timeoutSeconds) {
     BoxOutcome outcome;
     unsigned long error = 0;
-    outcome.result = ShowTimedBox(design.GetCaption(), design.GetText(), design.GetStyle(),
-                                  timeoutSeconds, error);
+    outcome.result = ShowDesignedBox(nullptr, design, timeoutSeconds, error);
     if (outcome.result == 0)
         outcome.failure = FromStored(TrimmedSystemMessage(error));
     return outcome;

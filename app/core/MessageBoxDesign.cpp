@@ -70,7 +70,10 @@ bool MessageBoxDesign::SetIcon(std::uint32_t icon) {
 }
 
 bool MessageBoxDesign::SetButton(std::uint32_t button) {
-    return ReplaceGroup(GetButton(), button);
+    if (!ReplaceGroup(GetButton(), button))
+        return false;
+    m_extras = FitToSet(std::move(m_extras), GetButton());
+    return true;
 }
 
 bool MessageBoxDesign::SetDefButton(std::uint32_t defButton) {
@@ -79,4 +82,11 @@ bool MessageBoxDesign::SetDefButton(std::uint32_t defButton) {
 
 bool MessageBoxDesign::SetModal(std::uint32_t modal) {
     return ReplaceGroup(GetModal(), modal);
+}
+
+bool MessageBoxDesign::SetExtras(const BoxExtras& extras) {
+    if (extras == m_extras)
+        return false;
+    m_extras = extras;
+    return true;
 }

@@ -1,6 +1,8 @@
 #pragma once
 // One designed message box: caption, text and the style word handed to MessageBoxA unchanged.
 
+#include "app/core/BoxExtras.h"
+
 #include <cstdint>
 #include <string>
 #include <utility>
@@ -44,10 +46,15 @@ public:
     bool SetDefButton(std::uint32_t defButton);
     bool SetModal(std::uint32_t modal);
 
+    // Own button words and countdown; SetButton fits them to the new set.
+    const BoxExtras& GetExtras() const { return m_extras; }
+    bool SetExtras(const BoxExtras& extras);
+
 private:
     bool ReplaceGroup(std::uint32_t oldValue, std::uint32_t newValue);
 
     std::string m_strCaption;
     std::string m_strText;
     std::uint32_t m_nStyle = style::kNew;
+    BoxExtras m_extras;
 };

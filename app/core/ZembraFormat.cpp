@@ -25,13 +25,17 @@ void WriteOptionalString(CArchive& ar, const std::string& text) {
 
 } // namespace
 
-void ReadZembraBody(CArchive& ar, MessageBoxDesign& design) {
+BoxBlockRead ReadZembraBody(CArchive& ar, MessageBoxDesign& design) {
     std::string caption = ReadOptionalString(ar);
     std::string text = ReadOptionalString(ar);
     const std::uint32_t style = ar.ReadUInt32();
     design.SetCaption(caption);
     design.SetText(text);
     design.SetStyle(style);
+    BoxExtras extras;
+    const BoxBlockRead block = ReadBoxBlock(ar, design.GetButton(), extras);
+    design.SetExtras(extras);
+    return block;
 }
 
 void WriteZembra(CArchive& ar, const MessageBoxDesign& design) {
@@ -39,6 +43,7 @@ void WriteZembra(CArchive& ar, const MessageBoxDesign& design) {
     WriteOptionalString(ar, design.GetCaption());
     WriteOptionalString(ar, design.GetText());
     ar.WriteUInt32(design.GetStyle());
+    WriteBoxBlock(ar, design.GetExtras());
 }
 
 std::vector<unsigned char> ZembraBytes(const MessageBoxDesign& design) {

@@ -1,5 +1,6 @@
 #include "Arguments.h"
 
+#include "app/core/ButtonSets.h"
 #include "cli/core/CliText.h"
 #include "cli/core/StyleWords.h"
 
@@ -50,6 +51,45 @@ unsigned ParseTimeout(const std::string& value) {
     return static_cast<unsigned>(seconds);
 }
 
+unsigned ParseCloseAfter(const std::string& value) {
+    unsigned seconds = 0;
+    for (const char c : value) {
+        if (c < '0' || c > '9' || seconds > kMaxCountdownSeconds)
+            throw UsageError(BadCloseAfterMessage(value));
+        seconds = seconds * 10 + static_cast<unsigned>(c - '0');
+    }
+    if (value.empty() || seconds == 0 || seconds > kMaxCountdownSeconds)
+        throw UsageError(BadCloseAfterMessage(value));
+    return seconds;
+}
+
+// The answer's words for the button set: its buttons' words and "timeout".
+std::string AnswerWords(std::uint32_t set) {
+    std::string words;
+    for (const SetButton& button : ButtonsOfSet(set))
+        words += AnswerWordOf(button.number) + ", ";
+    return words + AnswerWordOf(kTimedOut);
+}
+
+// What new and ask say of own words and a countdown, against the button set they describe.
+void CheckExtras(const Request& request, const std::set<std::string>& given,
+                 const std::string& answerWord, const CMaps& maps) {
+    const BoxOptions& box = request.box;
+    const unsigned buttons = ButtonCount(maps, box.buttons);
+    const std::string setWord = WordOfStyle(maps, StyleGroup::Buttons, box.buttons).value_or("");
+    if (!box.buttonTexts.empty() && box.buttonTexts.size() != buttons)
+        throw UsageError(ButtonTextCountMessage(box.buttonTexts.size(), buttons, setWord));
+    if (given.count("--answer") != 0 && !box.closeAfterSeconds)
+        throw UsageError(kAnswerWithoutCloseAfterMessage);
+    if (box.closeAfterSeconds && request.timeoutSeconds)
+        throw UsageError(kTimeoutAndCloseAfterMessage);
+    if (given.count("--answer") != 0) {
+        const std::optional<std::uint32_t> answer = AnswerOfWord(answerWord);
+        if (!answer || (*answer != kTimedOut && !SetHasNumber(box.buttons, *answer)))
+            throw UsageError(UnknownWordMessage("--answer", AnswerWords(box.buttons), answerWord));
+    }
+}
+
 using Apply = void (*)(Request&, const std::string& value, const CMaps& maps);
 
 struct OptionEntry {
@@ -82,6 +122,17 @@ const OptionEntry kOptions[] = {
      [](Request& r, const std::string& v, const CMaps& m) {
          SetStyleWord(StyleGroup::Priority, v, m, r.box.priority);
      }},
+    {"--button-text", kNew | kAsk, true,
+     [](Request& r, const std::string& v, const CMaps&) {
+         if (v.empty())
+             throw UsageError(kEmptyButtonTextMessage);
+         r.box.buttonTexts.push_back(v);
+     }},
+    {"--close-after", kNew | kAsk, true,
+     [](Request& r, const std::string& v, const CMaps&) {
+         r.box.closeAfterSeconds = ParseCloseAfter(v);
+     }},
+    {"--answer", kNew | kAsk, true, [](Request&, const std::string&, const CMaps&) {}},
     {"--force", kNew, false, [](Request& r, const std::string&, const CMaps&) { r.force = true; }},
     {"--json", kShow, false, [](Request& r, const std::string&, const CMaps&) { r.json = true; }},
     {"--timeout", kRun | kAsk, true,
@@ -135,6 +186,7 @@ Request ParseArguments(const std::vector<std::string>& arguments, const CMaps& m
     request.command = command->command;
 
     std::set<std::string> given;
+    std::string answerWord; // read once the button set is known
     bool optionsEnded = false;
     for (std::size_t i = 1; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
@@ -151,7 +203,7 @@ Request ParseArguments(const std::vector<std::string>& arguments, const CMaps& m
         const OptionEntry* option = FindOption(name, command->bit);
         if (option == nullptr)
             throw UsageError(UnknownOptionMessage(name, command->word));
-        if (!given.insert(name).second)
+        if (!given.insert(name).second && name != "--button-text")
             throw UsageError(OptionTwiceMessage(name));
         std::string value;
         if (equals != std::string::npos) {
@@ -164,6 +216,8 @@ Request ParseArguments(const std::vector<std::string>& arguments, const CMaps& m
             value = arguments[++i];
         }
         option->apply(request, value, maps);
+        if (name == "--answer")
+            answerWord = value;
     }
 
     if (request.files.size() < command->minFiles)
@@ -175,6 +229,9 @@ Request ParseArguments(const std::vector<std::string>& arguments, const CMaps& m
         throw UsageError(DefaultBeyondButtonsMessage(
             request.box.defaultButton, buttons,
             WordOfStyle(maps, StyleGroup::Buttons, request.box.buttons).value_or("")));
+    CheckExtras(request, given, answerWord, maps);
+    if (!answerWord.empty())
+        request.box.answer = *AnswerOfWord(answerWord);
     return request;
 }
 

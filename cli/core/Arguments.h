@@ -1,6 +1,6 @@
 #pragma once
-// zembra-cli's command line: a command word, its options (each at most once, "--name VALUE" or
-// "--name=VALUE", anywhere among the files) and its files; "--" ends the options.
+// zembra-cli's command line: a command word, its options (each at most once but --button-text,
+// "--name VALUE" or "--name=VALUE", anywhere among the files) and its files; "--" ends the options.
 
 #include "app/core/MessageBoxDesign.h"
 #include "app/core/StyleTables.h"
@@ -23,6 +23,9 @@ struct BoxOptions {
     std::uint32_t buttons = 0;
     unsigned defaultButton = 1;
     std::uint32_t priority = style::kTaskModal;
+    std::vector<std::string> buttonTexts; // UTF-8; none, or one per button of the set
+    std::optional<unsigned> closeAfterSeconds;
+    std::uint32_t answer = 32000; // a button number of the set, or timed out
 };
 
 struct Request {

@@ -7,6 +7,7 @@
 #include "cli/core/DesignView.h"
 #include "cli/core/DocumentRead.h"
 #include "cli/core/StyleWords.h"
+#include "cli/core/Utf8.h"
 #include "framework/core/Archive.h"
 #include "framework/core/Exception.h"
 #include "framework/core/LineBreaks.h"
@@ -22,6 +23,36 @@ constexpr int kExitFailed = 1;
 constexpr int kExitUsage = 2;
 // run and ask never use a button's number for an error.
 constexpr int kExitBoxError = 255;
+
+// UTF-8 as UTF-16; a malformed byte counts as one U+FFFD.
+std::u16string ToUtf16(const std::string& utf8) {
+    std::u16string text;
+    for (std::size_t i = 0; i < utf8.size();) {
+        const char32_t c = NextCharacter(utf8, i);
+        if (c < 0x10000) {
+            text += static_cast<char16_t>(c);
+        } else {
+            text += static_cast<char16_t>(0xD800 + ((c - 0x10000) >> 10));
+            text += static_cast<char16_t>(0xDC00 + ((c - 0x10000) & 0x3FF));
+        }
+    }
+    return text;
+}
+
+// UTF-16 as UTF-8; an unpaired surrogate becomes U+FFFD.
+std::string ToUtf8(const std::u16string& text) {
+    std::string utf8;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        char32_t c = text[i];
+        if (c >= 0xD800 && c < 0xDC00 && i + 1 < text.size() && text[i + 1] >= 0xDC00 &&
+            text[i + 1] < 0xE000)
+            c = 0x10000 + ((c - 0xD800) << 10) + (text[++i] - 0xDC00);
+        else if (c >= 0xD800 && c < 0xE000)
+            c = 0xFFFD;
+        AppendUtf8(c, utf8);
+    }
+    return utf8;
+}
 
 class Cli {
 public:
@@ -108,6 +139,12 @@ std::optional<MessageBoxDesign> Cli::Design(const BoxOptions& box) {
     design.SetDefButton(
         ValueOfWord(m_maps, StyleGroup::Default, std::to_string(box.defaultButton)).value_or(0));
     design.SetModal(box.priority);
+    BoxExtras extras;
+    for (const std::string& word : box.buttonTexts)
+        extras.buttonTexts.push_back(ToUtf16(word));
+    if (box.closeAfterSeconds)
+        extras.countdown = Countdown{*box.closeAfterSeconds, box.answer};
+    design.SetExtras(extras);
     return design;
 }
 
@@ -153,8 +190,14 @@ int Cli::Show(const Request& request) {
     const std::optional<DocumentRead> read = ReadWhole(request.files[0]);
     if (!read)
         return kExitFailed;
-    const DesignView view{*read->version, m_system.FromStored(read->design.GetCaption()),
-                          m_system.FromStored(read->design.GetText()), read->design.GetStyle()};
+    DesignView view;
+    view.version = *read->version;
+    view.caption = m_system.FromStored(read->design.GetCaption());
+    view.text = m_system.FromStored(read->design.GetText());
+    view.style = read->design.GetStyle();
+    for (const std::u16string& word : read->design.GetExtras().buttonTexts)
+        view.buttonTexts.push_back(ToUtf8(word));
+    view.countdown = read->design.GetExtras().countdown;
     m_system.Out(request.json ? DesignJson(view, m_maps) : DesignText(view, m_maps));
     return kExitDone;
 }

@@ -43,6 +43,17 @@ std::string BadTimeoutMessage(const std::string& value) {
     return "--timeout takes a whole number of seconds from 1 to 2147483, not " + Quoted(value);
 }
 
+std::string BadCloseAfterMessage(const std::string& value) {
+    return "--close-after takes a whole number of seconds from 1 to 86400, not " + Quoted(value);
+}
+
+std::string ButtonTextCountMessage(std::size_t texts, unsigned buttons,
+                                   const std::string& buttonsWord) {
+    return "--button-text is given " + std::to_string(texts) +
+           (texts == 1 ? " time for the " : " times for the ") + std::to_string(buttons) +
+           (buttons == 1 ? " button of " : " buttons of ") + buttonsWord;
+}
+
 std::string MissingFileMessage(const std::string& command, bool several) {
     return command + (several ? " needs at least one FILE" : " needs a FILE");
 }

@@ -29,9 +29,16 @@ constexpr const char* kUsage =
     "  --default N        the default button: 1 (the default), 2 or 3, at most the number of\n"
     "                     buttons\n"
     "  --priority WORD    normal (the default) or system\n"
+    "  --button-text TEXT the word of a button, once for every button of the set in its order\n"
+    "                     (\"Restart now\" in place of Yes still answers 6)\n"
+    "  --close-after SECONDS\n"
+    "                     the box counts down from SECONDS (1 to 86400) and then closes\n"
+    "  --answer WORD      what it answers then: a button of the set (ok, cancel, abort, retry,\n"
+    "                     ignore, yes, no) or timeout (32000, the default)\n"
     "  --force            new replaces FILE when it exists\n"
     "  --timeout SECONDS  a box still open after SECONDS (1 to 2147483) is closed, and the\n"
-    "                     exit code is 32000\n"
+    "                     exit code is 32000; run's replaces a document's countdown, ask's\n"
+    "                     cannot go with --close-after\n"
     "\n"
     "Exit codes:\n"
     "  new, show: 0 done, 1 failed, 2 usage error\n"
@@ -48,6 +55,13 @@ std::string OptionTakesNoValueMessage(const std::string& option);
 std::string UnknownWordMessage(const std::string& option, const std::string& words,
                                const std::string& word);
 std::string BadTimeoutMessage(const std::string& value);
+std::string BadCloseAfterMessage(const std::string& value);
+std::string ButtonTextCountMessage(std::size_t texts, unsigned buttons,
+                                   const std::string& buttonsWord);
+constexpr const char* kEmptyButtonTextMessage = "--button-text needs a word, not an empty text";
+constexpr const char* kAnswerWithoutCloseAfterMessage = "--answer needs --close-after";
+constexpr const char* kTimeoutAndCloseAfterMessage =
+    "--timeout and --close-after cannot both be given";
 std::string MissingFileMessage(const std::string& command, bool several);
 std::string UnexpectedArgumentMessage(const std::string& argument);
 std::string DefaultBeyondButtonsMessage(unsigned defaultButton, unsigned buttons,

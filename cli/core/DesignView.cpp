@@ -50,6 +50,16 @@ std::string DesignJson(const DesignView& view, const CMaps& maps) {
             json[NameOf(group)] = *word;
     }
     json["style"] = view.style;
+    if (view.buttonTexts.empty())
+        json["buttonTexts"] = nullptr;
+    else
+        json["buttonTexts"] = view.buttonTexts;
+    if (!view.countdown) {
+        json["countdown"] = nullptr;
+    } else {
+        json["countdown"]["seconds"] = view.countdown->seconds;
+        json["countdown"]["answer"] = AnswerWordOf(view.countdown->answer);
+    }
     return json.dump(2) + "\n";
 }
 
@@ -76,6 +86,15 @@ std::string DesignText(const DesignView& view, const CMaps& maps) {
                            ", which no word names");
     }
     AddLine(out, "style", Hex(view.style, 8));
+    const char* wordsName = "words";
+    for (const std::string& word : view.buttonTexts) {
+        AddLine(out, wordsName, word);
+        wordsName = "";
+    }
+    if (view.countdown)
+        AddLine(out, "countdown",
+                std::to_string(view.countdown->seconds) + " seconds, then " +
+                    AnswerWordOf(view.countdown->answer));
     return out;
 }
 

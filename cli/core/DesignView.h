@@ -3,6 +3,7 @@
 // in the words of the options. A group whose bits no word names shows as null (JSON) or as its
 // bits (text).
 
+#include "app/core/BoxExtras.h"
 #include "app/core/StyleTables.h"
 
 #include <cstdint>
@@ -15,11 +16,15 @@ struct DesignView {
     std::string caption; // UTF-8
     std::string text;    // UTF-8, line breaks as stored
     std::uint32_t style = 0;
+    std::vector<std::string> buttonTexts; // UTF-8; empty when the design has none
+    std::optional<Countdown> countdown;
 };
 
-// One JSON object: version, caption, text, icon, buttons, default, priority, style.
+// One JSON object: version, caption, text, icon, buttons, default, priority, style, buttonTexts
+// (an array or null) and countdown ({"seconds", "answer"} or null).
 std::string DesignJson(const DesignView& view, const CMaps& maps);
-// One "name  value" line per field; the text's lines below each other.
+// One "name  value" line per field; the text's lines below each other, and so the words; a
+// design without words or countdown shows neither line.
 std::string DesignText(const DesignView& view, const CMaps& maps);
 
 } // namespace cli

@@ -24,7 +24,7 @@ DocumentRead ReadDocument(ArchiveStream& stream) {
     CArchive ar(stream, CArchive::load);
     try {
         read.version = ReadZembraVersion(ar);
-        ReadZembraBody(ar, read.design);
+        read.blockProblem = ReadZembraBody(ar, read.design).problem;
     } catch (const CArchiveException& e) {
         read.failure = ArchiveFailure(e, ar);
     }
@@ -34,7 +34,9 @@ DocumentRead ReadDocument(ArchiveStream& stream) {
 std::string CheckReason(const DocumentRead& read) {
     if (read.version && IsOtherVersion(*read.version))
         return OtherVersionReason(ExactVersionText(*read.version));
-    return read.failure.empty() ? kSoundReason : read.failure;
+    if (!read.failure.empty())
+        return read.failure;
+    return read.blockProblem.empty() ? kSoundReason : read.blockProblem;
 }
 
 } // namespace cli

@@ -17,6 +17,8 @@ struct DocumentRead {
     // Empty when the document was read to its style word; otherwise why not ("cut short at byte
     // 13").
     std::string failure;
+    // Empty unless a box block after the style word was ignored; then why.
+    std::string blockProblem;
 };
 
 // Reads the document as run mode reads it. One of another version is read on, as run mode reads
@@ -25,7 +27,7 @@ struct DocumentRead {
 DocumentRead ReadDocument(ArchiveStream& stream);
 
 // check's reason for a document read: "ok", its other version (which comes first, as the reader
-// finds it first), or why it could not be read.
+// finds it first), why it could not be read, or why its box block is ignored.
 std::string CheckReason(const DocumentRead& read);
 
 } // namespace cli

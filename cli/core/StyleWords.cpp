@@ -1,5 +1,7 @@
 #include "StyleWords.h"
 
+#include "app/core/ButtonSets.h"
+
 namespace cli {
 
 namespace {
@@ -89,6 +91,25 @@ std::optional<std::string> WordOfStyle(const CMaps& maps, StyleGroup group, std:
 unsigned ButtonCount(const CMaps& maps, std::uint32_t buttons) {
     const std::optional<std::string> label = maps.m_ButtonMap.FindLabel(buttons);
     return label ? maps.m_NumButtonsMap.FindValue(*label).value_or(0) : 0;
+}
+
+std::string AnswerWordOf(std::uint32_t answer) {
+    if (answer == kTimedOut)
+        return "timeout";
+    std::string word = WordOfNumber(answer);
+    for (char& c : word)
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+    return word;
+}
+
+std::optional<std::uint32_t> AnswerOfWord(const std::string& word) {
+    if (word == AnswerWordOf(kTimedOut))
+        return kTimedOut;
+    for (std::uint32_t number = 1; !WordOfNumber(number).empty(); ++number)
+        if (AnswerWordOf(number) == word)
+            return number;
+    return std::nullopt;
 }
 
 } // namespace cli

@@ -28,6 +28,12 @@ std::optional<std::uint32_t> ValueOfWord(const CMaps& maps, StyleGroup group,
 std::uint32_t GroupBits(const CMaps& maps, StyleGroup group, std::uint32_t style);
 // The word for the group's bits in style; nothing when no word names them.
 std::optional<std::string> WordOfStyle(const CMaps& maps, StyleGroup group, std::uint32_t style);
+// A countdown's answer in the words --answer takes: a button's word in lower case ("no"), or
+// "timeout" for timed out.
+std::string AnswerWordOf(std::uint32_t answer);
+// The answer a word stands for; nothing when it is no answer's word.
+std::optional<std::uint32_t> AnswerOfWord(const std::string& word);
+
 // The number of buttons of a button set's value (0 for a value that is no button set).
 unsigned ButtonCount(const CMaps& maps, std::uint32_t buttons);
 

@@ -52,6 +52,11 @@ public:
     // which are converted to the ANSI code page.
     std::string ReadString();
 
+    // Raw bytes, for records of their own layout. Bytes left to read, buffered ones included.
+    void ReadBytes(void* buffer, std::size_t count);
+    void WriteBytes(const void* data, std::size_t count);
+    std::uint64_t GetRemaining() const;
+
     void WriteDouble(double value);
     void WriteUInt32(std::uint32_t value);
     void WriteString(const std::string& text);
@@ -60,12 +65,9 @@ public:
     void Close();
 
 private:
-    void ReadBytes(void* buffer, std::size_t count);
-    void WriteBytes(const void* data, std::size_t count);
     std::uint8_t ReadUInt8();
     std::uint16_t ReadUInt16();
     std::uint64_t ReadStringLength(bool& wide, std::uint64_t recordOffset);
-    std::uint64_t GetRemaining() const;
 
     ArchiveStream& m_stream;
     Mode m_mode;

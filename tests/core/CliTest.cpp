@@ -176,7 +176,9 @@ TEST_F(Cli, ShowPrintsWindows1252AndWideStringsAsUtf8) {
                             "  \"buttons\": \"yes-no\",\n"
                             "  \"default\": 2,\n"
                             "  \"priority\": \"normal\",\n"
-                            "  \"style\": 270644\n"
+                            "  \"style\": 270644,\n"
+                            "  \"buttonTexts\": null,\n"
+                            "  \"countdown\": null\n"
                             "}\n");
     m_system.out.clear();
     m_system.files["lines.zembra"] = kVersion1 + kNoString + kString +
@@ -197,7 +199,7 @@ TEST_F(Cli, ShowPrintsWindows1252AndWideStringsAsUtf8) {
     m_system.out.clear();
     EXPECT_EQ(Run({"show", "--json", "lines.zembra"}), 0);
     EXPECT_NE(m_system.out.find("\"icon\": null,\n  \"buttons\": null,\n  \"default\": 1,\n"
-                                "  \"priority\": null,\n  \"style\": 12374\n"),
+                                "  \"priority\": null,\n  \"style\": 12374,\n"),
               std::string::npos)
         << m_system.out;
     EXPECT_EQ(m_system.err, "");
@@ -266,6 +268,106 @@ TEST_F(Cli, RunShowsTheStyleWordUnchangedAndExitsWithTheAnswer) {
     m_system.answer = 0;
     EXPECT_EQ(Run({"ask"}), 255);
     EXPECT_EQ(m_system.err, "zembra-cli: the box could not be shown (no desktop)\n");
+}
+
+TEST_F(Cli, OwnWordsAndCountdownOptionsRefuseWhatTheSetLacks) {
+    const struct {
+        Strings arguments;
+        int exitCode;
+        const char* says;
+    } cases[] = {
+        {{"new", "a", "--buttons", "yes-no", "--button-text", "Go"},
+         2,
+         "--button-text is given 1 time for the 2 buttons of yes-no"},
+        {{"new", "a", "--button-text", "A", "--button-text", "B"},
+         2,
+         "--button-text is given 2 times for the 1 button of ok"},
+        {{"new", "a", "--button-text="}, 2, "--button-text needs a word"},
+        {{"new", "a", "--close-after", "0"}, 2, "--close-after takes a whole number"},
+        {{"new", "a", "--close-after", "86401"}, 2, "from 1 to 86400, not \"86401\""},
+        {{"new", "a", "--answer", "ok"}, 2, "--answer needs --close-after"},
+        {{"new", "a", "--close-after", "5", "--answer", "yes"},
+         2,
+         "--answer takes one of ok, timeout, not \"yes\""},
+        {{"new", "a", "--buttons", "abort-retry-ignore", "--close-after", "5", "--answer", "Retry"},
+         2,
+         "--answer takes one of abort, retry, ignore, timeout, not \"Retry\""},
+        {{"new", "a", "--close-after", "5", "--close-after", "6"},
+         2,
+         "--close-after is given twice"},
+        {{"ask", "--close-after", "5", "--timeout", "5"},
+         255,
+         "--timeout and --close-after cannot both be given"},
+        {{"ask", "--buttons", "yes-no", "--button-text", "Go"}, 255, "is given 1 time"},
+        {{"run", "doc", "--close-after", "5"}, 255, "run has no option --close-after"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::PrintToString(c.arguments));
+        m_system.err.clear();
+        EXPECT_EQ(Run(c.arguments), c.exitCode);
+        EXPECT_NE(m_system.err.find(c.says), std::string::npos) << m_system.err;
+        EXPECT_TRUE(m_system.files.empty());
+        EXPECT_TRUE(m_system.shown.empty());
+    }
+}
+
+TEST_F(Cli, OwnWordsAndCountdownAreWrittenShownAndRun) {
+    EXPECT_EQ(
+        Run({"new", "doc", "--caption", "Update", "--buttons", "yes-no", "--button-text",
+             "Restart now", "--button-text", "Later", "--close-after", "300", "--answer", "no"}),
+        0);
+    EXPECT_EQ(m_system.err, "");
+    const std::string& bytes = m_system.files["doc"];
+    // The document as before, then the block: the style word ends at byte 27.
+    EXPECT_EQ(bytes.substr(0, 27),
+              kVersion1 + kString + "\x06Update" + kNoString + Bytes({0x04, 0x20, 0, 0}));
+    EXPECT_EQ(bytes.substr(27, 4), "ZBOX");
+
+    EXPECT_EQ(Run({"show", "doc"}), 0);
+    EXPECT_NE(m_system.out.find("style     0x00002004\n"
+                                "words     Restart now\n"
+                                "          Later\n"
+                                "countdown 300 seconds, then no\n"),
+              std::string::npos)
+        << m_system.out;
+    m_system.out.clear();
+    EXPECT_EQ(Run({"show", "--json", "doc"}), 0);
+    EXPECT_NE(m_system.out.find(
+                  "  \"buttonTexts\": [\n    \"Restart now\",\n    \"Later\"\n  ],\n"
+                  "  \"countdown\": {\n    \"seconds\": 300,\n    \"answer\": \"no\"\n  }\n"),
+              std::string::npos)
+        << m_system.out;
+
+    m_system.answer = 7;
+    EXPECT_EQ(Run({"run", "doc"}), 7);
+    ASSERT_EQ(m_system.shown.size(), 1u);
+    const BoxExtras& extras = m_system.shown[0].GetExtras();
+    EXPECT_EQ(extras.buttonTexts, (std::vector<std::u16string>{u"Restart now", u"Later"}));
+    EXPECT_EQ(extras.countdown, (Countdown{300, 7}));
+    EXPECT_FALSE(m_system.timeout);
+    // run's timeout is handed on; the box puts it in place of the document's countdown.
+    EXPECT_EQ(Run({"run", "doc", "--timeout", "9"}), 7);
+    EXPECT_EQ(m_system.timeout, 9u);
+
+    EXPECT_EQ(Run({"ask", "--buttons", "ok-cancel", "--button-text", "\xce\xa9", "--button-text",
+                   "No", "--close-after", "3"}),
+              7);
+    EXPECT_EQ(m_system.shown.back().GetExtras().buttonTexts,
+              (std::vector<std::u16string>{u"\u03a9", u"No"}));
+    EXPECT_EQ(m_system.shown.back().GetExtras().countdown, (Countdown{3, 32000}));
+}
+
+TEST_F(Cli, CheckNamesWhatIsWrongInTheBoxBlock) {
+    const std::string head = kVersion1 + kNoString + kNoString + Bytes({0x04, 0x20, 0, 0});
+    m_system.files = {
+        {"cut", head + "ZBOX" + Bytes({1, 0, 20, 0, 0, 0, 2, 0})},
+        {"answer",
+         head + "ZBOX" + Bytes({1, 0, 14, 0, 0, 0, 2, 0, 8, 0, 0, 0, 5, 0, 0, 0, 1, 0, 0, 0})},
+    };
+    EXPECT_EQ(Run({"check", "cut", "answer"}), 1);
+    EXPECT_EQ(m_system.out, "cut: the box block at byte 20 is cut short at byte 32\n"
+                            "answer: the box block at byte 20 is malformed: its countdown answers "
+                            "1, which is no button of the set\n");
 }
 
 TEST(CliText, Windows1252BothWaysAndVersionsAsWritten) {

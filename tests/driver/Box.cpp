@@ -20,20 +20,6 @@ BOOL CALLBACK CollectChild(HWND window, LPARAM param) {
     return TRUE;
 }
 
-std::string WithoutMnemonics(const std::string& text) {
-    std::string shown;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '&') {
-            if (i + 1 < text.size() && text[i + 1] == '&')
-                ++i;
-            else
-                continue;
-        }
-        shown += text[i];
-    }
-    return shown;
-}
-
 bool IsDefaultPushButton(HWND button) {
     const auto style = static_cast<DWORD>(GetWindowLongPtrA(button, GWL_STYLE));
     return (style & BS_TYPEMASK) == BS_DEFPUSHBUTTON;
@@ -72,6 +58,20 @@ bool ClickBoxButton(HWND box, HWND button) {
 }
 
 } // namespace
+
+std::string WithoutMnemonics(const std::string& text) {
+    std::string shown;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '&') {
+            if (i + 1 < text.size() && text[i + 1] == '&')
+                ++i;
+            else
+                continue;
+        }
+        shown += text[i];
+    }
+    return shown;
+}
 
 std::vector<HWND> VisibleWindows(DWORD pid) {
     return FindWindows(pid, {}, {});

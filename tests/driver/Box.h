@@ -44,6 +44,9 @@ enum class BoxIcon { None, Error, Question, Warning, Information, Unknown };
 const char* ToString(BoxIcon icon);
 std::ostream& operator<<(std::ostream& out, BoxIcon icon);
 
+// A button's text as shown: mnemonic markers removed ("&Yes" -> "Yes", "&&" -> "&").
+std::string WithoutMnemonics(const std::string& text);
+
 struct BoxButton {
     int id = 0;          // control id, which is also what MessageBox returns for it (IDOK...)
     std::string text;    // as shown: mnemonic markers removed ("&Yes" -> "Yes", "&&" -> "&")
@@ -72,6 +75,8 @@ std::optional<BoxContents> ReadBox(HWND box, milliseconds iconLimit = millisecon
 
 // Just the icon, as ReadBox recognises it.
 BoxIcon ReadBoxIcon(HWND box, milliseconds limit = milliseconds(3000));
+// The system icon an icon static shows, recognised by its pixels as ReadBox does.
+BoxIcon ReadIconControl(HWND control, milliseconds limit = milliseconds(3000));
 
 // Clicks the visible, enabled button with control id (IDOK, IDNO...). False when there is none.
 bool PressButton(HWND box, int id);

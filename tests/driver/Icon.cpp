@@ -128,8 +128,11 @@ BoxIcon ReadBoxIcon(HWND box, milliseconds limit) {
         return BoxIcon::Unknown;
     if (handle == 0)
         return BoxIcon::None;
+    return ReadIconControl(control, limit);
+}
 
-    // The box may not have painted its icon yet: look again until the limit.
+BoxIcon ReadIconControl(HWND control, milliseconds limit) {
+    // The window may not have painted its icon yet: look again until the limit.
     BoxIcon icon = BoxIcon::Unknown;
     WaitUntil(
         [&] {

@@ -36,6 +36,7 @@ inline constexpr int kDefButton = 1004;
 inline constexpr int kModal = 1005;
 inline constexpr int kGenerate = 1006;
 inline constexpr int kTest = 1010;
+inline constexpr int kButtonsAndTime = 1011;
 
 class EditorSession {
 public:

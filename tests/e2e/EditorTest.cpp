@@ -97,7 +97,8 @@ TEST_F(Editor, NewDocumentShowsTheDefaultsAndTheFormAsDesigned) {
     } layout[] = {{kCaption, {40, 20, 195, 32}},
                   {kText, {30, 40, 195, 90}},
                   {kTest, {150, 185, 200, 199}},
-                  {kGenerate, {95, 185, 145, 199}}};
+                  {kGenerate, {95, 185, 145, 199}},
+                  {kButtonsAndTime, {10, 185, 90, 199}}};
     for (const auto& control : layout)
         EXPECT_TRUE(IsRect(DialogUnitRect(Item(frame, control.id), base), control.units))
             << control.id;
@@ -105,7 +106,7 @@ TEST_F(Editor, NewDocumentShowsTheDefaultsAndTheFormAsDesigned) {
     for (HWND control : TabOrder(GetParent(Item(frame, kCaption))))
         tabOrder.push_back(GetDlgCtrlID(control));
     EXPECT_EQ(tabOrder, (std::vector<int>{kCaption, kText, kIcon, kButton, kDefButton, kModal,
-                                          kTest, kGenerate}));
+                                          kTest, kGenerate, kButtonsAndTime}));
     EXPECT_EQ(StyleOf(Item(frame, kTest)) & BS_TYPEMASK, static_cast<DWORD>(BS_DEFPUSHBUTTON));
     SaveScreenshot(frame, "editor-new");
     EXPECT_EQ(CloseWithoutSaving(), 0u);

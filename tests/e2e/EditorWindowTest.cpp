@@ -98,15 +98,16 @@ TEST_F(EditorWindow, EveryControlOfASmallWindowCanBeScrolledTo) {
         WaitUntil([&] { return RectInParent(FindControl(frame, kCaption)).top == caption.top; },
                   kWindowLimit));
 
-    // Back at the start, Shift+Tab from the caption moves the focus to Generate, out of sight,
-    // and the form scrolls to it.
+    // Back at the start, Shift+Tab from the caption moves the focus to the last tab stop,
+    // Buttons and time, out of sight, and the form scrolls to it.
     ASSERT_TRUE(UseScrollBar(form, SB_HORZ, SB_TOP));
-    ASSERT_TRUE(WaitUntil([&] { return !InView(frame, kGenerate); }, kWindowLimit));
+    ASSERT_TRUE(WaitUntil([&] { return !InView(frame, kButtonsAndTime); }, kWindowLimit));
     ASSERT_EQ(FocusedControl(frame), FindControl(frame, kCaption));
     ASSERT_TRUE(PressAsKeyboard(frame, VK_TAB, {VK_SHIFT}));
-    EXPECT_TRUE(WaitUntil([&] { return FocusedControl(frame) == FindControl(frame, kGenerate); },
-                          kWindowLimit));
-    EXPECT_TRUE(WaitUntil([&] { return InView(frame, kGenerate); }, kWindowLimit));
+    EXPECT_TRUE(
+        WaitUntil([&] { return FocusedControl(frame) == FindControl(frame, kButtonsAndTime); },
+                  kWindowLimit));
+    EXPECT_TRUE(WaitUntil([&] { return InView(frame, kButtonsAndTime); }, kWindowLimit));
     EXPECT_EQ(editor.Close(), std::optional<DWORD>(0));
 }
 

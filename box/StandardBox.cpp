@@ -1,12 +1,8 @@
-#include "TimedBox.h"
+#include "StandardBox.h"
 
-#include "cli/core/Cli.h"
-
-#include <windows.h>
+#include "app/core/ButtonSets.h"
 
 #include <cstring>
-
-namespace cli {
 
 namespace {
 
@@ -47,16 +43,15 @@ private:
 
 } // namespace
 
-int ShowTimedBox(const std::string& caption, const std::string& text, std::uint32_t style,
-                 std::optional<unsigned> timeoutSeconds, unsigned long& error) {
+int ShowStandardBox(HWND owner, const std::wstring& caption, const std::wstring& text,
+                    std::uint32_t style, std::optional<std::uint32_t> timeoutSeconds,
+                    unsigned long& error) {
     ThreadTimer timer;
     if (timeoutSeconds && !timer.Start(*timeoutSeconds * 1000u, OnTimeout)) {
         error = GetLastError();
         return 0;
     }
-    const int result = MessageBoxA(nullptr, text.c_str(), caption.c_str(), style);
+    const int result = MessageBoxW(owner, text.c_str(), caption.c_str(), style);
     error = result == 0 ? GetLastError() : 0;
     return result;
 }
-
-} // namespace cli
