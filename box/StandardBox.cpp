@@ -1,6 +1,7 @@
 #include "StandardBox.h"
 
 #include "app/core/ButtonSets.h"
+#include "framework/SystemLibrary.h"
 #include "framework/WideText.h"
 
 #include <cstring>
@@ -47,6 +48,8 @@ private:
 int ShowStandardBox(HWND owner, const std::u16string& caption, const std::u16string& text,
                     std::uint32_t style, std::optional<std::uint32_t> timeoutSeconds,
                     unsigned long& error) {
+    // Before the timer starts, so that the time the box is shown is the time asked for.
+    PrepareSystemRoad(SystemRoad::Windows);
     ThreadTimer timer;
     if (timeoutSeconds && !timer.Start(*timeoutSeconds * 1000u, OnTimeout)) {
         error = GetLastError();

@@ -2,6 +2,7 @@
 
 #include "framework/Dpi.h"
 #include "framework/Guard.h"
+#include "framework/SystemLibrary.h"
 #include "framework/WideText.h"
 
 #include <commctrl.h>
@@ -12,17 +13,6 @@ namespace {
 
 using TaskDialogFunction = HRESULT WINAPI(const TASKDIALOGCONFIG*, int*, int*, BOOL*);
 using ScaledIconFunction = HRESULT WINAPI(HINSTANCE, PCWSTR, int, int, HICON*);
-
-// The common controls by name: the program's activation context, from its manifest, makes that
-// version 6, which alone has the task dialog. A path into the system folder would find version 5.
-template <typename Function> Function* CommonControlsFunction(const char* name) {
-    HMODULE module = GetModuleHandleA("comctl32.dll");
-    if (module == nullptr)
-        module = LoadLibraryA("comctl32.dll");
-    return module != nullptr
-               ? reinterpret_cast<Function*>(reinterpret_cast<void*>(GetProcAddress(module, name)))
-               : nullptr;
-}
 
 TaskDialogFunction* TaskDialogEntry() {
     static const auto entry = CommonControlsFunction<TaskDialogFunction>("TaskDialogIndirect");

@@ -9,8 +9,8 @@ bool LoadCommonControls(DWORD classes) {
     if ((registered & classes) == classes)
         return true;
     // Loaded in the program's own activation context, which names version 6.
-    const auto initialize = SystemFunction<BOOL WINAPI(const INITCOMMONCONTROLSEX*)>(
-        "comctl32.dll", "InitCommonControlsEx");
+    const auto initialize =
+        CommonControlsFunction<BOOL WINAPI(const INITCOMMONCONTROLSEX*)>("InitCommonControlsEx");
     const INITCOMMONCONTROLSEX controls{sizeof(controls), classes};
     if (initialize == nullptr || !initialize(&controls))
         return false;

@@ -2,6 +2,7 @@
 
 #include "framework/CommonControls.h"
 #include "framework/Guard.h"
+#include "framework/SystemLibrary.h"
 #include "framework/WideText.h"
 
 #include <commctrl.h>
@@ -53,6 +54,7 @@ void CDialogWindow::SetWindowText(const std::string& text) const {
 
 bool CDialogWindow::CreateModeless(HWND parent) {
     // The template's buttons, edits, lists and labels are the common controls' own.
+    PrepareSystemRoad(SystemRoad::Windows);
     LoadCommonControls(ICC_STANDARD_CLASSES);
     const HWND window =
         CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(m_nIDTemplate), parent,
@@ -61,6 +63,7 @@ bool CDialogWindow::CreateModeless(HWND parent) {
 }
 
 INT_PTR CDialogWindow::RunModal(HWND parent) {
+    PrepareSystemRoad(SystemRoad::Windows);
     LoadCommonControls(ICC_STANDARD_CLASSES);
     if (m_bWideControls)
         return DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(m_nIDTemplate), parent,

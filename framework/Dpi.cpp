@@ -15,14 +15,14 @@ UINT SystemDpi() {
 
 UINT DpiOf(HWND window) {
     static const auto forWindow =
-        SystemFunction<UINT WINAPI(HWND)>("user32.dll", "GetDpiForWindow");
+        SystemFunction<UINT WINAPI(HWND)>(L"user32.dll", "GetDpiForWindow");
     const UINT dpi = forWindow != nullptr ? forWindow(window) : 0;
     return dpi != 0 ? dpi : SystemDpi();
 }
 
 int SystemMetricForDpi(int metric, UINT dpi) {
     static const auto forDpi =
-        SystemFunction<int WINAPI(int, UINT)>("user32.dll", "GetSystemMetricsForDpi");
+        SystemFunction<int WINAPI(int, UINT)>(L"user32.dll", "GetSystemMetricsForDpi");
     if (forDpi != nullptr)
         return forDpi(metric, dpi);
     // Before Windows 10, version 1607, the metrics are those of the system's DPI.

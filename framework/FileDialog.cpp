@@ -43,8 +43,9 @@ INT_PTR CFileDialog::DoModal() {
     ofn.lpstrDefExt = m_strDefExt.empty() ? nullptr : m_strDefExt.c_str();
     ofn.Flags = m_dwFlags | OFN_EXPLORER | OFN_ENABLESIZING;
 
+    PrepareSystemRoad(SystemRoad::FileDialog);
     const auto show = SystemFunction<BOOL WINAPI(OPENFILENAMEA*)>(
-        "comdlg32.dll", m_bOpenFileDialog ? "GetOpenFileNameA" : "GetSaveFileNameA");
+        L"comdlg32.dll", m_bOpenFileDialog ? "GetOpenFileNameA" : "GetSaveFileNameA");
     if (show == nullptr || !show(&ofn))
         return IDCANCEL;
     m_strPathName = file.data();

@@ -12,7 +12,7 @@ namespace {
 void KeepSystemFromScaling(HWND form) {
     const auto setBehavior =
         SystemFunction<BOOL WINAPI(HWND, DIALOG_DPI_CHANGE_BEHAVIORS, DIALOG_DPI_CHANGE_BEHAVIORS)>(
-            "user32.dll", "SetDialogDpiChangeBehavior");
+            L"user32.dll", "SetDialogDpiChangeBehavior");
     if (setBehavior != nullptr)
         setBehavior(form, DDC_DISABLE_ALL, DDC_DISABLE_ALL);
 }

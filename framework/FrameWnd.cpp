@@ -4,6 +4,7 @@
 #include "framework/Document.h"
 #include "framework/FormView.h"
 #include "framework/Guard.h"
+#include "framework/SystemLibrary.h"
 #include "framework/WinApp.h"
 
 namespace {
@@ -67,6 +68,7 @@ bool CFrameWnd::LoadFrame(UINT resourceId, const std::string& title,
     if (!PreCreateWindow(cs))
         return false;
     m_hAccelTable = LoadAcceleratorsA(instance, MAKEINTRESOURCEA(resourceId));
+    PrepareSystemRoad(SystemRoad::Windows);
     const HWND window =
         CreateWindowExA(cs.dwExStyle, cs.lpszClass, cs.lpszName, cs.style, cs.x, cs.y, cs.cx, cs.cy,
                         cs.hwndParent, cs.hMenu, instance, this);

@@ -1,5 +1,6 @@
 #include "MessageBox.h"
 
+#include "framework/SystemLibrary.h"
 #include "framework/WinApp.h"
 
 namespace {
@@ -27,6 +28,12 @@ HWND GetMessageOwner() {
     return app != nullptr ? app->GetMainWnd() : nullptr;
 }
 
+int SystemMessageBox(HWND owner, const std::string& text, const std::string& caption,
+                     unsigned type) {
+    PrepareSystemRoad(SystemRoad::Windows);
+    return MessageBoxA(owner, text.c_str(), caption.c_str(), type);
+}
+
 int ShowMessageBox(const std::string& text, const std::string& caption, unsigned type) {
-    return MessageBoxA(GetMessageOwner(), text.c_str(), caption.c_str(), type);
+    return SystemMessageBox(GetMessageOwner(), text, caption, type);
 }

@@ -23,6 +23,11 @@ int AfxMessageBox(const std::string& text, unsigned type);
 // otherwise NULL (for instance after the main window has been destroyed at program end).
 HWND GetMessageOwner();
 
-// MessageBoxA owned by GetMessageOwner(). A handler that shows a
+// MessageBoxA, the system's road to a first window prepared (PrepareSystemRoad): every box of the
+// programs is shown through this.
+int SystemMessageBox(HWND owner, const std::string& text, const std::string& caption,
+                     unsigned type);
+
+// SystemMessageBox owned by GetMessageOwner(). A handler that shows a
 // box itself calls this, never ShowMessage, which would call the handler again.
 int ShowMessageBox(const std::string& text, const std::string& caption, unsigned type);

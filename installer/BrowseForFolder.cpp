@@ -2,6 +2,7 @@
 
 #include "ComPtr.h"
 #include "framework/PathEncoding.h"
+#include "framework/SystemLibrary.h"
 #include "installer/core/InstallerTexts.h"
 
 #include <shlobj.h>
@@ -44,6 +45,7 @@ std::string BrowseForFolder(HWND owner, const std::string& folder) {
     info.ulFlags = BIF_RETURNONLYFSDIRS | BIF_EDITBOX;
     info.lpfn = BrowseCallback;
     info.lParam = reinterpret_cast<LPARAM>(selection.c_str());
+    PrepareSystemRoad(SystemRoad::FolderPicker);
     const ShellItemList chosen(SHBrowseForFolderW(&info));
     if (chosen.Get() == nullptr || !SHGetPathFromIDListW(chosen.Get(), displayName))
         return std::string();

@@ -4,6 +4,7 @@
 #include "framework/CodePage.h"
 #include "framework/MessageBox.h"
 #include "framework/PathEncoding.h"
+#include "framework/SystemLibrary.h"
 #include "framework/SystemMessage.h"
 #include "framework/WinApp.h"
 #include "installer/core/InstallerTexts.h"
@@ -26,6 +27,7 @@ bool CreateShortcut(const std::string& target, const std::string& linkName,
     const ComInitialization com;
     const std::wstring linkPath = ToWide(CP_ACP, GetCommonDesktopPath()) + WidePath(linkName);
     ComPtr<IShellLinkW> link;
+    PrepareSystemRoad(SystemRoad::ShellLink);
     HRESULT result = CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER,
                                       IID_IShellLinkW, link.ReceiveVoid());
     if (FAILED(result))

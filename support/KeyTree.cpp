@@ -24,8 +24,8 @@ LONG OpenOwnKey(HKEY parent, const char* subkey, RegKeyHandle& key) {
 LONG DeleteOpenKey(HKEY key) {
     using DeleteKey = LONG NTAPI(HANDLE);
     using StatusToError = ULONG NTAPI(LONG);
-    const auto deleteKey = SystemFunction<DeleteKey>("ntdll.dll", "NtDeleteKey");
-    const auto toError = SystemFunction<StatusToError>("ntdll.dll", "RtlNtStatusToDosError");
+    const auto deleteKey = SystemFunction<DeleteKey>(L"ntdll.dll", "NtDeleteKey");
+    const auto toError = SystemFunction<StatusToError>(L"ntdll.dll", "RtlNtStatusToDosError");
     if (deleteKey == nullptr || toError == nullptr)
         return ERROR_PROC_NOT_FOUND;
     return static_cast<LONG>(toError(deleteKey(key)));

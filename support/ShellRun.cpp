@@ -15,7 +15,7 @@ bool ShellRun(const std::string& file, const std::string& parameters, int showCo
     info.lpParameters = parameters.c_str();
     info.nShow = showCommand;
     const auto execute =
-        SystemFunction<BOOL WINAPI(SHELLEXECUTEINFOA*)>("shell32.dll", "ShellExecuteExA");
+        SystemFunction<BOOL WINAPI(SHELLEXECUTEINFOA*)>(L"shell32.dll", "ShellExecuteExA");
     return execute != nullptr && execute(&info);
 }
 
@@ -30,7 +30,7 @@ bool ShellRunAndWait(const std::string& file, const std::string& parameters, int
     info.lpParameters = wideParameters.c_str();
     info.nShow = showCommand;
     const auto execute =
-        SystemFunction<BOOL WINAPI(SHELLEXECUTEINFOW*)>("shell32.dll", "ShellExecuteExW");
+        SystemFunction<BOOL WINAPI(SHELLEXECUTEINFOW*)>(L"shell32.dll", "ShellExecuteExW");
     if (execute == nullptr || !execute(&info))
         return false;
     const KernelHandle process(info.hProcess);

@@ -75,5 +75,5 @@ int CUninstallerApp::ShowMessage(const std::string& text, const std::string& cap
                                  unsigned type) const {
     if (m_bSilent)
         return IDYES;
-    return MessageBoxA(NULL, text.c_str(), caption.c_str(), type);
+    return SystemMessageBox(NULL, text, caption, type);
 }

@@ -2,7 +2,10 @@
 
 #include "tests/driver/Handles.h"
 #include "tests/driver/Messages.h"
+#include "tests/driver/RemoteMemory.h"
 #include "tests/driver/Window.h"
+
+#include <commctrl.h>
 
 #include <set>
 
@@ -223,6 +226,34 @@ std::optional<std::string> ComboSelection(HWND combo) {
     if (!items || static_cast<std::size_t>(*selected) >= items->size())
         return std::nullopt;
     return (*items)[static_cast<std::size_t>(*selected)];
+}
+
+std::optional<std::string> TreeSelection(HWND tree) {
+    const auto item = Ask(tree, TVM_GETNEXTITEM, TVGN_CARET);
+    if (!item || *item == 0)
+        return std::nullopt;
+    // The item and its text are handed over by address: they live in the tree's own process.
+    DWORD pid = 0;
+    GetWindowThreadProcessId(tree, &pid);
+    const OwnedHandle process(
+        OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid));
+    if (!process)
+        return std::nullopt;
+    constexpr int kCapacity = MAX_PATH;
+    const RemoteMemory remote(process.Get(), sizeof(TVITEMW) + kCapacity * sizeof(WCHAR));
+    TVITEMW asked{};
+    asked.mask = TVIF_TEXT;
+    asked.hItem = reinterpret_cast<HTREEITEM>(*item);
+    asked.pszText = reinterpret_cast<LPWSTR>(remote.Get() + sizeof(TVITEMW));
+    asked.cchTextMax = kCapacity;
+    if (!remote || !remote.Write(0, &asked, sizeof asked))
+        return std::nullopt;
+    const auto answered = Ask(tree, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(remote.Get()));
+    WCHAR text[kCapacity] = L"";
+    if (!answered || !*answered || !remote.Read(sizeof(TVITEMW), text, sizeof text))
+        return std::nullopt;
+    text[kCapacity - 1] = L'\0';
+    return Narrow(text, lstrlenW(text));
 }
 
 HWND FocusedControl(HWND window) {

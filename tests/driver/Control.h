@@ -70,6 +70,9 @@ std::optional<RECT> DialogUnitRect(HWND control, DialogBaseUnits base);
 // none is selected or the control does not answer).
 std::optional<std::vector<std::string>> ComboItems(HWND combo);
 std::optional<std::string> ComboSelection(HWND combo);
+// The text of a tree view's selected item; nothing when none is selected or the control does not
+// answer.
+std::optional<std::string> TreeSelection(HWND tree);
 
 // The control of window's thread that has the keyboard focus; nullptr when none.
 HWND FocusedControl(HWND window);

@@ -2,6 +2,7 @@
 
 #include <tlhelp32.h>
 
+#include <algorithm>
 #include <optional>
 
 namespace testdriver {
@@ -168,6 +169,25 @@ std::vector<ProcessEntry> AllProcesses() {
          more = Process32Next(snapshot.Get(), &entry))
         entries.push_back({entry.th32ProcessID, entry.th32ParentProcessID, entry.szExeFile});
     return entries;
+}
+
+std::vector<DWORD> RunningSince(const FILETIME& since, const std::vector<std::string>& names) {
+    std::vector<DWORD> ids;
+    for (const ProcessEntry& entry : AllProcesses()) {
+        const bool named = std::any_of(names.begin(), names.end(), [&](const std::string& name) {
+            return lstrcmpiA(entry.name.c_str(), name.c_str()) == 0;
+        });
+        if (!named)
+            continue;
+        const OwnedHandle process(
+            OpenProcess(SYNCHRONIZE | PROCESS_QUERY_LIMITED_INFORMATION, FALSE, entry.id));
+        if (!process || HasExited(process.Get()))
+            continue;
+        const FILETIME created = CreationTimeOf(process.Get());
+        if (CompareFileTime(&created, &since) >= 0)
+            ids.push_back(entry.id);
+    }
+    return ids;
 }
 
 std::string DescribeProcesses(const std::vector<DWORD>& ids) {

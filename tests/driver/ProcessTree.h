@@ -72,6 +72,9 @@ struct ProcessEntry {
 };
 // Every process running now.
 std::vector<ProcessEntry> AllProcesses();
+// The ids of the running processes whose program file is one of names (without a path, in any
+// case) and that started at since or later: what a test started, not what ran before it.
+std::vector<DWORD> RunningSince(const FILETIME& since, const std::vector<std::string>& names);
 
 // The processes as "name (id)", comma-separated, for a test's failure message; an id that is
 // no longer running shows as "? (id)".

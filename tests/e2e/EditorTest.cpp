@@ -517,8 +517,10 @@ TEST_F(Editor, SaveAsOnANewDocumentStartsInTheUsersDocumentsFolder) {
     ASSERT_TRUE(ChooseFile(dialog, "Zembra editor test"));
     ASSERT_TRUE(WaitUntilGone(dialog, kBoxLimit));
     const Bytes expected = e2e::Document("Mine", "", 0x2000);
-    WaitUntil([&] { return FileExists(saved); }, kBoxLimit);
-    EXPECT_EQ(ReadFileBytes(saved), std::string(expected.begin(), expected.end()));
+    // Read once the whole document is there: while the editor still holds the file, it cannot be read.
+    const std::string document(expected.begin(), expected.end());
+    WaitUntil([&] { return ReadFileBytes(saved) == document; }, kBoxLimit);
+    EXPECT_EQ(ReadFileBytes(saved), document);
     EXPECT_EQ(Close(), 0u);
 
     DeleteFileA(saved.c_str());

@@ -7,9 +7,6 @@
 #include "tests/install/InstallTest.h"
 #include <shlobj.h>
 
-#include <chrono>
-#include <thread>
-
 using namespace install;
 
 namespace {
@@ -171,7 +168,8 @@ TEST_F(Deployment, SilentAgainReinstallsAndNothingIsLostAfterwards) {
     EXPECT_EQ(Deploy("/S"), std::optional<DWORD>(0));
     EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, "Software\\Zembra"))
         << "the old uninstaller did not run";
-    std::this_thread::sleep_for(std::chrono::seconds(15));
+    // Once nothing of the old uninstallation runs anywhere, its removal script included.
+    ASSERT_TRUE(WaitUntilEnded(kUninstallationPrograms));
     ExpectInstalled(kDefaultFolder);
 }
 

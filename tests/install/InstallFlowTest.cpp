@@ -3,16 +3,19 @@
 
 #include "tests/install/InstallTest.h"
 
+#include "tests/driver/Control.h"
+#include "tests/driver/Messages.h"
 #include "tests/driver/Poll.h"
 #include "tests/driver/Screenshot.h"
+#include "tests/driver/Window.h"
 
 #include <aclapi.h>
+#include <commctrl.h>
 #include <objbase.h>
 #include <sddl.h>
 #include <shlobj.h>
 
 #include <cstring>
-#include <thread>
 
 using namespace install;
 
@@ -302,8 +305,25 @@ TEST_F(InstallFlow, BrowseCancelledLeavesThePathAndConfirmedTakesTheFolder) {
             kWindowLimit);
         ASSERT_NE(picker, nullptr) << "no folder picker";
         EXPECT_EQ(GetWindow(picker, GW_OWNER), dialog);
-        // Wait until the picker has taken its preselection, then answer it.
-        std::this_thread::sleep_for(milliseconds(300));
+        // Answered once the picker shows its folders, and, where it is confirmed, its
+        // preselection. (Under Wine the first picker of a session at times shows no selection
+        // at all; cancelled, it needs none.)
+        const HWND tree = testdriver::WaitFor(
+            [&]() -> HWND {
+                for (HWND control : testdriver::Descendants(picker)) {
+                    if (testdriver::ClassOf(control) == "SysTreeView32")
+                        return control;
+                }
+                return nullptr;
+            },
+            kWindowLimit);
+        EXPECT_TRUE(testdriver::WaitUntil(
+            [&] {
+                return button == IDOK ? testdriver::TreeSelection(tree) == "Picked Folder"
+                                      : testdriver::Ask(tree, TVM_GETCOUNT).value_or(0) > 0;
+            },
+            kWindowLimit))
+            << testdriver::TreeSelection(tree).value_or("(no selection)");
         PostMessageA(picker, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED),
                      reinterpret_cast<LPARAM>(GetDlgItem(picker, button)));
         EXPECT_TRUE(testdriver::WaitUntil([&] { return !IsWindow(picker); }, kWindowLimit));

@@ -108,6 +108,7 @@ std::vector<std::string> Texts(const std::vector<Message>& messages) {
 }
 
 InstallerTest::InstallerTest() {
+    GetSystemTimeAsFileTime(&m_began);
     m_scratch =
         testdriver::TempFolder() + "zembra install " + std::to_string(GetCurrentProcessId()) + "\\";
     RemoveTree(m_scratch);
@@ -223,6 +224,15 @@ std::vector<Message> InstallerTest::Install(const std::string& path, const Answe
         << "processes left running: "
         << testdriver::DescribeProcesses(installer.StartedProcessIds());
     return messages;
+}
+
+bool InstallerTest::WaitUntilEnded(const std::vector<std::string>& programs) const {
+    const bool ended = testdriver::WaitUntil(
+        [&] { return testdriver::RunningSince(m_began, programs).empty(); }, kRunLimit);
+    EXPECT_TRUE(ended) << "still running: "
+                       << testdriver::DescribeProcesses(
+                              testdriver::RunningSince(m_began, programs));
+    return ended;
 }
 
 void InstallerTest::ExpectInstalled(const std::string& dir) {

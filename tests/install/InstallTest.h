@@ -27,6 +27,11 @@ inline constexpr milliseconds kWindowLimit{10000};
 // The whole run of an installer, from Install to its end, old uninstaller included.
 inline constexpr milliseconds kRunLimit{30000};
 
+// The programs an uninstallation runs: the uninstaller, and its removal script's command
+// interpreter and pause.
+inline const std::vector<std::string> kUninstallationPrograms{"Uninstall.exe", "cmd.exe",
+                                                              "ping.exe"};
+
 // The programs under test and the payload's sources, as Windows sees them.
 std::string InstallerPath();
 std::string UninstallerPath();
@@ -127,6 +132,11 @@ protected:
     // The exit code of the last Install; nothing when it did not end.
     std::optional<DWORD> ExitCode() const { return m_exitCode; }
 
+    // True once no process of programs (file names without a path, in any case) that started
+    // during this test runs any more, within kRunLimit; a test failure naming those that run on
+    // otherwise.
+    bool WaitUntilEnded(const std::vector<std::string>& programs) const;
+
     // Checks that an installation into dir (ending in a backslash) is complete: the five files
     // byte for byte, the fourteen registry values of the layout and the installer's own exactly.
     static void ExpectInstalled(const std::string& dir);
@@ -134,6 +144,7 @@ protected:
     static void ExpectRegistryInstalled(const std::string& dir);
 
 private:
+    FILETIME m_began{};
     std::string m_scratch;
     std::optional<DWORD> m_exitCode;
     std::optional<std::string> m_savedHomeDrive;

@@ -3,9 +3,6 @@
 
 #include "tests/install/InstallTest.h"
 
-#include <chrono>
-#include <thread>
-
 using namespace install;
 
 namespace {
@@ -67,9 +64,9 @@ TEST_F(Reinstall, TwentyTimesInARowKeepsEveryFileAndValue) {
         ASSERT_EQ(Texts(Install(dir)), (std::vector<std::string>{kReinstall, kComplete}));
         ExpectInstalled(dir);
         ASSERT_TRUE(FileExists(ShortcutPath()));
-        // Install has waited until every process of the run had ended, the old uninstaller's
-        // removal script included; a while later everything is still in place.
-        std::this_thread::sleep_for(milliseconds(round == 20 ? 3000 : 1000));
+        // Install has waited until every process of the run had ended; once nothing of the old
+        // uninstallation runs anywhere, its removal script included, everything is still in place.
+        ASSERT_TRUE(WaitUntilEnded(kUninstallationPrograms));
         ExpectInstalled(dir);
         if (HasFailure())
             break;
@@ -138,9 +135,9 @@ TEST_F(ReinstallOverProbe, AnOldRemovalScriptStillRunningLaterCannotDeleteTheNew
     // The old script deletes "Uninstall.exe" once more 9 seconds after the old one is gone.
     std::optional<Process> installer;
     ASSERT_NO_FATAL_FAILURE(ReinstallOverOwnPlace(installer, "late"));
-    std::this_thread::sleep_for(std::chrono::seconds(15));
+    // Once the script has ended, whether it was ended or ran to its end.
+    ASSERT_TRUE(WaitUntilEnded({"script.exe"}));
     ExpectInstalled(InstallFolder());
-    EXPECT_EQ(CountProcesses("script.exe"), 0);
 }
 
 TEST_F(ReinstallOverProbe, OnlyTheRecordedInstallationsOwnUninstallerRunsNeverOneFoundByName) {
