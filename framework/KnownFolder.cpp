@@ -37,7 +37,7 @@ std::wstring KnownFolderPath(const KNOWNFOLDERID& folder) {
         return std::wstring();
     // The shell may hand out a text even when it fails: it is freed on every path.
     ShellString path;
-    if (FAILED(get(folder, 0, nullptr, path.Receive())) || path.Get() == nullptr)
+    if (FAILED(get(folder, KF_FLAG_DONT_VERIFY, nullptr, path.Receive())) || path.Get() == nullptr)
         return std::wstring();
     return path.Get();
 }

@@ -8,8 +8,9 @@
 #include <string>
 
 // The folder's full path as the shell gives it (SHGetKnownFolderPath, without a trailing
-// backslash, not created when missing); empty when the shell cannot name it (no such folder on
-// this system, a folder the user has none of, the shell not loadable). The folder ids are those of
-// <knownfolders.h> (FOLDERID_ProgramFiles, FOLDERID_PublicDesktop, FOLDERID_Documents); a program
-// that names one links uuid.
+// backslash), whether or not it exists: it is neither created nor checked, so a caller that uses
+// a missing one meets the system's own error naming it. Empty when the shell cannot name it (no
+// such folder on this system, a folder the user has none of, the shell not loadable). The folder
+// ids are those of <knownfolders.h> (FOLDERID_ProgramFiles, FOLDERID_PublicDesktop,
+// FOLDERID_Documents); a program that names one links uuid.
 std::wstring KnownFolderPath(const KNOWNFOLDERID& folder);

@@ -2,6 +2,7 @@
 // same folders in its environment.
 
 #include "framework/KnownFolder.h"
+#include "tests/driver/Registry.h"
 
 #include <gtest/gtest.h>
 
@@ -42,6 +43,31 @@ TEST(KnownFolderTest, EachFolderIsAFullPathWithoutTrailingBackslashWhereTheSyste
             EXPECT_EQ(path, base + row.below);
         else // the documents lie somewhere under the profile, by a name of the user's language
             EXPECT_EQ(path.compare(0, base.size() + 1, base + L"\\"), 0);
+    }
+}
+
+// Where the system keeps the folders' places, and a folder moved there that does not exist.
+TEST(KnownFolderTest, AFolderMovedElsewhereIsNamedThereEvenWhenItDoesNotExist) {
+    const std::string versionKey = "Software\\Microsoft\\Windows\\CurrentVersion";
+    struct Moved {
+        const char* what;
+        const KNOWNFOLDERID* folder;
+        std::string key;
+        const char* name;
+        DWORD type;
+    };
+    const Moved moved[] = {
+        {"Program Files", &FOLDERID_ProgramFiles, versionKey, "ProgramFilesDir", REG_SZ},
+        {"all users' desktop", &FOLDERID_PublicDesktop,
+         versionKey + "\\Explorer\\User Shell Folders", "Common Desktop", REG_EXPAND_SZ},
+    };
+    const std::string elsewhere = "C:\\Zembra test folder that is not there";
+    for (const Moved& row : moved) {
+        SCOPED_TRACE(row.what);
+        const testdriver::SavedValue saved(HKEY_LOCAL_MACHINE, row.key, row.name);
+        ASSERT_TRUE(testdriver::SetValue(HKEY_LOCAL_MACHINE, row.key, row.name,
+                                         {row.type, elsewhere + std::string(1, '\0')}));
+        EXPECT_EQ(KnownFolderPath(*row.folder), std::wstring(elsewhere.begin(), elsewhere.end()));
     }
 }
 
