@@ -1,23 +1,29 @@
 #include "KnownFolder.h"
 
-#include "framework/SystemLibrary.h"
+#include "SystemLibrary.h"
 
 namespace {
 
-// The shell's buffer, given back to the task allocator it came from.
-class TaskMemory {
+using GetKnownFolderPath = HRESULT WINAPI(REFKNOWNFOLDERID, DWORD, HANDLE, PWSTR*);
+using FreeTaskMemory = void WINAPI(LPVOID);
+
+// The text the shell allocated for the caller, freed through the COM task allocator once. Both
+// DLLs are loaded from the system folder on first use, so a program that never asks pays nothing
+// at start and imports neither.
+class ShellString {
 public:
-    TaskMemory() = default;
-    TaskMemory(const TaskMemory&) = delete;
-    TaskMemory& operator=(const TaskMemory&) = delete;
-    ~TaskMemory() {
+    ShellString() = default;
+    ~ShellString() {
         if (m_text == nullptr)
             return;
-        if (const auto free = SystemFunction<void WINAPI(LPVOID)>(L"ole32.dll", "CoTaskMemFree"))
+        if (const auto free = SystemFunction<FreeTaskMemory>(L"ole32.dll", "CoTaskMemFree"))
             free(m_text);
     }
+    ShellString(const ShellString&) = delete;
+    ShellString& operator=(const ShellString&) = delete;
+
     PWSTR* Receive() { return &m_text; }
-    PCWSTR Get() const { return m_text; }
+    const wchar_t* Get() const { return m_text; }
 
 private:
     PWSTR m_text = nullptr;
@@ -26,13 +32,12 @@ private:
 } // namespace
 
 std::wstring KnownFolderPath(const KNOWNFOLDERID& folder) {
-    const auto find = SystemFunction<HRESULT WINAPI(REFKNOWNFOLDERID, DWORD, HANDLE, PWSTR*)>(
-        L"shell32.dll", "SHGetKnownFolderPath");
-    if (find == nullptr)
+    const auto get = SystemFunction<GetKnownFolderPath>(L"shell32.dll", "SHGetKnownFolderPath");
+    if (get == nullptr)
         return std::wstring();
-    TaskMemory path;
-    // The shell may give a buffer also when it fails; it is freed either way.
-    if (FAILED(find(folder, KF_FLAG_DONT_VERIFY, nullptr, path.Receive())) || path.Get() == nullptr)
+    // The shell may hand out a text even when it fails: it is freed on every path.
+    ShellString path;
+    if (FAILED(get(folder, KF_FLAG_DONT_VERIFY, nullptr, path.Receive())) || path.Get() == nullptr)
         return std::wstring();
     return path.Get();
 }

@@ -16,7 +16,8 @@ bool ShellRun(const std::string& file, const std::string& parameters, int showCo
 // program; a silent run must show nothing.
 enum class ShellErrors { Shown, Hidden };
 
-// As ShellRun, then waits without time limit until the started process has ended.
+// As ShellRun, then waits without time limit until the started process has ended, the thread's
+// windows answering meanwhile (WaitAnswering).
 // False when the shell failed or started no process of its own to wait for. Once the process has
 // ended, and only then, afterExit (when given) is called with its handle, still open, so that the
 // process's exit code and id can be read.
