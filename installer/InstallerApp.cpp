@@ -5,23 +5,22 @@
 #include "RunLog.h"
 #include "framework/CodePage.h"
 #include "framework/Guard.h"
+#include "framework/KnownFolder.h"
 #include "framework/MessageBox.h"
 #include "framework/PathEncoding.h"
 #include "framework/SystemMessage.h"
 #include "framework/core/EntryCommandLine.h"
+#include "framework/core/PathText.h"
 #include "installer/core/CommandLine.h"
 #include "installer/core/InstallFolder.h"
 #include "installer/core/InstallerTexts.h"
 #include "support/Administrator.h"
-#include "support/FailedStringWrite.h"
+
+#include <knownfolders.h>
 
 namespace {
 
 CInstallerApp theApp;
-
-void ReportFailedStringWriteOfInstaller(const std::string& valueName) {
-    ReportFailedStringWrite(valueName, AfxGetAppName());
-}
 
 // Every message of the installer is logged; a silent run shows none and answers OK.
 int InstallerMessage(const std::string& text, const std::string& caption, unsigned type) {
@@ -29,6 +28,15 @@ int InstallerMessage(const std::string& text, const std::string& caption, unsign
     if (theApp.IsSilent())
         return IDOK;
     return ShowMessageBox(text, caption, type);
+}
+
+// The folder offered when none is given: "Zembra" in the system's Program Files folder, as the
+// shell names it; the usual place when it names none.
+std::string DefaultInstallPath() {
+    const std::wstring programFiles = KnownFolderPath(FOLDERID_ProgramFiles);
+    if (programFiles.empty())
+        return installer::kDefaultInstallPath;
+    return WithTrailingBackslash(Utf8Path(programFiles)) + installer::kInstallFolderName + "\\";
 }
 
 // An exception stopped at a barrier ends only the operation that raised it, and is told.
@@ -41,7 +49,6 @@ void ReportException(const std::string&, const std::string& what) {
 CInstallerApp::CInstallerApp()
     : m_nExitCode(installer::ExitCodeOf(installer::InstallOutcome::NothingInstalled)) {
     SetMessageHandler(InstallerMessage);
-    SetFailedStringWriteHook(ReportFailedStringWriteOfInstaller);
     SetExceptionReporter(ReportException);
 }
 
@@ -81,7 +88,7 @@ void CInstallerApp::RunInstaller() {
                     MB_ICONWARNING);
         return;
     }
-    const std::string folder = commandLine.folder.value_or(kDefaultInstallPath);
+    const std::string folder = commandLine.folder ? *commandLine.folder : DefaultInstallPath();
     if (m_bSilent)
         RunSilently(folder);
     else
