@@ -61,9 +61,9 @@ installer::InstallOutcome InstallProduct(const std::string& dir, HWND dialog) {
     const bool filesWritten =
         Logged(kLogFiles + PathForMessage(dir), ExtractFiles(dir, fileAccess));
     const bool shortcutCreated =
-        Logged(kLogShortcut + GetCommonDesktopPath() + product::kShortcutFile,
+        Logged(kLogShortcut + PathForMessage(GetCommonDesktopPath() + product::kShortcutFile),
                CreateShortcut(dir + product::kProgramFile, product::kShortcutFile, dir,
-                              kShortcutDescription));
+                              kShortcutDescription, fileAccess));
     const bool layoutWritten = WriteRegistryEntries(dir);
     const bool extrasWritten = WriteUninstallEntryExtras(dir);
     const bool registryWritten =

@@ -5,15 +5,19 @@
 #include "RunLog.h"
 #include "framework/CodePage.h"
 #include "framework/Guard.h"
+#include "framework/KnownFolder.h"
 #include "framework/MessageBox.h"
 #include "framework/PathEncoding.h"
 #include "framework/SystemMessage.h"
 #include "framework/core/EntryCommandLine.h"
+#include "framework/core/PathText.h"
 #include "installer/core/CommandLine.h"
 #include "installer/core/InstallFolder.h"
 #include "installer/core/InstallerTexts.h"
 #include "support/Administrator.h"
 #include "support/FailedStringWrite.h"
+
+#include <knownfolders.h>
 
 namespace {
 
@@ -29,6 +33,15 @@ int InstallerMessage(const std::string& text, const std::string& caption, unsign
     if (theApp.IsSilent())
         return IDOK;
     return ShowMessageBox(text, caption, type);
+}
+
+// The folder offered when none is given: "Zembra" in the system's Program Files folder, as the
+// shell names it; the usual place when it names none.
+std::string DefaultInstallPath() {
+    const std::wstring programFiles = KnownFolderPath(FOLDERID_ProgramFiles);
+    if (programFiles.empty())
+        return installer::kDefaultInstallPath;
+    return WithTrailingBackslash(Utf8Path(programFiles)) + installer::kInstallFolderName + "\\";
 }
 
 // An exception stopped at a barrier ends only the operation that raised it, and is told.
@@ -81,7 +94,7 @@ void CInstallerApp::RunInstaller() {
                     MB_ICONWARNING);
         return;
     }
-    const std::string folder = commandLine.folder.value_or(kDefaultInstallPath);
+    const std::string folder = commandLine.folder ? *commandLine.folder : DefaultInstallPath();
     if (m_bSilent)
         RunSilently(folder);
     else

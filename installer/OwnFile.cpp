@@ -46,6 +46,36 @@ bool LiesAt(HANDLE handle, const std::string& path) {
     return !expected.empty() && lstrcmpiW(expected.c_str(), actual.c_str()) == 0;
 }
 
+namespace {
+
+// Whether the file open as handle is one the installer may take as its own at path: no reparse
+// point, one link only, and the file at path itself. 0 or the refusal.
+DWORD CheckOwnFile(HANDLE handle, const std::string& path) {
+    BY_HANDLE_FILE_INFORMATION information{};
+    if (!GetFileInformationByHandle(handle, &information))
+        return GetLastError();
+    if ((information.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0 ||
+        information.nNumberOfLinks != 1 || !LiesAt(handle, path))
+        return ERROR_CANT_ACCESS_FILE;
+    return ERROR_SUCCESS;
+}
+
+} // namespace
+
+DWORD CheckExistingFile(const std::string& path, const ProtectedAccess* protection) {
+    // Setting a list reads the present one first (READ_CONTROL).
+    const DWORD access =
+        FILE_READ_ATTRIBUTES | (protection != nullptr ? READ_CONTROL | WRITE_DAC | WRITE_OWNER : 0);
+    const FileHandle opened(CreateFileW(
+        WidePath(path).c_str(), access, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+        nullptr, OPEN_EXISTING, FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
+    if (!opened)
+        return GetLastError();
+    if (const DWORD refused = CheckOwnFile(opened.Get(), path))
+        return refused;
+    return protection != nullptr ? protection->ApplyTo(opened.Get()) : ERROR_SUCCESS;
+}
+
 DWORD OpenOwnFile(const std::string& path, DWORD share, ProtectedAccess* protection,
                   FileHandle& file) {
     file.Reset();
@@ -62,12 +92,8 @@ DWORD OpenOwnFile(const std::string& path, DWORD share, ProtectedAccess* protect
     if (!opened)
         return GetLastError();
     const bool existed = GetLastError() == ERROR_ALREADY_EXISTS;
-    BY_HANDLE_FILE_INFORMATION information{};
-    if (!GetFileInformationByHandle(opened.Get(), &information))
-        return GetLastError();
-    if ((information.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0 ||
-        information.nNumberOfLinks != 1 || !LiesAt(opened.Get(), path))
-        return ERROR_CANT_ACCESS_FILE;
+    if (const DWORD refused = CheckOwnFile(opened.Get(), path))
+        return refused;
     if (existed && protection != nullptr) {
         const DWORD secured = protection->ApplyTo(opened.Get());
         if (secured != ERROR_SUCCESS)

@@ -19,6 +19,13 @@
 DWORD OpenOwnFile(const std::string& path, DWORD share, ProtectedAccess* protection,
                   FileHandle& file);
 
+// Checks the file that exists at path as OpenOwnFile checks an existing one (opened without
+// following it: no reparse point, one link, lying at path) and, when protection is given, gives it
+// protection's owner and list; nothing is written into it. 0, ERROR_FILE_NOT_FOUND when there is
+// none, or the refusal or the system's error code. For a file another component writes, such as
+// the shell's link object: checked before it writes, protected after.
+DWORD CheckExistingFile(const std::string& path, const ProtectedAccess* protection = nullptr);
+
 // Whether the object open as handle lies at path, whatever the case and short names: its final
 // path as the system resolves every link is path's full path.
 bool LiesAt(HANDLE handle, const std::string& path);

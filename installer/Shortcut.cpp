@@ -1,7 +1,7 @@
 #include "Shortcut.h"
 
 #include "ComPtr.h"
-#include "framework/CodePage.h"
+#include "OwnFile.h"
 #include "framework/MessageBox.h"
 #include "framework/PathEncoding.h"
 #include "framework/SystemLibrary.h"
@@ -23,9 +23,15 @@ bool ReportFailure(const char* firstLines, HRESULT result) {
 } // namespace
 
 bool CreateShortcut(const std::string& target, const std::string& linkName,
-                    const std::string& workingDirectory, const std::string& description) {
+                    const std::string& workingDirectory, const std::string& description,
+                    const ProtectedAccess& access) {
     const ComInitialization com;
-    const std::wstring linkPath = ToWide(CP_ACP, GetCommonDesktopPath()) + WidePath(linkName);
+    const std::string desktop = GetCommonDesktopPath();
+    // Without a desktop the bare name would be a file in the current folder.
+    if (desktop.empty())
+        return ReportFailure(installer::kSaveFailed, HRESULT_FROM_WIN32(ERROR_PATH_NOT_FOUND));
+    const std::string link8 = desktop + linkName;
+    const std::wstring linkPath = WidePath(link8);
     ComPtr<IShellLinkW> link;
     PrepareSystemRoad(SystemRoad::ShellLink);
     HRESULT result = CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER,
@@ -45,8 +51,16 @@ bool CreateShortcut(const std::string& target, const std::string& linkName,
     if (linkPath.size() >= MAX_PATH)
         return ReportFailure(installer::kSaveFailed,
                              HRESULT_FROM_WIN32(ERROR_FILENAME_EXCED_RANGE));
+    // The shell writes through whatever lies at the name: a link to another file is refused first.
+    const DWORD found = CheckExistingFile(link8);
+    if (found != ERROR_SUCCESS && found != ERROR_FILE_NOT_FOUND && found != ERROR_PATH_NOT_FOUND)
+        return ReportFailure(installer::kSaveFailed, HRESULT_FROM_WIN32(found));
     result = file->Save(linkPath.c_str(), TRUE);
     if (FAILED(result))
         return ReportFailure(installer::kSaveFailed, result);
+    // Whether the shell wrote into the file there or replaced it, what it saved is checked again
+    // and protected as the installer's other files are.
+    if (const DWORD secured = CheckExistingFile(link8, &access))
+        return ReportFailure(installer::kSaveFailed, HRESULT_FROM_WIN32(secured));
     return true;
 }

@@ -1,15 +1,12 @@
 #include "DesktopPath.h"
 
-#include <windows.h>
+#include "framework/KnownFolder.h"
+#include "framework/PathEncoding.h"
+#include "framework/core/PathText.h"
 
-namespace {
-const char* const kCommonDesktop = "%HOMEDRIVE%\\Documents and Settings\\All Users\\Desktop\\";
-} // namespace
+#include <knownfolders.h>
 
 std::string GetCommonDesktopPath() {
-    char buffer[MAX_PATH] = "";
-    const DWORD needed = ExpandEnvironmentStringsA(kCommonDesktop, buffer, MAX_PATH);
-    if (needed == 0 || needed > MAX_PATH)
-        return kCommonDesktop;
-    return buffer;
+    const std::wstring folder = KnownFolderPath(FOLDERID_PublicDesktop);
+    return folder.empty() ? std::string() : WithTrailingBackslash(Utf8Path(folder));
 }

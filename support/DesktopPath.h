@@ -3,8 +3,7 @@
 
 #include <string>
 
-// The expansion of "%HOMEDRIVE%\Documents and Settings\All Users\Desktop\", with its trailing
-// backslash; no shell folder is asked. A reference that is not defined stays in the text as it
-// is, and when the expansion fails or does not fit in MAX_PATH characters the text is returned
-// unexpanded, never cut short: a path built on it then names no existing file.
+// The all-users desktop as the shell names it (the known folder FOLDERID_PublicDesktop), in UTF-8
+// (PathEncoding.h) with its trailing backslash, whether or not it exists; empty when the shell
+// names none, so that no caller ever takes a bare file name for a file on the desktop.
 std::string GetCommonDesktopPath();

@@ -1,6 +1,5 @@
 #include "Uninstaller.h"
 
-#include "framework/CodePage.h"
 #include "framework/MessageBox.h"
 #include "framework/PathEncoding.h"
 #include "framework/SystemMessage.h"
@@ -31,9 +30,15 @@ bool DeleteProductFiles() {
     for (const char* name : {product::kProgramFile, product::kDocumentIconFile, product::kHelpFile,
                              product::kTemplateFile, product::kCliFile})
         complete &= DeleteProductFile(path + name);
-    complete &= DeleteProductFile(Utf8Path(ToWide(CP_ACP, GetCommonDesktopPath())) +
-                                  product::kShortcutFile);
-    return complete;
+    const std::string desktop = GetCommonDesktopPath();
+    if (desktop.empty()) {
+        // No desktop to find the shortcut on: never a file of that name in the current folder.
+        ShowMessage(uninstaller::DeleteFileMessage(product::kShortcutFile,
+                                                   SystemMessage(ERROR_PATH_NOT_FOUND)),
+                    AfxGetAppName(), MB_ICONERROR);
+        return false;
+    }
+    return DeleteProductFile(desktop + product::kShortcutFile) && complete;
 }
 
 bool DeleteProductFile(const std::string& path) {

@@ -4,6 +4,9 @@
 namespace installer {
 
 constexpr const char* kWindowTitle = "Install Zembra 1.0";
+// The folder offered is kInstallFolderName in the system's Program Files folder;
+// kDefaultInstallPath when the system cannot name that folder.
+constexpr const char* kInstallFolderName = "Zembra";
 constexpr const char* kDefaultInstallPath = "C:\\Program Files\\Zembra\\";
 
 // The two questions before the dialog.

@@ -85,12 +85,24 @@ TEST_F(InstallFaults, MissingOldUninstallerIsReportedAndInstallationContinues) {
     ExpectInstalled(InstallFolder());
 }
 
+TEST_F(InstallFaults, AShortcutNameThatLinksToAnotherFileIsRefusedAndTheOtherFileKept) {
+    CreateDesktopFolder();
+    const std::string other = Scratch() + "other.txt";
+    ASSERT_TRUE(testdriver::WriteFileBytes(other, "another file"));
+    ASSERT_TRUE(CreateHardLinkA(ShortcutPath().c_str(), other.c_str(), nullptr));
+    const auto messages = Install(InstallFolder());
+    EXPECT_EQ(Texts(messages),
+              (std::vector<std::string>{"Could not create shortcut.\nIShellLink::Save() failed.\n" +
+                                            SystemText(HRESULT_FROM_WIN32(ERROR_CANT_ACCESS_FILE)),
+                                        kIncomplete}));
+    EXPECT_EQ(ExitCode(), std::optional<DWORD>(1));
+    EXPECT_EQ(ReadFileBytes(other), std::optional<std::string>("another file"));
+    ExpectInstalled(InstallFolder());
+}
+
 TEST_F(InstallFaults, LinkPathTooLongForTheShortcutIsReportedAsAFailedShortcut) {
     // The shared desktop's path fits in MAX_PATH characters, the link's path within it does not.
-    const std::string desktopTail = "\\Documents and Settings\\All Users\\Desktop\\";
-    const std::string home =
-        Scratch() + std::string(255 - Scratch().size() - desktopTail.size(), 'h');
-    SetEnvironmentVariableA("HOMEDRIVE", home.c_str());
+    MoveDesktop(Scratch() + std::string(254 - Scratch().size(), 'd') + "\\");
     const auto messages = Install(InstallFolder());
     EXPECT_EQ(Texts(messages), (std::vector<std::string>{
                                    "Could not create shortcut.\nIShellLink::Save() failed.\n" +

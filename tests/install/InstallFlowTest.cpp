@@ -96,6 +96,27 @@ class InstallFlow : public InstallerTest {};
 
 } // namespace
 
+TEST_F(InstallFlow, TheFolderOfferedIsZembraInProgramFilesWhereverTheSystemKeepsThem) {
+    const char* const versionKey = "Software\\Microsoft\\Windows\\CurrentVersion";
+    const testdriver::SavedValue saved(HKEY_LOCAL_MACHINE, versionKey, "ProgramFilesDir");
+    const std::string elsewhere = Scratch() + "Programs Elsewhere";
+    const std::pair<std::string, std::string> cases[] = {
+        {"C:\\Program Files", "C:\\Program Files\\Zembra\\"},
+        {elsewhere, elsewhere + "\\Zembra\\"},
+    };
+    for (const auto& [programFiles, offered] : cases) {
+        SCOPED_TRACE(programFiles);
+        ASSERT_TRUE(
+            testdriver::SetString(HKEY_LOCAL_MACHINE, versionKey, "ProgramFilesDir", programFiles));
+        HWND dialog = nullptr;
+        Process installer = StartToDialog(dialog);
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_EQ(ControlText(dialog, 1002), offered);
+        Click(dialog, IDCANCEL);
+        EXPECT_TRUE(Converse(installer, AnswerYes).empty());
+    }
+}
+
 TEST_F(InstallFlow, DialogOffersTheDefaultFolderSelectedInTheFocusedPathField) {
     HWND dialog = nullptr;
     Process installer = StartToDialog(dialog);
@@ -419,7 +440,7 @@ bool UnderWine() {
 
 } // namespace
 
-TEST_F(InstallFlow, TheNewFolderAndEveryFileCarryTheProtectedAccessList) {
+TEST_F(InstallFlow, TheNewFolderEveryFileAndTheShortcutCarryTheProtectedAccessList) {
     if (UnderWine())
         GTEST_SKIP() << "Wine keeps no access list: it reads one back made from the Unix "
                         "permissions, whatever was set; this test reads the lists on Windows";
@@ -432,6 +453,7 @@ TEST_F(InstallFlow, TheNewFolderAndEveryFileCarryTheProtectedAccessList) {
     std::vector<std::string> paths = {dir};
     for (const PayloadSource& file : PayloadSources())
         paths.push_back(dir + file.fileName);
+    paths.push_back(ShortcutPath());
     for (const std::string& path : paths) {
         const auto list = ReadAccessList(path);
         ASSERT_TRUE(list.has_value()) << path;

@@ -16,6 +16,9 @@ const char* const kProductKey = "Software\\Zembra";
 // The document type lies in the machine's own classes, not in the merged view.
 const std::string kClasses = "Software\\Classes\\";
 constexpr int kPathField = 1002;
+const char* const kShellFolders =
+    "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders";
+const char* const kCommonDesktop = "Common Desktop";
 
 bool IsQuestion(const testdriver::BoxContents& box) {
     for (const auto& button : box.buttons) {
@@ -117,22 +120,22 @@ InstallerTest::InstallerTest() {
         m_savedTrees.push_back(std::make_unique<testdriver::SavedTree>(root, key));
         DeleteTree(root, key);
     }
-    char drive[MAX_PATH] = "";
-    if (GetEnvironmentVariableA("HOMEDRIVE", drive, MAX_PATH) != 0)
-        m_savedHomeDrive = drive;
-    // The installer and the uninstaller find the all-users desktop under %HOMEDRIVE%.
-    std::string home = m_scratch + "home";
-    SetEnvironmentVariableA("HOMEDRIVE", home.c_str());
+    m_savedDesktop =
+        std::make_unique<testdriver::SavedValue>(HKEY_LOCAL_MACHINE, kShellFolders, kCommonDesktop);
+    MoveDesktop(m_scratch + "Public\\Desktop\\");
 }
 
 InstallerTest::~InstallerTest() {
-    SetEnvironmentVariableA("HOMEDRIVE", m_savedHomeDrive ? m_savedHomeDrive->c_str() : nullptr);
+    m_savedDesktop.reset();
     m_savedTrees.clear();
     RemoveTree(m_scratch);
 }
 
-std::string InstallerTest::DesktopFolder() const {
-    return m_scratch + "home\\Documents and Settings\\All Users\\Desktop\\";
+void InstallerTest::MoveDesktop(const std::string& folder) {
+    m_desktop = folder;
+    // Where the system keeps the all-users desktop's place, which the shell reads on every call.
+    EXPECT_TRUE(testdriver::SetValue(HKEY_LOCAL_MACHINE, kShellFolders, kCommonDesktop,
+                                     {REG_EXPAND_SZ, folder.substr(0, folder.size() - 1) + '\0'}));
 }
 
 void InstallerTest::RecordVersion(const std::string& version) {

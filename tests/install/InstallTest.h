@@ -85,10 +85,10 @@ void SetControlText(HWND dialog, int id, const std::string& text);
 // Clicks a button without waiting for what the click starts.
 void Click(HWND dialog, int id);
 
-// Every test: the product's registry trees, the shared desktop folder and the environment
-// variable that locates it are saved before and put back after; a scratch folder with blanks in
-// its name holds the install folders. The all-users desktop is redirected (through HOMEDRIVE)
-// into the scratch folder, so a test decides whether it exists.
+// Every test: the product's registry trees and the place the system records for the all-users
+// desktop are saved before and put back after; a scratch folder with blanks in its name holds the
+// install folders. The all-users desktop is moved (where the system keeps its place) into the
+// scratch folder, so a test decides whether it exists.
 class InstallerTest : public testing::Test {
 protected:
     InstallerTest();
@@ -99,7 +99,9 @@ protected:
     // The default install folder of a test: under the scratch folder, with blanks, not yet there.
     std::string InstallFolder() const { return m_scratch + "Zembra Program Files\\"; }
     // Where the installer looks for the all-users desktop, with the trailing backslash.
-    std::string DesktopFolder() const;
+    const std::string& DesktopFolder() const { return m_desktop; }
+    // Moves the all-users desktop to folder (a full path ending in a backslash), which is not made.
+    void MoveDesktop(const std::string& folder);
     void CreateDesktopFolder() const { CreateFolders(DesktopFolder()); }
     std::string ShortcutPath() const { return DesktopFolder() + "Zembra.lnk"; }
 
@@ -147,7 +149,8 @@ private:
     FILETIME m_began{};
     std::string m_scratch;
     std::optional<DWORD> m_exitCode;
-    std::optional<std::string> m_savedHomeDrive;
+    std::string m_desktop;
+    std::unique_ptr<testdriver::SavedValue> m_savedDesktop;
     std::vector<std::unique_ptr<testdriver::SavedTree>> m_savedTrees;
 };
 

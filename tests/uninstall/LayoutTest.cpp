@@ -1,6 +1,7 @@
 // The registry layout as WriteRegistryEntries leaves it in the real registry, and the all-users
 // desktop folder as GetCommonDesktopPath finds it.
 
+#include "framework/PathEncoding.h"
 #include "support/DesktopPath.h"
 #include "support/FailedStringWrite.h"
 #include "support/RegistryEntries.h"
@@ -90,43 +91,29 @@ TEST_F(WriteRegistryEntriesTest, WritesTheOtherRowsWhenAKeyCannotBeCreated) {
     EXPECT_TRUE(m_failedWrites.Names().empty());
 }
 
-class EnvironmentVariable {
-public:
-    explicit EnvironmentVariable(const char* name) : m_name(name) {
-        char buffer[32767];
-        const DWORD length = GetEnvironmentVariableA(name, buffer, sizeof buffer);
-        if (length != 0 && length < sizeof buffer)
-            m_saved = std::string(buffer, length);
-    }
-    ~EnvironmentVariable() {
-        SetEnvironmentVariableA(m_name, m_saved ? m_saved->c_str() : nullptr);
-    }
-    EnvironmentVariable(const EnvironmentVariable&) = delete;
-    EnvironmentVariable& operator=(const EnvironmentVariable&) = delete;
-
-    void Set(const std::optional<std::string>& value) {
-        SetEnvironmentVariableA(m_name, value ? value->c_str() : nullptr);
-    }
-
-private:
-    const char* m_name;
-    std::optional<std::string> m_saved;
-};
-
-TEST(GetCommonDesktopPath, ExpandsTheHomeDriveIntoTheFixedText) {
-    const std::string unexpanded = "%HOMEDRIVE%\\Documents and Settings\\All Users\\Desktop\\";
-    const std::pair<std::optional<std::string>, std::string> cases[] = {
-        {"C:", "C:\\Documents and Settings\\All Users\\Desktop\\"},
-        {"D:", "D:\\Documents and Settings\\All Users\\Desktop\\"},
-        {"\\\\server\\share", "\\\\server\\share\\Documents and Settings\\All Users\\Desktop\\"},
-        {std::nullopt, unexpanded},
-        // Too long to fit a path: the text stays unexpanded rather than cut short.
-        {std::string(300, 'x'), unexpanded},
+// The all-users desktop where the system keeps its place, as the uninstaller finds the shortcut
+// on it: a full path in UTF-8 with its trailing backslash, named whether or not it exists.
+TEST(GetCommonDesktopPath, IsTheSystemsAllUsersDesktopWithItsTrailingBackslash) {
+    const wchar_t* const key =
+        L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders";
+    const testdriver::SavedValue saved(
+        HKEY_LOCAL_MACHINE,
+        "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders",
+        "Common Desktop");
+    wchar_t publicFolder[MAX_PATH] = L"";
+    ASSERT_NE(GetEnvironmentVariableW(L"PUBLIC", publicFolder, MAX_PATH), 0u);
+    const std::pair<std::wstring, std::string> cases[] = {
+        {L"%PUBLIC%\\Desktop", Utf8Path(publicFolder) + "\\Desktop\\"},
+        {L"D:\\Shared Desktop", "D:\\Shared Desktop\\"},
+        {L"C:\\\u0395\u03bb\u03bb\u03b7\u03bd\u03b9\u03ba\u03ac",
+         "C:\\\xce\x95\xce\xbb\xce\xbb\xce\xb7\xce\xbd\xce\xb9\xce\xba\xce\xac\\"},
     };
-    EnvironmentVariable homeDrive("HOMEDRIVE");
-    for (const auto& [drive, expected] : cases) {
-        homeDrive.Set(drive);
-        EXPECT_EQ(GetCommonDesktopPath(), expected) << drive.value_or("(not set)").substr(0, 20);
+    for (const auto& [place, expected] : cases) {
+        ASSERT_EQ(RegSetKeyValueW(HKEY_LOCAL_MACHINE, key, L"Common Desktop", REG_EXPAND_SZ,
+                                  place.c_str(),
+                                  static_cast<DWORD>((place.size() + 1) * sizeof(wchar_t))),
+                  ERROR_SUCCESS);
+        EXPECT_EQ(GetCommonDesktopPath(), expected);
     }
 }
 
