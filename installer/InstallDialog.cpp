@@ -14,8 +14,6 @@
 
 #include <utility>
 
-namespace {} // namespace
-
 CInstallDialog::CInstallDialog(std::string installPath)
     : CDialog(IDD_INSTALL), m_strInstallPath(std::move(installPath)) {
     // The path field takes a folder of any script.
@@ -46,6 +44,10 @@ bool CInstallDialog::OnCommand(WORD id, WORD code) {
         {IDOK, BN_CLICKED, &CInstallDialog::OnInstall},
         {IDC_BROWSE, BN_CLICKED, &CInstallDialog::OnBrowse},
     };
+    // Once Install runs, its waits still dispatch the dialog's messages: no command (a second
+    // Install, Browse, Cancel or the close box) may start anything until it has ended the dialog.
+    if (m_bInstalling)
+        return true;
     return Dispatch(*this, kNotifications, id, code) || CDialog::OnCommand(id, code);
 }
 
@@ -62,6 +64,7 @@ void CInstallDialog::OnInstall() {
         SelectPath();
         return;
     }
+    m_bInstalling = true;
     Guarded("installation", 0, [&] {
         InstallUnlessDeclined(
             target,

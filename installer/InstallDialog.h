@@ -35,4 +35,6 @@ private:
     // The folder offered, in UTF-8: put into the path field at start, refreshed from it by Browse.
     std::string m_strInstallPath;
     installer::InstallOutcome m_outcome = installer::InstallOutcome::NothingInstalled;
+    // From Install on, until the dialog ends.
+    bool m_bInstalling = false;
 };

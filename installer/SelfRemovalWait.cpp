@@ -1,6 +1,7 @@
 #include "SelfRemovalWait.h"
 
 #include "RunLog.h"
+#include "framework/AnsweringWait.h"
 #include "framework/PathEncoding.h"
 #include "framework/UniqueHandle.h"
 #include "installer/core/InstallerTexts.h"
@@ -64,7 +65,7 @@ public:
             for (const KernelHandle& process : m_processes) {
                 if (WaitForSingleObject(process.Get(), 0) == WAIT_TIMEOUT &&
                     TerminateProcess(process.Get(), 1)) {
-                    WaitForSingleObject(process.Get(), kEndLimitMs);
+                    WaitAnswering(process.Get(), kEndLimitMs);
                     ++ended;
                 }
             }
@@ -115,7 +116,7 @@ void WaitForSelfRemoval(HANDLE uninstaller, const std::string& uninstallerPath, 
     const ULONGLONG deadline = GetTickCount64() + limitMs;
     while ((old.AnyRunning() || (removedItself && FileExists(uninstallerPath))) &&
            GetTickCount64() < deadline) {
-        Sleep(kPollMs);
+        WaitAnswering(nullptr, kPollMs);
         old.Follow();
     }
     if (const int ended = old.EndAll())

@@ -12,4 +12,5 @@
 // removal (exit code 0), its file uninstallerPath (in UTF-8) is gone; at most limitMs milliseconds,
 // so a missing or stuck script never holds the installation up for longer. Then ends every one of
 // those processes that still runs: a slow script must not delete the new installation's files.
+// The thread's windows answer throughout (WaitAnswering).
 void WaitForSelfRemoval(HANDLE uninstaller, const std::string& uninstallerPath, DWORD limitMs);

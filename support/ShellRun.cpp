@@ -1,5 +1,6 @@
 #include "ShellRun.h"
 
+#include "framework/AnsweringWait.h"
 #include "framework/PathEncoding.h"
 #include "framework/SystemLibrary.h"
 #include "framework/UniqueHandle.h"
@@ -34,7 +35,7 @@ bool ShellRunAndWait(const std::string& file, const std::string& parameters, int
     if (execute == nullptr || !execute(&info))
         return false;
     const KernelHandle process(info.hProcess);
-    if (WaitForSingleObject(process.Get(), INFINITE) == WAIT_FAILED)
+    if (WaitAnswering(process.Get(), INFINITE) == WAIT_FAILED)
         return false;
     if (afterExit)
         afterExit(process.Get());

@@ -16,7 +16,8 @@ bool ShellRun(const std::string& file, const std::string& parameters, int showCo
 enum class ShellErrors { Shown, Hidden };
 
 // As ShellRun, with file and parameters in UTF-8 (PathEncoding.h) so that a program in a folder
-// of any script can be run, then waits without time limit until the started process has ended.
+// of any script can be run, then waits without time limit until the started process has ended,
+// the thread's windows answering meanwhile (WaitAnswering).
 // False when the shell failed or started no process of its own to wait for. Once the process has
 // ended, and only then, afterExit (when given) is called with its handle, still open, so that the
 // process's exit code and id can be read.

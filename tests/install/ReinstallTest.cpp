@@ -3,6 +3,11 @@
 
 #include "tests/install/InstallTest.h"
 
+#include "tests/driver/Poll.h"
+
+#include <functional>
+#include <thread>
+
 using namespace install;
 
 namespace {
@@ -97,8 +102,10 @@ protected:
     }
 
     // Starts the installer, answers Yes to the re-install; the messages once it has ended.
+    // meanwhile (when given) runs beside the installation, from Install on, with the dialog.
     std::vector<Message> ReinstallWith(std::optional<Process>& installer, const char* mode,
-                                       const std::string& oldUninstaller) {
+                                       const std::string& oldUninstaller,
+                                       const std::function<void(HWND dialog)>& meanwhile = {}) {
         RecordUninstaller(oldUninstaller);
         SetEnvironmentVariableA("ZEMBRA_PROBE_MODE", mode);
         SetEnvironmentVariableA("ZEMBRA_PROBE_COPY", (Scratch() + "script.exe").c_str());
@@ -106,7 +113,13 @@ protected:
         installer.emplace(StartToDialog(dialog));
         if (dialog == nullptr)
             return {};
-        return InstallInDialog(*installer, dialog, InstallFolder());
+        std::thread beside;
+        if (meanwhile)
+            beside = std::thread([&] { meanwhile(dialog); });
+        std::vector<Message> messages = InstallInDialog(*installer, dialog, InstallFolder());
+        if (beside.joinable())
+            beside.join();
+        return messages;
     }
 
     // Re-installs over an old uninstaller that lies where the new one goes, its removal script of
@@ -122,10 +135,27 @@ protected:
 } // namespace
 
 TEST_F(ReinstallOverProbe, AStuckOldRemovalScriptHoldsTheInstallationUpAFewSecondsAndIsEnded) {
+    // While the old uninstallation runs and is waited for, the dialog answers at once, takes no
+    // input, and a second Install (the button's click, as the window gets it) starts nothing.
+    bool waiting = false, answered = false, disabled = false, stillWaiting = false;
+    const auto whileWaiting = [&](HWND dialog) {
+        waiting = testdriver::WaitUntil(
+            [] { return CountProcesses("old_uninstaller_probe.exe") > 0; }, kRunLimit);
+        DWORD_PTR result = 0;
+        answered = SendMessageTimeoutA(dialog, WM_NULL, 0, 0, SMTO_NORMAL, 1000, &result) != 0;
+        disabled = !IsWindowEnabled(dialog);
+        Click(dialog, IDOK);
+        stillWaiting = CountProcesses("old_uninstaller_probe.exe") > 0;
+    };
     std::optional<Process> installer;
     EXPECT_EQ(Texts(ReinstallWith(installer, "stuck",
-                                  testdriver::WindowsPathOf(ZEMBRA_OLD_UNINSTALLER_PROBE_PATH))),
+                                  testdriver::WindowsPathOf(ZEMBRA_OLD_UNINSTALLER_PROBE_PATH),
+                                  whileWaiting)),
               (std::vector<std::string>{kReinstall, kComplete}));
+    ASSERT_TRUE(waiting);
+    EXPECT_TRUE(stillWaiting) << "the old uninstallation had ended before the dialog was asked";
+    EXPECT_TRUE(answered) << "the dialog did not answer within a second";
+    EXPECT_TRUE(disabled);
     // Nothing the old uninstaller left behind runs on after the installation.
     EXPECT_EQ(CountProcesses("old_uninstaller_probe.exe"), 0);
     ExpectInstalled(InstallFolder());

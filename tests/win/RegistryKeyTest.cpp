@@ -34,7 +34,6 @@ protected:
     void TearDown() override {
         RegDeleteTreeA(HKEY_CURRENT_USER, m_path.c_str());
         RegDeleteKeyA(HKEY_CURRENT_USER, TestRoot);
-        SetFailedStringWriteHook(nullptr);
         SetMessageHandler(nullptr);
     }
 
@@ -222,10 +221,12 @@ TEST_F(RegistryKeyTest, GetBinaryNeverWritesPastTheGivenBuffer) {
 }
 
 TEST_F(RegistryKeyTest, SettersWriteNothingWhenTheKeyCannotBeOpened) {
-    const testdriver::FailedWriteRecorder failedWrites;
+    testdriver::FailedWriteRecorder failedWrites;
     // A key path may not begin with a backslash.
     RegistryKey key(HKEY_CURRENT_USER, "\\" + Path());
-    key.SetString("Name", "text");
+    key.SetString("Name", "text", failedWrites.Told());
+    EXPECT_TRUE(key.Failed());
+    key.SetWideString("Name", L"text", failedWrites.Told());
     EXPECT_TRUE(key.Failed());
     key.SetDWORD("Number", 1);
     EXPECT_TRUE(key.Failed());
@@ -236,14 +237,14 @@ TEST_F(RegistryKeyTest, SettersWriteNothingWhenTheKeyCannotBeOpened) {
 }
 
 TEST_F(RegistryKeyTest, FailedWriteIsReportedOnlyWhenTheOpenedKeyRejectsTheString) {
-    // The installer's set-up: the value's name in an error message captioned with its name.
-    SetFailedStringWriteHook([](const std::string& valueName) {
+    // The installer's report: the value's name in an error message captioned with its name.
+    const FailedStringWrite report = [](const std::string& valueName) {
         ReportFailedStringWrite(valueName, "Install Zembra 1.0");
-    });
+    };
     const testdriver::MessageRecorder messages;
 
     RegistryKey key(HKEY_CURRENT_USER, Path());
-    key.SetString("DisplayName", "Zembra");
+    key.SetString("DisplayName", "Zembra", report);
     EXPECT_FALSE(key.Failed());
     EXPECT_TRUE(messages.Shown().empty());
 
@@ -253,7 +254,12 @@ TEST_F(RegistryKeyTest, FailedWriteIsReportedOnlyWhenTheOpenedKeyRejectsTheStrin
     EXPECT_TRUE(key.Failed());
     EXPECT_TRUE(messages.Shown().empty());
 
+    // Without a report, as the editor writes, nothing is told.
     key.SetString(tooLong, "Zembra");
+    EXPECT_TRUE(key.Failed());
+    EXPECT_TRUE(messages.Shown().empty());
+
+    key.SetString(tooLong, "Zembra", report);
     EXPECT_TRUE(key.Failed());
     ASSERT_EQ(messages.Shown().size(), 1u);
     EXPECT_EQ(messages.Shown()[0].text, "The registry key " + tooLong + " could not be created.");
@@ -261,7 +267,7 @@ TEST_F(RegistryKeyTest, FailedWriteIsReportedOnlyWhenTheOpenedKeyRejectsTheStrin
     EXPECT_EQ(messages.Shown()[0].type, static_cast<unsigned>(MB_OK | MB_ICONERROR));
 
     RegistryKey unopenable(HKEY_CURRENT_USER, "\\" + Path());
-    unopenable.SetString("DisplayName", "Zembra");
+    unopenable.SetString("DisplayName", "Zembra", report);
     EXPECT_TRUE(unopenable.Failed());
     EXPECT_EQ(messages.Shown().size(), 1u);
 }
@@ -269,13 +275,13 @@ TEST_F(RegistryKeyTest, FailedWriteIsReportedOnlyWhenTheOpenedKeyRejectsTheStrin
 // Text in any script goes in and out whole through the wide functions, stored as SetString stores
 // a text of the ANSI code page; a failed write is told as a narrow one is.
 TEST_F(RegistryKeyTest, WideStringsRoundTripInAnyScriptAndAreStoredAsNarrowOnesAre) {
-    const testdriver::FailedWriteRecorder failedWrites;
+    testdriver::FailedWriteRecorder failedWrites;
     RegistryKey key(HKEY_CURRENT_USER, Path());
     const std::wstring cases[] = {
         L"C:\\Program Files\\Zembra \u0395\u03bb\u03bb\u03b7\u03bd\u03b9\u03ba\u03ac\\",
         L"\u518d\u8d77\u52d5 \u2713", L"Zembra"};
     for (const std::wstring& text : cases) {
-        key.SetWideString("Path", text);
+        key.SetWideString("Path", text, failedWrites.Told());
         EXPECT_FALSE(key.Failed());
         EXPECT_EQ(key.GetWideString("Path", L"default"), text);
     }
@@ -285,7 +291,7 @@ TEST_F(RegistryKeyTest, WideStringsRoundTripInAnyScriptAndAreStoredAsNarrowOnesA
     EXPECT_EQ(key.GetWideString("Missing", L"default"), L"default");
     EXPECT_TRUE(key.Failed());
     EXPECT_TRUE(failedWrites.Names().empty());
-    key.SetWideString(std::string(16384, 'n'), L"Zembra");
+    key.SetWideString(std::string(16384, 'n'), L"Zembra", failedWrites.Told());
     EXPECT_EQ(failedWrites.Names(), std::vector<std::string>{std::string(16384, 'n')});
 }
 
