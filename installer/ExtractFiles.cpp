@@ -1,7 +1,6 @@
 #include "ExtractFiles.h"
 
 #include "OwnFile.h"
-#include "ResourceData.h"
 #include "framework/File.h"
 #include "framework/MessageBox.h"
 #include "framework/PathEncoding.h"
@@ -11,6 +10,16 @@
 #include "installer/core/InstallerTexts.h"
 #include "installer/core/Payload.h"
 #include "support/core/ErrorDescription.h"
+
+ResourceBytes PayloadResource(const char* type, unsigned id, HMODULE module) {
+    const LPCSTR name = MAKEINTRESOURCEA(static_cast<WORD>(id & 0xFFFF));
+    ResourceBytes neutral(module, type, name, MAKELANGID(LANG_NEUTRAL, SUBLANG_DEFAULT));
+    if (neutral || neutral.GetErrorCode() != ERROR_RESOURCE_LANG_NOT_FOUND)
+        return neutral;
+    // The neutral lookup follows the user's languages, which need not include the one the
+    // payload is stored in.
+    return ResourceBytes(module, type, name, installer::kPayloadLanguage);
+}
 
 bool ExtractFiles(const std::string& dir, ProtectedAccess& access) {
     bool allWritten = true;
@@ -24,7 +33,7 @@ bool ExtractFiles(const std::string& dir, ProtectedAccess& access) {
 
 bool ExtractResourceFile(const char* type, unsigned id, const std::string& path,
                          ProtectedAccess& access) {
-    const ResourceData resource(type, id);
+    const ResourceBytes resource = PayloadResource(type, id);
     if (resource.GetErrorCode() != 0) {
         ShowMessage(installer::ResourceNotLoadedMessage(PathForMessage(path),
                                                         SystemMessage(resource.GetErrorCode())),

@@ -31,10 +31,10 @@ bool Logged(const std::string& step, bool succeeded) {
 
 } // namespace
 
-bool WriteUninstallEntryExtras(const std::string& dir) {
+bool WriteUninstallEntryExtras(const std::string& dir, const FailedStringWrite& failed) {
     RegistryKey key(HKEY_LOCAL_MACHINE, product::kUninstallKey);
     key.SetWideString(installer::kQuietUninstallValue,
-                      WidePath(installer::QuietUninstallCommand(dir)));
+                      WidePath(installer::QuietUninstallCommand(dir)), failed);
     return !key.Failed();
 }
 
@@ -64,8 +64,12 @@ installer::InstallOutcome InstallProduct(const std::string& dir, HWND dialog) {
         Logged(kLogShortcut + PathForMessage(GetCommonDesktopPath() + product::kShortcutFile),
                CreateShortcut(dir + product::kProgramFile, product::kShortcutFile, dir,
                               kShortcutDescription, fileAccess));
-    const bool layoutWritten = WriteRegistryEntries(dir);
-    const bool extrasWritten = WriteUninstallEntryExtras(dir);
+    // A string value the registry refuses is named in a box of the installer's own.
+    const FailedStringWrite reportFailed = [](const std::string& valueName) {
+        ReportFailedStringWrite(valueName, AfxGetAppName());
+    };
+    const bool layoutWritten = WriteRegistryEntries(dir, reportFailed);
+    const bool extrasWritten = WriteUninstallEntryExtras(dir, reportFailed);
     const bool registryWritten =
         Logged(kLogRegistryEntries + PathForMessage(dir), layoutWritten && extrasWritten);
     if (dialog != nullptr)

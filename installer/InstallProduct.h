@@ -2,6 +2,7 @@
 // The installation itself, once the user has chosen the folder and an earlier version is gone.
 
 #include "installer/core/Outcome.h"
+#include "support/FailedStringWrite.h"
 
 #include <windows.h>
 
@@ -17,9 +18,9 @@
 installer::InstallOutcome InstallProduct(const std::string& dir, HWND dialog);
 
 // The installer's own value in the entry in the list of installed programs, removed with it:
-// "QuietUninstallString", the command deployment tools run to remove the product silently. True
-// when written.
-bool WriteUninstallEntryExtras(const std::string& dir);
+// "QuietUninstallString", the command deployment tools run to remove the product silently; a
+// refused value is told to failed. True when written.
+bool WriteUninstallEntryExtras(const std::string& dir, const FailedStringWrite& failed);
 
 // Asks the desktop (the "Program Manager" window) to show the new shortcut and icons.
 void RefreshDesktop();

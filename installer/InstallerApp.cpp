@@ -15,17 +15,12 @@
 #include "installer/core/InstallFolder.h"
 #include "installer/core/InstallerTexts.h"
 #include "support/Administrator.h"
-#include "support/FailedStringWrite.h"
 
 #include <knownfolders.h>
 
 namespace {
 
 CInstallerApp theApp;
-
-void ReportFailedStringWriteOfInstaller(const std::string& valueName) {
-    ReportFailedStringWrite(valueName, AfxGetAppName());
-}
 
 // Every message of the installer is logged; a silent run shows none and answers OK.
 int InstallerMessage(const std::string& text, const std::string& caption, unsigned type) {
@@ -54,7 +49,6 @@ void ReportException(const std::string&, const std::string& what) {
 CInstallerApp::CInstallerApp()
     : m_nExitCode(installer::ExitCodeOf(installer::InstallOutcome::NothingInstalled)) {
     SetMessageHandler(InstallerMessage);
-    SetFailedStringWriteHook(ReportFailedStringWriteOfInstaller);
     SetExceptionReporter(ReportException);
 }
 

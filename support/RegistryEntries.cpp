@@ -15,7 +15,7 @@ HKEY RootKey(RegistryRoot root) {
     return HKEY_LOCAL_MACHINE;
 }
 
-bool WriteRegistryEntries(const std::string& installDirectory) {
+bool WriteRegistryEntries(const std::string& installDirectory, const FailedStringWrite& failed) {
     const std::vector<RegistryEntry> entries = InstallationEntries(installDirectory);
     RegistryKey key(HKEY_LOCAL_MACHINE, std::string());
     bool allWritten = true;
@@ -25,7 +25,7 @@ bool WriteRegistryEntries(const std::string& installDirectory) {
         if (entry.type == RegistryValueType::DWord)
             key.SetDWORD(entry.valueName, entry.number);
         else
-            key.SetWideString(entry.valueName, WidePath(entry.text));
+            key.SetWideString(entry.valueName, WidePath(entry.text), failed);
         allWritten = allWritten && !key.Failed();
     }
     return allWritten;

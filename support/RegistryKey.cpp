@@ -53,21 +53,23 @@ bool RegistryKey::SetValue(const std::string& valueName, DWORD type, const void*
     return true;
 }
 
-void RegistryKey::SetString(const std::string& valueName, const std::string& text) {
+void RegistryKey::SetString(const std::string& valueName, const std::string& text,
+                            const FailedStringWrite& failed) {
     const bool opened = SetValue(valueName, REG_SZ, text.data(), static_cast<DWORD>(text.size()));
-    if (opened && Failed())
-        NotifyFailedStringWrite(valueName);
+    if (opened && Failed() && failed)
+        failed(valueName);
 }
 
-void RegistryKey::SetWideString(const std::string& valueName, const std::wstring& text) {
+void RegistryKey::SetWideString(const std::string& valueName, const std::wstring& text,
+                                const FailedStringWrite& failed) {
     const RegKeyHandle key = OpenKey(Write);
     if (!key)
         return;
     m_lResult = RegSetValueExW(key.Get(), WideName(valueName).c_str(), 0, REG_SZ,
                                reinterpret_cast<const BYTE*>(text.data()),
                                static_cast<DWORD>(text.size() * sizeof(wchar_t)));
-    if (Failed())
-        NotifyFailedStringWrite(valueName);
+    if (Failed() && failed)
+        failed(valueName);
 }
 
 std::wstring RegistryKey::GetWideString(const std::string& valueName,

@@ -4,6 +4,7 @@
 // last registry call stays in the object for Failed and GetResult; no operation throws.
 
 #include "framework/UniqueHandle.h"
+#include "support/FailedStringWrite.h"
 
 #include <string>
 #include <windows.h>
@@ -31,9 +32,10 @@ public:
     LONG GetResult() const { return m_lResult; }
 
     // REG_SZ holding the text's bytes without a terminating NUL; an empty name sets the key's
-    // default value. A value that cannot be set although the key opened is passed to the
-    // failed-write hook (FailedStringWrite.h).
-    void SetString(const std::string& valueName, const std::string& text);
+    // default value. A value that cannot be set although the key opened is told to failed (when
+    // given); a key that cannot be opened is not.
+    void SetString(const std::string& valueName, const std::string& text,
+                   const FailedStringWrite& failed = {});
 
     // The value's data up to its first NUL, whatever its type; the default when the key or the
     // value is missing, the value is empty or cannot be read.
@@ -41,8 +43,9 @@ public:
 
     // The same for text in any script, through the registry's wide functions: REG_SZ holding the
     // text's UTF-16 units without a terminating NUL, as SetString stores a text of the ANSI code
-    // page; a failed write goes to the same hook.
-    void SetWideString(const std::string& valueName, const std::wstring& text);
+    // page; a failed write is told as SetString tells it.
+    void SetWideString(const std::string& valueName, const std::wstring& text,
+                       const FailedStringWrite& failed = {});
     std::wstring GetWideString(const std::string& valueName, const std::wstring& defaultText);
 
     void SetDWORD(const std::string& valueName, DWORD value);

@@ -48,25 +48,20 @@ private:
     }
 };
 
-// The name of every string value the registry refused while the recorder lives; no hook is set
-// again when it ends.
+// The name of every string value the registry refused in a write given Told(), in order.
 class FailedWriteRecorder {
 public:
-    FailedWriteRecorder() {
-        Names().clear();
-        SetFailedStringWriteHook(&Record);
-    }
-    ~FailedWriteRecorder() { SetFailedStringWriteHook(nullptr); }
+    FailedWriteRecorder() = default;
     FailedWriteRecorder(const FailedWriteRecorder&) = delete;
     FailedWriteRecorder& operator=(const FailedWriteRecorder&) = delete;
 
-    static std::vector<std::string>& Names() {
-        static std::vector<std::string> names;
-        return names;
+    FailedStringWrite Told() {
+        return [this](const std::string& valueName) { m_names.push_back(valueName); };
     }
+    const std::vector<std::string>& Names() const { return m_names; }
 
 private:
-    static void Record(const std::string& valueName) { Names().push_back(valueName); }
+    std::vector<std::string> m_names;
 };
 
 } // namespace testdriver

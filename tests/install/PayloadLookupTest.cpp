@@ -2,7 +2,7 @@
 // found, byte for byte equal to its source, whatever the user's language. CTest runs this program
 // once more under a German locale.
 
-#include "installer/ResourceData.h"
+#include "installer/ExtractFiles.h"
 #include "installer/core/Payload.h"
 #include "tests/driver/Files.h"
 #include "tests/install/InstallerImage.h"
@@ -18,14 +18,10 @@
 
 namespace {
 
-struct Source {
-    unsigned id;
-    const char* path;
-};
-
-const Source kSources[] = {
-    {131, ZEMBRA_EXE_PATH},  {132, ZEMBRA_TEMPLATE_PATH},      {133, ZEMBRA_UNINSTALLER_PATH},
-    {130, ZEMBRA_HELP_PATH}, {129, ZEMBRA_DOCUMENT_ICON_PATH}, {128, ZEMBRA_CLI_PATH},
+// The built files, in the order of the payload.
+const char* const kSources[] = {
+    ZEMBRA_EXE_PATH,  ZEMBRA_TEMPLATE_PATH,      ZEMBRA_UNINSTALLER_PATH,
+    ZEMBRA_HELP_PATH, ZEMBRA_DOCUMENT_ICON_PATH, ZEMBRA_CLI_PATH,
 };
 
 using testdriver::ReadFileBytes;
@@ -48,16 +44,15 @@ TEST_F(PayloadLookup, FindsEveryPayloadFileByteForByte) {
     for (std::size_t i = 0; i < installer::kPayloadCount; ++i) {
         const installer::PayloadFile& file = installer::kPayload[i];
         SCOPED_TRACE(file.fileName);
-        ASSERT_EQ(file.resourceId, kSources[i].id);
-        const ResourceData resource(installer::kPayloadType, file.resourceId,
-                                    m_installer->Module());
+        const ResourceBytes resource =
+            PayloadResource(installer::kPayloadType, file.resourceId, m_installer->Module());
         EXPECT_EQ(resource.GetErrorCode(), 0u);
         ASSERT_NE(resource.GetData(), nullptr);
-        const auto source = ReadFileBytes(testdriver::WindowsPathOf(kSources[i].path));
+        const auto source = ReadFileBytes(testdriver::WindowsPathOf(kSources[i]));
         ASSERT_TRUE(source.has_value());
         EXPECT_EQ(resource.GetSize(), source->size());
-        EXPECT_TRUE(std::string(static_cast<const char*>(resource.GetData()), resource.GetSize()) ==
-                    *source);
+        EXPECT_TRUE(std::string(reinterpret_cast<const char*>(resource.GetData()),
+                                resource.GetSize()) == *source);
     }
 }
 
@@ -79,14 +74,16 @@ TEST_F(PayloadLookup, PayloadIsStoredInUsEnglishOnly) {
 
 TEST_F(PayloadLookup, MissingResourceGivesTheSystemsCodeAndNoBytes) {
     ASSERT_TRUE(m_installer.has_value());
-    const ResourceData missingId(installer::kPayloadType, 134, m_installer->Module());
+    const ResourceBytes missingId =
+        PayloadResource(installer::kPayloadType, 134, m_installer->Module());
     EXPECT_EQ(missingId.GetErrorCode(), static_cast<DWORD>(ERROR_RESOURCE_NAME_NOT_FOUND));
     EXPECT_EQ(missingId.GetSize(), 0u);
     EXPECT_EQ(missingId.GetData(), nullptr);
-    const ResourceData missingType("NOPE", 131, m_installer->Module());
+    const ResourceBytes missingType = PayloadResource("NOPE", 131, m_installer->Module());
     EXPECT_EQ(missingType.GetErrorCode(), static_cast<DWORD>(ERROR_RESOURCE_TYPE_NOT_FOUND));
     EXPECT_EQ(missingType.GetSize(), 0u);
     // Only the identifier's low 16 bits count.
-    const ResourceData wide(installer::kPayloadType, 0x10000 + 131, m_installer->Module());
+    const ResourceBytes wide =
+        PayloadResource(installer::kPayloadType, 0x10000 + 131, m_installer->Module());
     EXPECT_EQ(wide.GetErrorCode(), 0u);
 }

@@ -53,7 +53,7 @@ protected:
 };
 
 TEST_F(WriteRegistryEntriesTest, WritesEveryValueOfTheLayout) {
-    WriteRegistryEntries("C:\\Program Files\\Zembra Test\\");
+    WriteRegistryEntries("C:\\Program Files\\Zembra Test\\", m_failedWrites.Told());
     ExpectWritten("C:\\Program Files\\Zembra Test\\");
     EXPECT_TRUE(m_failedWrites.Names().empty());
     // Read back literally, not through the layout: the values others rely on.
@@ -66,7 +66,7 @@ TEST_F(WriteRegistryEntriesTest, WritesEveryValueOfTheLayout) {
 }
 
 TEST_F(WriteRegistryEntriesTest, WritesDefaultValuesUnderTheEmptyName) {
-    WriteRegistryEntries("D:\\Apps\\");
+    WriteRegistryEntries("D:\\Apps\\", m_failedWrites.Told());
     for (const char* key :
          {".zembra", "Zembra.Document", "Zembra.Document\\DefaultIcon",
           "Zembra.Document\\Shell\\Open\\Command", "Zembra.Document\\Shell\\Edit\\Command"})
@@ -74,8 +74,8 @@ TEST_F(WriteRegistryEntriesTest, WritesDefaultValuesUnderTheEmptyName) {
 }
 
 TEST_F(WriteRegistryEntriesTest, ReinstallingElsewhereOverwritesEveryValue) {
-    WriteRegistryEntries("C:\\First place\\");
-    WriteRegistryEntries("E:\\Second place\\");
+    WriteRegistryEntries("C:\\First place\\", m_failedWrites.Told());
+    WriteRegistryEntries("E:\\Second place\\", m_failedWrites.Told());
     ExpectWritten("E:\\Second place\\");
 }
 
@@ -84,7 +84,7 @@ TEST_F(WriteRegistryEntriesTest, WritesTheOtherRowsWhenAKeyCannotBeCreated) {
     // Below a volatile key no lasting key can be made: rows 5 and 6 (the verbs) fail.
     ASSERT_TRUE(SetString(HKEY_CLASSES_ROOT, "Zembra.Document", "", ""));
     ASSERT_TRUE(SetString(HKEY_CLASSES_ROOT, "Zembra.Document\\Shell", "", "", true));
-    WriteRegistryEntries("C:\\Zembra\\");
+    WriteRegistryEntries("C:\\Zembra\\", m_failedWrites.Told());
     EXPECT_FALSE(KeyExists(HKEY_CLASSES_ROOT, "Zembra.Document\\Shell\\Open"));
     EXPECT_FALSE(KeyExists(HKEY_CLASSES_ROOT, "Zembra.Document\\Shell\\Edit"));
     ExpectWritten("C:\\Zembra\\", 4, 6);
