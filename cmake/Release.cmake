@@ -3,13 +3,13 @@
 
 # The build time: SOURCE_DATE_EPOCH when it is set (scripts/build sets it to the last commit's
 # time), else the time of configuring; string(TIMESTAMP) reads SOURCE_DATE_EPOCH itself. Every
-# link stamps it as the program's link time, which About shows as the build date, whatever the
-# environment of the build step.
+# Windows link stamps it as the program's link time (the linker is told it: lld reads no
+# SOURCE_DATE_EPOCH), which About shows as the build date, whatever the environment of the build
+# step.
 string(TIMESTAMP ZEMBRA_BUILD_TIME "%s" UTC)
-foreach(language C CXX)
-    set(CMAKE_${language}_LINKER_LAUNCHER
-        ${CMAKE_COMMAND} -E env SOURCE_DATE_EPOCH=${ZEMBRA_BUILD_TIME})
-endforeach()
+if(WIN32)
+    add_link_options(-Wl,--Xlink=-timestamp:${ZEMBRA_BUILD_TIME})
+endif()
 
 # No folder of the build machine ends up in a program: sources are named from the tree's root,
 # generated files from the build folder's. (The later map wins, and the build folder may lie
@@ -52,9 +52,11 @@ function(zembra_sign_after_link target pfx)
         VERBATIM)
 endfunction()
 
-# zembra_deliverable(<target>): a program the product ships, signed as configured.
+# zembra_deliverable(<target>): a program the product ships, with its image checksum, signed as
+# configured.
 function(zembra_deliverable target)
     set_property(TARGET ${target} APPEND PROPERTY LINK_DEPENDS ${ZEMBRA_RELEASE_STAMP})
+    zembra_checksum_after_link(${target})
     if(ZEMBRA_SIGN_PFX)
         zembra_sign_after_link(${target} ${ZEMBRA_SIGN_PFX})
     elseif(ZEMBRA_ATTACH_SIGNATURES)

@@ -7,7 +7,7 @@ DIST="$ROOT/dist"
 
 # What building the programs and running them under Wine needs (scripts/demo needs no more).
 DEMO_PACKAGES="cmake g++ googletest nlohmann-json3-dev g++-mingw-w64-x86-64-posix mingw-w64-tools \
-wine wine64 fonts-wine xvfb xauth"
+lld wine wine64 fonts-wine xvfb xauth"
 # Everything the tests and benchmarks use besides: the fuzzer's compiler (its runtime follows, see
 # install_fuzzer_runtime), the help page's renderer and checker, the pictures' reader (the icon
 # sheet and the help page's picture), the locale sources, and what signs releases and makes the

@@ -23,8 +23,10 @@ struct DesignView {
 // One JSON object: version, caption, text, icon, buttons, default, priority, style, buttonTexts
 // (an array or null) and countdown ({"seconds", "answer"} or null).
 std::string DesignJson(const DesignView& view, const CMaps& maps);
-// One "name  value" line per field; the text's lines below each other, and so the words; a
-// design without words or countdown shows neither line.
+// One "name  value" line per field; the caption's and the text's lines below each other (a line
+// ends at LF or CR LF), and so the words; a design without words or countdown shows neither line.
+// Every other control character of a caption, text or word, a lone CR among them, shows as "\x1B"
+// (two upper-case hex digits of the code point, "\x9B" for U+009B); a tab stays.
 std::string DesignText(const DesignView& view, const CMaps& maps);
 
 } // namespace cli

@@ -166,11 +166,18 @@ TEST_F(CliProgram, UnreadableDocumentExits255WithoutABox) {
     EXPECT_EQ(Err().rfind("zembra-cli: " + missing + ": cannot be read (", 0), 0u) << Err();
 }
 
-TEST_F(CliProgram, ShowPrintsUtf8) {
+TEST_F(CliProgram, ShowPrintsUtf8AndNoControlCharacter) {
     const std::string path = m_scratch.Write("euro.zembra", e2e::Document("\x80", "\xe9", 0x2040));
     EXPECT_EQ(Run({"show", "--json", path}), 0u);
     EXPECT_NE(Out().find("\"caption\": \"\xe2\x82\xac\",\n  \"text\": \"\xc3\xa9\",\n  \"icon\": "
                          "\"information\""),
               std::string::npos)
         << Out();
+
+    // Nor can a document drive the console: an ESC of its caption shows as an escape.
+    const std::string escape =
+        m_scratch.Write("escape.zembra", e2e::Document("\x1b]0;x\x07", "", 0));
+    EXPECT_EQ(Run({"show", escape}), 0u);
+    EXPECT_EQ(Out().find('\x1b'), std::string::npos) << Out();
+    EXPECT_NE(Out().find("caption   \\x1B]0;x\\x07\n"), std::string::npos) << Out();
 }

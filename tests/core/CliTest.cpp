@@ -2,6 +2,7 @@
 // and what it refuses without changing anything.
 
 #include "cli/core/Cli.h"
+#include "cli/core/DesignView.h"
 #include "cli/core/DocumentRead.h"
 #include "cli/core/StyleWords.h"
 #include "cli/core/Utf8.h"
@@ -362,6 +363,52 @@ TEST_F(Cli, CheckNamesWhatIsWrongInTheBoxBlock) {
     EXPECT_EQ(m_system.out, "cut: the box block at byte 20 is cut short at byte 32\n"
                             "answer: the box block at byte 20 is malformed: its countdown answers "
                             "1, which is no button of the set\n");
+}
+
+// A document cannot drive the terminal: show prints a control character of its strings as an
+// escape, and breaks lines only where the box does; --json keeps the strings whole.
+TEST(DesignView, ControlCharactersShowAsEscapes) {
+    using namespace std::string_literals;
+    const struct {
+        std::string caption, text;
+        const char* shown; // the caption's and the text's lines
+    } cases[] = {
+        {"\x1b[2J", "", "caption   \\x1B[2J\ntext\n"},
+        {"", "bell\x07", "caption\ntext      bell\\x07\n"},
+        {"", "over\rwritten\r", "caption\ntext      over\\x0Dwritten\\x0D\n"},
+        {"", "a\r\n\r\nb", "caption\ntext      a\n\n          b\n"},
+        {"", "a\nb", "caption\ntext      a\n          b\n"},
+        {"a\r\nb", "", "caption   a\n          b\ntext\n"},
+        {"", "a\tb", "caption\ntext      a\tb\n"},
+        {"", "nul\0 unit\x1f del\x7f"s, "caption\ntext      nul\\x00 unit\\x1F del\\x7F\n"},
+        // U+0080 to U+009F, U+009B being a terminal's one-character CSI; U+00A0 is no control.
+        {"\xc2\x9b"
+         "31m \xc2\x80\xc2\x9f \xc2\xa0",
+         "", "caption   \\x9B31m \\x80\\x9F \xc2\xa0\ntext\n"},
+    };
+    const CMaps maps;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.shown);
+        cli::DesignView view;
+        view.version = 1.0;
+        view.caption = c.caption;
+        view.text = c.text;
+        const std::string out = cli::DesignText(view, maps);
+        const std::size_t begin = out.find('\n') + 1;
+        EXPECT_EQ(out.substr(begin, out.find("icon ") - begin), c.shown);
+    }
+    cli::DesignView view;
+    view.caption = "\x1b[2J";
+    view.text = "a\rb\xc2\x9b\r\n";
+    EXPECT_NE(cli::DesignJson(view, maps)
+                  .find("\"caption\": \"\\u001b[2J\",\n  \"text\": \"a\\rb\xc2\x9b\\r\\n\""),
+              std::string::npos)
+        << cli::DesignJson(view, maps);
+    // A word is one line of its button: a line break in it shows as escapes too.
+    view = {};
+    view.buttonTexts = {"Go\x1b", "a\r\nb\tc"};
+    const std::string out = cli::DesignText(view, maps);
+    EXPECT_NE(out.find("words     Go\\x1B\n          a\\x0D\\x0Ab\tc\n"), std::string::npos) << out;
 }
 
 TEST(CliText, Utf8AndUtf16BothWaysAndVersionsAsWritten) {

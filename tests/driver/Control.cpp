@@ -3,6 +3,7 @@
 #include "tests/driver/Handles.h"
 #include "tests/driver/Messages.h"
 #include "tests/driver/RemoteMemory.h"
+#include "tests/driver/SystemText.h"
 #include "tests/driver/Window.h"
 
 #include <commctrl.h>
@@ -12,15 +13,6 @@
 namespace testdriver {
 
 namespace {
-
-std::string Narrow(const WCHAR* text, int length) {
-    if (length <= 0)
-        return {};
-    const int bytes = WideCharToMultiByte(CP_ACP, 0, text, length, nullptr, 0, nullptr, nullptr);
-    std::string narrow(static_cast<std::size_t>(bytes), '\0');
-    WideCharToMultiByte(CP_ACP, 0, text, length, &narrow[0], bytes, nullptr, nullptr);
-    return narrow;
-}
 
 // The font a dialog template names, created at its size for a display of dpi (0: this screen).
 FontHandle DialogFont(const std::string& face, int points, int dpi) {
@@ -213,7 +205,7 @@ std::optional<std::vector<std::string>> ComboItems(HWND combo) {
                                  kMessageLimitMs, &copied) ||
             static_cast<LRESULT>(copied) < 0 || copied > length)
             return std::nullopt;
-        items.push_back(Narrow(buffer.data(), static_cast<int>(copied)));
+        items.push_back(AnsiText(buffer.data(), static_cast<int>(copied)));
     }
     return items;
 }
@@ -253,7 +245,7 @@ std::optional<std::string> TreeSelection(HWND tree) {
     if (!answered || !*answered || !remote.Read(sizeof(TVITEMW), text, sizeof text))
         return std::nullopt;
     text[kCapacity - 1] = L'\0';
-    return Narrow(text, lstrlenW(text));
+    return AnsiText(text, -1);
 }
 
 HWND FocusedControl(HWND window) {

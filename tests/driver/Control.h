@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include <array>
 #include <optional>
 #include <string>
 #include <vector>
@@ -26,6 +27,10 @@ std::optional<int> CheckState(HWND control);
 DWORD StyleOf(HWND window);
 DWORD ExStyleOf(HWND window);
 
+// A rectangle's left, top, right and bottom, which tests compare and print in one go.
+inline std::array<LONG, 4> EdgesOf(const RECT& rect) {
+    return {rect.left, rect.top, rect.right, rect.bottom};
+}
 // The window's rectangle on the screen.
 RECT ScreenRect(HWND window);
 // The control's rectangle in the client coordinates of its parent (its dialog).

@@ -2,6 +2,7 @@
 // header followed by DWORD-aligned items, with names given either as UTF-16 text or as a number.
 
 #include "tests/driver/Resources.h"
+#include "tests/driver/SystemText.h"
 
 #include <algorithm>
 #include <cstring>
@@ -33,7 +34,7 @@ public:
         std::wstring units;
         for (WCHAR unit = Read<WCHAR>(); unit && !m_failed; unit = Read<WCHAR>())
             units += unit;
-        return Narrow(units);
+        return AnsiText(units.data(), static_cast<int>(units.size()));
     }
 
     // A name or a number: 0x0000 is none, 0xFFFF is followed by the number, anything else
@@ -58,17 +59,6 @@ public:
     }
 
 private:
-    static std::string Narrow(const std::wstring& units) {
-        if (units.empty())
-            return {};
-        const int size = static_cast<int>(units.size());
-        const int bytes =
-            WideCharToMultiByte(CP_ACP, 0, units.data(), size, nullptr, 0, nullptr, nullptr);
-        std::string text(static_cast<std::size_t>(bytes), '\0');
-        WideCharToMultiByte(CP_ACP, 0, units.data(), size, &text[0], bytes, nullptr, nullptr);
-        return text;
-    }
-
     const unsigned char* m_data;
     std::size_t m_size;
     std::size_t m_at = 0;

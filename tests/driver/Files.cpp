@@ -2,11 +2,13 @@
 
 #include "tests/driver/Handles.h"
 #include "tests/driver/Poll.h"
+#include "tests/driver/Process.h"
 
 #include <windows.h>
 
 #include <fstream>
 #include <sstream>
+#include <stdexcept>
 
 namespace testdriver {
 
@@ -133,17 +135,14 @@ bool MakeFolderLink(const std::string& link, const std::string& target) {
     const std::string unixFolder = UnixPathOf(folder.substr(0, name));
     if (unixTarget.empty() || unixFolder.empty() || name == std::string::npos)
         return false;
-    // Wine starts a Unix program as it starts a Windows one.
-    std::string command = "Z:\\bin\\ln -s \"" + unixTarget + "\" \"" + unixFolder + "/" +
-                          folder.substr(name + 1) + "\"";
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION started{};
-    if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &started))
+    // Wine starts a Unix program as it starts a Windows one, but gives nothing to wait for: the
+    // link is awaited instead.
+    try {
+        Process::Start("Z:\\bin\\ln -s \"" + unixTarget + "\" \"" + unixFolder + "/" +
+                       folder.substr(name + 1) + "\"");
+    } catch (const std::runtime_error&) {
         return false;
-    const OwnedHandle process(started.hProcess);
-    const OwnedHandle thread(started.hThread);
+    }
     return WaitUntil(
         [&] {
             const DWORD attributes = GetFileAttributesA(folder.c_str());

@@ -100,6 +100,9 @@ Process Process::Start(const std::wstring& commandLine, CapturedOutput& output) 
 
 Process Process::Adopt(const PROCESS_INFORMATION& info, Following following,
                        const std::string& commandLine) {
+    // Wine runs a Unix program outside its own processes and gives no handle to follow it by.
+    if (!info.hProcess)
+        return Process(OwnedHandle(), 0, ProcessTree(nullptr, 0, JobHandle()));
     OwnedHandle process(info.hProcess);
     OwnedHandle thread(info.hThread);
     JobHandle job = following == Following::Job ? JobHandle::Create() : JobHandle();
@@ -158,7 +161,7 @@ bool Process::Terminate(milliseconds limit) {
 }
 
 bool Process::WaitForProcessTree(milliseconds limit) {
-    return WaitUntil([&] { return m_tree.HasEnded(); }, limit);
+    return !m_process || WaitUntil([&] { return m_tree.HasEnded(); }, limit);
 }
 
 std::vector<DWORD> Process::StartedProcessIds() {

@@ -47,7 +47,8 @@ public:
     // runs in a job object of its own, which every process it starts joins as well (unless
     // following is ParentIds or the system refuses a job).
     // Throws std::runtime_error, naming the command line and the system error, when the program
-    // cannot be started.
+    // cannot be started. A Unix program, which Wine starts outside its own processes, gives an
+    // object with no process: never running, no exit code, nothing to end.
     static Process Start(const std::string& commandLine, const std::string& workingDirectory = {},
                          Following following = Following::Job);
     // Starts a command line in UTF-16 (for arguments the ANSI code page cannot hold) as Start

@@ -1,4 +1,5 @@
 #include "tests/driver/Resources.h"
+#include "tests/driver/SystemText.h"
 
 #include <utility>
 
@@ -57,14 +58,9 @@ std::optional<std::string> ProgramResources::String(UINT id) const {
         return std::nullopt;
     for (UINT i = 0; i < id % 16; ++i)
         units += 1 + *units;
-    const int length = *units;
-    if (length == 0)
+    if (*units == 0)
         return std::nullopt;
-    const int bytes =
-        WideCharToMultiByte(CP_ACP, 0, units + 1, length, nullptr, 0, nullptr, nullptr);
-    std::string text(static_cast<std::size_t>(bytes), '\0');
-    WideCharToMultiByte(CP_ACP, 0, units + 1, length, &text[0], bytes, nullptr, nullptr);
-    return text;
+    return AnsiText(units + 1, *units);
 }
 
 std::optional<std::vector<MenuEntry>> ProgramResources::Menu(UINT id) const {

@@ -57,8 +57,6 @@ protected:
         return WaitForDialog(m_probe, kDialogCaption, kLimit);
     }
 
-    HWND Item(HWND dialog, int id) { return FindControl(dialog, id); }
-
     // Once the answer (a key pressed, a button clicked) has been given to the dialog, it ends and
     // the frame's caption tells what it ended with.
     void ExpectEndsWith(HWND dialog, bool answered, const std::string& caption) {
@@ -69,6 +67,18 @@ protected:
 
     Process m_probe = Process::Start(QuoteArgument(ProbePath()));
     HWND m_frame = nullptr;
+};
+
+// The probe with its dialog open.
+class DialogTest : public ProbeTest {
+protected:
+    void SetUp() override {
+        ProbeTest::SetUp();
+        ASSERT_NE(m_dialog = OpenDialog(), nullptr);
+    }
+    HWND Item(int id) { return FindControl(m_dialog, id); }
+
+    HWND m_dialog = nullptr;
 };
 
 TEST_F(ProbeTest, FindsWindowsByClassAndCaptionOfTheProgramOnly) {
@@ -147,10 +157,6 @@ struct ControlCase {
     RECT units;     // left, top, right, bottom in dialog units, as the template places it
 };
 
-void PrintTo(const ControlCase& c, std::ostream* out) {
-    *out << c.name;
-}
-
 const ControlCase kDialogControls[] = {
     {"Name", IDC_PROBE_NAME, "Edit", "", true, ES_AUTOHSCROLL | WS_TABSTOP, {40, 7, 140, 21}},
     {"Check", IDC_PROBE_CHECK, "Button", "&Check", true, BS_AUTOCHECKBOX, {40, 43, 100, 53}},
@@ -160,43 +166,35 @@ const ControlCase kDialogControls[] = {
     {"Events", IDC_PROBE_EVENTS, "Static", "", true, 0, {7, 58, 187, 66}},
 };
 
-class ControlTest : public ProbeTest, public testing::WithParamInterface<ControlCase> {};
-
-TEST_P(ControlTest, ReadsClassTextStateStyleAndPlace) {
-    const ControlCase& c = GetParam();
-    HWND dialog = OpenDialog();
-    ASSERT_NE(dialog, nullptr);
-    HWND control = Item(dialog, c.id);
-    ASSERT_NE(control, nullptr);
-    EXPECT_EQ(ClassOf(control), c.className);
-    EXPECT_EQ(TextOf(control), std::string(c.text));
-    EXPECT_EQ(IsEnabled(control), c.enabled);
-    EXPECT_TRUE(IsShown(control));
-    EXPECT_EQ(StyleOf(control) & c.typeBits, c.typeBits);
-    EXPECT_EQ(StyleOf(control) & WS_CHILD, DWORD(WS_CHILD));
-    const auto units = DialogUnitRect(control, BaseUnitsOf("MS Sans Serif", 8));
-    ASSERT_TRUE(units);
-    EXPECT_EQ(units->left, c.units.left);
-    EXPECT_EQ(units->top, c.units.top);
-    EXPECT_EQ(units->right, c.units.right);
-    EXPECT_EQ(units->bottom, c.units.bottom);
-    const RECT screen = ScreenRect(control);
-    const RECT inDialog = RectInParent(control);
-    EXPECT_EQ(screen.right - screen.left, inDialog.right - inDialog.left);
-    EXPECT_EQ(screen.bottom - screen.top, inDialog.bottom - inDialog.top);
+TEST_F(DialogTest, ReadsClassTextStateStyleAndPlaceOfEachControl) {
+    for (const ControlCase& c : kDialogControls) {
+        SCOPED_TRACE(c.name);
+        HWND control = Item(c.id);
+        ASSERT_NE(control, nullptr);
+        EXPECT_EQ(ClassOf(control), c.className);
+        EXPECT_EQ(TextOf(control), std::string(c.text));
+        EXPECT_EQ(IsEnabled(control), c.enabled);
+        EXPECT_TRUE(IsShown(control));
+        EXPECT_EQ(StyleOf(control) & (c.typeBits | WS_CHILD), c.typeBits | WS_CHILD);
+        const auto units = DialogUnitRect(control, BaseUnitsOf("MS Sans Serif", 8));
+        ASSERT_TRUE(units);
+        EXPECT_EQ(EdgesOf(*units), EdgesOf(c.units));
+        const RECT screen = ScreenRect(control);
+        const RECT inDialog = RectInParent(control);
+        EXPECT_EQ(screen.right - screen.left, inDialog.right - inDialog.left);
+        EXPECT_EQ(screen.bottom - screen.top, inDialog.bottom - inDialog.top);
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(Dialog, ControlTest, testing::ValuesIn(kDialogControls),
-                         [](const auto& info) { return std::string(info.param.name); });
-
-TEST_F(ProbeTest, ReadsStylesOfTheWindowsThemselves) {
-    HWND dialog = OpenDialog();
-    ASSERT_NE(dialog, nullptr);
-    EXPECT_EQ(StyleOf(dialog) & (WS_POPUP | WS_CAPTION), DWORD(WS_POPUP | WS_CAPTION));
-    EXPECT_EQ(ExStyleOf(dialog) & WS_EX_DLGMODALFRAME, DWORD(WS_EX_DLGMODALFRAME));
-    EXPECT_EQ(GetWindow(dialog, GW_OWNER), m_frame);
+TEST_F(DialogTest, ReadsStylesOfTheWindowsThemselvesAndTheComboItems) {
+    EXPECT_EQ(StyleOf(m_dialog) & (WS_POPUP | WS_CAPTION), DWORD(WS_POPUP | WS_CAPTION));
+    EXPECT_EQ(ExStyleOf(m_dialog) & WS_EX_DLGMODALFRAME, DWORD(WS_EX_DLGMODALFRAME));
+    EXPECT_EQ(GetWindow(m_dialog, GW_OWNER), m_frame);
     EXPECT_EQ(StyleOf(m_frame) & WS_OVERLAPPEDWINDOW, DWORD(WS_OVERLAPPEDWINDOW));
     EXPECT_FALSE(IsEnabled(m_frame)); // a modal dialog disables its owner
+    HWND choice = Item(IDC_PROBE_CHOICE);
+    EXPECT_EQ(ComboItems(choice), (std::vector<std::string>{"Alpha", "Beta", "Gamma"}));
+    EXPECT_EQ(ComboSelection(choice), std::string("Alpha"));
 }
 
 TEST_F(ProbeTest, FindsControlsNestedInAFormInsideTheFrame) {
@@ -217,14 +215,6 @@ TEST_F(ProbeTest, FindsControlsNestedInAFormInsideTheFrame) {
     HWND late = FindControl(m_frame, IDC_PROBE_FORM_LATE);
     EXPECT_NE(late, inner);
     EXPECT_EQ(GetParent(late), GetParent(edit));
-}
-
-TEST_F(ProbeTest, ReadsComboItemsInOrderAndTheSelection) {
-    HWND dialog = OpenDialog();
-    ASSERT_NE(dialog, nullptr);
-    HWND choice = Item(dialog, IDC_PROBE_CHOICE);
-    EXPECT_EQ(ComboItems(choice), (std::vector<std::string>{"Alpha", "Beta", "Gamma"}));
-    EXPECT_EQ(ComboSelection(choice), std::string("Alpha"));
 }
 
 struct ChoiceCase {
@@ -248,21 +238,19 @@ const ChoiceCase kChoices[] = {
     {"ByKeyboardBeta", ChooseComboItemByKeyboard, "Beta", "selchange;selchange;selendok;"},
 };
 
-class ChoiceTest : public ProbeTest, public testing::WithParamInterface<ChoiceCase> {};
+class ChoiceTest : public DialogTest, public testing::WithParamInterface<ChoiceCase> {};
 
 TEST_P(ChoiceTest, ChoosingAComboItemNotifiesTheProgramAsAUserChoiceDoes) {
-    HWND dialog = OpenDialog();
-    ASSERT_NE(dialog, nullptr);
-    HWND choice = Item(dialog, IDC_PROBE_CHOICE);
+    HWND choice = Item(IDC_PROBE_CHOICE);
     // Only an exact, existing item can be chosen.
     EXPECT_FALSE(GetParam().choose(choice, "gamma"));
     EXPECT_FALSE(GetParam().choose(choice, "Delta"));
-    EXPECT_FALSE(GetParam().choose(Item(dialog, IDC_PROBE_DISABLED), GetParam().item));
+    EXPECT_FALSE(GetParam().choose(Item(IDC_PROBE_DISABLED), GetParam().item));
     ASSERT_TRUE(GetParam().choose(choice, GetParam().item));
-    EXPECT_TRUE(TextBecomes(Item(dialog, IDC_PROBE_EVENTS), GetParam().events));
+    EXPECT_TRUE(TextBecomes(Item(IDC_PROBE_EVENTS), GetParam().events));
     EXPECT_EQ(ComboSelection(choice), std::string(GetParam().item));
     // What the program then reads as the choice is the item.
-    ASSERT_TRUE(PressKey(dialog, VK_RETURN));
+    ASSERT_TRUE(PressKey(m_dialog, VK_RETURN));
     EXPECT_TRUE(TextBecomes(m_frame, std::string("Probe Frame - OK name= choice=") +
                                          GetParam().item + " checked=0"));
 }
@@ -270,66 +258,52 @@ TEST_P(ChoiceTest, ChoosingAComboItemNotifiesTheProgramAsAUserChoiceDoes) {
 INSTANTIATE_TEST_SUITE_P(Combo, ChoiceTest, testing::ValuesIn(kChoices),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(ProbeTest, SettingAndTypingTextReachTheProgram) {
-    HWND dialog = OpenDialog();
-    ASSERT_NE(dialog, nullptr);
-    HWND name = Item(dialog, IDC_PROBE_NAME);
+TEST_F(DialogTest, SettingAndTypingTextReachTheProgram) {
+    HWND name = Item(IDC_PROBE_NAME);
     ASSERT_TRUE(SetEditText(name, "Set text"));
     EXPECT_EQ(TextOf(name), std::string("Set text"));
-    EXPECT_TRUE(TextBecomes(Item(dialog, IDC_PROBE_EVENTS), "change;"));
+    EXPECT_TRUE(TextBecomes(Item(IDC_PROBE_EVENTS), "change;"));
     ASSERT_TRUE(SetEditText(name, ""));
     ASSERT_TRUE(TypeText(name, "Ab c"));
     EXPECT_TRUE(TextBecomes(name, "Ab c"));
 }
 
-TEST_F(ProbeTest, RestingTheMouseOnAControlShowsItsTip) {
-    HWND dialog = OpenDialog();
-    ASSERT_NE(dialog, nullptr);
+TEST_F(DialogTest, RestingTheMouseOnAControlShowsItsTip) {
     EXPECT_EQ(WaitForTip(m_probe, kAbsent), nullptr);
-    ASSERT_TRUE(HoverOver(Item(dialog, IDC_PROBE_NAME)));
+    ASSERT_TRUE(HoverOver(Item(IDC_PROBE_NAME)));
     HWND tip = WaitForTip(m_probe, kLimit);
     ASSERT_NE(tip, nullptr);
     EXPECT_EQ(WindowText(tip), "Probe tip");
 }
 
-TEST_F(ProbeTest, ClickingACheckBoxTogglesIt) {
-    HWND dialog = OpenDialog();
-    ASSERT_NE(dialog, nullptr);
-    HWND check = Item(dialog, IDC_PROBE_CHECK);
+TEST_F(DialogTest, ClickingACheckBoxTogglesIt) {
+    HWND check = Item(IDC_PROBE_CHECK);
     EXPECT_EQ(CheckState(check), BST_UNCHECKED);
     ASSERT_TRUE(Click(check));
-    EXPECT_TRUE(TextBecomes(Item(dialog, IDC_PROBE_EVENTS), "check;"));
+    EXPECT_TRUE(TextBecomes(Item(IDC_PROBE_EVENTS), "check;"));
     EXPECT_EQ(CheckState(check), BST_CHECKED);
-    EXPECT_FALSE(Click(Item(dialog, IDC_PROBE_DISABLED)));
+    EXPECT_FALSE(Click(Item(IDC_PROBE_DISABLED)));
 }
 
-TEST_F(ProbeTest, EnterPressesTheDefaultButtonWithWhatWasEntered) {
-    HWND dialog = OpenDialog();
-    ASSERT_NE(dialog, nullptr);
-    ASSERT_TRUE(SetEditText(Item(dialog, IDC_PROBE_NAME), "Zed"));
-    ASSERT_TRUE(ChooseComboItem(Item(dialog, IDC_PROBE_CHOICE), "Beta"));
-    ASSERT_TRUE(Click(Item(dialog, IDC_PROBE_CHECK)));
-    ExpectEndsWith(dialog, PressKey(dialog, VK_RETURN),
+TEST_F(DialogTest, EnterPressesTheDefaultButtonWithWhatWasEntered) {
+    ASSERT_TRUE(SetEditText(Item(IDC_PROBE_NAME), "Zed"));
+    ASSERT_TRUE(ChooseComboItem(Item(IDC_PROBE_CHOICE), "Beta"));
+    ASSERT_TRUE(Click(Item(IDC_PROBE_CHECK)));
+    ExpectEndsWith(m_dialog, PressKey(m_dialog, VK_RETURN),
                    "Probe Frame - OK name=Zed choice=Beta checked=1");
 }
 
-TEST_F(ProbeTest, EscapeCancelsTheDialog) {
-    HWND dialog = OpenDialog();
-    ASSERT_NE(dialog, nullptr);
-    ExpectEndsWith(dialog, PressKey(dialog, VK_ESCAPE), "Probe Frame - Cancel");
+TEST_F(DialogTest, EscapeCancelsTheDialog) {
+    ExpectEndsWith(m_dialog, PressKey(m_dialog, VK_ESCAPE), "Probe Frame - Cancel");
 }
 
-TEST_F(ProbeTest, TabOrderAndFocusFollowTheTemplate) {
-    HWND dialog = OpenDialog();
-    ASSERT_NE(dialog, nullptr);
-    const std::vector<HWND> expected = {
-        Item(dialog, IDC_PROBE_NAME), Item(dialog, IDC_PROBE_CHOICE), Item(dialog, IDC_PROBE_CHECK),
-        Item(dialog, IDOK), Item(dialog, IDCANCEL)};
-    EXPECT_EQ(TabOrder(dialog), expected);
-    EXPECT_EQ(FocusedControl(dialog), expected[0]);
-    ASSERT_TRUE(PressKey(dialog, VK_TAB));
-    WaitUntil([&] { return FocusedControl(dialog) == expected[1]; }, kLimit);
-    EXPECT_EQ(FocusedControl(dialog), expected[1]);
+TEST_F(DialogTest, TabOrderAndFocusFollowTheTemplate) {
+    const std::vector<HWND> expected = {Item(IDC_PROBE_NAME), Item(IDC_PROBE_CHOICE),
+                                        Item(IDC_PROBE_CHECK), Item(IDOK), Item(IDCANCEL)};
+    EXPECT_EQ(TabOrder(m_dialog), expected);
+    EXPECT_EQ(FocusedControl(m_dialog), expected[0]);
+    ASSERT_TRUE(PressKey(m_dialog, VK_TAB));
+    EXPECT_TRUE(WaitUntil([&] { return FocusedControl(m_dialog) == expected[1]; }, kLimit));
 }
 
 TEST_F(ProbeTest, CtrlKeyReachesTheFramesAccelerators) {
@@ -341,7 +315,7 @@ TEST_F(ProbeTest, CtrlKeyReachesTheFramesAccelerators) {
     ASSERT_NE(dialog, nullptr);
     // Real keys reach the dialog too, where its keyboard focus is.
     ASSERT_TRUE(PressAsKeyboard(dialog, 'Q', {VK_SHIFT}));
-    EXPECT_TRUE(TextBecomes(Item(dialog, IDC_PROBE_NAME), "Q"));
+    EXPECT_TRUE(TextBecomes(FindControl(dialog, IDC_PROBE_NAME), "Q"));
     ASSERT_TRUE(PressAsKeyboard(dialog, VK_ESCAPE));
     EXPECT_TRUE(TextBecomes(m_frame, "Probe Frame - Cancel"));
 }
@@ -378,31 +352,34 @@ protected:
         return TempFolder() + "zembra-dialogprobe-" + std::to_string(GetCurrentProcessId());
     }
 
+    // The file dialog that command opens, which is no message box.
+    HWND Open(UINT command) {
+        EXPECT_TRUE(InvokeCommand(m_frame, command));
+        HWND dialog = WaitForFileDialog(m_probe, kLimit);
+        EXPECT_FALSE(dialog && IsMessageBox(dialog));
+        return dialog;
+    }
+
     std::string m_chosen = ScratchName() + ".prb";
 };
 
 TEST_F(FileDialogTest, SavingTakesTheTypedPathWithTheDefaultExtension) {
-    ASSERT_TRUE(InvokeCommand(m_frame, ID_PROBE_SAVE));
-    HWND dialog = WaitForFileDialog(m_probe, kLimit);
+    HWND dialog = Open(ID_PROBE_SAVE);
     ASSERT_NE(dialog, nullptr);
-    EXPECT_FALSE(IsMessageBox(dialog));
-    EXPECT_EQ(WaitForBox(m_probe, kAbsent), nullptr);
     ASSERT_TRUE(ChooseFile(dialog, ScratchName()));
     EXPECT_TRUE(TextBecomes(m_frame, "Probe Frame - file " + m_chosen));
 }
 
 TEST_F(FileDialogTest, OpeningTakesAnExistingFile) {
     std::ofstream(m_chosen) << "probe";
-    ASSERT_TRUE(InvokeCommand(m_frame, ID_PROBE_OPEN));
-    HWND dialog = WaitForFileDialog(m_probe, kLimit);
+    HWND dialog = Open(ID_PROBE_OPEN);
     ASSERT_NE(dialog, nullptr);
     ASSERT_TRUE(ChooseFile(dialog, m_chosen));
     EXPECT_TRUE(TextBecomes(m_frame, "Probe Frame - file " + m_chosen));
 }
 
 TEST_F(FileDialogTest, CancellingChoosesNothing) {
-    ASSERT_TRUE(InvokeCommand(m_frame, ID_PROBE_SAVE));
-    HWND dialog = WaitForFileDialog(m_probe, kLimit);
+    HWND dialog = Open(ID_PROBE_SAVE);
     ASSERT_NE(dialog, nullptr);
     ExpectEndsWith(dialog, CancelFileDialog(dialog), "Probe Frame - no file");
 }
@@ -439,12 +416,9 @@ void ExpectItems(const DialogTemplate& dialog, const std::vector<TemplateItem>& 
         EXPECT_EQ(item.className, expected[i].className);
         EXPECT_EQ(item.text, expected[i].text);
         EXPECT_EQ(item.textId, 0);
-        EXPECT_EQ(item.style & expected[i].styleBits, expected[i].styleBits);
-        EXPECT_EQ(item.style & WS_CHILD, DWORD(WS_CHILD));
-        EXPECT_EQ(item.units.left, expected[i].units.left);
-        EXPECT_EQ(item.units.top, expected[i].units.top);
-        EXPECT_EQ(item.units.right, expected[i].units.right);
-        EXPECT_EQ(item.units.bottom, expected[i].units.bottom);
+        const DWORD bits = expected[i].styleBits | WS_CHILD;
+        EXPECT_EQ(item.style & bits, bits);
+        EXPECT_EQ(EdgesOf(item.units), EdgesOf(expected[i].units));
     }
 }
 

@@ -134,7 +134,7 @@ protected:
     const std::string m_log = m_scratch.Path() + "about.txt";
 };
 
-TEST_F(About, ShowsNameVersionCreditAndDatesInsteadOfThePlaceholders) {
+TEST_F(About, ShowsNameVersionCreditDatesAndTheProgramsIconInsteadOfThePlaceholders) {
     EXPECT_EQ(TextOf(m_dialog), std::string("About Zembra..."));
     EXPECT_EQ(Line(1007), "Zembra 1.0");
     EXPECT_NE(Line(1008).find("the Zembra developers"), std::string::npos) << Line(1008);
@@ -150,10 +150,7 @@ TEST_F(About, ShowsNameVersionCreditAndDatesInsteadOfThePlaceholders) {
         for (const char* placeholder : {"First Line", "Second Line", "Third Line", "Fourth Line"})
             EXPECT_NE(WindowText(control), placeholder);
     }
-    CloseEditorDialog();
-}
 
-TEST_F(About, ShowsTheProgramsIcon) {
     HWND icon = nullptr;
     for (HWND control : Descendants(m_dialog)) {
         if (ClassOf(control) == "Static" && (StyleOf(control) & SS_TYPEMASK) == SS_ICON)
@@ -174,21 +171,23 @@ TEST_F(About, ShowsTheProgramsIcon) {
     CloseEditorDialog();
 }
 
-class AboutClosed : public About, public testing::WithParamInterface<DialogExit> {};
-
-TEST_P(AboutClosed, ReturnsToTheEditorAndIsLogged) {
-    ASSERT_TRUE(GetParam().take(m_dialog));
-    EXPECT_TRUE(WaitUntilGone(m_dialog, kWindowLimit));
+// Each way in turn, in one run, which logs each opening and closing.
+TEST_F(About, EveryWayOfClosingReturnsToTheEditorAndIsLogged) {
+    std::vector<std::string> logged;
+    for (const DialogExit& way : {kOkButton, kEnterKey, kEscapeKey, kCloseBox}) {
+        SCOPED_TRACE(way.name);
+        if (!logged.empty())
+            m_dialog = m_editor->OpenDialog(kAbout);
+        ASSERT_NE(m_dialog, nullptr);
+        ASSERT_TRUE(way.take(m_dialog));
+        EXPECT_TRUE(WaitUntilGone(m_dialog, kWindowLimit));
+        logged.insert(logged.end(), {"Help->About clicked.", "Calling CAboutDialog.DoModal().",
+                                     "CAboutDialog::OnInitDialog() beginning.",
+                                     "CAboutDialog::OnInitDialog() succeeded.",
+                                     "CAboutDialog.DoModal() returned."});
+    }
     EXPECT_EQ(m_editor->Close(), DWORD(0));
-    EXPECT_TRUE(HasConsecutive(LogFileEntries(m_log),
-                               {"Help->About clicked.", "Calling CAboutDialog.DoModal().",
-                                "CAboutDialog::OnInitDialog() beginning.",
-                                "CAboutDialog::OnInitDialog() succeeded.",
-                                "CAboutDialog.DoModal() returned."}));
+    EXPECT_TRUE(HasConsecutive(LogFileEntries(m_log), logged));
 }
-
-INSTANTIATE_TEST_SUITE_P(Ways, AboutClosed,
-                         testing::Values(kOkButton, kEnterKey, kEscapeKey, kCloseBox),
-                         [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

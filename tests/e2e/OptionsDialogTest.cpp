@@ -156,8 +156,11 @@ TEST_P(TypedSizes, AreStoredInBytesAtExit) {
 INSTANTIATE_TEST_SUITE_P(Limits, TypedSizes, testing::ValuesIn(kTypedSizes),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(LogOptions, CheckBoxDisablesAndEnablesTheFieldsThatDependOnIt) {
-    Store(true, m_scratch.Path() + "log.txt", "65536");
+// Switched off by OK, logging stops for the run that was logging: neither the old path nor the new
+// one gets a log, and the disabled fields are stored all the same.
+TEST_F(LogOptions, CheckBoxSwitchesTheFieldsThatDependOnItAndOkStoresThemAnyway) {
+    const std::string logging = m_scratch.Path() + "log.txt";
+    Store(true, logging, "65536");
     ASSERT_NO_FATAL_FAILURE(Open());
     ASSERT_NO_FATAL_FAILURE(ClickCheckBox(BST_UNCHECKED));
     ExpectDependentFieldsEnabled(false);
@@ -165,15 +168,8 @@ TEST_F(LogOptions, CheckBoxDisablesAndEnablesTheFieldsThatDependOnIt) {
     EXPECT_TRUE(IsEnabled(Item(IDCANCEL)));
     ASSERT_NO_FATAL_FAILURE(ClickCheckBox(BST_CHECKED));
     ExpectDependentFieldsEnabled(true);
-    ASSERT_NO_FATAL_FAILURE(Press(IDCANCEL));
-    CloseEditor();
-}
-
-TEST_F(LogOptions, DisabledFieldsAreStillStoredByOk) {
-    Store(true, m_scratch.Path() + "log.txt", "65536");
-    ASSERT_NO_FATAL_FAILURE(Open());
     ASSERT_NO_FATAL_FAILURE(ClickCheckBox(BST_UNCHECKED));
-    ASSERT_TRUE(WaitUntil([&] { return !IsEnabled(Item(kLogPath)); }, kWindowLimit));
+    ExpectDependentFieldsEnabled(false);
     const std::string path = m_scratch.Path() + "elsewhere.txt";
     ASSERT_TRUE(SetEditText(Item(kLogPath), path));
     ASSERT_TRUE(SetEditText(Item(kMaxLogSize), "2"));
@@ -181,33 +177,31 @@ TEST_F(LogOptions, DisabledFieldsAreStillStoredByOk) {
     CloseEditor();
     ExpectStored(false, path, "2048");
     EXPECT_FALSE(ReadFileBytes(path)) << "a log was written with logging off";
+    EXPECT_FALSE(ReadFileBytes(logging)) << "a log was written with logging off";
 }
 
-// The ways of leaving the dialog without OK.
-class Dismissed : public LogOptions, public testing::WithParamInterface<DialogExit> {};
-
-TEST_P(Dismissed, ChangesNothing) {
+// Each way of leaving the dialog without OK in turn, in one run.
+TEST_F(LogOptions, DismissingChangesNothing) {
     const std::string path = m_scratch.Path() + "kept.txt";
     Store(true, path, "1500");
     ASSERT_NO_FATAL_FAILURE(Open());
-    ASSERT_NO_FATAL_FAILURE(ClickCheckBox(BST_UNCHECKED));
-    ASSERT_TRUE(SetEditText(Item(kLogPath), m_scratch.Path() + "changed.txt"));
-    ASSERT_TRUE(SetEditText(Item(kMaxLogSize), "7"));
-    ASSERT_TRUE(GetParam().take(m_dialog));
-    ASSERT_TRUE(WaitUntilGone(m_dialog, kWindowLimit));
-
-    // The same run still has the settings it started with...
-    ASSERT_NO_FATAL_FAILURE(Reopen());
-    ExpectShown(true, path, "1");
+    for (const DialogExit& way : {kCancelButton, kEscapeKey, kCloseBox}) {
+        SCOPED_TRACE(way.name);
+        ASSERT_NO_FATAL_FAILURE(ClickCheckBox(BST_UNCHECKED));
+        ASSERT_TRUE(SetEditText(Item(kLogPath), m_scratch.Path() + "changed.txt"));
+        ASSERT_TRUE(SetEditText(Item(kMaxLogSize), "7"));
+        ASSERT_TRUE(way.take(m_dialog));
+        ASSERT_TRUE(WaitUntilGone(m_dialog, kWindowLimit));
+        // The same run still has the settings it started with...
+        ASSERT_NO_FATAL_FAILURE(Reopen());
+        ExpectShown(true, path, "1");
+    }
     ASSERT_NO_FATAL_FAILURE(Press(IDCANCEL));
     CloseEditor();
     // ...stores them unchanged (the limit in bytes as it was loaded) and writes its log by them.
     ExpectStored(true, path, "1500");
     EXPECT_TRUE(ReadFileBytes(path)) << "no log written";
 }
-
-INSTANTIATE_TEST_SUITE_P(Ways, Dismissed, testing::Values(kCancelButton, kEscapeKey, kCloseBox),
-                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(LogOptions, OkWithLoggingOnWritesTheLogOfTheSameRun) {
     const std::string path = m_scratch.Path() + "switched on.txt";
@@ -244,17 +238,6 @@ TEST_F(LogOptions, LimitSetInTheDialogGovernsTheSameRunsLog) {
     EXPECT_EQ(content->rfind("[Zembra version 1.0 started at ", 0), 0u) << *content;
 }
 
-TEST_F(LogOptions, OkWithLoggingOffWritesNoLog) {
-    const std::string path = m_scratch.Path() + "switched off.txt";
-    Store(true, path, "65536");
-    ASSERT_NO_FATAL_FAILURE(Open());
-    ASSERT_NO_FATAL_FAILURE(ClickCheckBox(BST_UNCHECKED));
-    ASSERT_NO_FATAL_FAILURE(Press(IDOK));
-    CloseEditor();
-    EXPECT_EQ(Stored("bOutputLog"), std::string("False"));
-    EXPECT_FALSE(ReadFileBytes(path)) << "a log was written with logging off";
-}
-
 class Browse : public LogOptions {
 protected:
     // Clicks Browse and returns the file dialog it opens.
@@ -275,8 +258,12 @@ protected:
 constexpr int kFileTypes = 0x470;
 constexpr int kFileName = 1148;
 
-TEST_F(Browse, IsASaveDialogForTextFilesStartingAtTheCurrentPath) {
-    Store(true, m_scratch.Path() + "current.txt", "65536");
+// In one run: the dialog, cancelled, keeps the path; a name without extension gets ".txt"; an
+// existing file is taken without a question.
+TEST_F(Browse, IsASaveDialogForTextFilesThatCancelsAddsTxtAndTakesAnExistingFile) {
+    const std::string current = m_scratch.Path() + "current.txt";
+    const std::string existing = m_scratch.Write("existing.txt", std::string("earlier runs\r\n"));
+    Store(true, current, "65536");
     ASSERT_NO_FATAL_FAILURE(Open());
     HWND files = OpenFileDialog();
     ASSERT_NE(files, nullptr) << "no file dialog";
@@ -289,19 +276,6 @@ TEST_F(Browse, IsASaveDialogForTextFilesStartingAtTheCurrentPath) {
     Settle(files);
     EXPECT_FALSE(SaveScreenshot(files, "log-options-browse").empty());
     ASSERT_TRUE(CancelFileDialog(files));
-    EXPECT_TRUE(WaitUntilGone(files, kWindowLimit));
-    ASSERT_NO_FATAL_FAILURE(Press(IDCANCEL));
-    CloseEditor();
-}
-
-TEST_F(Browse, NameWithoutExtensionGetsTxtAndCancelKeepsThePath) {
-    const std::string current = m_scratch.Path() + "current.txt";
-    Store(true, current, "65536");
-    ASSERT_NO_FATAL_FAILURE(Open());
-
-    HWND files = OpenFileDialog();
-    ASSERT_NE(files, nullptr) << "no file dialog";
-    ASSERT_TRUE(CancelFileDialog(files));
     ASSERT_TRUE(WaitUntilGone(files, kWindowLimit));
     Settle(m_dialog);
     EXPECT_EQ(Text(kLogPath), current);
@@ -311,22 +285,14 @@ TEST_F(Browse, NameWithoutExtensionGetsTxtAndCancelKeepsThePath) {
     ASSERT_TRUE(ChooseFile(files, m_scratch.Path() + "chosen"));
     EXPECT_EQ(PathBecomes(m_scratch.Path() + "chosen.txt"), m_scratch.Path() + "chosen.txt");
 
-    ASSERT_NO_FATAL_FAILURE(Press(IDOK));
-    CloseEditor();
-    EXPECT_EQ(Stored("LogPath"), m_scratch.Path() + "chosen.txt");
-}
-
-TEST_F(Browse, ExistingFileIsTakenWithoutAQuestion) {
-    const std::string existing = m_scratch.Write("existing.txt", std::string("earlier runs\r\n"));
-    Store(true, m_scratch.Path() + "current.txt", "65536");
-    ASSERT_NO_FATAL_FAILURE(Open());
-    HWND files = OpenFileDialog();
+    files = OpenFileDialog();
     ASSERT_NE(files, nullptr) << "no file dialog";
     ASSERT_TRUE(ChooseFile(files, existing));
     EXPECT_EQ(PathBecomes(existing), existing);
     EXPECT_TRUE(VisibleBoxes(m_editor->Program().Id()).empty()) << "the dialog asked a question";
-    ASSERT_NO_FATAL_FAILURE(Press(IDCANCEL));
+    ASSERT_NO_FATAL_FAILURE(Press(IDOK));
     CloseEditor();
+    EXPECT_EQ(Stored("LogPath"), existing);
 }
 
 } // namespace

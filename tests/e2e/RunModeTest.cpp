@@ -48,18 +48,7 @@ TEST_F(RunMode, EmptyDocumentShowsAnOwnerlessOkBoxAndOkExitsWithOne) {
     EXPECT_EQ(Press(IDOK), 1u);
 }
 
-TEST_F(RunMode, WarningYesNoAnsweredNoExitsWithSeven) {
-    const std::string path = m_scratch.Write(
-        "warning.zembra", Document("Disk", "Almost full.\nGo on?", 0x2000 | 0x30 | 4 | 0x100));
-    ASSERT_NO_FATAL_FAILURE(Run(Quoted(path)));
-    EXPECT_EQ(m_contents->caption, "Disk");
-    EXPECT_EQ(m_contents->text, "Almost full.\nGo on?");
-    EXPECT_EQ(m_contents->ButtonTexts(), (Strings{"Yes", "No"}));
-    EXPECT_EQ(m_contents->defaultButton, IDNO);
-    EXPECT_EQ(m_contents->icon, BoxIcon::Warning);
-    EXPECT_EQ(Press(IDNO), 7u);
-}
-
+// The pressed button's number is the exit code; system priority makes the box topmost.
 TEST_F(RunMode, EveryButtonSetAndIconIsShownAsDesigned) {
     struct Case {
         std::uint32_t style;
@@ -68,6 +57,8 @@ TEST_F(RunMode, EveryButtonSetAndIconIsShownAsDesigned) {
         BoxIcon icon;
         int press;
     } cases[] = {
+        {0x2000 | 0x30 | 4 | 0x100, {"Yes", "No"}, IDNO, BoxIcon::Warning, IDNO},
+        {0x1000 | 0x10, {"OK"}, IDOK, BoxIcon::Error, IDOK},
         {0x2000 | 0x10 | 1, {"OK", "Cancel"}, IDOK, BoxIcon::Error, IDOK},
         {0x2000 | 0x20 | 2 | 0x200,
          {"Abort", "Retry", "Ignore"},
@@ -80,8 +71,13 @@ TEST_F(RunMode, EveryButtonSetAndIconIsShownAsDesigned) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.style);
-        const std::string path = m_scratch.Write("set.zembra", Document("Set", "Body", c.style));
+        const std::string path =
+            m_scratch.Write("set.zembra", Document("Disk", "Almost full.\nGo on?", c.style));
         ASSERT_NO_FATAL_FAILURE(Run(Quoted(path)));
+        EXPECT_EQ(m_contents->caption, "Disk");
+        EXPECT_EQ(m_contents->text, "Almost full.\nGo on?");
+        EXPECT_EQ(m_contents->topmost, (c.style & 0x1000) != 0);
+        EXPECT_EQ(m_contents->owner, nullptr);
         EXPECT_EQ(m_contents->ButtonTexts(), c.buttons);
         EXPECT_EQ(m_contents->defaultButton, c.defaultButton);
         EXPECT_EQ(m_contents->icon, c.icon);
@@ -94,15 +90,6 @@ TEST_F(RunMode, EscapeOnABoxWithCancelExitsWithTwo) {
     ASSERT_NO_FATAL_FAILURE(Run(Quoted(path)));
     EXPECT_TRUE(testdriver::SendKey(m_box, VK_ESCAPE));
     EXPECT_EQ(ExitCode(*m_zembra), 2u);
-}
-
-TEST_F(RunMode, SystemPriorityIsTopmostAndOwnerless) {
-    const std::string path =
-        m_scratch.Write("system.zembra", Document("Now", "Urgent", 0x1000 | 0x10));
-    ASSERT_NO_FATAL_FAILURE(Run(Quoted(path)));
-    EXPECT_TRUE(m_contents->topmost);
-    EXPECT_EQ(m_contents->owner, nullptr);
-    EXPECT_EQ(Press(IDOK), 1u);
 }
 
 TEST_F(RunMode, RunAloneReportsAnEmptyFileNameAndExitsWithZero) {

@@ -2,6 +2,7 @@
 
 #include "tests/driver/Handles.h"
 #include "tests/driver/RemoteMemory.h"
+#include "tests/driver/SystemText.h"
 #include "tests/driver/Window.h"
 
 #include <commctrl.h>
@@ -27,16 +28,6 @@ BOOL CALLBACK FindOwnedToolTip(HWND window, LPARAM param) {
         return FALSE;
     }
     return TRUE;
-}
-
-std::string Narrow(const WCHAR* text) {
-    const int bytes = WideCharToMultiByte(CP_ACP, 0, text, -1, nullptr, 0, nullptr, nullptr);
-    if (bytes <= 1)
-        return {};
-    std::string narrow(static_cast<std::size_t>(bytes), '\0');
-    WideCharToMultiByte(CP_ACP, 0, text, -1, &narrow[0], bytes, nullptr, nullptr);
-    narrow.pop_back();
-    return narrow;
 }
 
 } // namespace
@@ -88,7 +79,8 @@ std::optional<std::vector<Tool>> ReadTools(HWND toolTip) {
         if (!remote.Read(0, &info, sizeof(info)) ||
             !remote.Read(textOffset, text.data(), textBytes - sizeof(WCHAR)))
             return std::nullopt;
-        tools.push_back({info.uFlags, info.hwnd, info.uId, info.hinst, Narrow(text.data())});
+        tools.push_back(
+            {info.uFlags, info.hwnd, info.uId, info.hinst, testdriver::AnsiText(text.data(), -1)});
     }
     return tools;
 }

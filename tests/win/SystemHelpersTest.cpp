@@ -22,6 +22,7 @@
 namespace {
 
 using testdriver::BoxCloser;
+using testdriver::FileExists;
 using testdriver::SeenBox;
 using testdriver::TempFolder;
 
@@ -40,17 +41,6 @@ protected:
     void TearDown() override { SetMessageHandler(nullptr); }
     CWinApp m_app;
 };
-
-bool FileExists(const std::string& path) {
-    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
-
-void WriteEmptyFile(const std::string& path) {
-    const HANDLE created = CreateFileA(path.c_str(), GENERIC_WRITE, 0, NULL, CREATE_ALWAYS,
-                                       FILE_ATTRIBUTE_NORMAL, NULL);
-    ASSERT_NE(created, INVALID_HANDLE_VALUE);
-    KernelHandle file(created);
-}
 
 std::string CurrentDirectory() {
     char buffer[MAX_PATH];
@@ -97,42 +87,29 @@ TEST_F(MessageSeamsTest, OwnerIsTheMainWindowOnlyWhileItExists) {
     EXPECT_EQ(GetMessageOwner(), static_cast<HWND>(NULL));
 }
 
-TEST_F(MessageSeamsTest, ShowMessageShowsABoxOwnedByTheMainWindow) {
+TEST_F(MessageSeamsTest, ShowMessageShowsABoxOwnedByTheMainWindowOrOwnerlessWithoutOne) {
     WindowHandle mainWindow = TestWindow();
     ASSERT_NE(mainWindow.Get(), static_cast<HWND>(NULL));
-    m_app.m_hMainWnd = mainWindow.Get();
-
-    int pressed = 0;
-    std::vector<SeenBox> seen;
-    {
-        BoxCloser closer;
-        pressed = ShowMessage("Owned message.", "Zembra owned box test", MB_OK | MB_ICONERROR);
-        seen = closer.Seen();
+    for (HWND owner : {static_cast<HWND>(NULL), mainWindow.Get()}) {
+        m_app.m_hMainWnd = owner;
+        int pressed = 0;
+        std::vector<SeenBox> seen;
+        {
+            BoxCloser closer;
+            pressed = ShowMessage("Message.", "Zembra box test", MB_OK | MB_ICONERROR);
+            seen = closer.Seen();
+        }
+        EXPECT_EQ(pressed, IDOK);
+        ASSERT_EQ(seen.size(), 1u);
+        EXPECT_EQ(seen[0].caption, "Zembra box test");
+        EXPECT_EQ(seen[0].text, "Message.");
+        EXPECT_EQ(seen[0].owner, owner);
     }
-    EXPECT_EQ(pressed, IDOK);
-    ASSERT_EQ(seen.size(), 1u);
-    EXPECT_EQ(seen[0].caption, "Zembra owned box test");
-    EXPECT_EQ(seen[0].text, "Owned message.");
-    EXPECT_EQ(seen[0].owner, mainWindow.Get());
-}
-
-TEST_F(MessageSeamsTest, ShowMessageShowsAnOwnerlessBoxWithoutMainWindow) {
-    int pressed = 0;
-    std::vector<SeenBox> seen;
-    {
-        BoxCloser closer;
-        pressed = ShowMessage("Ownerless message.", "Zembra ownerless box test", MB_OK);
-        seen = closer.Seen();
-    }
-    EXPECT_EQ(pressed, IDOK);
-    ASSERT_EQ(seen.size(), 1u);
-    EXPECT_EQ(seen[0].text, "Ownerless message.");
-    EXPECT_EQ(seen[0].owner, static_cast<HWND>(NULL));
 }
 
 TEST(ShellRun, FailsForADocumentTypeWithoutAssociatedProgram) {
     const std::string document = TempFolder() + "ZembraTest.zembratestnoassociation";
-    WriteEmptyFile(document);
+    ASSERT_TRUE(testdriver::WriteFileBytes(document, ""));
     bool started = true;
     {
         // The shell tells the user itself that no program opens the file.
