@@ -4,6 +4,7 @@
 #include "tests/driver/Box.h"
 #include "tests/driver/Handles.h"
 #include "tests/driver/Process.h"
+#include "tests/driver/core/NamedCase.h"
 
 #include <gtest/gtest.h>
 
@@ -65,20 +66,11 @@ void ExpectAnswerEndsWith(UINT style, const std::function<bool(HWND)>& answer, i
     EXPECT_EQ(shown.process.WaitForExit(kExitLimit), DWORD(id));
 }
 
-struct ButtonSet {
-    const char* name;
+struct ButtonSet : testdriver::NamedCase {
     UINT style;
     std::vector<std::string> texts;
     std::vector<int> ids;
 };
-
-std::string NameOf(const testing::TestParamInfo<ButtonSet>& info) {
-    return info.param.name;
-}
-
-void PrintTo(const ButtonSet& set, std::ostream* out) {
-    *out << set.name;
-}
 
 const ButtonSet kButtonSets[] = {
     {"Ok", MB_OK, {"OK"}, {IDOK}},
@@ -187,7 +179,8 @@ TEST_P(ButtonSetTest, ShowsExactlyTheSetsButtonsAndEachPressedByTextEndsWithItsI
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Sets, ButtonSetTest, testing::ValuesIn(kButtonSets), NameOf);
+INSTANTIATE_TEST_SUITE_P(Sets, ButtonSetTest, testing::ValuesIn(kButtonSets),
+                         testdriver::CaseName());
 
 TEST(PressButton, ByIdAndByKeyEndsTheProgramWithTheChosenButton) {
     const struct {

@@ -12,6 +12,7 @@
 #include "tests/driver/Process.h"
 #include "tests/driver/Resources.h"
 #include "tests/driver/Screenshot.h"
+#include "tests/driver/core/NamedCase.h"
 #include "tests/driver/dialogprobe/resource.h"
 
 #include <gtest/gtest.h>
@@ -96,8 +97,7 @@ TEST_F(ProbeTest, FindsWindowsByClassAndCaptionOfTheProgramOnly) {
 }
 
 // How each kind of window of the probe is opened, and whether it is a message box.
-struct KindCase {
-    const char* name;
+struct KindCase : testdriver::NamedCase {
     UINT command; // 0: the frame itself
     bool fileDialog;
 };
@@ -108,10 +108,6 @@ const KindCase kNotBoxes[] = {
     {"NoteWithOneLabelAndOk", ID_PROBE_NOTE, false},
     {"SaveDialog", ID_PROBE_SAVE, true},
 };
-
-void PrintTo(const KindCase& c, std::ostream* out) {
-    *out << c.name;
-}
 
 class NotABoxTest : public ProbeTest, public testing::WithParamInterface<KindCase> {};
 
@@ -131,7 +127,7 @@ TEST_P(NotABoxTest, IsNeverTakenForAMessageBox) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Windows, NotABoxTest, testing::ValuesIn(kNotBoxes),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         testdriver::CaseName());
 
 TEST(IsMessageBox, EverySystemBoxIsOneAndNoDialogOfIt) {
     // All shown at once, each looked at in turn.
