@@ -18,18 +18,6 @@ void Log(const std::string& text) {
     GetProgramLog().Append(text);
 }
 
-std::u16string WindowTextOf(HWND window) {
-    const int length = GetWindowTextLengthW(window);
-    std::vector<wchar_t> text(static_cast<std::size_t>(length) + 1, L'\0');
-    GetWindowTextW(window, text.data(), length + 1);
-    return std::u16string(text.begin(), text.begin() + static_cast<std::ptrdiff_t>(length));
-}
-
-void SetWindowTextOf(HWND window, const std::u16string& text) {
-    const std::wstring wide(text.begin(), text.end());
-    SetWindowTextW(window, wide.c_str());
-}
-
 std::wstring Widened(const char* ascii) {
     return std::wstring(ascii, ascii + std::char_traits<char>::length(ascii));
 }
@@ -58,7 +46,7 @@ BOOL CButtonsDialog::OnInitDialog() {
         SetDlgItemText(kWordLabels[i], std::string(buttons[i].word) + ":");
         const std::wstring hint = Widened(buttons[i].word);
         SendMessageW(field, EM_SETCUEBANNER, TRUE, reinterpret_cast<LPARAM>(hint.c_str()));
-        SetWindowTextOf(field, form.words[i]);
+        SetDlgItemWideText(kWordFields[i], form.words[i]);
     }
     CheckDlgButton(m_hWnd, IDC_CLOSEAFTER, form.closeAfter ? BST_CHECKED : BST_UNCHECKED);
     SetDlgItemText(IDC_SECONDS, form.closeAfter ? form.seconds : "60");
@@ -96,7 +84,7 @@ ButtonsForm CButtonsDialog::ReadFields() const {
     ButtonsForm form;
     form.set = m_set;
     for (std::size_t i = 0; i < ButtonsOfSet(m_set).size(); ++i)
-        form.words.push_back(WindowTextOf(GetDlgItem(kWordFields[i])));
+        form.words.push_back(GetDlgItemWideText(kWordFields[i]));
     form.closeAfter = IsDlgButtonChecked(m_hWnd, IDC_CLOSEAFTER) == BST_CHECKED;
     form.seconds = GetDlgItemText(IDC_SECONDS);
     const HWND answers = GetDlgItem(IDC_ANSWER);

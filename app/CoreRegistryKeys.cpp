@@ -1,5 +1,6 @@
 #include "CoreRegistryKeys.h"
 
+#include "framework/PathEncoding.h"
 #include "support/RegistryKey.h"
 #include "support/SystemHelpers.h"
 #include "support/core/ProductInfo.h"
@@ -7,7 +8,9 @@
 
 void CoreRegistryKeys::Load() {
     RegistryKey key(HKEY_LOCAL_MACHINE, product::kRegistryKey);
-    m_strPath = key.GetString(product::kPathValue, "");
+    // The folder may be named in any script: read through the wide functions, held in UTF-8 as
+    // the program's own folder is, and compared unit for unit.
+    m_strPath = Utf8Path(key.GetWideString(product::kPathValue, L""));
     m_strVersion = key.GetString(product::kVersionValue, "");
 }
 

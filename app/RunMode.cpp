@@ -5,6 +5,7 @@
 #include "app/core/VersionQuestion.h"
 #include "app/core/ZembraFormat.h"
 #include "box/DesignedBox.h"
+#include "framework/CodePage.h"
 #include "framework/File.h"
 #include "framework/core/Archive.h"
 #include "framework/core/Exception.h"
@@ -33,7 +34,8 @@ void CZembra::RunFile(const std::string& commandLine) {
         m_Log.Append("Data loaded.");
         file.Close();
     } catch (const CException& e) {
-        m_Log.ShowMessage("Could not load file.\n" + fileName + "\n" + GetErrorDescription(e),
+        m_Log.ShowMessage("Could not load file.\n" + fileName + "\n" +
+                              AnsiToUtf8(GetErrorDescription(e)),
                           GetAppName(), MB_ICONERROR);
         return;
     }

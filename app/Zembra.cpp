@@ -142,7 +142,7 @@ void CZembra::CheckLogFileSize() {
         fileLength = file.GetLength();
     } catch (const CException&) {
     }
-    if (!LogFileOverLimit(fileLength, m_Log.GetText().size(), m_LogFileSettings.nMaxLogSize))
+    if (!LogFileOverLimit(fileLength, m_Log.GetFileText().size(), m_LogFileSettings.nMaxLogSize))
         return;
     try {
         CFile file;

@@ -15,11 +15,6 @@ namespace cli {
 
 namespace {
 
-// The system's texts, in the ANSI code page, as UTF-8.
-std::string AnsiToUtf8(const std::string& text) {
-    return WideToUtf8(ToWide(CP_ACP, text));
-}
-
 void WriteTo(DWORD stream, const std::string& utf8) {
     const HANDLE handle = GetStdHandle(stream);
     if (handle == nullptr || handle == INVALID_HANDLE_VALUE)

@@ -9,6 +9,10 @@ std::wstring ToWide(UINT codePage, const std::string& text) {
     return wide;
 }
 
+std::string AnsiToUtf8(const std::string& text) {
+    return FromWide(CP_UTF8, ToWide(CP_ACP, text));
+}
+
 std::string FromWide(UINT codePage, const std::wstring& wide, DWORD flags, BOOL* usedDefault) {
     const int length = static_cast<int>(wide.size());
     const int size =

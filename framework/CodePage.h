@@ -7,6 +7,8 @@
 #include <string>
 
 std::wstring ToWide(UINT codePage, const std::string& text);
+// Text in the ANSI code page (the system's narrow texts) in UTF-8.
+std::string AnsiToUtf8(const std::string& text);
 // flags and usedDefault as WideCharToMultiByte takes them.
 std::string FromWide(UINT codePage, const std::wstring& wide, DWORD flags = 0,
                      BOOL* usedDefault = nullptr);

@@ -1,5 +1,6 @@
 #include "DialogWindow.h"
 
+#include "framework/CodePage.h"
 #include "framework/CommonControls.h"
 #include "framework/Guard.h"
 #include "framework/SystemLibrary.h"
@@ -21,17 +22,11 @@ CDialogWindow::~CDialogWindow() {
 }
 
 std::string CDialogWindow::GetDlgItemText(int id) const {
-    const HWND item = GetDlgItem(id);
-    const int length = item != nullptr ? GetWindowTextLengthA(item) : 0;
-    if (length <= 0)
-        return std::string();
-    std::vector<char> buffer(static_cast<std::size_t>(length) + 1);
-    const int copied = GetWindowTextA(item, buffer.data(), length + 1);
-    return std::string(buffer.data(), copied > 0 ? static_cast<std::size_t>(copied) : 0);
+    return FromWide(CP_UTF8, ToWString(GetDlgItemWideText(id)));
 }
 
 void CDialogWindow::SetDlgItemText(int id, const std::string& text) const {
-    ::SetDlgItemTextA(m_hWnd, id, text.c_str());
+    ::SetDlgItemTextW(m_hWnd, id, ToWide(CP_UTF8, text).c_str());
 }
 
 std::u16string CDialogWindow::GetDlgItemWideText(int id) const {
@@ -49,7 +44,7 @@ void CDialogWindow::SetDlgItemWideText(int id, const std::u16string& text) const
 }
 
 void CDialogWindow::SetWindowText(const std::string& text) const {
-    ::SetWindowTextA(m_hWnd, text.c_str());
+    ::SetWindowTextW(m_hWnd, ToWide(CP_UTF8, text).c_str());
 }
 
 bool CDialogWindow::CreateModeless(HWND parent) {
@@ -57,7 +52,7 @@ bool CDialogWindow::CreateModeless(HWND parent) {
     PrepareSystemRoad(SystemRoad::Windows);
     LoadCommonControls(ICC_STANDARD_CLASSES);
     const HWND window =
-        CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(m_nIDTemplate), parent,
+        CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(m_nIDTemplate), parent,
                            DialogProc, reinterpret_cast<LPARAM>(this));
     return window != nullptr;
 }
@@ -65,10 +60,7 @@ bool CDialogWindow::CreateModeless(HWND parent) {
 INT_PTR CDialogWindow::RunModal(HWND parent) {
     PrepareSystemRoad(SystemRoad::Windows);
     LoadCommonControls(ICC_STANDARD_CLASSES);
-    if (m_bWideControls)
-        return DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(m_nIDTemplate), parent,
-                               DialogProc, reinterpret_cast<LPARAM>(this));
-    return DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(m_nIDTemplate), parent,
+    return DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(m_nIDTemplate), parent,
                            DialogProc, reinterpret_cast<LPARAM>(this));
 }
 

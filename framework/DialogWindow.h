@@ -1,7 +1,9 @@
 #pragma once
 // A window made from a dialog template: the one dialog procedure, which binds the object to its
 // window at WM_INITDIALOG and dispatches to virtual handlers behind the exception barrier.
-// CDialog runs one modally; CFormView keeps one as a child of its frame.
+// CDialog runs one modally; CFormView keeps one as a child of its frame. Every dialog and its
+// controls are made through the wide functions, so that its fields hold text in any script (the
+// system keeps an ANSI edit control's text in the ANSI code page).
 
 #include <windows.h>
 
@@ -18,11 +20,13 @@ public:
     HWND GetSafeHwnd() const { return m_hWnd; }
 
     HWND GetDlgItem(int id) const { return ::GetDlgItem(m_hWnd, id); }
+    // A control's text in UTF-8 (a path of any script).
     std::string GetDlgItemText(int id) const;
     void SetDlgItemText(int id, const std::string& text) const;
-    // The same in UTF-16, through the system's wide functions.
+    // The same in UTF-16 (a design's caption and text).
     std::u16string GetDlgItemWideText(int id) const;
     void SetDlgItemWideText(int id, const std::u16string& text) const;
+    // The title, in UTF-8.
     void SetWindowText(const std::string& text) const;
 
 protected:
@@ -44,10 +48,6 @@ protected:
 
     HWND m_hWnd = nullptr;
     const UINT m_nIDTemplate;
-    // Set before RunModal: the dialog and its controls are made through the wide functions, so
-    // that its edit fields hold text in any script (the system keeps an ANSI control's text in
-    // the ANSI code page).
-    bool m_bWideControls = false;
 
 private:
     static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

@@ -1,5 +1,6 @@
 #include "Document.h"
 
+#include "framework/CodePage.h"
 #include "framework/CommandIds.h"
 #include "framework/CommandTable.h"
 #include "framework/DocTemplate.h"
@@ -19,8 +20,9 @@ std::string Quoted(const std::string& path) {
     return "\"" + path + "\"";
 }
 
-void ReportFailure(const std::string& firstLine, const std::string& description) {
-    AfxMessageBox(firstLine + "\n" + description, MB_OK | MB_ICONERROR);
+// The path is in UTF-8, the exception's text the system's (ANSI code page).
+void ReportFailure(const std::string& firstLine, const CException& e) {
+    AfxMessageBox(firstLine + "\n" + AnsiToUtf8(e.Message()), MB_OK | MB_ICONERROR);
 }
 
 } // namespace
@@ -39,7 +41,7 @@ BOOL CDocument::OnOpenDocument(const std::string& path) {
         Serialize(ar);
         file.Close();
     } catch (const CException& e) {
-        ReportFailure(failure, e.Message());
+        ReportFailure(failure, e);
         return FALSE;
     }
     SetModifiedFlag(FALSE);
@@ -54,7 +56,7 @@ BOOL CDocument::OnSaveDocument(const std::string& path) {
         ar.Close();
         SaveFileBytes(path, data.Bytes());
     } catch (const CException& e) {
-        ReportFailure("Cannot save the file " + Quoted(path) + ".", e.Message());
+        ReportFailure("Cannot save the file " + Quoted(path) + ".", e);
         return FALSE;
     }
     SetModifiedFlag(FALSE);
@@ -125,8 +127,14 @@ void CDocument::SetTitle(const std::string& title) {
 }
 
 void CDocument::SetPathName(const std::string& path) {
-    char full[MAX_PATH] = "";
-    const DWORD length = GetFullPathNameA(path.c_str(), MAX_PATH, full, nullptr);
-    m_strPathName = length > 0 && length < MAX_PATH ? std::string(full, length) : path;
+    const std::wstring wide = ToWide(CP_UTF8, path);
+    std::wstring full(MAX_PATH, L'\0');
+    DWORD length = GetFullPathNameW(wide.c_str(), MAX_PATH, &full[0], nullptr);
+    if (length >= MAX_PATH) {
+        full.resize(length);
+        length = GetFullPathNameW(wide.c_str(), length, &full[0], nullptr);
+    }
+    m_strPathName =
+        length > 0 && length < full.size() ? FromWide(CP_UTF8, full.substr(0, length)) : path;
     SetTitle(FileNameOf(m_strPathName));
 }

@@ -1,5 +1,6 @@
 #include "File.h"
 
+#include "framework/CodePage.h"
 #include "framework/SystemMessage.h"
 #include "framework/core/Exception.h"
 #include "framework/core/LineBreaks.h"
@@ -32,16 +33,11 @@ void ThrowFileError(unsigned long error) {
 }
 
 void CFile::Open(const std::string& path, unsigned flags) {
-    Close();
-    m_strPath = path;
-    const CreateParameters create(flags);
-    Attach(CreateFileA(path.c_str(), create.access, create.share, nullptr, create.disposition,
-                       FILE_ATTRIBUTE_NORMAL, nullptr));
+    Open(ToWide(CP_UTF8, path), flags);
 }
 
 void CFile::Open(const std::wstring& path, unsigned flags) {
     Close();
-    m_strPath.clear();
     const CreateParameters create(flags);
     Attach(CreateFileW(path.c_str(), create.access, create.share, nullptr, create.disposition,
                        FILE_ATTRIBUTE_NORMAL, nullptr));

@@ -22,8 +22,8 @@ public:
     };
 
     CFile() = default;
+    // A path in UTF-8 or UTF-16.
     CFile(const std::string& path, unsigned flags) { Open(path, flags); }
-    // A path in UTF-16, for names the ANSI code page cannot spell.
     CFile(const std::wstring& path, unsigned flags) { Open(path, flags); }
     // A file its caller has opened and checked already.
     explicit CFile(FileHandle file) : m_file(std::move(file)) {}
@@ -44,7 +44,6 @@ private:
     void Attach(HANDLE file);
 
     FileHandle m_file;
-    std::string m_strPath;
 };
 
 // A file written as text: every line feed reaches the file as CR LF (WithCrLf), also one at the

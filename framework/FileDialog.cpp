@@ -1,5 +1,6 @@
 #include "FileDialog.h"
 
+#include "framework/CodePage.h"
 #include "framework/SystemLibrary.h"
 
 #include <algorithm>
@@ -13,41 +14,42 @@ CFileDialog::CFileDialog(BOOL bOpenFileDialog, const std::string& defaultExtensi
 
 INT_PTR CFileDialog::DoModal() {
     // The system's filter: the '|' separators become NULs, ending with two.
-    std::vector<char> filter(m_strFilter.begin(), m_strFilter.end());
-    for (char& c : filter)
-        if (c == '|')
-            c = '\0';
-    filter.push_back('\0');
-    filter.push_back('\0');
+    std::wstring filter = ToWide(CP_UTF8, m_strFilter);
+    std::replace(filter.begin(), filter.end(), L'|', L'\0');
+    filter.append(2, L'\0');
 
-    std::vector<char> file(32768, '\0');
-    m_strFileName.copy(file.data(), std::min(m_strFileName.size(), file.size() - 1));
+    const std::wstring fileName = ToWide(CP_UTF8, m_strFileName);
+    std::vector<wchar_t> file(32768, L'\0');
+    fileName.copy(file.data(), std::min(fileName.size(), file.size() - 1));
 
     // An initial name without a folder starts in the current folder.
-    std::string initialDir;
-    if (m_strFileName.find_first_of("\\/:") == std::string::npos) {
-        char current[MAX_PATH] = "";
-        const DWORD length = GetCurrentDirectoryA(MAX_PATH, current);
-        if (length > 0 && length < MAX_PATH)
-            initialDir.assign(current, length);
+    std::wstring initialDir;
+    if (fileName.find_first_of(L"\\/:") == std::wstring::npos) {
+        std::vector<wchar_t> current(32768, L'\0');
+        const DWORD length =
+            GetCurrentDirectoryW(static_cast<DWORD>(current.size()), current.data());
+        if (length > 0 && length < current.size())
+            initialDir.assign(current.data(), length);
     }
+    const std::wstring title = ToWide(CP_UTF8, m_strTitle);
+    const std::wstring defaultExtension = ToWide(CP_UTF8, m_strDefExt);
 
-    OPENFILENAMEA ofn{};
+    OPENFILENAMEW ofn{};
     ofn.lStructSize = sizeof(ofn);
     ofn.hwndOwner = m_hParent;
-    ofn.lpstrFilter = filter.data();
+    ofn.lpstrFilter = filter.c_str();
     ofn.lpstrFile = file.data();
     ofn.nMaxFile = static_cast<DWORD>(file.size());
     ofn.lpstrInitialDir = initialDir.empty() ? nullptr : initialDir.c_str();
-    ofn.lpstrTitle = m_strTitle.empty() ? nullptr : m_strTitle.c_str();
-    ofn.lpstrDefExt = m_strDefExt.empty() ? nullptr : m_strDefExt.c_str();
+    ofn.lpstrTitle = title.empty() ? nullptr : title.c_str();
+    ofn.lpstrDefExt = defaultExtension.empty() ? nullptr : defaultExtension.c_str();
     ofn.Flags = m_dwFlags | OFN_EXPLORER | OFN_ENABLESIZING;
 
     PrepareSystemRoad(SystemRoad::FileDialog);
-    const auto show = SystemFunction<BOOL WINAPI(OPENFILENAMEA*)>(
-        L"comdlg32.dll", m_bOpenFileDialog ? "GetOpenFileNameA" : "GetSaveFileNameA");
+    const auto show = SystemFunction<BOOL WINAPI(OPENFILENAMEW*)>(
+        L"comdlg32.dll", m_bOpenFileDialog ? "GetOpenFileNameW" : "GetSaveFileNameW");
     if (show == nullptr || !show(&ofn))
         return IDCANCEL;
-    m_strPathName = file.data();
+    m_strPathName = FromWide(CP_UTF8, file.data());
     return IDOK;
 }

@@ -1,5 +1,6 @@
 #pragma once
-// The system's standard open and save dialogs.
+// The system's standard open and save dialogs, through the wide functions; names and paths in
+// UTF-8.
 
 #include <windows.h>
 

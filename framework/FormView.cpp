@@ -80,7 +80,7 @@ bool CFormView::IsDialogMessage(MSG& msg) {
     if (m_hWnd == nullptr)
         return false;
     const HWND before = GetFocus();
-    if (!::IsDialogMessageA(m_hWnd, &msg))
+    if (!::IsDialogMessageW(m_hWnd, &msg))
         return false;
     const HWND after = GetFocus();
     if (after != before)

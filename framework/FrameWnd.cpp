@@ -1,5 +1,6 @@
 #include "FrameWnd.h"
 
+#include "framework/CodePage.h"
 #include "framework/DocTemplate.h"
 #include "framework/Document.h"
 #include "framework/FormView.h"
@@ -9,15 +10,16 @@
 
 namespace {
 
-const char* const kFrameClass = "FrameWindow";
+// A window of the wide functions: its title holds a file name of any script.
+const wchar_t* const kFrameClass = L"FrameWindow";
 
 bool RegisterFrameClass(UINT resourceId, WNDPROC windowProc) {
     const HINSTANCE instance = GetModuleHandleA(nullptr);
-    WNDCLASSEXA existing{};
+    WNDCLASSEXW existing{};
     existing.cbSize = sizeof(existing);
-    if (GetClassInfoExA(instance, kFrameClass, &existing))
+    if (GetClassInfoExW(instance, kFrameClass, &existing))
         return true;
-    WNDCLASSEXA windowClass{};
+    WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof(windowClass);
     windowClass.lpfnWndProc = windowProc;
     windowClass.hInstance = instance;
@@ -28,7 +30,7 @@ bool RegisterFrameClass(UINT resourceId, WNDPROC windowProc) {
     windowClass.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512)); // IDC_ARROW
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_3DFACE + 1);
     windowClass.lpszClassName = kFrameClass;
-    return RegisterClassExA(&windowClass) != 0;
+    return RegisterClassExW(&windowClass) != 0;
 }
 
 const char* const kThisProperty = "CFrameWnd";
@@ -60,7 +62,6 @@ bool CFrameWnd::LoadFrame(UINT resourceId, const std::string& title,
     cs.hInstance = instance;
     cs.hMenu = menu.Get();
     cs.lpszName = m_strTitle.c_str();
-    cs.lpszClass = kFrameClass;
     cs.x = CW_USEDEFAULT;
     cs.y = CW_USEDEFAULT;
     cs.cx = CW_USEDEFAULT;
@@ -70,8 +71,8 @@ bool CFrameWnd::LoadFrame(UINT resourceId, const std::string& title,
     m_hAccelTable = LoadAcceleratorsA(instance, MAKEINTRESOURCEA(resourceId));
     PrepareSystemRoad(SystemRoad::Windows);
     const HWND window =
-        CreateWindowExA(cs.dwExStyle, cs.lpszClass, cs.lpszName, cs.style, cs.x, cs.y, cs.cx, cs.cy,
-                        cs.hwndParent, cs.hMenu, instance, this);
+        CreateWindowExW(cs.dwExStyle, kFrameClass, ToWide(CP_UTF8, cs.lpszName).c_str(), cs.style,
+                        cs.x, cs.y, cs.cx, cs.cy, cs.hwndParent, cs.hMenu, instance, this);
     if (window == nullptr)
         return false;
     menu.Release();
@@ -81,15 +82,15 @@ bool CFrameWnd::LoadFrame(UINT resourceId, const std::string& title,
 LRESULT CALLBACK CFrameWnd::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     auto* self = static_cast<CFrameWnd*>(GetPropA(window, kThisProperty));
     if (message == WM_NCCREATE) {
-        self = static_cast<CFrameWnd*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
+        self = static_cast<CFrameWnd*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
         SetPropA(window, kThisProperty, self);
         self->m_hWnd = window;
     }
     if (self == nullptr)
-        return DefWindowProcA(window, message, wParam, lParam);
+        return DefWindowProcW(window, message, wParam, lParam);
     if (message == WM_NCDESTROY) {
         RemovePropA(window, kThisProperty);
-        const LRESULT result = DefWindowProcA(window, message, wParam, lParam);
+        const LRESULT result = DefWindowProcW(window, message, wParam, lParam);
         Guarded("frame destruction", 0, [self] {
             self->OnNcDestroy();
             return 0;
@@ -144,7 +145,7 @@ LRESULT CFrameWnd::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     default:
         break;
     }
-    return DefWindowProcA(m_hWnd, message, wParam, lParam);
+    return DefWindowProcW(m_hWnd, message, wParam, lParam);
 }
 
 void CFrameWnd::RouteCommand(WORD id) {
@@ -209,7 +210,7 @@ void CFrameWnd::OnUpdateFrameTitle() {
     std::string caption = m_strTitle;
     if ((style & FWS_ADDTOTITLE) && m_pDocument != nullptr)
         caption += " - " + m_pDocument->GetTitle();
-    SetWindowTextA(m_hWnd, caption.c_str());
+    SetWindowTextW(m_hWnd, ToWide(CP_UTF8, caption).c_str());
 }
 
 bool CFrameWnd::PreTranslateMessage(MSG& msg) {
@@ -217,7 +218,7 @@ bool CFrameWnd::PreTranslateMessage(MSG& msg) {
         return false;
     if (msg.hwnd != m_hWnd && !IsChild(m_hWnd, msg.hwnd))
         return false;
-    if (m_hAccelTable != nullptr && TranslateAcceleratorA(m_hWnd, m_hAccelTable, &msg))
+    if (m_hAccelTable != nullptr && TranslateAcceleratorW(m_hWnd, m_hAccelTable, &msg))
         return true;
     return m_pView != nullptr && m_pView->IsDialogMessage(msg);
 }

@@ -1,5 +1,6 @@
 #include "MessageBox.h"
 
+#include "framework/CodePage.h"
 #include "framework/SystemLibrary.h"
 #include "framework/WinApp.h"
 
@@ -28,10 +29,15 @@ HWND GetMessageOwner() {
     return app != nullptr ? app->GetMainWnd() : nullptr;
 }
 
-int SystemMessageBox(HWND owner, const std::string& text, const std::string& caption,
+int SystemMessageBox(HWND owner, const std::wstring& text, const std::wstring& caption,
                      unsigned type) {
     PrepareSystemRoad(SystemRoad::Windows);
-    return MessageBoxA(owner, text.c_str(), caption.c_str(), type);
+    return MessageBoxW(owner, text.c_str(), caption.c_str(), type);
+}
+
+int SystemMessageBox(HWND owner, const std::string& text, const std::string& caption,
+                     unsigned type) {
+    return SystemMessageBox(owner, ToWide(CP_ACP, text), ToWide(CP_ACP, caption), type);
 }
 
 int ShowMessageBox(const std::string& text, const std::string& caption, unsigned type) {

@@ -23,8 +23,12 @@ int AfxMessageBox(const std::string& text, unsigned type);
 // otherwise NULL (for instance after the main window has been destroyed at program end).
 HWND GetMessageOwner();
 
-// MessageBoxA, the system's road to a first window prepared (PrepareSystemRoad): every box of the
+// MessageBoxW, the system's road to a first window prepared (PrepareSystemRoad): every box of the
 // programs is shown through this.
+int SystemMessageBox(HWND owner, const std::wstring& text, const std::wstring& caption,
+                     unsigned type);
+// The same for texts in the ANSI code page, as the installer and the uninstaller hold them (Zembra
+// holds its texts in UTF-8 and converts them itself).
 int SystemMessageBox(HWND owner, const std::string& text, const std::string& caption,
                      unsigned type);
 

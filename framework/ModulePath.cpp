@@ -1,5 +1,7 @@
 #include "ModulePath.h"
 
+#include "framework/CodePage.h"
+
 #include <vector>
 
 namespace {
@@ -7,21 +9,26 @@ namespace {
 const DWORD kLongestPath = 32768;
 } // namespace
 
-std::string GetModulePath(HMODULE module) {
-    char buffer[MAX_PATH];
-    const DWORD length = GetModuleFileNameA(module, buffer, MAX_PATH);
-    // A full buffer means the name was cut short: no path at all is better than a wrong one.
-    if (length == 0 || length >= MAX_PATH)
-        return std::string();
-    return std::string(buffer, length);
-}
+namespace {
 
-std::wstring GetModuleWidePath() {
+std::wstring ModuleWidePath(HMODULE module) {
     std::vector<wchar_t> buffer(kLongestPath);
-    const DWORD length = GetModuleFileNameW(NULL, buffer.data(), static_cast<DWORD>(buffer.size()));
+    const DWORD length =
+        GetModuleFileNameW(module, buffer.data(), static_cast<DWORD>(buffer.size()));
+    // A full buffer means the name was cut short: no path at all is better than a wrong one.
     if (length == 0 || length >= buffer.size())
         return std::wstring();
     return std::wstring(buffer.data(), length);
+}
+
+} // namespace
+
+std::string GetModulePath(HMODULE module) {
+    return FromWide(CP_UTF8, ModuleWidePath(module));
+}
+
+std::wstring GetModuleWidePath() {
+    return ModuleWidePath(NULL);
 }
 
 std::string GetProgramDirectory() {

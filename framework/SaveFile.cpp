@@ -85,7 +85,7 @@ void SaveFileBytes(const std::wstring& path, const std::vector<unsigned char>& b
 }
 
 void SaveFileBytes(const std::string& path, const std::vector<unsigned char>& bytes) {
-    SaveFileBytes(ToWide(CP_ACP, path), bytes);
+    SaveFileBytes(ToWide(CP_UTF8, path), bytes);
 }
 
 void SaveNewFileBytes(const std::wstring& path, const std::vector<unsigned char>& bytes) {

@@ -11,7 +11,7 @@
 // Throws CFileException with the system's text; the file that was there is then as it was (a
 // failed write in place excepted).
 void SaveFileBytes(const std::wstring& path, const std::vector<unsigned char>& bytes);
-// The same for a path in the ANSI code page.
+// The same for a path in UTF-8.
 void SaveFileBytes(const std::string& path, const std::vector<unsigned char>& bytes);
 
 // Writes bytes as a new file at path, written whole beside it first and given the name only

@@ -122,12 +122,12 @@ void CWinApp::RunMessageLoop() {
         });
         if (m_pDocTemplate != nullptr)
             m_pDocTemplate->DestroyPending();
-        if (GetMessageA(&msg, nullptr, 0, 0) <= 0)
+        if (GetMessageW(&msg, nullptr, 0, 0) <= 0)
             break;
         if (Guarded("message loop", false, [this, &msg] { return PreTranslateMessage(msg); }))
             continue;
         TranslateMessage(&msg);
-        DispatchMessageA(&msg);
+        DispatchMessageW(&msg);
     }
     m_nQuitCode = msg.message == WM_QUIT ? static_cast<int>(msg.wParam) : 0;
 }

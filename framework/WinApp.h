@@ -71,7 +71,7 @@ public:
     // Closes the main window, which asks to save the document first.
     void OnAppExit();
 
-    // The command line without the program's name.
+    // The command line without the program's name, in UTF-8.
     std::string m_lpCmdLine;
     int m_nCmdShow = SW_SHOWNORMAL;
     HWND m_hMainWnd = nullptr;

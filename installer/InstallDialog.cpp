@@ -15,10 +15,7 @@
 #include <utility>
 
 CInstallDialog::CInstallDialog(std::string installPath)
-    : CDialog(IDD_INSTALL), m_strInstallPath(std::move(installPath)) {
-    // The path field takes a folder of any script.
-    m_bWideControls = true;
-}
+    : CDialog(IDD_INSTALL), m_strInstallPath(std::move(installPath)) {}
 
 BOOL CInstallDialog::OnInitDialog() {
     // While the dialog is shown it is the main window, which owns every message from here on.

@@ -81,7 +81,7 @@ void CInstallerApp::RunInstaller() {
             return;
         }
     }
-    LogStep(kLogStarted + m_lpCmdLine);
+    LogStep(kLogStarted + PathForMessage(m_lpCmdLine));
     LogStep(m_bSilent ? kLogSilent : kLogInteractive);
     if (!commandLine.unknown.empty()) {
         ShowMessage(UsageMessage(PathForMessage(commandLine.unknown)), AfxGetAppName(),

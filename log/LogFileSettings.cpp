@@ -1,5 +1,6 @@
 #include "LogFileSettings.h"
 
+#include "framework/PathEncoding.h"
 #include "log/core/LogSettingsText.h"
 #include "support/RegistryKey.h"
 #include "support/SystemHelpers.h"
@@ -30,13 +31,13 @@ std::string GetDefaultMaxLogSize() {
 void LogFileSettings::Load() {
     RegistryKey key(HKEY_CURRENT_USER, product::kRegistryKey);
     bOutputLog = OutputLogFromText(key.GetString(kOutputLogValue, GetDefaultOutputLog()));
-    LogPath = key.GetString(kLogPathValue, GetDefaultLogPath());
+    LogPath = Utf8Path(key.GetWideString(kLogPathValue, WidePath(GetDefaultLogPath())));
     nMaxLogSize = MaxLogSizeFromText(key.GetString(kMaxLogSizeValue, GetDefaultMaxLogSize()));
 }
 
 void LogFileSettings::Save() const {
     RegistryKey key(HKEY_CURRENT_USER, product::kRegistryKey);
     key.SetString(kOutputLogValue, OutputLogToText(bOutputLog));
-    key.SetString(kLogPathValue, LogPath);
+    key.SetWideString(kLogPathValue, WidePath(LogPath));
     key.SetString(kMaxLogSizeValue, MaxLogSizeToText(nMaxLogSize));
 }

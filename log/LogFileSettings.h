@@ -1,6 +1,7 @@
 #pragma once
 // The user's log settings: whether the log is written at exit, where, and how large its file
-// may grow. Kept as texts under the user's product key.
+// may grow. Kept as texts under the user's product key; the path, in UTF-8 here, as a wide
+// string, so that it may name a folder of any script.
 
 #include <cstdint>
 #include <string>

@@ -1,9 +1,12 @@
 #include "ProgramLog.h"
 
+#include "framework/CodePage.h"
 #include "framework/File.h"
+#include "framework/WideText.h"
 #include "framework/WinApp.h"
 #include "framework/core/Exception.h"
 #include "log/LogFileOpen.h"
+#include "log/core/LogFileText.h"
 #include "support/core/ErrorDescription.h"
 
 #include "framework/MessageBox.h"
@@ -29,7 +32,12 @@ ProgramLog::ProgramLog() : LogText(SystemSeconds) {}
 
 int ProgramLog::ShowMessage(const std::string& text, const std::string& caption, unsigned type) {
     Append(text);
-    return ShowMessageBox(text, caption, type);
+    return SystemMessageBox(GetMessageOwner(), ToWide(CP_UTF8, text), ToWide(CP_UTF8, caption),
+                            type);
+}
+
+std::string ProgramLog::GetFileText() const {
+    return LogFileText(ToU16String(ToWide(CP_UTF8, GetText())));
 }
 
 bool ProgramLog::WriteToFile(const std::string& path) {
@@ -45,10 +53,11 @@ bool ProgramLog::WriteToFile(const std::string& path) {
         OpenLogFile(file, path, CFile::modeCreate | CFile::modeNoTruncate | CFile::modeWrite);
         if (file.SeekToEnd() > 0)
             file.WriteString("\n");
-        file.WriteString(GetText());
+        file.WriteString(GetFileText());
         file.Close();
     } catch (const CException& e) {
-        ShowMessage(failure + GetErrorDescription(e), AfxGetAppName(), MB_OK | MB_ICONERROR);
+        ShowMessage(failure + AnsiToUtf8(GetErrorDescription(e)), AfxGetAppName(),
+                    MB_OK | MB_ICONERROR);
         return false;
     }
     MarkWritten();

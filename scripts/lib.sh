@@ -10,9 +10,12 @@ DEMO_PACKAGES="cmake g++ googletest nlohmann-json3-dev g++-mingw-w64-x86-64-posi
 lld wine wine64 fonts-wine xvfb xauth"
 # Everything the tests and benchmarks use besides: the fuzzer's compiler (its runtime follows, see
 # install_fuzzer_runtime), the help page's renderer and checker, the pictures' reader (the icon
-# sheet and the help page's picture), the locale sources, and what signs releases and makes the
-# signing test's certificate.
-PACKAGES="$DEMO_PACKAGES clang python3 chromium imagemagick locales osslsigncode openssl"
+# sheet and the help page's picture), the locale sources, what signs releases and makes the
+# signing test's certificate, and a font that draws Chinese, Japanese and symbols such as the
+# check mark in the tests' pictures (Wine's own fonts draw Latin, Greek and Cyrillic only).
+TEST_FONT_PACKAGES="fonts-wqy-microhei"
+PACKAGES="$DEMO_PACKAGES clang python3 chromium imagemagick locales osslsigncode openssl \
+$TEST_FONT_PACKAGES"
 
 # Installs whichever of the named packages are missing (default: all the project uses).
 install_packages() {
@@ -150,6 +153,25 @@ prepare_prefix() {
         cp /usr/share/wine/fonts/marlett.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
         touch "$WINEPREFIX/.zembra-ready"
     fi
+    link_test_fonts
+}
+
+# The font of TEST_FONT_PACKAGES in the prefix's Fonts folder, linked to "Tahoma" (the boxes'
+# font, and the one "MS Shell Dlg" stands for), so that a character Tahoma lacks is drawn from it
+# rather than as a square. Wine draws from the first linked font only, hence one font with every
+# script; a linked name that is no real font ("MS Shell Dlg") or a bitmap font ("MS Sans Serif",
+# the form's) would lose its own letters, so those stay unlinked. Once per prefix; a prefix made
+# before the font was installed gets it on its next use.
+TEST_FONT=/usr/share/fonts/truetype/wqy/wqy-microhei.ttc
+link_test_fonts() {
+    [ -f "$WINEPREFIX/.zembra-fonts" ] && return 0
+    [ -f "$TEST_FONT" ] || { echo "Missing $TEST_FONT: the pictures will show squares."; return 0; }
+    ln -sf "$TEST_FONT" "$WINEPREFIX/drive_c/windows/Fonts/"
+    HOME="$WINE_HOME" wine reg add \
+        'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' /v Tahoma \
+        /t REG_MULTI_SZ /d 'wqy-microhei.ttc,WenQuanYi Micro Hei' /f >/dev/null 2>&1 || return 0
+    HOME="$WINE_HOME" wineserver -w
+    touch "$WINEPREFIX/.zembra-fonts"
 }
 
 # An absolute Linux path as Wine's programs see it (drive Z:). Computed here rather than with

@@ -10,13 +10,14 @@
 // The shell is loaded when a program first starts something through it.
 
 bool ShellRun(const std::string& file, const std::string& parameters, int showCommand) {
-    SHELLEXECUTEINFOA info{};
-    info.cbSize = sizeof(SHELLEXECUTEINFOA);
-    info.lpFile = file.c_str();
-    info.lpParameters = parameters.c_str();
+    const std::wstring wideFile = WidePath(file), wideParameters = WidePath(parameters);
+    SHELLEXECUTEINFOW info{};
+    info.cbSize = sizeof info;
+    info.lpFile = wideFile.c_str();
+    info.lpParameters = wideParameters.c_str();
     info.nShow = showCommand;
     const auto execute =
-        SystemFunction<BOOL WINAPI(SHELLEXECUTEINFOA*)>(L"shell32.dll", "ShellExecuteExA");
+        SystemFunction<BOOL WINAPI(SHELLEXECUTEINFOW*)>(L"shell32.dll", "ShellExecuteExW");
     return execute != nullptr && execute(&info);
 }
 

@@ -60,6 +60,16 @@ bool TypeText(HWND control, const std::string& text) {
     return true;
 }
 
+bool TypeWideText(HWND control, const std::wstring& text) {
+    if (!IsWindow(control))
+        return false;
+    for (const wchar_t unit : text) {
+        if (!PostMessageW(control, WM_CHAR, static_cast<WPARAM>(unit), 1))
+            return false;
+    }
+    return true;
+}
+
 bool PressKey(HWND window, WORD virtualKey) {
     if (!IsWindow(window))
         return false;

@@ -18,6 +18,8 @@ bool SetEditText(HWND edit, const std::string& text);
 // Types text character by character (WM_CHAR) into control, where a user's typing goes when it
 // has the focus.
 bool TypeText(HWND control, const std::string& text);
+// The same for text in UTF-16 (any script), one wide WM_CHAR per unit.
+bool TypeWideText(HWND control, const std::wstring& text);
 // Presses and releases a key (VK_RETURN, VK_ESCAPE, VK_TAB...) in window's thread, at the control
 // that has the keyboard focus (or window itself when the focus is elsewhere).
 bool PressKey(HWND window, WORD virtualKey);

@@ -20,6 +20,15 @@ const char* const kFrameClass = "FrameWindow";
 EditorSession::EditorSession(const std::string& programPath, const std::string& arguments)
     : m_program(testdriver::Process::Start(testdriver::QuoteArgument(programPath) +
                                            (arguments.empty() ? "" : " " + arguments))) {
+    WaitForFrame();
+}
+
+EditorSession::EditorSession(const std::wstring& commandLine, testdriver::CapturedOutput& output)
+    : m_program(testdriver::Process::Start(commandLine, output)) {
+    WaitForFrame();
+}
+
+void EditorSession::WaitForFrame() {
     m_frame = testdriver::WaitForWindow(m_program, kFrameClass, "", kWindowLimit);
     EXPECT_NE(m_frame, nullptr) << "the editor's frame did not appear";
 }

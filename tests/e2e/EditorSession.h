@@ -44,6 +44,9 @@ public:
     // Starts the program at programPath (Windows form), followed by arguments when there are any,
     // and waits for its frame; the test fails when no frame appears.
     explicit EditorSession(const std::string& programPath, const std::string& arguments = {});
+    // The same with a command line in UTF-16 (a document of any script), the program's output
+    // going to output.
+    EditorSession(const std::wstring& commandLine, testdriver::CapturedOutput& output);
 
     testdriver::Process& Program() { return m_program; }
     HWND Frame() const { return m_frame; }
@@ -57,6 +60,8 @@ public:
     std::optional<DWORD> Close();
 
 private:
+    void WaitForFrame();
+
     testdriver::Process m_program;
     HWND m_frame = nullptr;
 };

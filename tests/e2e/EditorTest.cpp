@@ -12,6 +12,8 @@
 #include "tests/e2e/E2e.h"
 #include "tests/e2e/EditorSession.h"
 
+#include <shlobj.h>
+
 using namespace e2e;
 using namespace testdriver;
 
@@ -129,7 +131,8 @@ TEST_F(Editor, TypingACaptionMarksTheDocumentAndClosingAsksToSave) {
 TEST_F(Editor, TheDefaultButtonListFollowsTheButtonCount) {
     HWND frame = Open();
     ASSERT_NE(frame, nullptr);
-    // The choice reaches the editor as posted notifications: each list is read once it has followed.
+    // The choice reaches the editor as posted notifications: each list is read once it has
+    // followed.
     const Strings three{"Button 1", "Button 2", "Button 3"};
     const auto follows = [&](const Strings& items) {
         return WaitUntil([&] { return Items(frame, kDefButton) == items; }, kBoxLimit);
@@ -502,14 +505,12 @@ TEST_F(Editor, AnEditorRunLogsItsStartAndEndInOrder) {
 }
 
 TEST_F(Editor, SaveAsOnANewDocumentStartsInTheUsersDocumentsFolder) {
-    char user[256] = "";
-    DWORD length = sizeof user;
-    ASSERT_TRUE(GetUserNameA(user, &length));
-    const std::string settings = "C:\\Documents and Settings\\";
-    const std::string documents = settings + user + "\\My Documents\\";
-    const bool created = CreateDirectoryA(settings.c_str(), nullptr) &&
-                         CreateDirectoryA((settings + user).c_str(), nullptr);
-    CreateDirectoryA(documents.c_str(), nullptr);
+    // The shell's documents folder (C:\users\<user>\Documents in the test prefix).
+    PWSTR folder = nullptr;
+    ASSERT_EQ(SHGetKnownFolderPath(FOLDERID_Documents, KF_FLAG_CREATE, nullptr, &folder), S_OK);
+    const std::wstring wide = folder;
+    CoTaskMemFree(folder);
+    const std::string documents = std::string(wide.begin(), wide.end()) + "\\";
     const std::string saved = documents + "Zembra editor test.zembra";
     DeleteFileA(saved.c_str());
 
@@ -523,18 +524,14 @@ TEST_F(Editor, SaveAsOnANewDocumentStartsInTheUsersDocumentsFolder) {
     ASSERT_TRUE(ChooseFile(dialog, "Zembra editor test"));
     ASSERT_TRUE(WaitUntilGone(dialog, kBoxLimit));
     const Bytes expected = e2e::Document("Mine", "", 0x2000);
-    // Read once the whole document is there: while the editor still holds the file, it cannot be read.
+    // Read once the whole document is there: while the editor still holds the file, it cannot be
+    // read.
     const std::string document(expected.begin(), expected.end());
     WaitUntil([&] { return ReadFileBytes(saved) == document; }, kBoxLimit);
     EXPECT_EQ(ReadFileBytes(saved), document);
     EXPECT_EQ(Close(), 0u);
 
     DeleteFileA(saved.c_str());
-    if (created) {
-        RemoveDirectoryA(documents.c_str());
-        RemoveDirectoryA((settings + user).c_str());
-        RemoveDirectoryA(settings.c_str());
-    }
 }
 
 TEST_F(Editor, CtrlNIsFileNewAndAsksForTheChangesFirst) {

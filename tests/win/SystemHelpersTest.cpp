@@ -2,6 +2,7 @@
 // the documents folder.
 
 #include "support/SystemHelpers.h"
+#include "framework/CodePage.h"
 #include "framework/SystemMessage.h"
 #include "framework/UniqueHandle.h"
 #include "framework/WinApp.h"
@@ -9,6 +10,7 @@
 #include "tests/driver/BoxCloser.h"
 #include "tests/driver/Files.h"
 #include "tests/driver/Recorders.h"
+#include "tests/driver/Registry.h"
 
 #include <gtest/gtest.h>
 
@@ -190,51 +192,56 @@ TEST(TrimmedSystemMessage, IsTheSystemsTextWithoutTheLineBreakItEndsWith) {
     EXPECT_EQ(TrimmedSystemMessage(0xDEADBEEFul), "");
 }
 
-// The profile folder of the user as an old system lays it out; tests create what is missing and
-// remove what they created.
-class ChangeToMyDocumentsTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        char userName[256];
-        DWORD length = sizeof userName;
-        ASSERT_TRUE(GetUserNameA(userName, &length));
-        const std::string profiles = "C:\\Documents and Settings\\";
-        m_folders = {profiles, profiles + userName + "\\",
-                     profiles + userName + "\\My Documents\\"};
-        m_startDirectory = TempFolder();
-        ASSERT_TRUE(SetCurrentDirectoryA(m_startDirectory.c_str()));
+// The user's documents folder is the shell's: moved where the system keeps its place (the user's
+// "Personal" shell folder), to the profile's old place, to a folder of any script, or to one
+// that does not exist.
+TEST(ChangeToMyDocumentsTest, EntersTheShellsDocumentsFolderWhereverItLies) {
+    char userName[256];
+    DWORD length = sizeof userName;
+    ASSERT_TRUE(GetUserNameA(userName, &length));
+    const std::wstring user(userName, userName + length - 1);
+    const std::wstring temp = ToWide(CP_ACP, TempFolder());
+    const struct {
+        const char* what;
+        std::vector<std::wstring> folders; // made for the test, the last one the documents
+        bool exists;
+    } cases[] = {
+        {"today's place",
+         {L"C:\\Documents and Settings", L"C:\\Documents and Settings\\" + user,
+          L"C:\\Documents and Settings\\" + user + L"\\My Documents"},
+         true},
+        {"any script", {temp + L"Zembra \u0388\u03b3\u03b3\u03c1\u03b1\u03c6\u03b1"}, true},
+        {"missing", {L"C:\\Zembra test folder that is not there"}, false},
+    };
+    const std::string key =
+        "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders";
+    const testdriver::SavedValue saved(HKEY_CURRENT_USER, key, "Personal");
+    const std::string previous = CurrentDirectory();
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        std::vector<std::wstring> made;
+        if (c.exists)
+            for (const std::wstring& folder : c.folders)
+                if (CreateDirectoryW(folder.c_str(), nullptr))
+                    made.push_back(folder);
+        const std::wstring& documents = c.folders.back();
+        ASSERT_EQ(RegSetKeyValueW(HKEY_CURRENT_USER, ToWide(CP_ACP, key).c_str(), L"Personal",
+                                  REG_EXPAND_SZ, documents.c_str(),
+                                  static_cast<DWORD>((documents.size() + 1) * sizeof(wchar_t))),
+                  ERROR_SUCCESS);
+        ASSERT_TRUE(SetCurrentDirectoryW(temp.c_str()));
+        ChangeToMyDocuments();
+        wchar_t current[MAX_PATH] = L"";
+        const DWORD currentLength = GetCurrentDirectoryW(MAX_PATH, current);
+        std::wstring now(current, currentLength);
+        if (now.size() > 3 && now.back() == L'\\')
+            now.pop_back();
+        std::wstring start = temp;
+        if (start.back() == L'\\')
+            start.pop_back();
+        EXPECT_EQ(now, c.exists ? documents : start);
+        SetCurrentDirectoryA(previous.c_str());
+        for (auto folder = made.rbegin(); folder != made.rend(); ++folder)
+            RemoveDirectoryW(folder->c_str());
     }
-
-    void TearDown() override {
-        SetCurrentDirectoryA(m_previousDirectory.c_str());
-        for (auto folder = m_created.rbegin(); folder != m_created.rend(); ++folder)
-            RemoveDirectoryA(folder->c_str());
-    }
-
-    void CreateMissingFolders() {
-        for (const std::string& folder : m_folders) {
-            if (!FileExists(folder)) {
-                ASSERT_TRUE(CreateDirectoryA(folder.c_str(), NULL)) << folder;
-                m_created.push_back(folder);
-            }
-        }
-    }
-
-    std::vector<std::string> m_folders;
-    std::vector<std::string> m_created;
-    std::string m_previousDirectory = CurrentDirectory();
-    std::string m_startDirectory;
-};
-
-TEST_F(ChangeToMyDocumentsTest, LeavesTheCurrentDirectoryWhenTheFolderIsMissing) {
-    if (FileExists(m_folders.back()))
-        GTEST_SKIP() << "this profile has the folder already: " << m_folders.back();
-    ChangeToMyDocuments();
-    EXPECT_EQ(Folded(CurrentDirectory()), Folded(m_startDirectory));
-}
-
-TEST_F(ChangeToMyDocumentsTest, MakesTheFolderCurrentWhenItExists) {
-    CreateMissingFolders();
-    ChangeToMyDocuments();
-    EXPECT_EQ(Folded(CurrentDirectory()), Folded(m_folders.back()));
 }

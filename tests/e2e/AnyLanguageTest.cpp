@@ -1,0 +1,219 @@
+// Text and paths in any script, end to end: zembra-cli writes a document into a folder named in
+// Cyrillic, Zembra runs it from there and shows its box, the editor opens it (its title, its
+// fields), saves it unchanged, names it in its save question, and zembra-cli shows it. A text the
+// ANSI code page holds keeps its narrow record.
+
+#include "tests/driver/Control.h"
+#include "tests/driver/Input.h"
+#include "tests/driver/Screenshot.h"
+#include "tests/driver/Window.h"
+#include "tests/e2e/EditorSession.h"
+
+#include <algorithm>
+#include <memory>
+
+using testdriver::CapturedOutput;
+using testdriver::Process;
+
+namespace {
+
+std::wstring Widen(const std::string& utf8) {
+    const int size =
+        MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
+    std::wstring wide(static_cast<std::size_t>(size), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), wide.data(), size);
+    return wide;
+}
+
+std::string Narrowed(const std::wstring& wide) {
+    const int size = WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()),
+                                         nullptr, 0, nullptr, nullptr);
+    std::string utf8(static_cast<std::size_t>(size), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), utf8.data(), size,
+                        nullptr, nullptr);
+    return utf8;
+}
+
+std::wstring Quoted(const std::wstring& text) {
+    return L"\"" + text + L"\"";
+}
+
+// The whole file at a path of any script; nothing when it cannot be read.
+std::optional<std::string> ReadWide(const std::wstring& path) {
+    const HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return std::nullopt;
+    std::string bytes;
+    char buffer[4096];
+    DWORD read = 0;
+    while (ReadFile(file, buffer, sizeof buffer, &read, nullptr) && read > 0)
+        bytes.append(buffer, read);
+    CloseHandle(file);
+    return bytes;
+}
+
+// A folder named in Cyrillic in the scratch folder, removed with what the test left in it (the
+// scratch folder's own removal goes through the ANSI functions, which cannot name it).
+class CyrillicFolder {
+public:
+    explicit CyrillicFolder(const std::string& parent)
+        : m_path(Widen(parent) + L"\u041a\u0438\u0440\u0438\u043b\u043b\u0438\u0446\u0430\\") {
+        CreateDirectoryW(m_path.c_str(), nullptr);
+    }
+    ~CyrillicFolder() {
+        WIN32_FIND_DATAW found;
+        const HANDLE search = FindFirstFileW((m_path + L"*").c_str(), &found);
+        if (search != INVALID_HANDLE_VALUE) {
+            do
+                DeleteFileW((m_path + found.cFileName).c_str());
+            while (FindNextFileW(search, &found));
+            FindClose(search);
+        }
+        RemoveDirectoryW(m_path.c_str());
+    }
+    CyrillicFolder(const CyrillicFolder&) = delete;
+    CyrillicFolder& operator=(const CyrillicFolder&) = delete;
+
+    const std::wstring& Path() const { return m_path; }
+
+private:
+    std::wstring m_path;
+};
+
+class AnyLanguage : public e2e::ZembraTest {
+protected:
+    // Runs a command line to its end and returns the exit code; the output stays in m_output.
+    DWORD RunToEnd(const std::wstring& commandLine) {
+        Process program = Process::Start(commandLine, Output());
+        const std::optional<DWORD> code = program.WaitForExit(e2e::kExitLimit);
+        EXPECT_TRUE(code) << Narrowed(commandLine) << " did not end";
+        return code.value_or(Process::kTerminatedExitCode);
+    }
+
+    static std::wstring Cli() { return Quoted(Widen(testdriver::WindowsPathOf(ZEMBRA_CLI_PATH))); }
+    static std::wstring Zembra() { return Quoted(Widen(e2e::ZembraPath())); }
+
+    // A new capture for the next program.
+    CapturedOutput& Output() {
+        m_output = std::make_unique<CapturedOutput>();
+        return *m_output;
+    }
+
+    std::unique_ptr<CapturedOutput> m_output;
+};
+
+} // namespace
+
+TEST_F(AnyLanguage, DocumentInACyrillicFolderIsRunEditedSavedAndShownWithItsText) {
+    const struct {
+        std::wstring name;
+        std::wstring caption;
+        std::wstring text;
+        // The caption's record as it lies at offset 12 of the file.
+        std::string captionRecord;
+        // The pictures of the box and the editor, for a reviewer (a square for a character means
+        // the session has no font for it).
+        std::string picture;
+    } cases[] = {
+        {L"\u039c\u03ae\u03bd\u03c5\u03bc\u03b1.zembra", L"\u518d\u8d77\u52d5 \u2713",
+         L"\u0393\u03b5\u03b9\u03ac \u03c3\u03bf\u03c5, \u03ba\u03cc\u03c3\u03bc\u03b5",
+         // The wide record: its marker, five units, UTF-16LE.
+         std::string("\xff\xfe\xff\x05\x8d\x51\x77\x8d\xd5\x52\x20\x00\x13\x27", 14),
+         "any-language-wide"},
+        {L"Gr\u00fc\u00dfe.zembra", L"Gr\u00fc\u00dfe", L"Sch\u00f6ne Gr\u00fc\u00dfe",
+         std::string("\x05Gr\xfc\xdf"
+                     "e"),
+         "any-language-narrow"},
+    };
+    const CyrillicFolder folder(m_scratch.Path());
+    for (const auto& c : cases) {
+        SCOPED_TRACE(Narrowed(c.name));
+        const std::wstring path = folder.Path() + c.name;
+        ASSERT_EQ(RunToEnd(Cli() + L" new " + Quoted(path) + L" --caption " + Quoted(c.caption) +
+                           L" --text " + Quoted(c.text)),
+                  0u)
+            << m_output->Err();
+        const std::optional<std::string> written = ReadWide(path);
+        ASSERT_TRUE(written);
+        EXPECT_EQ(written->substr(12, c.captionRecord.size()), c.captionRecord);
+
+        // Run from its folder: the box says what the document says.
+        {
+            Process run = Process::Start(Zembra() + L" RUN " + Quoted(path), Output());
+            ASSERT_NO_FATAL_FAILURE(ReadShownBox(run));
+            EXPECT_EQ(m_contents->wideCaption, c.caption);
+            EXPECT_EQ(m_contents->wideText, c.text);
+            testdriver::SaveScreenshot(m_box, c.picture + "-box");
+            EXPECT_EQ(Answer(run, IDOK), 1u);
+        }
+
+        // Opened through the Edit verb's command line: the title names the file, the fields
+        // hold the exact text, and a save without change writes the same bytes.
+        {
+            e2e::EditorSession editor(Zembra() + L" " + Quoted(path), Output());
+            ASSERT_NE(editor.Frame(), nullptr);
+            e2e::Settle(editor.Frame());
+            EXPECT_EQ(testdriver::WideTextOf(editor.Frame()), L"Zembra - " + c.name);
+            const HWND caption = testdriver::FindControl(editor.Frame(), e2e::kCaption);
+            const HWND text = testdriver::FindControl(editor.Frame(), e2e::kText);
+            EXPECT_EQ(testdriver::WideTextOf(caption), c.caption);
+            EXPECT_EQ(testdriver::WideTextOf(text), c.text);
+            testdriver::SaveScreenshot(editor.Frame(), c.picture + "-editor");
+            ASSERT_TRUE(testdriver::InvokeCommand(editor.Frame(), e2e::kFileSave));
+            e2e::Settle(editor.Frame());
+            EXPECT_EQ(ReadWide(path), written);
+
+            // Typed where the caret is (the field's start), a character beyond the code page is
+            // kept and marks a change, which the question on closing names by the whole path.
+            ASSERT_TRUE(testdriver::TypeWideText(caption, L"\u2714"));
+            e2e::Settle(editor.Frame());
+            EXPECT_EQ(testdriver::WideTextOf(caption), L"\u2714" + c.caption);
+            ASSERT_TRUE(testdriver::AskToClose(editor.Frame()));
+            ASSERT_NO_FATAL_FAILURE(ReadShownBox(editor.Program()));
+            EXPECT_EQ(m_contents->wideText, L"Save changes to " + path + L"?");
+            EXPECT_TRUE(testdriver::PressButton(m_box, IDNO));
+            EXPECT_EQ(ExitCode(editor.Program()), 0u);
+            EXPECT_EQ(ReadWide(path), written);
+        }
+
+        ASSERT_EQ(RunToEnd(Cli() + L" show --json " + Quoted(path)), 0u) << m_output->Err();
+        const std::string shown = m_output->Out();
+        EXPECT_NE(shown.find("\"caption\": \"" + Narrowed(c.caption) + "\""), std::string::npos)
+            << shown;
+        EXPECT_NE(shown.find("\"text\": \"" + Narrowed(c.text) + "\""), std::string::npos) << shown;
+    }
+}
+
+TEST_F(AnyLanguage, MessageNamesAFileOfAnyScriptAndTheLogFileNamesWhatItsCodePageLacks) {
+    const CyrillicFolder folder(m_scratch.Path());
+    // The log file itself lies in the Cyrillic folder, its path a wide string as the editor's
+    // options store it.
+    SetLogging(true, "", "65536");
+    const std::wstring logPath = folder.Path() + L"Log.txt";
+    ASSERT_EQ(RegSetKeyValueW(HKEY_CURRENT_USER, L"Software\\Zembra\\", L"LogPath", REG_SZ,
+                              logPath.c_str(),
+                              static_cast<DWORD>(logPath.size() * sizeof(wchar_t))),
+              ERROR_SUCCESS);
+
+    const std::wstring missing =
+        folder.Path() + L"\u0395\u03bb\u03bb\u03ac\u03b4\u03b1 \u2713.zembra";
+    Process run = Process::Start(Zembra() + L" RUN " + Quoted(missing), Output());
+    ASSERT_NO_FATAL_FAILURE(ReadShownBox(run));
+    EXPECT_EQ(m_contents->wideText.rfind(L"Could not load file.\n" + missing + L"\n", 0), 0u)
+        << Narrowed(m_contents->wideText);
+    EXPECT_EQ(Answer(run, IDOK), 0u);
+
+    const std::string inCodePage = m_scratch.Path() +
+                                   "<U+041A><U+0438><U+0440><U+0438><U+043B><U+043B><U+0438>"
+                                   "<U+0446><U+0430>\\<U+0395><U+03BB><U+03BB><U+03AC><U+03B4>"
+                                   "<U+03B1> <U+2713>.zembra";
+    const std::vector<std::string> entries = e2e::LogEntries(ReadWide(logPath).value_or(""));
+    ASSERT_FALSE(entries.empty()) << "the run wrote no log";
+    EXPECT_TRUE(std::any_of(entries.begin(), entries.end(),
+                            [&](const std::string& entry) {
+                                return entry.rfind("Could not load file.\\n" + inCodePage + "\\n",
+                                                   0) == 0;
+                            }))
+        << "no entry names " << inCodePage;
+}
