@@ -1,4 +1,5 @@
 #include "support/core/KeyPath.h"
+#include "tests/driver/core/NamedCase.h"
 
 #include <gtest/gtest.h>
 
@@ -7,16 +8,11 @@
 namespace {
 
 // A parent and a child key path and the path JoinKeyPath makes of them.
-struct Join {
-    const char* name;
+struct Join : testdriver::NamedCase {
     const char* parent;
     const char* child;
     const char* joined;
 };
-
-void PrintTo(const Join& join, std::ostream* out) {
-    *out << join.name;
-}
 
 const Join kJoins[] = {
     {"PutsOneBackslashBetweenParentAndChild", "Software\\Zembra", "Settings",
@@ -43,7 +39,7 @@ TEST_P(JoinKeyPathOf, ParentAndChild) {
 }
 
 INSTANTIATE_TEST_SUITE_P(JoinKeyPath, JoinKeyPathOf, testing::ValuesIn(kJoins),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         testdriver::CaseName());
 
 TEST(JoinKeyPath, JoinedPathsNestWithoutDoubledBackslashes) {
     const std::string path = JoinKeyPath(JoinKeyPath("Software\\Zembra\\", "a"), "b");

@@ -2,6 +2,7 @@
 // the zlib stream's stored blocks and checksum, and the pixels row by row.
 
 #include "tests/driver/core/Png.h"
+#include "tests/driver/core/NamedCase.h"
 
 #include <gtest/gtest.h>
 
@@ -126,7 +127,7 @@ INSTANTIATE_TEST_SUITE_P(Pictures, PngTest,
                          testing::Values(Picture{"OnePixel", 1, 1}, Picture{"Small", 7, 3},
                                          Picture{"ExactlyOneFullBlock", 28, 771},
                                          Picture{"SeveralBlocks", 420, 240}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         testdriver::CaseName());
 
 TEST(Png, RefusesSizesThatDoNotMatchThePixels) {
     EXPECT_TRUE(testdriver::EncodePng(2, 2, {1, 2, 3}).empty());

@@ -2,6 +2,7 @@
 // size are mapped separately, so a control's right edge is not simply its mapped right edge.
 
 #include "tests/driver/Control.h"
+#include "tests/driver/core/NamedCase.h"
 
 #include <gtest/gtest.h>
 
@@ -11,16 +12,11 @@ using namespace testdriver;
 
 namespace {
 
-struct Placement {
-    const char* name;
+struct Placement : testdriver::NamedCase {
     DialogBaseUnits base;
     RECT units;  // left, top, right, bottom as the template gives them
     RECT pixels; // where the control lands
 };
-
-void PrintTo(const Placement& c, std::ostream* out) {
-    *out << c.name;
-}
 
 const Placement kPlacements[] = {
     // Half pixels in the size: the width rounds up on its own.
@@ -45,7 +41,7 @@ TEST_P(ControlPlacement, MapsBothWays) {
 }
 
 INSTANTIATE_TEST_SUITE_P(DialogUnits, ControlPlacement, testing::ValuesIn(kPlacements),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         testdriver::CaseName());
 
 TEST(ControlPlacement, PixelsNoWholeUnitsGiveNothing) {
     // 7 pixels at 6 per 4 units is 4.67 units.

@@ -4,6 +4,7 @@
 #include "tests/driver/Box.h"
 #include "tests/driver/Handles.h"
 #include "tests/driver/Process.h"
+#include "tests/driver/core/NamedCase.h"
 
 #include <gtest/gtest.h>
 
@@ -43,6 +44,19 @@ ShownBox Show(UINT style, const std::string& caption = "Zembra driver",
     return {std::move(process), box};
 }
 
+// Boxes of the styles shown at once: every program is started before the first box is awaited.
+std::vector<ShownBox> ShowAll(const std::vector<UINT>& styles) {
+    std::vector<Process> started;
+    for (UINT style : styles)
+        started.push_back(Process::Start(BoxprobeCommand(style, "Zembra driver", "Probe text")));
+    std::vector<ShownBox> shown;
+    for (Process& process : started) {
+        HWND box = WaitForBox(process, kBoxLimit);
+        shown.push_back({std::move(process), box});
+    }
+    return shown;
+}
+
 // Shows a box of style, answers it with answer and checks that the program ends with the id the
 // answer chose.
 void ExpectAnswerEndsWith(UINT style, const std::function<bool(HWND)>& answer, int id) {
@@ -52,20 +66,11 @@ void ExpectAnswerEndsWith(UINT style, const std::function<bool(HWND)>& answer, i
     EXPECT_EQ(shown.process.WaitForExit(kExitLimit), DWORD(id));
 }
 
-struct ButtonSet {
-    const char* name;
+struct ButtonSet : testdriver::NamedCase {
     UINT style;
     std::vector<std::string> texts;
     std::vector<int> ids;
 };
-
-std::string NameOf(const testing::TestParamInfo<ButtonSet>& info) {
-    return info.param.name;
-}
-
-void PrintTo(const ButtonSet& set, std::ostream* out) {
-    *out << set.name;
-}
 
 const ButtonSet kButtonSets[] = {
     {"Ok", MB_OK, {"OK"}, {IDOK}},
@@ -123,13 +128,16 @@ TEST(ReadBox, DefaultButtonFollowsTheDefaultButtonStyle) {
         {MB_ABORTRETRYIGNORE | MB_DEFBUTTON3, IDIGNORE},
         {MB_RETRYCANCEL | MB_DEFBUTTON2, IDCANCEL},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE("style " + std::to_string(c.style));
-        auto shown = Show(c.style);
-        ASSERT_NE(shown.box, nullptr);
-        const auto contents = ReadBox(shown.box);
+    std::vector<UINT> styles;
+    for (const auto& c : cases)
+        styles.push_back(c.style);
+    const std::vector<ShownBox> boxes = ShowAll(styles);
+    for (std::size_t i = 0; i < boxes.size(); ++i) {
+        SCOPED_TRACE("style " + std::to_string(cases[i].style));
+        ASSERT_NE(boxes[i].box, nullptr);
+        const auto contents = ReadBox(boxes[i].box);
         ASSERT_TRUE(contents);
-        EXPECT_EQ(contents->defaultButton, c.expected);
+        EXPECT_EQ(contents->defaultButton, cases[i].expected);
     }
 }
 
@@ -152,27 +160,27 @@ INSTANTIATE_TEST_SUITE_P(Icons, IconTest,
 
 class ButtonSetTest : public testing::TestWithParam<ButtonSet> {};
 
-TEST_P(ButtonSetTest, ShowsExactlyTheSetsButtonsInOrder) {
-    auto shown = Show(GetParam().style);
-    ASSERT_NE(shown.box, nullptr);
-    const auto contents = ReadBox(shown.box);
-    ASSERT_TRUE(contents);
-    EXPECT_EQ(contents->ButtonTexts(), GetParam().texts);
-    EXPECT_EQ(contents->ButtonIds(), GetParam().ids);
-    EXPECT_EQ(contents->defaultButton, GetParam().ids.front());
-}
-
-TEST_P(ButtonSetTest, EachButtonPressedByTextEndsTheProgramWithItsId) {
-    for (std::size_t i = 0; i < GetParam().texts.size(); ++i) {
+// One box of the set for each of its buttons, all shown at once: each shows exactly the set's
+// buttons in order, and each button pressed by its text ends its program with its id.
+TEST_P(ButtonSetTest, ShowsExactlyTheSetsButtonsAndEachPressedByTextEndsWithItsId) {
+    std::vector<ShownBox> boxes =
+        ShowAll(std::vector<UINT>(GetParam().texts.size(), GetParam().style));
+    for (std::size_t i = 0; i < boxes.size(); ++i) {
         const std::string& text = GetParam().texts[i];
         SCOPED_TRACE(text);
-        ExpectAnswerEndsWith(
-            GetParam().style, [&text](HWND box) { return PressButtonWithText(box, text); },
-            GetParam().ids[i]);
+        ASSERT_NE(boxes[i].box, nullptr);
+        const auto contents = ReadBox(boxes[i].box);
+        ASSERT_TRUE(contents);
+        EXPECT_EQ(contents->ButtonTexts(), GetParam().texts);
+        EXPECT_EQ(contents->ButtonIds(), GetParam().ids);
+        EXPECT_EQ(contents->defaultButton, GetParam().ids.front());
+        ASSERT_TRUE(PressButtonWithText(boxes[i].box, text));
+        EXPECT_EQ(boxes[i].process.WaitForExit(kExitLimit), DWORD(GetParam().ids[i]));
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Sets, ButtonSetTest, testing::ValuesIn(kButtonSets), NameOf);
+INSTANTIATE_TEST_SUITE_P(Sets, ButtonSetTest, testing::ValuesIn(kButtonSets),
+                         testdriver::CaseName());
 
 TEST(PressButton, ByIdAndByKeyEndsTheProgramWithTheChosenButton) {
     const struct {

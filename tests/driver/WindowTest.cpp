@@ -12,6 +12,7 @@
 #include "tests/driver/Process.h"
 #include "tests/driver/Resources.h"
 #include "tests/driver/Screenshot.h"
+#include "tests/driver/core/NamedCase.h"
 #include "tests/driver/dialogprobe/resource.h"
 
 #include <gtest/gtest.h>
@@ -96,8 +97,7 @@ TEST_F(ProbeTest, FindsWindowsByClassAndCaptionOfTheProgramOnly) {
 }
 
 // How each kind of window of the probe is opened, and whether it is a message box.
-struct KindCase {
-    const char* name;
+struct KindCase : testdriver::NamedCase {
     UINT command; // 0: the frame itself
     bool fileDialog;
 };
@@ -108,10 +108,6 @@ const KindCase kNotBoxes[] = {
     {"NoteWithOneLabelAndOk", ID_PROBE_NOTE, false},
     {"SaveDialog", ID_PROBE_SAVE, true},
 };
-
-void PrintTo(const KindCase& c, std::ostream* out) {
-    *out << c.name;
-}
 
 class NotABoxTest : public ProbeTest, public testing::WithParamInterface<KindCase> {};
 
@@ -131,20 +127,30 @@ TEST_P(NotABoxTest, IsNeverTakenForAMessageBox) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Windows, NotABoxTest, testing::ValuesIn(kNotBoxes),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         testdriver::CaseName());
 
 TEST(IsMessageBox, EverySystemBoxIsOneAndNoDialogOfIt) {
+    // All shown at once, each looked at in turn.
+    std::vector<Process> boxprobes;
     for (UINT style : {UINT(MB_OK), UINT(MB_YESNOCANCEL | MB_ICONQUESTION),
-                       UINT(MB_ABORTRETRYIGNORE | MB_ICONERROR), UINT(MB_RETRYCANCEL | MB_HELP)}) {
-        SCOPED_TRACE(style);
-        Process boxprobe = Process::Start(QuoteArgument(WindowsPathOf(ZEMBRA_BOXPROBE_PATH)) + " " +
-                                          std::to_string(style) + " Caption \"&Text &&\"");
+                       UINT(MB_ABORTRETRYIGNORE | MB_ICONERROR), UINT(MB_RETRYCANCEL | MB_HELP)})
+        boxprobes.push_back(Process::Start(QuoteArgument(WindowsPathOf(ZEMBRA_BOXPROBE_PATH)) +
+                                           " " + std::to_string(style) + " Caption \"&Text &&\""));
+    for (const Process& boxprobe : boxprobes) {
         HWND box = WaitForBox(boxprobe, kLimit);
         ASSERT_NE(box, nullptr);
         EXPECT_TRUE(IsMessageBox(box));
         EXPECT_FALSE(IsFileDialog(box));
-        EXPECT_EQ(WaitForDialog(boxprobe, "", kAbsent), nullptr);
     }
+    EXPECT_FALSE(WaitUntil(
+        [&] {
+            for (const Process& boxprobe : boxprobes) {
+                if (WaitForDialog(boxprobe, "", milliseconds(0)))
+                    return true;
+            }
+            return false;
+        },
+        kAbsent));
 }
 
 struct ControlCase {
@@ -226,10 +232,6 @@ struct ChoiceCase {
     const char* events;
 };
 
-void PrintTo(const ChoiceCase& c, std::ostream* out) {
-    *out << c.name;
-}
-
 const ChoiceCase kChoices[] = {
     {"ByMessagesGamma", ChooseComboItem, "Gamma", "selendok;selchange;"},
     {"ByMessagesAlpha", ChooseComboItem, "Alpha", "selendok;selchange;"},
@@ -238,25 +240,27 @@ const ChoiceCase kChoices[] = {
     {"ByKeyboardBeta", ChooseComboItemByKeyboard, "Beta", "selchange;selchange;selendok;"},
 };
 
-class ChoiceTest : public DialogTest, public testing::WithParamInterface<ChoiceCase> {};
-
-TEST_P(ChoiceTest, ChoosingAComboItemNotifiesTheProgramAsAUserChoiceDoes) {
-    HWND choice = Item(IDC_PROBE_CHOICE);
-    // Only an exact, existing item can be chosen.
-    EXPECT_FALSE(GetParam().choose(choice, "gamma"));
-    EXPECT_FALSE(GetParam().choose(choice, "Delta"));
-    EXPECT_FALSE(GetParam().choose(Item(IDC_PROBE_DISABLED), GetParam().item));
-    ASSERT_TRUE(GetParam().choose(choice, GetParam().item));
-    EXPECT_TRUE(TextBecomes(Item(IDC_PROBE_EVENTS), GetParam().events));
-    EXPECT_EQ(ComboSelection(choice), std::string(GetParam().item));
-    // What the program then reads as the choice is the item.
-    ASSERT_TRUE(PressKey(m_dialog, VK_RETURN));
-    EXPECT_TRUE(TextBecomes(m_frame, std::string("Probe Frame - OK name= choice=") +
-                                         GetParam().item + " checked=0"));
+// Each way in a dialog of its own, opened again in the same run.
+TEST_F(DialogTest, ChoosingAComboItemNotifiesTheProgramAsAUserChoiceDoes) {
+    for (const ChoiceCase& c : kChoices) {
+        SCOPED_TRACE(c.name);
+        if (!m_dialog)
+            m_dialog = OpenDialog();
+        ASSERT_NE(m_dialog, nullptr);
+        HWND choice = Item(IDC_PROBE_CHOICE);
+        // Only an exact, existing item can be chosen.
+        EXPECT_FALSE(c.choose(choice, "gamma"));
+        EXPECT_FALSE(c.choose(choice, "Delta"));
+        EXPECT_FALSE(c.choose(Item(IDC_PROBE_DISABLED), c.item));
+        ASSERT_TRUE(c.choose(choice, c.item));
+        EXPECT_TRUE(TextBecomes(Item(IDC_PROBE_EVENTS), c.events));
+        EXPECT_EQ(ComboSelection(choice), std::string(c.item));
+        // What the program then reads as the choice is the item.
+        ExpectEndsWith(m_dialog, PressKey(m_dialog, VK_RETURN),
+                       std::string("Probe Frame - OK name= choice=") + c.item + " checked=0");
+        m_dialog = nullptr;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Combo, ChoiceTest, testing::ValuesIn(kChoices),
-                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(DialogTest, SettingAndTypingTextReachTheProgram) {
     HWND name = Item(IDC_PROBE_NAME);

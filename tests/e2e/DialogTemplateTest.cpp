@@ -7,6 +7,7 @@
 #include "tests/driver/Poll.h"
 #include "tests/driver/Screenshot.h"
 #include "tests/driver/Window.h"
+#include "tests/driver/core/NamedCase.h"
 #include "tests/e2e/E2e.h"
 #include "tests/e2e/EditorSession.h"
 
@@ -70,8 +71,7 @@ const ControlRow kAboutControls[] = {
     {1010, kLabel, nullptr, {35, 35, 125, 43}},
 };
 
-struct DialogCase {
-    const char* name;
+struct DialogCase : testdriver::NamedCase {
     UINT command;
     const char* title;
     SIZE units;        // the client area in dialog units
@@ -82,10 +82,6 @@ struct DialogCase {
     std::size_t count;
     const char* screenshot; // the picture's file name
 };
-
-void PrintTo(const DialogCase& c, std::ostream* out) {
-    *out << c.name;
-}
 
 const DialogCase kDialogs[] = {
     {"LogOptions",
@@ -210,6 +206,6 @@ TEST_P(DialogTemplate, ScreenshotIsKept) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Editor, DialogTemplate, testing::ValuesIn(kDialogs),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         testdriver::CaseName());
 
 } // namespace

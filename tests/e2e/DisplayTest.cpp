@@ -9,6 +9,7 @@
 #include "tests/driver/Screenshot.h"
 #include "tests/driver/SystemEvents.h"
 #include "tests/driver/Window.h"
+#include "tests/driver/core/NamedCase.h"
 #include "tests/e2e/E2e.h"
 #include "tests/e2e/EditorSession.h"
 
@@ -74,15 +75,10 @@ TEST_F(AtThisDpi, AboutShowsItsIconAtTheDisplaysSizeAlsoAfterAMoveToAnother) {
     EXPECT_EQ(m_editor->Close(), DWORD(0));
 }
 
-struct WindowCase {
-    const char* name;
+struct WindowCase : testdriver::NamedCase {
     UINT command; // the menu command that opens it; 0 for the editor's frame itself
     const char* picture;
 };
-
-void PrintTo(const WindowCase& c, std::ostream* out) {
-    *out << c.name;
-}
 
 const WindowCase kWindows[] = {
     {"Editor", 0, "editor"},
@@ -113,6 +109,6 @@ TEST_P(AtThisDpiWindow, ShowsEveryControlInsideItsClientAreaAndIsPictured) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Editor, AtThisDpiWindow, testing::ValuesIn(kWindows),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         testdriver::CaseName());
 
 } // namespace

@@ -54,10 +54,6 @@ bool CloseDialog(HWND dialog) {
            testdriver::WaitUntilGone(dialog, kWindowLimit);
 }
 
-void PrintTo(const DialogExit& exit, std::ostream* out) {
-    *out << exit.name;
-}
-
 namespace {
 
 bool PressOk(HWND dialog) {

@@ -4,6 +4,7 @@
 // lines a run leaves are read back from its log file.
 
 #include "tests/driver/Process.h"
+#include "tests/driver/core/NamedCase.h"
 #include "tests/e2e/E2e.h"
 
 #include <gtest/gtest.h>
@@ -69,11 +70,9 @@ private:
 bool CloseDialog(HWND dialog);
 
 // A way a person leaves a dialog, named as the cases that take it are.
-struct DialogExit {
-    const char* name;
+struct DialogExit : testdriver::NamedCase {
     bool (*take)(HWND dialog);
 };
-void PrintTo(const DialogExit& exit, std::ostream* out);
 
 extern const DialogExit kOkButton;
 extern const DialogExit kCancelButton;

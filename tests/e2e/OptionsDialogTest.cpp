@@ -9,6 +9,7 @@
 #include "tests/driver/Poll.h"
 #include "tests/driver/Screenshot.h"
 #include "tests/driver/Window.h"
+#include "tests/driver/core/NamedCase.h"
 #include "tests/e2e/E2e.h"
 #include "tests/e2e/EditorSession.h"
 
@@ -87,17 +88,12 @@ protected:
 };
 
 // A stored limit, what the dialog shows for it and what OK without a change stores back.
-struct StoredSize {
-    const char* name;
+struct StoredSize : testdriver::NamedCase {
     bool outputLog;
     const char* stored;
     const char* shown;
     const char* storedBack;
 };
-
-void PrintTo(const StoredSize& c, std::ostream* out) {
-    *out << c.name;
-}
 
 const StoredSize kStoredSizes[] = {
     {"Default", true, "65536", "64", "65536"},
@@ -121,18 +117,13 @@ TEST_P(StoredSettings, ShowAndComeBackThroughOk) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Limits, StoredSettings, testing::ValuesIn(kStoredSizes),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         testdriver::CaseName());
 
 // What is typed into the size field and the limit in bytes OK stores for it.
-struct TypedSize {
-    const char* name;
+struct TypedSize : testdriver::NamedCase {
     const char* typed;
     const char* stored;
 };
-
-void PrintTo(const TypedSize& c, std::ostream* out) {
-    *out << c.name;
-}
 
 const TypedSize kTypedSizes[] = {
     {"Cleared", "", "0"},
@@ -154,7 +145,7 @@ TEST_P(TypedSizes, AreStoredInBytesAtExit) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Limits, TypedSizes, testing::ValuesIn(kTypedSizes),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         testdriver::CaseName());
 
 // Switched off by OK, logging stops for the run that was logging: neither the old path nor the new
 // one gets a log, and the disabled fields are stored all the same.

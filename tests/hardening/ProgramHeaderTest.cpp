@@ -3,6 +3,7 @@
 
 #include "tests/driver/Process.h"
 #include "tests/driver/ProgramImage.h"
+#include "tests/driver/core/NamedCase.h"
 
 #include <gtest/gtest.h>
 
@@ -15,15 +16,10 @@ namespace {
 
 using testdriver::ProgramImage;
 
-struct Program {
-    const char* name;
+struct Program : testdriver::NamedCase {
     const char* path;
     bool window; // a window program, otherwise a console one
 };
-
-void PrintTo(const Program& program, std::ostream* out) {
-    *out << program.name;
-}
 
 const Program kPrograms[] = {
     {"Zembra", ZEMBRA_EXE_PATH, true},
@@ -92,8 +88,6 @@ TEST_P(ProgramHeader, AWindowProgramIsAwareOfRemoteDesktopSessions) {
 }
 
 INSTANTIATE_TEST_SUITE_P(EachProgram, ProgramHeader, testing::ValuesIn(kPrograms),
-                         [](const testing::TestParamInfo<Program>& info) {
-                             return std::string(info.param.name);
-                         });
+                         testdriver::CaseName());
 
 } // namespace

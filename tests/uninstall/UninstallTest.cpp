@@ -6,6 +6,7 @@
 #include "tests/driver/Box.h"
 #include "tests/driver/Poll.h"
 #include "tests/driver/Process.h"
+#include "tests/driver/core/NamedCase.h"
 #include "tests/uninstall/Installation.h"
 #include "uninstaller/core/SelfRemovalScript.h"
 
@@ -71,8 +72,7 @@ const char* const kAllFiles[] = {
 // Where the self-removal script lies while the final report is shown.
 enum class ScriptIn { WindowsTemp, UserTemp, Nowhere };
 
-struct Scenario {
-    const char* name;
+struct Scenario : testdriver::NamedCase {
     Setup setup;
     const char* arguments;
     std::vector<Step> boxes; // none at all for a silent run
@@ -82,10 +82,6 @@ struct Scenario {
     bool treesRemoved;
     ScriptIn script = ScriptIn::WindowsTemp;
 };
-
-void PrintTo(const Scenario& scenario, std::ostream* out) {
-    *out << scenario.name;
-}
 
 const std::vector<std::string> kEverything(std::begin(kAllFiles), std::end(kAllFiles));
 
@@ -435,9 +431,7 @@ TEST_P(UninstallRun, EndsWithItsExitCodeAndLeavesOnlyWhatItMust) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Uninstall, UninstallRun, testing::ValuesIn(kScenarios),
-                         [](const testing::TestParamInfo<Scenario>& info) {
-                             return std::string(info.param.name);
-                         });
+                         testdriver::CaseName());
 
 } // namespace
 } // namespace uninstalltest
