@@ -16,14 +16,6 @@ namespace {
 
 using Strings = std::vector<std::string>;
 
-std::wstring Widen(const std::string& utf8) {
-    const int size =
-        MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(size), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), wide.data(), size);
-    return wide;
-}
-
 class CliProgram : public testing::Test {
 protected:
     // zembra-cli.exe with the arguments (UTF-8), each quoted as the program reads it back.
@@ -32,7 +24,7 @@ protected:
         for (const std::string& argument : arguments)
             line += " " + testdriver::QuoteArgument(argument);
         m_output = std::make_unique<CapturedOutput>();
-        return Process::Start(Widen(line), *m_output);
+        return Process::Start(e2e::Widen(line), *m_output);
     }
     DWORD ExitCode(Process& program) {
         const std::optional<DWORD> code = program.WaitForExit(e2e::kExitLimit);

@@ -12,27 +12,15 @@
 #include <algorithm>
 #include <memory>
 
+using e2e::Narrowed;
+using e2e::Widen;
 using testdriver::CapturedOutput;
 using testdriver::Process;
 
 namespace {
 
-std::wstring Widen(const std::string& utf8) {
-    const int size =
-        MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(size), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), wide.data(), size);
-    return wide;
-}
-
-std::string Narrowed(const std::wstring& wide) {
-    const int size = WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()),
-                                         nullptr, 0, nullptr, nullptr);
-    std::string utf8(static_cast<std::size_t>(size), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), utf8.data(), size,
-                        nullptr, nullptr);
-    return utf8;
-}
+// The Log Options dialog's path field.
+constexpr int kLogPathField = 1001;
 
 std::wstring Quoted(const std::wstring& text) {
     return L"\"" + text + L"\"";
@@ -81,6 +69,38 @@ private:
     std::wstring m_path;
 };
 
+// A REG_SZ of the product's, written and read through the wide functions as the product does.
+bool SetWideValue(HKEY root, const std::wstring& name, const std::wstring& text) {
+    return RegSetKeyValueW(root, L"Software\\Zembra\\", name.c_str(), REG_SZ, text.c_str(),
+                           static_cast<DWORD>(text.size() * sizeof(wchar_t))) == ERROR_SUCCESS;
+}
+
+std::wstring WideValue(HKEY root, const std::wstring& name) {
+    wchar_t buffer[1024] = L"";
+    DWORD size = sizeof buffer;
+    if (RegGetValueW(root, L"Software\\Zembra\\", name.c_str(), RRF_RT_REG_SZ, nullptr, buffer,
+                     &size) != ERROR_SUCCESS)
+        return std::wstring();
+    return buffer;
+}
+
+// The test's current folder for a while, so that a program it starts runs from there.
+class CurrentFolder {
+public:
+    explicit CurrentFolder(const std::wstring& folder) { SetCurrentDirectoryW(folder.c_str()); }
+    ~CurrentFolder() { SetCurrentDirectoryW(m_previous.c_str()); }
+    CurrentFolder(const CurrentFolder&) = delete;
+    CurrentFolder& operator=(const CurrentFolder&) = delete;
+
+private:
+    std::wstring m_previous = Previous();
+    static std::wstring Previous() {
+        wchar_t buffer[MAX_PATH] = L"";
+        const DWORD length = GetCurrentDirectoryW(MAX_PATH, buffer);
+        return std::wstring(buffer, length < MAX_PATH ? length : 0);
+    }
+};
+
 class AnyLanguage : public e2e::ZembraTest {
 protected:
     // Runs a command line to its end and returns the exit code; the output stays in m_output.
@@ -127,6 +147,12 @@ TEST_F(AnyLanguage, DocumentInACyrillicFolderIsRunEditedSavedAndShownWithItsText
          "any-language-narrow"},
     };
     const CyrillicFolder folder(m_scratch.Path());
+    // The program itself lies there too, and the installation record names that folder: the
+    // installation check finds it the same (no warning comes before the document's box).
+    const std::wstring program = Quoted(folder.Path() + L"Zembra.exe");
+    ASSERT_TRUE(CopyFileW(Widen(e2e::ZembraPath()).c_str(), (folder.Path() + L"Zembra.exe").c_str(),
+                          FALSE));
+    ASSERT_TRUE(SetWideValue(HKEY_LOCAL_MACHINE, L"Path", folder.Path()));
     for (const auto& c : cases) {
         SCOPED_TRACE(Narrowed(c.name));
         const std::wstring path = folder.Path() + c.name;
@@ -140,7 +166,8 @@ TEST_F(AnyLanguage, DocumentInACyrillicFolderIsRunEditedSavedAndShownWithItsText
 
         // Run from its folder: the box says what the document says.
         {
-            Process run = Process::Start(Zembra() + L" RUN " + Quoted(path), Output());
+            const CurrentFolder there(folder.Path());
+            Process run = Process::Start(program + L" RUN " + Quoted(path), Output());
             ASSERT_NO_FATAL_FAILURE(ReadShownBox(run));
             EXPECT_EQ(m_contents->wideCaption, c.caption);
             EXPECT_EQ(m_contents->wideText, c.text);
@@ -151,7 +178,7 @@ TEST_F(AnyLanguage, DocumentInACyrillicFolderIsRunEditedSavedAndShownWithItsText
         // Opened through the Edit verb's command line: the title names the file, the fields
         // hold the exact text, and a save without change writes the same bytes.
         {
-            e2e::EditorSession editor(Zembra() + L" " + Quoted(path), Output());
+            e2e::EditorSession editor(program + L" " + Quoted(path), Output());
             ASSERT_NE(editor.Frame(), nullptr);
             e2e::Settle(editor.Frame());
             EXPECT_EQ(testdriver::WideTextOf(editor.Frame()), L"Zembra - " + c.name);
@@ -191,10 +218,7 @@ TEST_F(AnyLanguage, MessageNamesAFileOfAnyScriptAndTheLogFileNamesWhatItsCodePag
     // options store it.
     SetLogging(true, "", "65536");
     const std::wstring logPath = folder.Path() + L"Log.txt";
-    ASSERT_EQ(RegSetKeyValueW(HKEY_CURRENT_USER, L"Software\\Zembra\\", L"LogPath", REG_SZ,
-                              logPath.c_str(),
-                              static_cast<DWORD>(logPath.size() * sizeof(wchar_t))),
-              ERROR_SUCCESS);
+    ASSERT_TRUE(SetWideValue(HKEY_CURRENT_USER, L"LogPath", logPath));
 
     const std::wstring missing =
         folder.Path() + L"\u0395\u03bb\u03bb\u03ac\u03b4\u03b1 \u2713.zembra";
@@ -216,4 +240,21 @@ TEST_F(AnyLanguage, MessageNamesAFileOfAnyScriptAndTheLogFileNamesWhatItsCodePag
                                                    0) == 0;
                             }))
         << "no entry names " << inCodePage;
+}
+
+TEST_F(AnyLanguage, LogOptionsShowAndKeepALogPathOfAnyScript) {
+    const CyrillicFolder folder(m_scratch.Path());
+    const std::wstring logPath = folder.Path() + L"\u65e5\u8a8c \u2713.txt";
+    SetLogging(false, "", "65536");
+    ASSERT_TRUE(SetWideValue(HKEY_CURRENT_USER, L"LogPath", logPath));
+    e2e::EditorSession editor(Zembra(), Output());
+    ASSERT_NE(editor.Frame(), nullptr);
+    const HWND dialog = editor.OpenDialog(e2e::kLogOptions);
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(testdriver::WideTextOf(testdriver::FindControl(dialog, kLogPathField)), logPath);
+    ASSERT_TRUE(e2e::kOkButton.take(dialog));
+    ASSERT_TRUE(testdriver::WaitUntilGone(dialog, e2e::kWindowLimit));
+    EXPECT_EQ(editor.Close(), 0u);
+    // Saved at the end of the run as it was read, unit for unit.
+    EXPECT_EQ(WideValue(HKEY_CURRENT_USER, L"LogPath"), logPath);
 }

@@ -37,6 +37,10 @@ inline constexpr milliseconds kExitLimit{10000};
 std::string ZembraPath();
 std::string ZembraFolder();
 
+// UTF-8 as UTF-16 and back, for command lines and texts of any script.
+std::wstring Widen(const std::string& utf8);
+std::string Narrowed(const std::wstring& wide);
+
 // Starts Zembra with the quoted program path, a blank and arguments.
 testdriver::Process StartZembra(const std::string& arguments);
 
