@@ -10,23 +10,15 @@ TEST(ButtonsForm, WordsForAllOrNoneAndACountdownInRange) {
         bool sound;
         std::vector<std::u16string> words;
         std::optional<Countdown> countdown;
-        const char* problem;
-        int fieldInError;
+        const char* problem = "";
+        int fieldInError = -1;
     } cases[] = {
-        {"no words, no countdown",
-         {4, {u"", u""}, false, "", 32000},
-         true,
-         {},
-         std::nullopt,
-         "",
-         -1},
+        {"no words, no countdown", {4, {u"", u""}, false, "", 32000}, true, {}, std::nullopt},
         {"all words",
          {4, {u"Go", u"Stay"}, false, "", 32000},
          true,
          {u"Go", u"Stay"},
-         std::nullopt,
-         "",
-         -1},
+         std::nullopt},
         {"one missing",
          {3, {u"Go", u"", u"Quit"}, false, "", 32000},
          false,
@@ -42,22 +34,14 @@ TEST(ButtonsForm, WordsForAllOrNoneAndACountdownInRange) {
          "Every button needs its own word, or none does.\nMissing: Button 1 (Abort), Button 2 "
          "(Retry).",
          0},
-        {"countdown", {4, {u"", u""}, true, "300", 7}, true, {}, Countdown{300, 7}, "", -1},
-        {"a day", {0, {u""}, true, "86400", 1}, true, {}, Countdown{86400, 1}, "", -1},
+        {"countdown", {4, {u"", u""}, true, "300", 7}, true, {}, Countdown{300, 7}},
+        {"a day", {0, {u""}, true, "86400", 1}, true, {}, Countdown{86400, 1}},
         {"an answer the set lacks times out",
          {1, {u"", u""}, true, "9", 6},
          true,
          {},
-         Countdown{9, 32000},
-         "",
-         -1},
-        {"seconds ignored unless ticked",
-         {0, {u""}, false, "x", 1},
-         true,
-         {},
-         std::nullopt,
-         "",
-         -1},
+         Countdown{9, 32000}},
+        {"seconds ignored unless ticked", {0, {u""}, false, "x", 1}, true, {}, std::nullopt},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

@@ -367,25 +367,23 @@ protected:
     std::string m_chosen = ScratchName() + ".prb";
 };
 
-TEST_F(FileDialogTest, SavingTakesTheTypedPathWithTheDefaultExtension) {
+// In one run: Save As takes the typed path with the default extension, a cancelled dialog chooses
+// nothing, Open takes an existing file.
+TEST_F(FileDialogTest, SavingTakesTheTypedPathCancellingNothingOpeningAnExistingFile) {
     HWND dialog = Open(ID_PROBE_SAVE);
     ASSERT_NE(dialog, nullptr);
     ASSERT_TRUE(ChooseFile(dialog, ScratchName()));
     EXPECT_TRUE(TextBecomes(m_frame, "Probe Frame - file " + m_chosen));
-}
 
-TEST_F(FileDialogTest, OpeningTakesAnExistingFile) {
+    dialog = Open(ID_PROBE_SAVE);
+    ASSERT_NE(dialog, nullptr);
+    ExpectEndsWith(dialog, CancelFileDialog(dialog), "Probe Frame - no file");
+
     std::ofstream(m_chosen) << "probe";
-    HWND dialog = Open(ID_PROBE_OPEN);
+    dialog = Open(ID_PROBE_OPEN);
     ASSERT_NE(dialog, nullptr);
     ASSERT_TRUE(ChooseFile(dialog, m_chosen));
     EXPECT_TRUE(TextBecomes(m_frame, "Probe Frame - file " + m_chosen));
-}
-
-TEST_F(FileDialogTest, CancellingChoosesNothing) {
-    HWND dialog = Open(ID_PROBE_SAVE);
-    ASSERT_NE(dialog, nullptr);
-    ExpectEndsWith(dialog, CancelFileDialog(dialog), "Probe Frame - no file");
 }
 
 TEST_F(ProbeTest, SavesAScreenshotAsPng) {

@@ -68,7 +68,7 @@ protected:
     HWND m_toolTip = nullptr;
 };
 
-TEST_F(ToolTips, CheckBoxPathAndSizeHaveTheirTipsAndNothingElseHasOne) {
+TEST_F(ToolTips, CheckBoxPathAndSizeHaveTheirTipsWidthAndDelaysAndNothingElseHasOne) {
     const auto tools = ReadTools(m_toolTip);
     ASSERT_TRUE(tools) << "the tooltip control could not be asked";
     ASSERT_EQ(tools->size(), std::size(kTips));
@@ -87,9 +87,7 @@ TEST_F(ToolTips, CheckBoxPathAndSizeHaveTheirTipsAndNothingElseHasOne) {
         for (const Tool& tool : *tools)
             EXPECT_NE(tool.id, button) << "button " << id << " has a tip";
     }
-}
-
-TEST_F(ToolTips, BreakLinesAtTheirWidthAndKeepTheirDelays) {
+    // The width that breaks the tips' lines, and the delays.
     EXPECT_EQ(AskToolTip(m_toolTip, TTM_GETMAXTIPWIDTH), 300);
     EXPECT_EQ(AskToolTip(m_toolTip, TTM_GETDELAYTIME, TTDT_INITIAL), 1000);
     EXPECT_EQ(AskToolTip(m_toolTip, TTM_GETDELAYTIME, TTDT_AUTOPOP), 4000);

@@ -83,96 +83,59 @@ struct Scenario : testdriver::NamedCase {
     ScriptIn script = ScriptIn::WindowsTemp;
 };
 
-const std::vector<std::string> kEverything(std::begin(kAllFiles), std::end(kAllFiles));
+using Boxes = std::vector<Step>;
+using Files = std::vector<std::string>;
+const Files kEverything(std::begin(kAllFiles), std::end(kAllFiles));
+const Files kNothing;
+Files AllBut(const std::string& name) {
+    Files files = kEverything;
+    files.erase(std::find(files.begin(), files.end(), name));
+    return files;
+}
+const Boxes kSilentRun;
+const Boxes kConfirmed = {kConfirmYes, kSuccess};
+// The question answered Yes, a report of the step that failed and the final report.
+Boxes Incomplete(const std::string& report) {
+    return {kConfirmYes, {report, kOk, BoxIcon::Error, IDOK}, kIncomplete};
+}
 
 const Scenario kScenarios[] = {
-    {"AsksOnceRemovesEverythingAndReportsSuccess",
-     Setup::Installed,
-     "",
-     {kConfirmYes, kSuccess},
-     0,
-     {},
+    {"AsksOnceRemovesEverythingAndReportsSuccess", Setup::Installed, "", kConfirmed, 0, kNothing,
      true},
-    {"StartedInItsOwnFolderStillRemovesIt",
-     Setup::FromItsOwnFolder,
-     "",
-     {kConfirmYes, kSuccess},
-     0,
-     {},
+    {"StartedInItsOwnFolderStillRemovesIt", Setup::FromItsOwnFolder, "", kConfirmed, 0, kNothing,
      true},
-    {"SilentShowsNothingAndRemovesEverything", Setup::Installed, "Silent", {}, 0, {}, true},
-    {"HelpPageAlreadyGoneIsNoError", Setup::HelpGone, "", {kConfirmYes, kSuccess}, 0, {}, true},
-    {"UsersFileSurvivesAndKeepsTheFolder",
-     Setup::UserFile,
-     "Silent",
-     {},
-     0,
-     {"My box.zembra"},
+    {"SilentShowsNothingAndRemovesEverything", Setup::Installed, "Silent", kSilentRun, 0, kNothing,
      true},
-    {"EditorsLogSurvivesAndKeepsTheFolder", Setup::EditorLog, "Silent", {}, 0, {"Log.txt"}, true},
-    {"FileHeldOpenIsReportedWithItsPath",
-     Setup::HelpHeldOpen,
-     "",
-     {kConfirmYes,
-      {"Could not delete file: \"<folder>Help.htm\"\n<error 32>", kOk, BoxIcon::Error, IDOK},
-      kIncomplete},
-     1,
-     {"Help.htm"},
+    {"HelpPageAlreadyGoneIsNoError", Setup::HelpGone, "", kConfirmed, 0, kNothing, true},
+    {"UsersFileSurvivesAndKeepsTheFolder", Setup::UserFile, "Silent", kSilentRun, 0,
+     Files(1, "My box.zembra"), true},
+    {"EditorsLogSurvivesAndKeepsTheFolder", Setup::EditorLog, "Silent", kSilentRun, 0,
+     Files(1, "Log.txt"), true},
+    {"FileHeldOpenIsReportedWithItsPath", Setup::HelpHeldOpen, "",
+     Incomplete("Could not delete file: \"<folder>Help.htm\"\n<error 32>"), 1, Files(1, "Help.htm"),
      true},
-    {"ProductKeyGoneDeletesNoFileButTheTrees",
-     Setup::ProductKeyGone,
-     "",
-     {kConfirmYes,
-      {"Program installation path could not be found.\n<error 2>", kOk, BoxIcon::Error, IDOK},
-      kIncomplete},
-     1,
-     {"Zembra.exe", "FileType Icon.ico", "Help.htm", "New MessageBox.zembra", "zembra-cli.exe",
-      "Zembra.lnk"},
-     true},
-    {"NoScriptLeavesTheUninstaller",
-     Setup::NoTemporaryFolder,
-     "",
-     {kConfirmYes, {"Could not delete \"Uninstall.exe\"", kOk, BoxIcon::Error, IDOK}, kIncomplete},
-     1,
-     {"Uninstall.exe"},
-     true,
+    {"ProductKeyGoneDeletesNoFileButTheTrees", Setup::ProductKeyGone, "",
+     Incomplete("Program installation path could not be found.\n<error 2>"), 1,
+     AllBut("Uninstall.exe"), true},
+    {"NoScriptLeavesTheUninstaller", Setup::NoTemporaryFolder, "",
+     Incomplete("Could not delete \"Uninstall.exe\""), 1, Files(1, "Uninstall.exe"), true,
      ScriptIn::Nowhere},
-    {"WithoutTheWindowsTemporaryFolderTheScriptRunsFromTheUsers",
-     Setup::NoWindowsTemporaryFolder,
-     "",
-     {kConfirmYes, kSuccess},
-     0,
-     {},
-     true,
-     ScriptIn::UserTemp},
+    {"WithoutTheWindowsTemporaryFolderTheScriptRunsFromTheUsers", Setup::NoWindowsTemporaryFolder,
+     "", kConfirmed, 0, kNothing, true, ScriptIn::UserTemp},
     // Only the exact word, as the whole command line, makes a run silent (the word's other forms
     // are the unit tests'); No keeps everything.
-    {"NoKeepsEverything", Setup::Installed, "", {kConfirmNo}, 1, kEverything, false},
-    {"LowerCaseWordAsks", Setup::Installed, "silent", {kConfirmNo}, 1, kEverything, false},
-    {"WordWithMoreAsks", Setup::Installed, "Silent x", {kConfirmNo}, 1, kEverything, false},
+    {"NoKeepsEverything", Setup::Installed, "", Boxes(1, kConfirmNo), 1, kEverything, false},
+    {"LowerCaseWordAsks", Setup::Installed, "silent", Boxes(1, kConfirmNo), 1, kEverything, false},
+    {"WordWithMoreAsks", Setup::Installed, "Silent x", Boxes(1, kConfirmNo), 1, kEverything, false},
     // A question closed without an answer is no Yes.
-    {"ClosedQuestionKeepsEverything",
-     Setup::Installed,
-     "",
-     {{kConfirmYes.text, kYesNo, BoxIcon::Information, kClose}},
-     1,
-     kEverything,
+    {"ClosedQuestionKeepsEverything", Setup::Installed, "",
+     Boxes(1, Step{kConfirmYes.text, kYesNo, BoxIcon::Information, kClose}), 1, kEverything, false},
+    {"RunningEditorIsAskedForUntilCancelled", Setup::EditorRunning, "",
+     Boxes{kCloseEditorOk, kCloseEditorOk, kCloseEditorCancel}, 1, kEverything, false},
+    {"EditorClosedWhileAskedLetsTheRunGoOn", Setup::EditorClosedLater, "",
+     Boxes{kCloseEditorOk, kConfirmYes, kSuccess}, 0, kNothing, true},
+    {"RunningEditorStopsASilentRun", Setup::EditorRunning, "Silent", kSilentRun, 1, kEverything,
      false},
-    {"RunningEditorIsAskedForUntilCancelled",
-     Setup::EditorRunning,
-     "",
-     {kCloseEditorOk, kCloseEditorOk, kCloseEditorCancel},
-     1,
-     kEverything,
-     false},
-    {"EditorClosedWhileAskedLetsTheRunGoOn",
-     Setup::EditorClosedLater,
-     "",
-     {kCloseEditorOk, kConfirmYes, kSuccess},
-     0,
-     {},
-     true},
-    {"RunningEditorStopsASilentRun", Setup::EditorRunning, "Silent", {}, 1, kEverything, false},
 };
 
 std::string Expand(std::string text, const std::string& folder) {
