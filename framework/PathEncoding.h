@@ -1,7 +1,8 @@
 #pragma once
-// Paths in any script, as the installer and the uninstaller hold them: UTF-8 in a std::string,
-// handed to the system's wide functions in UTF-16, and shown to people (messages, the installer's
-// log) in the ANSI code page. A path the ANSI code page holds reads the same in all three.
+// Paths in any script, as the programs hold them: UTF-8 in a std::string, handed to the system's
+// wide functions in UTF-16. The installer and the uninstaller show them to people (messages, the
+// installer's log) in the ANSI code page; Zembra shows them whole (MessageBoxW) and writes its log
+// with LogFileText. A path the ANSI code page holds reads the same in all of them.
 
 #include <string>
 
