@@ -10,6 +10,7 @@
 #include "tests/e2e/EditorSession.h"
 
 #include <algorithm>
+#include <cstring>
 #include <memory>
 
 using e2e::Narrowed;
@@ -39,6 +40,26 @@ std::optional<std::string> ReadWide(const std::wstring& path) {
         bytes.append(buffer, read);
     CloseHandle(file);
     return bytes;
+}
+
+// Makes text the clipboard's Unicode text.
+bool PutOnClipboard(const std::wstring& text) {
+    if (!OpenClipboard(nullptr))
+        return false;
+    EmptyClipboard();
+    const std::size_t size = (text.size() + 1) * sizeof(wchar_t);
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, size);
+    bool placed = false;
+    if (memory != nullptr) {
+        std::memcpy(GlobalLock(memory), text.c_str(), size);
+        GlobalUnlock(memory);
+        // The clipboard owns the memory once it has taken it.
+        placed = SetClipboardData(CF_UNICODETEXT, memory) != nullptr;
+        if (!placed)
+            GlobalFree(memory);
+    }
+    CloseClipboard();
+    return placed;
 }
 
 // A folder named in Cyrillic in the scratch folder, removed with what the test left in it (the
@@ -196,6 +217,12 @@ TEST_F(AnyLanguage, DocumentInACyrillicFolderIsRunEditedSavedAndShownWithItsText
             ASSERT_TRUE(testdriver::TypeWideText(caption, L"\u2714"));
             e2e::Settle(editor.Frame());
             EXPECT_EQ(testdriver::WideTextOf(caption), L"\u2714" + c.caption);
+            // Pasted as a person pastes, the clipboard's Unicode text arrives whole.
+            const std::wstring pasted = L"\u041f\u0440\u0438\u0432\u0435\u0442 \u4e16\u754c ";
+            ASSERT_TRUE(PutOnClipboard(pasted));
+            ASSERT_TRUE(PostMessageW(text, WM_PASTE, 0, 0));
+            e2e::Settle(editor.Frame());
+            EXPECT_EQ(testdriver::WideTextOf(text), pasted + c.text);
             ASSERT_TRUE(testdriver::AskToClose(editor.Frame()));
             ASSERT_NO_FATAL_FAILURE(ReadShownBox(editor.Program()));
             EXPECT_EQ(m_contents->wideText, L"Save changes to " + path + L"?");
