@@ -9,11 +9,8 @@
 #include "tests/driver/Screenshot.h"
 #include "tests/driver/SystemEvents.h"
 #include "tests/driver/Window.h"
-#include "tests/driver/core/NamedCase.h"
 #include "tests/e2e/E2e.h"
 #include "tests/e2e/EditorSession.h"
-
-#include <ostream>
 
 using namespace e2e;
 using namespace testdriver;
@@ -75,40 +72,27 @@ TEST_F(AtThisDpi, AboutShowsItsIconAtTheDisplaysSizeAlsoAfterAMoveToAnother) {
     EXPECT_EQ(m_editor->Close(), DWORD(0));
 }
 
-struct WindowCase : testdriver::NamedCase {
-    UINT command; // the menu command that opens it; 0 for the editor's frame itself
-    const char* picture;
-};
-
-const WindowCase kWindows[] = {
-    {"Editor", 0, "editor"},
-    {"LogOptions", kLogOptions, "log-options"},
-    {"About", kAbout, "about"},
-};
-
-class AtThisDpiWindow : public AtThisDpi, public testing::WithParamInterface<WindowCase> {};
-
-TEST_P(AtThisDpiWindow, ShowsEveryControlInsideItsClientAreaAndIsPictured) {
+// The editor's frame, then each dialog in turn, in one run.
+TEST_F(AtThisDpi, EveryWindowShowsEveryControlInsideItsClientAreaAndIsPictured) {
     const HWND frame = m_editor->Frame();
-    const HWND window = GetParam().command ? m_editor->OpenDialog(GetParam().command) : frame;
-    ASSERT_NE(window, nullptr);
-    Settle(window);
-    if (window == frame) {
-        const HWND form = FindWindowExA(frame, nullptr, "#32770", nullptr);
-        ASSERT_NE(form, nullptr);
-        EXPECT_EQ(ChildrenOutside(frame, frame), "") << "the form is cut";
-        EXPECT_EQ(ChildrenOutside(form, frame), "") << "controls of the form are cut";
-    } else {
-        EXPECT_EQ(ChildrenOutside(window, window), "");
-    }
-    EXPECT_FALSE(SaveScreenshotAtDpi(window, GetParam().picture).empty());
-    if (window != frame) {
-        EXPECT_TRUE(CloseDialog(window));
+    const HWND form = FindWindowExA(frame, nullptr, "#32770", nullptr);
+    ASSERT_NE(form, nullptr);
+    Settle(frame);
+    EXPECT_EQ(ChildrenOutside(frame, frame), "") << "the form is cut";
+    EXPECT_EQ(ChildrenOutside(form, frame), "") << "controls of the form are cut";
+    EXPECT_FALSE(SaveScreenshotAtDpi(frame, "editor").empty());
+    const std::pair<UINT, const char*> dialogs[] = {{kLogOptions, "log-options"},
+                                                    {kAbout, "about"}};
+    for (const auto& [command, picture] : dialogs) {
+        SCOPED_TRACE(picture);
+        const HWND dialog = m_editor->OpenDialog(command);
+        ASSERT_NE(dialog, nullptr);
+        Settle(dialog);
+        EXPECT_EQ(ChildrenOutside(dialog, dialog), "");
+        EXPECT_FALSE(SaveScreenshotAtDpi(dialog, picture).empty());
+        EXPECT_TRUE(CloseDialog(dialog));
     }
     EXPECT_EQ(m_editor->Close(), DWORD(0));
 }
-
-INSTANTIATE_TEST_SUITE_P(Editor, AtThisDpiWindow, testing::ValuesIn(kWindows),
-                         testdriver::CaseName());
 
 } // namespace
