@@ -117,6 +117,29 @@ TEST_F(ButtonsAndTime, OkWritesTheWordsAndCountdownAndTestShowsThem) {
     EXPECT_EQ(m_editor->Close(), std::optional<DWORD>(0)); // saved: nothing to ask
 }
 
+TEST_F(ButtonsAndTime, WordsOfAnyScriptAreKeptAndShown) {
+    ASSERT_NO_FATAL_FAILURE(Start(0x2000 | 4));
+    ASSERT_NO_FATAL_FAILURE(OpenDialog());
+    const std::wstring yes = L"\u518d\u8d77\u52d5 \u2713", no = L"\u038c\u03c7\u03b9";
+    ASSERT_TRUE(TypeWideText(Item(kWords[0]), yes));
+    ASSERT_TRUE(TypeWideText(Item(kWords[1]), no));
+    Settle(m_dialog);
+    EXPECT_EQ(WideTextOf(Item(kWords[0])), yes);
+    ASSERT_NO_FATAL_FAILURE(Leave(IDOK));
+
+    ASSERT_TRUE(Click(FindControl(m_frame, kTest)));
+    const HWND box = WaitForTaskDialog(m_editor->Program(), kBoxLimit);
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(WideTextOf(FindControl(box, IDYES)), yes);
+    EXPECT_EQ(WideTextOf(FindControl(box, IDNO)), no);
+    ASSERT_TRUE(PressButton(box, IDNO));
+    ASSERT_TRUE(WaitUntilGone(box, kWindowLimit));
+
+    EXPECT_EQ(Save().GetExtras().buttonTexts,
+              (std::vector<std::u16string>{u"\u518d\u8d77\u52d5 \u2713", u"\u038c\u03c7\u03b9"}));
+    EXPECT_EQ(m_editor->Close(), std::optional<DWORD>(0));
+}
+
 TEST_F(ButtonsAndTime, CancelChangesNothingAndSomeWordsAreNotEnough) {
     ASSERT_NO_FATAL_FAILURE(Start(0x2000 | 3));
     ASSERT_NO_FATAL_FAILURE(OpenDialog());
