@@ -5,9 +5,13 @@
 
 #include "tests/driver/Control.h"
 #include "tests/driver/Input.h"
+#include "tests/driver/Poll.h"
 #include "tests/driver/Screenshot.h"
 #include "tests/driver/Window.h"
 #include "tests/e2e/EditorSession.h"
+#include "tests/e2e/FileHandler.h"
+
+#include <shellapi.h>
 
 #include <algorithm>
 #include <cstring>
@@ -284,4 +288,47 @@ TEST_F(AnyLanguage, LogOptionsShowAndKeepALogPathOfAnyScript) {
     EXPECT_EQ(editor.Close(), 0u);
     // Saved at the end of the run as it was read, unit for unit.
     EXPECT_EQ(WideValue(HKEY_CURRENT_USER, L"LogPath"), logPath);
+}
+
+TEST_F(AnyLanguage, TheShellOpensADocumentOfAnyScriptInRunMode) {
+    const CyrillicFolder folder(m_scratch.Path());
+    const std::wstring path = folder.Path() + L"\u0395\u03c1\u03ce\u03c4\u03b7\u03c3\u03b7.zembra";
+    ASSERT_EQ(RunToEnd(Cli() + L" new " + Quoted(path) + L" --caption \u2713 --buttons yes-no"), 0u)
+        << m_output->Err();
+    // The file type's Open verb as the installer writes it: the program, RUN and the document.
+    const e2e::TemporaryFileHandler handler(".zembra", "\"" + e2e::ZembraPath() + "\" RUN \"%1\"");
+    SHELLEXECUTEINFOW info{};
+    info.cbSize = sizeof info;
+    info.fMask = SEE_MASK_NOCLOSEPROCESS | SEE_MASK_FLAG_NO_UI;
+    info.lpFile = path.c_str();
+    info.nShow = SW_SHOWNORMAL;
+    ASSERT_TRUE(ShellExecuteExW(&info));
+    ASSERT_NE(info.hProcess, nullptr);
+    const testdriver::OwnedHandle run(info.hProcess);
+    // A run the test leaves behind (a failed check) is ended with it.
+    struct EndedWithTheTest {
+        HANDLE process;
+        ~EndedWithTheTest() {
+            if (WaitForSingleObject(process, 0) == WAIT_TIMEOUT) {
+                TerminateProcess(process, Process::kTerminatedExitCode);
+                WaitForSingleObject(process, 2000);
+            }
+        }
+    } const ended{run.Get()};
+    const HWND box = testdriver::WaitFor(
+        [&]() -> HWND {
+            const auto boxes = testdriver::VisibleBoxes(GetProcessId(run.Get()));
+            return boxes.empty() ? nullptr : boxes.front();
+        },
+        e2e::kBoxLimit);
+    ASSERT_NE(box, nullptr) << "the document's box did not appear";
+    const auto contents = testdriver::ReadBox(box);
+    ASSERT_TRUE(contents);
+    EXPECT_EQ(contents->wideCaption, L"\u2713");
+    EXPECT_TRUE(testdriver::PressButton(box, IDNO));
+    ASSERT_EQ(WaitForSingleObject(run.Get(), static_cast<DWORD>(e2e::kExitLimit.count())),
+              WAIT_OBJECT_0);
+    DWORD code = 0;
+    GetExitCodeProcess(run.Get(), &code);
+    EXPECT_EQ(code, static_cast<DWORD>(IDNO));
 }
