@@ -18,13 +18,17 @@ using Strings = std::vector<std::string>;
 
 class CliProgram : public testing::Test {
 protected:
-    // zembra-cli.exe with the arguments (UTF-8), each quoted as the program reads it back.
-    Process Start(const Strings& arguments) {
+    // zembra-cli.exe with the arguments (UTF-8), each quoted as the program reads it back, its
+    // output going to output (by default the test's).
+    static Process StartInto(const Strings& arguments, CapturedOutput& output) {
         std::string line = testdriver::QuoteArgument(testdriver::WindowsPathOf(ZEMBRA_CLI_PATH));
         for (const std::string& argument : arguments)
             line += " " + testdriver::QuoteArgument(argument);
+        return Process::Start(e2e::Widen(line), output);
+    }
+    Process Start(const Strings& arguments) {
         m_output = std::make_unique<CapturedOutput>();
-        return Process::Start(e2e::Widen(line), *m_output);
+        return StartInto(arguments, *m_output);
     }
     DWORD ExitCode(Process& program) {
         const std::optional<DWORD> code = program.WaitForExit(e2e::kExitLimit);
@@ -45,14 +49,23 @@ protected:
 
 } // namespace
 
+// Every case at once, each into a file of its own.
 TEST_F(CliProgram, NewWritesTheSameBytesAsOnLinux) {
-    const std::string path = m_scratch.Path() + "new.zembra";
-    for (const clitest::NewCase& c : clitest::NewCases()) {
-        SCOPED_TRACE(testing::PrintToString(c.options));
-        Strings arguments = {"new", path, "--force"};
-        arguments.insert(arguments.end(), c.options.begin(), c.options.end());
-        EXPECT_EQ(Run(arguments), 0u) << Err();
-        EXPECT_EQ(clitest::ToHex(e2e::ReadFileBytes(path).value_or("")), clitest::DocumentHex(c));
+    const std::vector<clitest::NewCase> cases = clitest::NewCases();
+    std::vector<std::unique_ptr<CapturedOutput>> outputs;
+    std::vector<Process> runs;
+    for (std::size_t i = 0; i < cases.size(); ++i) {
+        Strings arguments = {"new", m_scratch.Path() + "new " + std::to_string(i) + ".zembra"};
+        arguments.insert(arguments.end(), cases[i].options.begin(), cases[i].options.end());
+        outputs.push_back(std::make_unique<CapturedOutput>());
+        runs.push_back(StartInto(arguments, *outputs.back()));
+    }
+    for (std::size_t i = 0; i < cases.size(); ++i) {
+        SCOPED_TRACE(testing::PrintToString(cases[i].options));
+        EXPECT_EQ(ExitCode(runs[i]), 0u) << outputs[i]->Err();
+        const std::string path = m_scratch.Path() + "new " + std::to_string(i) + ".zembra";
+        EXPECT_EQ(clitest::ToHex(e2e::ReadFileBytes(path).value_or("")),
+                  clitest::DocumentHex(cases[i]));
     }
 }
 

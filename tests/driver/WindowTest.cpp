@@ -12,13 +12,11 @@
 #include "tests/driver/Process.h"
 #include "tests/driver/Resources.h"
 #include "tests/driver/Screenshot.h"
-#include "tests/driver/core/NamedCase.h"
 #include "tests/driver/dialogprobe/resource.h"
 
 #include <gtest/gtest.h>
 
 #include <fstream>
-#include <ostream>
 #include <string>
 #include <vector>
 
@@ -97,7 +95,8 @@ TEST_F(ProbeTest, FindsWindowsByClassAndCaptionOfTheProgramOnly) {
 }
 
 // How each kind of window of the probe is opened, and whether it is a message box.
-struct KindCase : testdriver::NamedCase {
+struct KindCase {
+    const char* name;
     UINT command; // 0: the frame itself
     bool fileDialog;
 };
@@ -109,25 +108,28 @@ const KindCase kNotBoxes[] = {
     {"SaveDialog", ID_PROBE_SAVE, true},
 };
 
-class NotABoxTest : public ProbeTest, public testing::WithParamInterface<KindCase> {};
-
-TEST_P(NotABoxTest, IsNeverTakenForAMessageBox) {
-    HWND window = m_frame;
-    if (GetParam().command) {
-        ASSERT_TRUE(InvokeCommand(m_frame, GetParam().command));
-        window = GetParam().fileDialog ? WaitForFileDialog(m_probe, kLimit)
-                                       : WaitForDialog(m_probe, "", kLimit);
-        ASSERT_NE(window, nullptr);
-        EXPECT_EQ(IsFileDialog(window), GetParam().fileDialog);
+// Each window in turn, in one run.
+TEST_F(ProbeTest, NoWindowOfTheProbeIsTakenForAMessageBox) {
+    for (const KindCase& c : kNotBoxes) {
+        SCOPED_TRACE(c.name);
+        HWND window = m_frame;
+        if (c.command) {
+            ASSERT_TRUE(InvokeCommand(m_frame, c.command));
+            window = c.fileDialog ? WaitForFileDialog(m_probe, kLimit)
+                                  : WaitForDialog(m_probe, "", kLimit);
+            ASSERT_NE(window, nullptr);
+            EXPECT_EQ(IsFileDialog(window), c.fileDialog);
+        }
+        EXPECT_FALSE(IsMessageBox(window));
+        EXPECT_TRUE(VisibleBoxes(m_probe.Id()).empty());
+        EXPECT_EQ(WaitForBox(m_probe, kAbsent), nullptr);
+        EXPECT_FALSE(ReadBox(window));
+        if (c.command) {
+            ASSERT_TRUE(c.fileDialog ? CancelFileDialog(window) : PressKey(window, VK_ESCAPE));
+            ASSERT_TRUE(WaitUntilGone(window, kLimit));
+        }
     }
-    EXPECT_FALSE(IsMessageBox(window));
-    EXPECT_TRUE(VisibleBoxes(m_probe.Id()).empty());
-    EXPECT_EQ(WaitForBox(m_probe, kAbsent), nullptr);
-    EXPECT_FALSE(ReadBox(window));
 }
-
-INSTANTIATE_TEST_SUITE_P(Windows, NotABoxTest, testing::ValuesIn(kNotBoxes),
-                         testdriver::CaseName());
 
 TEST(IsMessageBox, EverySystemBoxIsOneAndNoDialogOfIt) {
     // All shown at once, each looked at in turn.
