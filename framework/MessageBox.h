@@ -27,8 +27,8 @@ HWND GetMessageOwner();
 // programs is shown through this.
 int SystemMessageBox(HWND owner, const std::wstring& text, const std::wstring& caption,
                      unsigned type);
-// The same for texts in the ANSI code page, as the installer and the uninstaller hold them (Zembra
-// holds its texts in UTF-8 and converts them itself).
+// The same for texts in the ANSI code page (the programs hold their texts in UTF-8 and call the
+// wide form themselves).
 int SystemMessageBox(HWND owner, const std::string& text, const std::string& caption,
                      unsigned type);
 

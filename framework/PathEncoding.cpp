@@ -9,7 +9,3 @@ std::wstring WidePath(const std::string& path) {
 std::string Utf8Path(const std::wstring& path) {
     return FromWide(CP_UTF8, path);
 }
-
-std::string PathForMessage(const std::string& path) {
-    return FromWide(CP_ACP, WidePath(path), WC_NO_BEST_FIT_CHARS);
-}

@@ -1,9 +1,9 @@
 #include "ExtractFiles.h"
 
 #include "OwnFile.h"
+#include "framework/CodePage.h"
 #include "framework/File.h"
 #include "framework/MessageBox.h"
-#include "framework/PathEncoding.h"
 #include "framework/SystemMessage.h"
 #include "framework/WinApp.h"
 #include "framework/core/Exception.h"
@@ -35,8 +35,8 @@ bool ExtractResourceFile(const char* type, unsigned id, const std::string& path,
                          ProtectedAccess& access) {
     const ResourceBytes resource = PayloadResource(type, id);
     if (resource.GetErrorCode() != 0) {
-        ShowMessage(installer::ResourceNotLoadedMessage(PathForMessage(path),
-                                                        SystemMessage(resource.GetErrorCode())),
+        ShowMessage(installer::ResourceNotLoadedMessage(
+                        path, AnsiToUtf8(SystemMessage(resource.GetErrorCode()))),
                     AfxGetAppName(), MB_ICONERROR);
         return false;
     }
@@ -49,9 +49,8 @@ bool ExtractResourceFile(const char* type, unsigned id, const std::string& path,
         file.Close();
         return true;
     } catch (const CException& e) {
-        ShowMessage(
-            installer::FileNotWrittenMessage(PathForMessage(path), GetErrorDescription(e, 255)),
-            AfxGetAppName(), MB_ICONERROR);
+        ShowMessage(installer::FileNotWrittenMessage(path, AnsiToUtf8(GetErrorDescription(e, 255))),
+                    AfxGetAppName(), MB_ICONERROR);
         return false;
     }
 }

@@ -4,6 +4,7 @@
 #include "InstallTarget.h"
 #include "RunLog.h"
 #include "Shortcut.h"
+#include "framework/CodePage.h"
 #include "framework/MessageBox.h"
 #include "framework/PathEncoding.h"
 #include "framework/SystemMessage.h"
@@ -49,19 +50,18 @@ installer::InstallOutcome InstallProduct(const std::string& dir, HWND dialog) {
         return InstallOutcome::NothingInstalled;
     }
     const HeldFolder folder(dir, folderAccess);
-    if (!Logged(kLogFolder + PathForMessage(dir), folder.GetError() == 0)) {
-        ShowMessage(kCouldNotCreateDirectory + SystemMessage(folder.GetError()), AfxGetAppName(),
-                    MB_ICONERROR);
+    if (!Logged(kLogFolder + dir, folder.GetError() == 0)) {
+        ShowMessage(kCouldNotCreateDirectory + AnsiToUtf8(SystemMessage(folder.GetError())),
+                    AfxGetAppName(), MB_ICONERROR);
         ShowMessage(kNotCompletelyInstalled, AfxGetAppName(), MB_ICONERROR);
         return InstallOutcome::NothingInstalled;
     }
     // Files first, the registry last, so that no entry ever names a folder that is not ours; the
     // entries are written even when a file failed, so that what is there can be removed.
     ProtectedAccess fileAccess(ProtectedAccess::Kind::File);
-    const bool filesWritten =
-        Logged(kLogFiles + PathForMessage(dir), ExtractFiles(dir, fileAccess));
+    const bool filesWritten = Logged(kLogFiles + dir, ExtractFiles(dir, fileAccess));
     const bool shortcutCreated =
-        Logged(kLogShortcut + PathForMessage(GetCommonDesktopPath() + product::kShortcutFile),
+        Logged(kLogShortcut + GetCommonDesktopPath() + product::kShortcutFile,
                CreateShortcut(dir + product::kProgramFile, product::kShortcutFile, dir,
                               kShortcutDescription, fileAccess));
     // A string value the registry refuses is named in a box of the installer's own.
@@ -70,8 +70,7 @@ installer::InstallOutcome InstallProduct(const std::string& dir, HWND dialog) {
     };
     const bool layoutWritten = WriteRegistryEntries(dir, reportFailed);
     const bool extrasWritten = WriteUninstallEntryExtras(dir, reportFailed);
-    const bool registryWritten =
-        Logged(kLogRegistryEntries + PathForMessage(dir), layoutWritten && extrasWritten);
+    const bool registryWritten = Logged(kLogRegistryEntries + dir, layoutWritten && extrasWritten);
     if (dialog != nullptr)
         ShowWindow(dialog, SW_HIDE);
     RefreshDesktop();

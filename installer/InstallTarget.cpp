@@ -1,6 +1,7 @@
 #include "InstallTarget.h"
 
 #include "OwnFile.h"
+#include "framework/CodePage.h"
 #include "framework/MessageBox.h"
 #include "framework/PathEncoding.h"
 #include "framework/SystemMessage.h"
@@ -39,18 +40,16 @@ InstallTarget CheckInstallTarget(const std::string& path) {
 }
 
 std::string RefusalToShow(const InstallTarget& target) {
-    installer::FolderCheck shown = target.check;
-    shown.where = PathForMessage(shown.where);
-    return installer::RefusalOf(shown);
+    return installer::RefusalOf(target.check);
 }
 
 bool ReportUnusableFolder(const InstallTarget& target) {
     if (target.check.verdict == installer::FolderCheck::Verdict::Usable)
         return false;
     const std::string refusal = RefusalToShow(target);
-    ShowMessage(refusal.empty()
-                    ? installer::kCouldNotCreateDirectory + SystemMessage(target.check.error)
-                    : refusal,
+    ShowMessage(refusal.empty() ? installer::kCouldNotCreateDirectory +
+                                      AnsiToUtf8(SystemMessage(target.check.error))
+                                : refusal,
                 AfxGetAppName(), MB_ICONERROR);
     return true;
 }

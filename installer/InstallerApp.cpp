@@ -27,7 +27,7 @@ int InstallerMessage(const std::string& text, const std::string& caption, unsign
     LogStep(installer::kLogMessage + text);
     if (theApp.IsSilent())
         return IDOK;
-    return ShowMessageBox(text, caption, type);
+    return SystemMessageBox(GetMessageOwner(), WidePath(text), WidePath(caption), type);
 }
 
 // The folder offered when none is given: "Zembra" in the system's Program Files folder, as the
@@ -41,7 +41,7 @@ std::string DefaultInstallPath() {
 
 // An exception stopped at a barrier ends only the operation that raised it, and is told.
 void ReportException(const std::string&, const std::string& what) {
-    ShowMessage(installer::kUnexpectedError + what, AfxGetAppName(), MB_ICONERROR);
+    ShowMessage(installer::kUnexpectedError + AnsiToUtf8(what), AfxGetAppName(), MB_ICONERROR);
 }
 
 } // namespace
@@ -75,17 +75,15 @@ void CInstallerApp::RunInstaller() {
         // A log that could be written only through a link to another file ends the run before
         // anything changes, as an unknown switch does.
         if (const unsigned long error = OpenRunLog(commandLine.logFile)) {
-            ShowMessage(
-                LogNotOpenedMessage(PathForMessage(commandLine.logFile), SystemMessage(error)),
-                AfxGetAppName(), MB_ICONWARNING);
+            ShowMessage(LogNotOpenedMessage(commandLine.logFile, AnsiToUtf8(SystemMessage(error))),
+                        AfxGetAppName(), MB_ICONWARNING);
             return;
         }
     }
-    LogStep(kLogStarted + PathForMessage(m_lpCmdLine));
+    LogStep(kLogStarted + m_lpCmdLine);
     LogStep(m_bSilent ? kLogSilent : kLogInteractive);
     if (!commandLine.unknown.empty()) {
-        ShowMessage(UsageMessage(PathForMessage(commandLine.unknown)), AfxGetAppName(),
-                    MB_ICONWARNING);
+        ShowMessage(UsageMessage(commandLine.unknown), AfxGetAppName(), MB_ICONWARNING);
         return;
     }
     const std::string folder = commandLine.folder ? *commandLine.folder : DefaultInstallPath();

@@ -30,7 +30,7 @@ void RemovePreviousVersion(ShellErrors shellErrors) {
     const std::string uninstaller = installer::PreviousUninstaller(
         Utf8Path(uninstallKey.GetWideString("UninstallString", std::wstring())),
         Utf8Path(productKey.GetWideString(product::kPathValue, std::wstring())));
-    LogStep(installer::kLogRemovingPrevious + PathForMessage(uninstaller));
+    LogStep(installer::kLogRemovingPrevious + uninstaller);
     const bool removed =
         !uninstaller.empty() &&
         ShellRunAndWait(

@@ -4,7 +4,9 @@
 
 #include "framework/File.h"
 #include "framework/PathEncoding.h"
+#include "framework/WideText.h"
 #include "framework/core/Exception.h"
+#include "log/core/LogFileText.h"
 
 #include <cstdio>
 #include <memory>
@@ -50,7 +52,7 @@ void LogStep(const std::string& line) {
     if (g_log == nullptr)
         return;
     try {
-        g_log->WriteString(TimeOfDay() + Lines(line) + "\n");
+        g_log->WriteString(TimeOfDay() + LogFileText(ToU16String(WidePath(Lines(line)))) + "\n");
     } catch (const CException&) {
         // The disk is full or the file is gone: the installation goes on without it.
     }

@@ -10,6 +10,7 @@
 // be opened or is refused, and the run then keeps no log. 0, or the system's error code.
 unsigned long OpenRunLog(const std::string& path);
 
-// Appends one line after the time of day; line feeds inside it start further lines. A line that
+// Appends one line (UTF-8) after the time of day, in the file as LogFileText keeps it: the ANSI
+// code page, "<U+XXXX>" for what that lacks; line feeds inside it start further lines. A line that
 // cannot be written is passed over: the log never stops the installation.
 void LogStep(const std::string& line);

@@ -2,6 +2,7 @@
 
 #include "ComPtr.h"
 #include "OwnFile.h"
+#include "framework/CodePage.h"
 #include "framework/MessageBox.h"
 #include "framework/PathEncoding.h"
 #include "framework/SystemLibrary.h"
@@ -15,8 +16,8 @@
 namespace {
 
 bool ReportFailure(const char* firstLines, HRESULT result) {
-    ShowMessage(firstLines + SystemMessage(static_cast<unsigned long>(result)), AfxGetAppName(),
-                MB_ICONERROR);
+    ShowMessage(firstLines + AnsiToUtf8(SystemMessage(static_cast<unsigned long>(result))),
+                AfxGetAppName(), MB_ICONERROR);
     return false;
 }
 

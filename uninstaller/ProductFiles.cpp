@@ -1,5 +1,6 @@
 #include "Uninstaller.h"
 
+#include "framework/CodePage.h"
 #include "framework/MessageBox.h"
 #include "framework/PathEncoding.h"
 #include "framework/SystemMessage.h"
@@ -15,7 +16,7 @@ std::string GetInstallPath() {
     RegistryKey key(HKEY_LOCAL_MACHINE, product::kRegistryKey);
     const std::string path = Utf8Path(key.GetWideString(product::kPathValue, std::wstring()));
     if (path.empty() || key.Failed()) {
-        ShowMessage(uninstaller::InstallPathMessage(SystemMessage(key.GetResult())),
+        ShowMessage(uninstaller::InstallPathMessage(AnsiToUtf8(SystemMessage(key.GetResult()))),
                     AfxGetAppName(), MB_ICONERROR);
     }
     // A folder recorded without its backslash still names the files inside it.
@@ -34,7 +35,7 @@ bool DeleteProductFiles() {
     if (desktop.empty()) {
         // No desktop to find the shortcut on: never a file of that name in the current folder.
         ShowMessage(uninstaller::DeleteFileMessage(product::kShortcutFile,
-                                                   SystemMessage(ERROR_PATH_NOT_FOUND)),
+                                                   AnsiToUtf8(SystemMessage(ERROR_PATH_NOT_FOUND))),
                     AfxGetAppName(), MB_ICONERROR);
         return false;
     }
@@ -47,7 +48,7 @@ bool DeleteProductFile(const std::string& path) {
     const DWORD error = GetLastError();
     if (error == ERROR_FILE_NOT_FOUND)
         return true;
-    ShowMessage(uninstaller::DeleteFileMessage(PathForMessage(path), SystemMessage(error)),
+    ShowMessage(uninstaller::DeleteFileMessage(path, AnsiToUtf8(SystemMessage(error))),
                 AfxGetAppName(), MB_ICONERROR);
     return false;
 }

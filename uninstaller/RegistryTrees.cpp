@@ -1,5 +1,6 @@
 #include "Uninstaller.h"
 
+#include "framework/CodePage.h"
 #include "framework/MessageBox.h"
 #include "framework/SystemMessage.h"
 #include "framework/WinApp.h"
@@ -20,8 +21,9 @@ bool DeleteRegistryTree(const RegistryTree& tree) {
     const LONG result = registryKey.DeleteKey();
     if (result == ERROR_SUCCESS)
         return true;
-    ShowMessage(uninstaller::DeleteKeyMessage(GetHiveName(RootKey(tree.root)), tree.key,
-                                              SystemMessage(static_cast<DWORD>(result))),
-                AfxGetAppName(), MB_ICONERROR);
+    ShowMessage(
+        uninstaller::DeleteKeyMessage(GetHiveName(RootKey(tree.root)), tree.key,
+                                      AnsiToUtf8(SystemMessage(static_cast<DWORD>(result)))),
+        AfxGetAppName(), MB_ICONERROR);
     return false;
 }

@@ -3,6 +3,7 @@
 #include "Uninstaller.h"
 #include "framework/Guard.h"
 #include "framework/MessageBox.h"
+#include "framework/PathEncoding.h"
 #include "support/Administrator.h"
 #include "uninstaller/core/UninstallerText.h"
 
@@ -75,5 +76,5 @@ int CUninstallerApp::ShowMessage(const std::string& text, const std::string& cap
                                  unsigned type) const {
     if (m_bSilent)
         return IDYES;
-    return SystemMessageBox(NULL, text, caption, type);
+    return SystemMessageBox(NULL, WidePath(text), WidePath(caption), type);
 }

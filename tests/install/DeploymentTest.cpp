@@ -247,8 +247,18 @@ std::wstring LinkTarget(const std::string& linkPath) {
 TEST_F(Deployment, AFolderNamedInAnyScriptIsInstalledAndRemovedWhole) {
     const std::wstring folder =
         L"C:\\Program Files\\Zembra \u0395\u03bb\u03bb\u03b7\u03bd\u03b9\u03ba\u03ac\\";
-    EXPECT_EQ(RunUnseen(L"\"" + Wide(InstallerPath()) + L"\" /S /D=" + folder),
+    const std::string log = Scratch() + "any script.log";
+    EXPECT_EQ(RunUnseen(L"\"" + Wide(InstallerPath()) + L"\" /S /LOG=\"" + Wide(log) + L"\" /D=" +
+                        folder),
               std::optional<DWORD>(0));
+    // The log keeps the ANSI code page and names each character it lacks.
+    const std::string logged = ReadFileBytes(log).value_or("");
+    const std::string greek = "C:\\Program Files\\Zembra "
+                              "<U+0395><U+03BB><U+03BB><U+03B7><U+03BD><U+03B9><U+03BA><U+03AC>\\";
+    for (const std::string& line : {"command line: /S /LOG=\"" + log + "\" /D=" + greek,
+                                    "Folder " + greek + ": done.", "Files in " + greek + ": done."})
+        EXPECT_NE(logged.find(line), std::string::npos) << line << "\n" << logged;
+    EXPECT_EQ(logged.find('?'), std::string::npos) << logged;
     for (const PayloadSource& file : PayloadSources())
         EXPECT_NE(GetFileAttributesW((folder + Wide(file.fileName)).c_str()),
                   INVALID_FILE_ATTRIBUTES)
@@ -268,6 +278,24 @@ TEST_F(Deployment, AFolderNamedInAnyScriptIsInstalledAndRemovedWhole) {
     for (const PayloadSource& file : PayloadSources())
         DeleteFileW((folder + Wide(file.fileName)).c_str());
     RemoveDirectoryW(folder.c_str());
+}
+
+// A message naming a folder in another script than the ANSI code page's shows it whole.
+TEST_F(Deployment, AMessageNamesAFolderOfAnyScriptWhole) {
+    const std::wstring log =
+        Wide(Scratch()) + L"\u0395\u03bb\u03bb\u03b7\u03bd\u03b9\u03ba\u03ac\\run.log";
+    testdriver::CapturedOutput output;
+    Process installer =
+        Process::Start(L"\"" + Wide(InstallerPath()) + L"\" /LOG=\"" + log + L"\"", output);
+    std::vector<std::wstring> shown;
+    Converse(installer, [&](const testdriver::BoxContents& box) {
+        shown.push_back(box.wideText);
+        return 0;
+    });
+    const std::wstring notOpened = L"The log file " + log + L" could not be opened.\n" +
+                                   Wide(SystemText(ERROR_PATH_NOT_FOUND));
+    EXPECT_EQ(shown, std::vector<std::wstring>{notOpened});
+    EXPECT_EQ(installer.WaitForExit(kWindowLimit), std::optional<DWORD>(2));
 }
 
 TEST_F(Deployment, WithoutSilentAnUnknownSwitchShowsTheUsageAndAFolderFillsThePathField) {

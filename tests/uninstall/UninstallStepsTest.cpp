@@ -87,6 +87,11 @@ TEST_F(UninstallStepsTest, AFolderOfAnyScriptIsFoundAndEmptied) {
         FileHandle(CreateFileW(help.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr)));
     EXPECT_TRUE(DeleteProductFile(path + "Help.htm"));
     EXPECT_EQ(GetFileAttributesW(help.c_str()), INVALID_FILE_ATTRIBUTES);
+    // A failure names the file whole.
+    const std::string missing = path + "Missing\\Help.htm";
+    EXPECT_FALSE(DeleteProductFile(missing));
+    EXPECT_EQ(TakeReport(), "Could not delete file: \"" + missing + "\"\n" +
+                                AnsiToUtf8(SystemText(ERROR_PATH_NOT_FOUND)));
     EXPECT_TRUE(RemoveDirectoryW(folder.c_str()));
 }
 
