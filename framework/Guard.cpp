@@ -1,5 +1,6 @@
 #include "Guard.h"
 
+#include "framework/CodePage.h"
 #include "framework/core/Exception.h"
 
 #include <exception>
@@ -13,7 +14,8 @@ std::string DescribeCurrentException() {
     try {
         throw;
     } catch (const CException& e) {
-        return e.Message().empty() ? "Framework exception without text." : e.Message();
+        // The framework's exceptions carry the system's texts, in the ANSI code page.
+        return e.Message().empty() ? "Framework exception without text." : AnsiToUtf8(e.Message());
     } catch (const std::bad_alloc&) {
         return "Out of memory.";
     } catch (const std::exception& e) {

@@ -5,7 +5,7 @@
 
 #include <string>
 
-// Told where an exception was stopped and what it said. Must not throw.
+// Told where an exception was stopped and what it said, in UTF-8. Must not throw.
 using ExceptionReporter = void (*)(const std::string& where, const std::string& what);
 
 // The program's reporter; NULL (the default) reports nothing.

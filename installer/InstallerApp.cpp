@@ -41,7 +41,7 @@ std::string DefaultInstallPath() {
 
 // An exception stopped at a barrier ends only the operation that raised it, and is told.
 void ReportException(const std::string&, const std::string& what) {
-    ShowMessage(installer::kUnexpectedError + AnsiToUtf8(what), AfxGetAppName(), MB_ICONERROR);
+    ShowMessage(installer::kUnexpectedError + what, AfxGetAppName(), MB_ICONERROR);
 }
 
 } // namespace

@@ -36,6 +36,9 @@ TEST_F(Guard, EveryKindOfExceptionStopsAtTheBarrierAndIsReportedOnce) {
     } cases[] = {
         {[] { throw std::bad_alloc(); }, "Out of memory."},
         {[] { throw CArchiveException(CArchiveException::endOfFile); }, "Unexpected end of file."},
+        // The system's texts come in the ANSI code page (1252 here) and reach the reporter in
+        // UTF-8.
+        {[] { throw CFileException(5, "Acc\xE8s refus\xE9."); }, "Acc\u00E8s refus\u00E9."},
         {[] { throw std::runtime_error("broken"); }, "broken"},
         {[] { throw 42; }, "Unknown exception."},
     };
