@@ -135,14 +135,14 @@ std::ostream& operator<<(std::ostream& out, BoxIcon icon) {
     return out << ToString(icon);
 }
 
-std::vector<std::string> BoxContents::ButtonTexts() const {
+std::vector<std::string> ButtonTextsOf(const std::vector<BoxButton>& buttons) {
     std::vector<std::string> texts;
     for (const auto& button : buttons)
         texts.push_back(button.text);
     return texts;
 }
 
-std::vector<int> BoxContents::ButtonIds() const {
+std::vector<int> ButtonIdsOf(const std::vector<BoxButton>& buttons) {
     std::vector<int> ids;
     for (const auto& button : buttons)
         ids.push_back(button.id);

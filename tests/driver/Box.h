@@ -53,6 +53,10 @@ struct BoxButton {
     std::string rawText; // as the control holds it
 };
 
+// The buttons' shown texts and their ids, in the order given.
+std::vector<std::string> ButtonTextsOf(const std::vector<BoxButton>& buttons);
+std::vector<int> ButtonIdsOf(const std::vector<BoxButton>& buttons);
+
 struct BoxContents {
     // As the ANSI messages give them (in the code page), and as the box holds them.
     std::string caption;
@@ -67,8 +71,8 @@ struct BoxContents {
     bool topmost = false;
     HWND owner = nullptr;
 
-    std::vector<std::string> ButtonTexts() const;
-    std::vector<int> ButtonIds() const;
+    std::vector<std::string> ButtonTexts() const { return ButtonTextsOf(buttons); }
+    std::vector<int> ButtonIds() const { return ButtonIdsOf(buttons); }
 };
 
 // Everything a person can read off the message box. The icon is recognised by its pixels on the

@@ -47,20 +47,6 @@ std::vector<HWND> TextStatics(HWND dialog) {
 
 } // namespace
 
-std::vector<std::string> TaskDialogContents::ButtonTexts() const {
-    std::vector<std::string> texts;
-    for (const BoxButton& button : buttons)
-        texts.push_back(button.text);
-    return texts;
-}
-
-std::vector<int> TaskDialogContents::ButtonIds() const {
-    std::vector<int> ids;
-    for (const BoxButton& button : buttons)
-        ids.push_back(button.id);
-    return ids;
-}
-
 bool IsTaskDialog(HWND window) {
     if (!IsWindow(window) || ClassOf(window) != "#32770")
         return false;

@@ -23,8 +23,8 @@ struct TaskDialogContents {
     BoxIcon icon = BoxIcon::None;
     bool topmost = false;
 
-    std::vector<std::string> ButtonTexts() const;
-    std::vector<int> ButtonIds() const;
+    std::vector<std::string> ButtonTexts() const { return ButtonTextsOf(buttons); }
+    std::vector<int> ButtonIds() const { return ButtonIdsOf(buttons); }
 };
 
 // True for a "#32770" whose controls are only statics with id 0 and push buttons, at least one.

@@ -64,6 +64,19 @@ protected:
         ASSERT_TRUE(WaitUntilGone(m_dialog, kWindowLimit));
     }
 
+    // Two own words and a countdown with its answer, then OK.
+    void EnterWordsAndCountdown(const char* first, const char* second, const char* seconds,
+                                const char* answer) {
+        ASSERT_TRUE(SetEditText(Item(kWords[0]), first));
+        ASSERT_TRUE(SetEditText(Item(kWords[1]), second));
+        ASSERT_TRUE(Click(Item(kCloseAfter)));
+        ASSERT_TRUE(WaitUntil([&] { return IsEnabled(Item(kSeconds)) && IsEnabled(Item(kAnswer)); },
+                              kWindowLimit));
+        ASSERT_TRUE(SetEditText(Item(kSeconds), seconds));
+        ASSERT_TRUE(ChooseComboItem(Item(kAnswer), answer));
+        ASSERT_NO_FATAL_FAILURE(Leave(IDOK));
+    }
+
     // Saves and waits until the file holds what it did not hold before.
     MessageBoxDesign Save() {
         const std::optional<std::string> before = ReadFileBytes(m_path);
@@ -92,13 +105,7 @@ TEST_F(ButtonsAndTime, OkWritesTheWordsAndCountdownAndTestShowsThem) {
     EXPECT_EQ(ComboSelection(Item(kAnswer)), "Timed out");
     SaveScreenshot(m_dialog, "buttons-and-time");
 
-    ASSERT_TRUE(SetEditText(Item(kWords[0]), "Restart now"));
-    ASSERT_TRUE(SetEditText(Item(kWords[1]), "Later"));
-    ASSERT_TRUE(Click(Item(kCloseAfter)));
-    ASSERT_TRUE(WaitUntil([&] { return IsEnabled(Item(kSeconds)); }, kWindowLimit));
-    ASSERT_TRUE(SetEditText(Item(kSeconds), "300"));
-    ASSERT_TRUE(ChooseComboItem(Item(kAnswer), "No"));
-    ASSERT_NO_FATAL_FAILURE(Leave(IDOK));
+    ASSERT_NO_FATAL_FAILURE(EnterWordsAndCountdown("Restart now", "Later", "300", "No"));
 
     ASSERT_TRUE(Click(FindControl(m_frame, kTest)));
     const HWND box = WaitForTaskDialog(m_editor->Program(), kBoxLimit);
@@ -166,13 +173,7 @@ TEST_F(ButtonsAndTime, CancelChangesNothingAndSomeWordsAreNotEnough) {
 TEST_F(ButtonsAndTime, ASetChangeKeepsWordsByPositionAndDropsALostAnswer) {
     ASSERT_NO_FATAL_FAILURE(Start(0x2000 | 4));
     ASSERT_NO_FATAL_FAILURE(OpenDialog());
-    ASSERT_TRUE(SetEditText(Item(kWords[0]), "Go"));
-    ASSERT_TRUE(SetEditText(Item(kWords[1]), "Stay"));
-    ASSERT_TRUE(Click(Item(kCloseAfter)));
-    ASSERT_TRUE(WaitUntil([&] { return IsEnabled(Item(kAnswer)); }, kWindowLimit));
-    ASSERT_TRUE(SetEditText(Item(kSeconds), "9"));
-    ASSERT_TRUE(ChooseComboItem(Item(kAnswer), "Yes"));
-    ASSERT_NO_FATAL_FAILURE(Leave(IDOK));
+    ASSERT_NO_FATAL_FAILURE(EnterWordsAndCountdown("Go", "Stay", "9", "Yes"));
 
     // OK, Cancel has two buttons as well: the words stay; it has no Yes, so the box times out.
     ASSERT_TRUE(ChooseComboItem(FindControl(m_frame, kButton), "OK, Cancel"));
