@@ -154,6 +154,61 @@ prepare_prefix() {
         touch "$WINEPREFIX/.zembra-ready"
     fi
     link_test_fonts
+    local id
+    for ((id = 1; id < WINE_MACHINES; id++)); do
+        copy_prefix "$(machine_prefix "$id")" "$(machine_home "$id")"
+    done
+}
+
+# The tests' Windows machines, side by side: each one a prefix, a home, a wineserver and a display
+# of its own (scripts/wine-session starts them, scripts/on-machine runs a program on a free one),
+# so that two tests never share a registry, a folder, a window list or the keyboard's focus.
+# Machine 0 is the project's prefix itself; the others are copies of it.
+WINE_MACHINES=2
+machine_prefix() { if [ "$1" = 0 ]; then echo "$BUILD/wineprefix"; else echo "$BUILD/wineprefix-$1"; fi; }
+machine_home() { if [ "$1" = 0 ]; then echo "$WINE_HOME"; else echo "$WINE_HOME-$1"; fi; }
+
+# A copy of the project's prefix at $1 with the home $2, made again whenever the prefix was made
+# or changed since (its markers' times decide). The user's folders that Wine links to the home
+# (Documents, Desktop...) then lead to the copy's own home.
+copy_prefix() {
+    local project copy="$1" home="$2" made link
+    project="$(machine_prefix 0)"
+    made="$(stat -c %Y "$project"/.zembra-* 2>/dev/null)"
+    [ -f "$copy/.zembra-copy" ] && [ "$(cat "$copy/.zembra-copy")" = "$made" ] && return 0
+    rm -rf "$copy"
+    cp -a "$project" "$copy"
+    mkdir -p "$home"
+    for link in "$copy"/drive_c/users/*/*; do
+        [ -L "$link" ] && [ "$(readlink "$link")" = "$WINE_HOME" ] && ln -sfn "$home" "$link"
+    done
+    echo "$made" >"$copy/.zembra-copy"
+}
+
+# Makes machine $1 the one Wine programs started from here run on: its prefix, home and display
+# (ZEMBRA_MACHINE_DISPLAYS, set by scripts/wine-session, lists them in the machines' order).
+use_machine() {
+    local displays=(${ZEMBRA_MACHINE_DISPLAYS:-${DISPLAY:-}})
+    export WINEPREFIX="$(machine_prefix "$1")" HOME="$(machine_home "$1")"
+    [ -n "${displays[$1]:-}" ] && export DISPLAY="${displays[$1]}"
+    return 0
+}
+
+# Runs "$@" on the first machine of the session that nothing else runs on, holding that machine
+# until it ends (a lock per machine, kept from the program and what it starts), and returns its
+# exit code. Outside a session of several machines, on machine 0.
+run_on_free_machine() {
+    local displays=(${ZEMBRA_MACHINE_DISPLAYS:-})
+    local count=${#displays[@]} id rc busy=75
+    [ "$count" -gt 1 ] || { (use_machine 0 && "$@"); return; }
+    while true; do
+        for ((id = 0; id < count; id++)); do
+            rc=0
+            (use_machine "$id" && exec flock -n -o -E $busy "$BUILD/machine-$id.lock" "$@") || rc=$?
+            [ $rc -ne $busy ] && return $rc
+        done
+        sleep 0.05
+    done
 }
 
 # The font of TEST_FONT_PACKAGES in the prefix's Fonts folder, linked to "Tahoma" (the boxes'

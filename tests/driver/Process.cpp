@@ -36,6 +36,17 @@ OwnedHandle InheritableTemporaryFile() {
     return file;
 }
 
+// Wine now and then refuses to start a process with an internal error (1359) that the same call
+// a moment later does not give; the tests start hundreds, so a start meeting it is tried again.
+template <typename Create> BOOL StartRetryingAnInternalError(Create create) {
+    for (int attempt = 1;; ++attempt) {
+        if (create())
+            return TRUE;
+        if (GetLastError() != ERROR_INTERNAL_ERROR || attempt == 3)
+            return FALSE;
+    }
+}
+
 std::string ReadFromStart(HANDLE file) {
     std::string content;
     SetFilePointer(file, 0, nullptr, FILE_BEGIN);
@@ -69,9 +80,11 @@ Process Process::Start(const std::string& commandLine, const std::string& workin
     startup.cb = sizeof(startup);
     PROCESS_INFORMATION info{};
     // Suspended until it is in its job, so that nothing it starts can escape the job.
-    const BOOL started = CreateProcessA(
-        nullptr, line.data(), nullptr, nullptr, FALSE, CREATE_SUSPENDED, nullptr,
-        workingDirectory.empty() ? nullptr : workingDirectory.c_str(), &startup, &info);
+    const BOOL started = StartRetryingAnInternalError([&] {
+        return CreateProcessA(
+            nullptr, line.data(), nullptr, nullptr, FALSE, CREATE_SUSPENDED, nullptr,
+            workingDirectory.empty() ? nullptr : workingDirectory.c_str(), &startup, &info);
+    });
     if (!started) {
         const DWORD error = GetLastError();
         throw std::runtime_error("CreateProcessA failed with error " + std::to_string(error) +
@@ -90,8 +103,10 @@ Process Process::Start(const std::wstring& commandLine, CapturedOutput& output) 
     startup.hStdOutput = output.m_out.Get();
     startup.hStdError = output.m_err.Get();
     PROCESS_INFORMATION info{};
-    if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, TRUE, CREATE_SUSPENDED, nullptr,
-                        nullptr, &startup, &info)) {
+    if (!StartRetryingAnInternalError([&] {
+            return CreateProcessW(nullptr, line.data(), nullptr, nullptr, TRUE, CREATE_SUSPENDED,
+                                  nullptr, nullptr, &startup, &info);
+        })) {
         const DWORD error = GetLastError();
         throw std::runtime_error("CreateProcessW failed with error " + std::to_string(error));
     }

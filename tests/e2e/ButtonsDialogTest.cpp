@@ -77,11 +77,17 @@ protected:
         ASSERT_NO_FATAL_FAILURE(Leave(IDOK));
     }
 
-    // Saves and waits until the file holds what it did not hold before.
+    // Saves and waits until the file holds what it did not hold before (the new file takes the
+    // old one's place, so for a moment there may be none).
     MessageBoxDesign Save() {
         const std::optional<std::string> before = ReadFileBytes(m_path);
         EXPECT_TRUE(InvokeCommand(m_frame, kFileSave));
-        WaitUntil([&] { return ReadFileBytes(m_path) != before; }, kWindowLimit);
+        EXPECT_TRUE(WaitUntil(
+            [&] {
+                const std::optional<std::string> now = ReadFileBytes(m_path);
+                return now && now != before;
+            },
+            kWindowLimit));
         return DesignIn(m_path);
     }
 
