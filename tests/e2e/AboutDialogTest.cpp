@@ -87,7 +87,8 @@ Pixels Capture(const RECT& rect) {
 
 // The program's icon (resource 101 of its file) as an icon control draws it on the dialog's
 // face colour, or just the face colour; empty when it cannot be drawn.
-Pixels Draw(bool withIcon, int width, int height) {
+Pixels Draw(bool withIcon, SIZE size) {
+    const int width = size.cx, height = size.cy;
     const auto program = ProgramResources::Load(ZembraPath());
     const IconHandle icon(
         program ? static_cast<HICON>(LoadImageA(program->Module(), MAKEINTRESOURCEA(101),
@@ -151,19 +152,13 @@ TEST_F(About, ShowsNameVersionCreditDatesAndTheProgramsIconInsteadOfThePlacehold
             EXPECT_NE(WindowText(control), placeholder);
     }
 
-    HWND icon = nullptr;
-    for (HWND control : Descendants(m_dialog)) {
-        if (ClassOf(control) == "Static" && (StyleOf(control) & SS_TYPEMASK) == SS_ICON)
-            icon = control;
-    }
+    const HWND icon = FindIconControl(m_dialog);
     ASSERT_NE(icon, nullptr) << "no icon control";
     Settle(m_dialog);
     const RECT place = ScreenRect(icon);
-    const int width = place.right - place.left;
-    const int height = place.bottom - place.top;
     const Pixels shown = Capture(place);
-    const Pixels expected = Draw(true, width, height);
-    const Pixels blank = Draw(false, width, height);
+    const Pixels expected = Draw(true, SizeOf(place));
+    const Pixels blank = Draw(false, SizeOf(place));
     ASSERT_FALSE(shown.empty());
     ASSERT_EQ(expected.size(), shown.size()) << "the program's icon could not be drawn";
     ASSERT_GT(Differing(expected, blank), expected.size() / 10) << "the icon draws as blank";
@@ -176,17 +171,16 @@ TEST_F(About, EveryWayOfClosingReturnsToTheEditorAndIsLogged) {
     std::vector<std::string> logged;
     for (const DialogExit& way : {kOkButton, kEnterKey, kEscapeKey, kCloseBox}) {
         SCOPED_TRACE(way.name);
-        if (!logged.empty())
-            m_dialog = m_editor->OpenDialog(kAbout);
-        ASSERT_NE(m_dialog, nullptr);
-        ASSERT_TRUE(way.take(m_dialog));
-        EXPECT_TRUE(WaitUntilGone(m_dialog, kWindowLimit));
+        if (!logged.empty()) {
+            ASSERT_NO_FATAL_FAILURE(ReopenDialog(kAbout));
+        }
+        ASSERT_TRUE(CloseDialog(m_dialog, way));
         logged.insert(logged.end(), {"Help->About clicked.", "Calling CAboutDialog.DoModal().",
                                      "CAboutDialog::OnInitDialog() beginning.",
                                      "CAboutDialog::OnInitDialog() succeeded.",
                                      "CAboutDialog.DoModal() returned."});
     }
-    EXPECT_EQ(m_editor->Close(), DWORD(0));
+    CloseEditor();
     EXPECT_TRUE(HasConsecutive(LogFileEntries(m_log), logged));
 }
 

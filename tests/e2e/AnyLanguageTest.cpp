@@ -283,8 +283,7 @@ TEST_F(AnyLanguage, LogOptionsShowAndKeepALogPathOfAnyScript) {
     const HWND dialog = editor.OpenDialog(e2e::kLogOptions);
     ASSERT_NE(dialog, nullptr);
     EXPECT_EQ(testdriver::WideTextOf(testdriver::FindControl(dialog, kLogPathField)), logPath);
-    ASSERT_TRUE(e2e::kOkButton.take(dialog));
-    ASSERT_TRUE(testdriver::WaitUntilGone(dialog, e2e::kWindowLimit));
+    ASSERT_TRUE(e2e::CloseDialog(dialog, e2e::kOkButton));
     EXPECT_EQ(editor.Close(), 0u);
     // Saved at the end of the run as it was read, unit for unit.
     EXPECT_EQ(WideValue(HKEY_CURRENT_USER, L"LogPath"), logPath);

@@ -40,29 +40,21 @@ MessageBoxDesign DesignIn(const std::string& path) {
     return design;
 }
 
-class ButtonsAndTime : public ZembraTest {
+class ButtonsAndTime : public EditorDialogTest {
 protected:
     // Opens a document of style in the editor.
     void Start(std::uint32_t style) {
         m_path = m_scratch.Write("buttons.zembra", Document("Ask", "Go on?", style));
-        m_editor.emplace(ZembraPath(), "\"" + m_path + "\"");
-        m_frame = m_editor->Frame();
-        ASSERT_NE(m_frame, nullptr);
+        StartEditor("\"" + m_path + "\"");
     }
 
     void OpenDialog() {
         ASSERT_TRUE(Click(FindControl(m_frame, kButtonsAndTime)));
-        m_dialog = WaitForDialog(m_editor->Program(), "Buttons and Time", kWindowLimit);
+        m_dialog = WaitForDialog(Program(), "Buttons and Time", kWindowLimit);
         ASSERT_NE(m_dialog, nullptr) << "the dialog did not open";
     }
 
     HWND Item(int id) const { return FindControl(m_dialog, id); }
-
-    // Presses OK or Cancel and waits for the dialog to go.
-    void Leave(int id) {
-        ASSERT_TRUE(Click(Item(id)));
-        ASSERT_TRUE(WaitUntilGone(m_dialog, kWindowLimit));
-    }
 
     // Two own words and a countdown with its answer, then OK.
     void EnterWordsAndCountdown(const char* first, const char* second, const char* seconds,
@@ -74,7 +66,7 @@ protected:
                               kWindowLimit));
         ASSERT_TRUE(SetEditText(Item(kSeconds), seconds));
         ASSERT_TRUE(ChooseComboItem(Item(kAnswer), answer));
-        ASSERT_NO_FATAL_FAILURE(Leave(IDOK));
+        ASSERT_TRUE(CloseDialog(m_dialog, kOkButton));
     }
 
     // Saves and waits until the file holds what it did not hold before (the new file takes the
@@ -92,9 +84,6 @@ protected:
     }
 
     std::string m_path;
-    std::optional<EditorSession> m_editor;
-    HWND m_frame = nullptr;
-    HWND m_dialog = nullptr;
 };
 
 } // namespace
@@ -114,7 +103,7 @@ TEST_F(ButtonsAndTime, OkWritesTheWordsAndCountdownAndTestShowsThem) {
     ASSERT_NO_FATAL_FAILURE(EnterWordsAndCountdown("Restart now", "Later", "300", "No"));
 
     ASSERT_TRUE(Click(FindControl(m_frame, kTest)));
-    const HWND box = WaitForTaskDialog(m_editor->Program(), kBoxLimit);
+    const HWND box = WaitForTaskDialog(Program(), kBoxLimit);
     ASSERT_NE(box, nullptr);
     const auto shown = ReadTaskDialog(box);
     ASSERT_TRUE(shown.has_value());
@@ -127,7 +116,7 @@ TEST_F(ButtonsAndTime, OkWritesTheWordsAndCountdownAndTestShowsThem) {
     EXPECT_EQ(saved.GetExtras().buttonTexts,
               (std::vector<std::u16string>{u"Restart now", u"Later"}));
     EXPECT_EQ(saved.GetExtras().countdown, (Countdown{300, 7}));
-    EXPECT_EQ(m_editor->Close(), std::optional<DWORD>(0)); // saved: nothing to ask
+    CloseEditor(); // saved: nothing to ask
 }
 
 TEST_F(ButtonsAndTime, WordsOfAnyScriptAreKeptAndShown) {
@@ -138,10 +127,10 @@ TEST_F(ButtonsAndTime, WordsOfAnyScriptAreKeptAndShown) {
     ASSERT_TRUE(TypeWideText(Item(kWords[1]), no));
     Settle(m_dialog);
     EXPECT_EQ(WideTextOf(Item(kWords[0])), yes);
-    ASSERT_NO_FATAL_FAILURE(Leave(IDOK));
+    ASSERT_TRUE(CloseDialog(m_dialog, kOkButton));
 
     ASSERT_TRUE(Click(FindControl(m_frame, kTest)));
-    const HWND box = WaitForTaskDialog(m_editor->Program(), kBoxLimit);
+    const HWND box = WaitForTaskDialog(Program(), kBoxLimit);
     ASSERT_NE(box, nullptr);
     EXPECT_EQ(WideTextOf(FindControl(box, IDYES)), yes);
     EXPECT_EQ(WideTextOf(FindControl(box, IDNO)), no);
@@ -150,7 +139,7 @@ TEST_F(ButtonsAndTime, WordsOfAnyScriptAreKeptAndShown) {
 
     EXPECT_EQ(Save().GetExtras().buttonTexts,
               (std::vector<std::u16string>{u"\u518d\u8d77\u52d5 \u2713", u"\u038c\u03c7\u03b9"}));
-    EXPECT_EQ(m_editor->Close(), std::optional<DWORD>(0));
+    CloseEditor();
 }
 
 TEST_F(ButtonsAndTime, CancelChangesNothingAndSomeWordsAreNotEnough) {
@@ -160,19 +149,16 @@ TEST_F(ButtonsAndTime, CancelChangesNothingAndSomeWordsAreNotEnough) {
     ASSERT_TRUE(SetEditText(Item(kWords[2]), "Quit"));
     // OK names the button without a word and keeps the dialog.
     ASSERT_TRUE(Click(Item(IDOK)));
-    const HWND message = WaitForBox(m_editor->Program(), kBoxLimit);
-    ASSERT_NE(message, nullptr);
-    const auto contents = ReadBox(message);
-    ASSERT_TRUE(contents.has_value());
-    EXPECT_EQ(contents->text,
+    ASSERT_NO_FATAL_FAILURE(ReadShownBox(Program()));
+    EXPECT_EQ(m_contents->text,
               "Every button needs its own word, or none does.\nMissing: Button 2 (No).");
-    ASSERT_TRUE(PressButton(message, IDOK));
-    ASSERT_TRUE(WaitUntilGone(message, kWindowLimit));
+    ASSERT_TRUE(PressButton(m_box, IDOK));
+    ASSERT_TRUE(WaitUntilGone(m_box, kWindowLimit));
     EXPECT_TRUE(IsWindowVisible(m_dialog));
-    ASSERT_NO_FATAL_FAILURE(Leave(IDCANCEL));
+    ASSERT_TRUE(CloseDialog(m_dialog, kCancelButton));
     // Nothing changed: closing asks nothing and the file keeps its bytes.
     const std::optional<std::string> before = ReadFileBytes(m_path);
-    EXPECT_EQ(m_editor->Close(), std::optional<DWORD>(0));
+    CloseEditor();
     EXPECT_EQ(ReadFileBytes(m_path), before);
 }
 
@@ -188,12 +174,12 @@ TEST_F(ButtonsAndTime, ASetChangeKeepsWordsByPositionAndDropsALostAnswer) {
     EXPECT_EQ(WindowText(Item(kWords[0])), "Go");
     EXPECT_EQ(WindowText(Item(kWords[1])), "Stay");
     EXPECT_EQ(ComboSelection(Item(kAnswer)), "Timed out");
-    ASSERT_NO_FATAL_FAILURE(Leave(IDCANCEL));
+    ASSERT_TRUE(CloseDialog(m_dialog, kCancelButton));
 
     // Yes, No, Cancel has three: the words go, the countdown stays.
     ASSERT_TRUE(ChooseComboItem(FindControl(m_frame, kButton), "Yes, No, Cancel"));
     const MessageBoxDesign saved = Save();
     EXPECT_TRUE(saved.GetExtras().buttonTexts.empty());
     EXPECT_EQ(saved.GetExtras().countdown, (Countdown{9, 32000}));
-    EXPECT_EQ(m_editor->Close(), std::optional<DWORD>(0));
+    CloseEditor();
 }

@@ -50,7 +50,7 @@ struct ControlRow {
     RECT units;       // left, top, right, bottom in dialog units
 };
 
-const ControlRow kOptionsControls[] = {
+const std::vector<ControlRow> kOptionsControls = {
     {1000, kCheckBox, "Output log when running or editing message box.", {10, 15, 179, 25}},
     {1001, kField, nullptr, {50, 30, 175, 42}},
     {1002, kNumberField, nullptr, {75, 45, 110, 57}},
@@ -62,7 +62,7 @@ const ControlRow kOptionsControls[] = {
     {kUnnamed, kCenteredLabel, "Max Log Size (KB):", {10, 47, 71, 55}},
 };
 
-const ControlRow kAboutControls[] = {
+const std::vector<ControlRow> kAboutControls = {
     {IDOK, kDefaultButton, "OK", {75, 55, 125, 69}},
     {kUnnamed, kIconImage, nullptr, {5, 5, 25, 25}},
     {1007, kLabel, nullptr, {35, 5, 130, 13}},
@@ -74,35 +74,20 @@ const ControlRow kAboutControls[] = {
 struct DialogCase : testdriver::NamedCase {
     UINT command;
     const char* title;
-    SIZE units;        // the client area in dialog units
-    DWORD frameStyle;  // caption and frame bits that must be set
-    DWORD absentStyle; // frame bits that must not be
-    int focus;         // the control that has the focus once the dialog is open
-    const ControlRow* controls;
-    std::size_t count;
+    LONG width, height; // the client area in dialog units
+    DWORD frameStyle;   // caption and frame bits that must be set
+    DWORD absentStyle;  // frame bits that must not be
+    int focus;          // the control that has the focus once the dialog is open
+    std::vector<ControlRow> controls;
     const char* screenshot; // the picture's file name
 };
 
 const DialogCase kDialogs[] = {
-    {"LogOptions",
-     kLogOptions,
-     "Dialog",
-     {187, 86},
-     WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX,
-     WS_MAXIMIZEBOX | WS_THICKFRAME | WS_CHILD,
-     1000,
-     kOptionsControls,
-     std::size(kOptionsControls),
-     "log-options-dialog"},
-    {"About",
-     kAbout,
-     "About Zembra...",
-     {132, 74},
-     WS_POPUP | WS_CAPTION | WS_SYSMENU,
-     WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME | WS_CHILD,
-     IDOK,
-     kAboutControls,
-     std::size(kAboutControls),
+    {"LogOptions", kLogOptions, "Dialog", 187, 86,
+     WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, WS_MAXIMIZEBOX | WS_THICKFRAME | WS_CHILD,
+     1000, kOptionsControls, "log-options-dialog"},
+    {"About", kAbout, "About Zembra...", 132, 74, WS_POPUP | WS_CAPTION | WS_SYSMENU,
+     WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME | WS_CHILD, IDOK, kAboutControls,
      "about-dialog"},
 };
 
@@ -143,8 +128,8 @@ TEST_P(DialogTemplate, HoldsTheTemplatesControlsInOrder) {
     const DialogCase& dialog = GetParam();
     const DialogBaseUnits base = BaseUnitsOf("MS Sans Serif", 8);
     const std::vector<HWND> children = Children(m_dialog);
-    ASSERT_EQ(children.size(), dialog.count);
-    for (std::size_t i = 0; i < dialog.count; ++i) {
+    ASSERT_EQ(children.size(), dialog.controls.size());
+    for (std::size_t i = 0; i < children.size(); ++i) {
         const ControlRow& row = dialog.controls[i];
         HWND control = children[i];
         SCOPED_TRACE("control " + std::to_string(i) + " (id " + std::to_string(row.id) + ")");
@@ -157,12 +142,10 @@ TEST_P(DialogTemplate, HoldsTheTemplatesControlsInOrder) {
         EXPECT_TRUE(IsShown(control));
         if (row.kind.mask == kIconImage.mask && row.kind.style == kIconImage.style) {
             // An icon takes its own size wherever its template puts it.
-            const RECT pixels = RectInParent(control);
             const RECT placed = ControlUnitsToPixels(row.units, base);
-            EXPECT_EQ(pixels.left, placed.left);
-            EXPECT_EQ(pixels.top, placed.top);
-            EXPECT_EQ(pixels.right - pixels.left, GetSystemMetrics(SM_CXICON));
-            EXPECT_EQ(pixels.bottom - pixels.top, GetSystemMetrics(SM_CYICON));
+            EXPECT_TRUE(IsRect(RectInParent(control),
+                               {placed.left, placed.top, placed.left + GetSystemMetrics(SM_CXICON),
+                                placed.top + GetSystemMetrics(SM_CYICON)}));
             continue;
         }
         const auto units = DialogUnitRect(control, base);
@@ -184,8 +167,8 @@ TEST_P(DialogTemplate, OpensWithItsTitleFrameSizeDefaultButtonAndFocus) {
     ASSERT_TRUE(GetClientRect(m_dialog, &client));
     const auto units = PixelsToDialogUnits(client, BaseUnitsOf("MS Sans Serif", 8));
     ASSERT_TRUE(units) << Describe(client);
-    EXPECT_EQ(units->right, dialog.units.cx);
-    EXPECT_EQ(units->bottom, dialog.units.cy);
+    EXPECT_EQ(units->right, dialog.width);
+    EXPECT_EQ(units->bottom, dialog.height);
 
     DWORD_PTR defaultId = 0;
     ASSERT_TRUE(

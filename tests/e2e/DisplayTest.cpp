@@ -17,22 +17,13 @@ using namespace testdriver;
 
 namespace {
 
-SIZE SizeOf(HWND window) {
-    const RECT r = ScreenRect(window);
-    return {r.right - r.left, r.bottom - r.top};
-}
-
-class TodaysControls : public ZembraTest {};
+class TodaysControls : public EditorRunTest {};
 
 TEST_F(TodaysControls, EditorAndRunModeBoxLoadTheSideBySideVersion6) {
-    {
-        EditorSession editor(ZembraPath());
-        ASSERT_NE(editor.Frame(), nullptr);
-        EXPECT_EQ(CommonControlsOtherThanVersion6(editor.Program().Id()), "") << "the editor";
-        EXPECT_EQ(editor.Close(), DWORD(0));
-    }
-    const std::string document = m_scratch.Write("box.zembra", Document("Caption", "Text", 0x2000));
-    Process run = StartZembra("RUN " + QuoteArgument(document));
+    ASSERT_NO_FATAL_FAILURE(StartEditor());
+    EXPECT_EQ(CommonControlsOtherThanVersion6(Program().Id()), "") << "the editor";
+    CloseEditor();
+    Process run = StartRun(m_scratch.Write("box.zembra", Document("Caption", "Text", 0x2000)));
     const HWND box = WaitForBox(run, kBoxLimit);
     ASSERT_NE(box, nullptr);
     EXPECT_EQ(CommonControlsOtherThanVersion6(run.Id()), "") << "the run's box";
@@ -40,17 +31,14 @@ TEST_F(TodaysControls, EditorAndRunModeBoxLoadTheSideBySideVersion6) {
     EXPECT_EQ(run.WaitForExit(kExitLimit), DWORD(IDOK));
 }
 
-class AtThisDpi : public ZembraTest {
+class AtThisDpi : public EditorRunTest {
 protected:
     void SetUp() override {
         ASSERT_EQ(ScreenDpi(), ExpectedDpi()) << "the session's display has another DPI";
         // A placement stored at another DPI would size the frame instead of the form.
         DeleteValue(HKEY_CURRENT_USER, kProductKey, "WindowPlacement");
-        m_editor.emplace(ZembraPath());
-        ASSERT_NE(m_editor->Frame(), nullptr);
+        StartEditor();
     }
-
-    std::optional<EditorSession> m_editor;
 };
 
 TEST_F(AtThisDpi, AboutShowsItsIconAtTheDisplaysSizeAlsoAfterAMoveToAnother) {
@@ -59,8 +47,7 @@ TEST_F(AtThisDpi, AboutShowsItsIconAtTheDisplaysSizeAlsoAfterAMoveToAnother) {
     const HWND icon = FindIconControl(about);
     ASSERT_NE(icon, nullptr);
     const auto expectIconAt = [icon](int dpi) {
-        EXPECT_EQ(SizeOf(icon).cx, IconSideAt(dpi)) << dpi << " DPI";
-        EXPECT_EQ(SizeOf(icon).cy, IconSideAt(dpi)) << dpi << " DPI";
+        EXPECT_TRUE(IsSize(SizeOf(ScreenRect(icon)), {IconSideAt(dpi), IconSideAt(dpi)})) << dpi;
     };
     expectIconAt(ScreenDpi());
     // Moved to a display of twice the DPI, and back.
@@ -69,18 +56,17 @@ TEST_F(AtThisDpi, AboutShowsItsIconAtTheDisplaysSizeAlsoAfterAMoveToAnother) {
         expectIconAt(dpi);
     }
     EXPECT_TRUE(CloseDialog(about));
-    EXPECT_EQ(m_editor->Close(), DWORD(0));
+    CloseEditor();
 }
 
 // The editor's frame, then each dialog in turn, in one run.
 TEST_F(AtThisDpi, EveryWindowShowsEveryControlInsideItsClientAreaAndIsPictured) {
-    const HWND frame = m_editor->Frame();
-    const HWND form = FindWindowExA(frame, nullptr, "#32770", nullptr);
+    const HWND form = FindWindowExA(m_frame, nullptr, "#32770", nullptr);
     ASSERT_NE(form, nullptr);
-    Settle(frame);
-    EXPECT_EQ(ChildrenOutside(frame, frame), "") << "the form is cut";
-    EXPECT_EQ(ChildrenOutside(form, frame), "") << "controls of the form are cut";
-    EXPECT_FALSE(SaveScreenshotAtDpi(frame, "editor").empty());
+    Settle(m_frame);
+    EXPECT_EQ(ChildrenOutside(m_frame, m_frame), "") << "the form is cut";
+    EXPECT_EQ(ChildrenOutside(form, m_frame), "") << "controls of the form are cut";
+    EXPECT_FALSE(SaveScreenshotAtDpi(m_frame, "editor").empty());
     const std::pair<UINT, const char*> dialogs[] = {{kLogOptions, "log-options"},
                                                     {kAbout, "about"}};
     for (const auto& [command, picture] : dialogs) {
@@ -92,7 +78,7 @@ TEST_F(AtThisDpi, EveryWindowShowsEveryControlInsideItsClientAreaAndIsPictured) 
         EXPECT_FALSE(SaveScreenshotAtDpi(dialog, picture).empty());
         EXPECT_TRUE(CloseDialog(dialog));
     }
-    EXPECT_EQ(m_editor->Close(), DWORD(0));
+    CloseEditor();
 }
 
 } // namespace

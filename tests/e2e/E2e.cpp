@@ -40,6 +40,10 @@ testdriver::Process StartZembra(const std::string& arguments) {
     return testdriver::Process::Start("\"" + ZembraPath() + "\" " + arguments);
 }
 
+testdriver::Process StartRun(const std::string& document) {
+    return StartZembra("RUN \"" + document + "\"");
+}
+
 Bytes Document(const std::string& caption, const std::string& text, std::uint32_t style,
                double version) {
     Bytes bytes = ZembraBytes(MessageBoxDesign(AnsiToUnicode(caption), AnsiToUnicode(text), style));
@@ -86,6 +90,17 @@ testing::AssertionResult IsRect(const std::optional<RECT>& actual, const RECT& e
     return testing::AssertionFailure() << text(*actual) << ", expected " << text(expected);
 }
 
+testing::AssertionResult IsSize(const SIZE& actual, const SIZE& expected) {
+    if (actual.cx == expected.cx && actual.cy == expected.cy)
+        return testing::AssertionSuccess();
+    return testing::AssertionFailure()
+           << actual.cx << "x" << actual.cy << ", expected " << expected.cx << "x" << expected.cy;
+}
+
+SIZE SizeOf(const RECT& rect) {
+    return {rect.right - rect.left, rect.bottom - rect.top};
+}
+
 void SetString(HKEY root, const std::string& key, const std::string& name,
                const std::string& value) {
     EXPECT_TRUE(testdriver::SetString(root, key, name, value)) << key << name;
@@ -125,7 +140,16 @@ DWORD ZembraTest::ExitCode(testdriver::Process& zembra) {
 }
 
 void ZembraTest::ReadShownBox(const testdriver::Process& zembra) {
-    m_box = testdriver::WaitForBox(zembra, kBoxLimit);
+    ReadFound(testdriver::WaitForBox(zembra, kBoxLimit));
+}
+
+void ZembraTest::ReadNextBox(const testdriver::Process& zembra) {
+    ReadFound(testdriver::WaitForNextBox(zembra, m_box, kBoxLimit));
+}
+
+void ZembraTest::ReadFound(HWND box) {
+    m_box = box;
+    m_contents.reset();
     ASSERT_NE(m_box, nullptr) << "no box appeared";
     m_contents = testdriver::ReadBox(m_box);
     ASSERT_TRUE(m_contents) << "the box could not be read";

@@ -41,8 +41,10 @@ std::string ZembraFolder();
 std::wstring Widen(const std::string& utf8);
 std::string Narrowed(const std::wstring& wide);
 
-// Starts Zembra with the quoted program path, a blank and arguments.
+// Starts Zembra with the quoted program path, a blank and arguments; StartRun with RUN and the
+// document's path in quotes.
 testdriver::Process StartZembra(const std::string& arguments);
+testdriver::Process StartRun(const std::string& document);
 
 // A document as the program writes it; version is the format version stored first.
 Bytes Document(const std::string& caption, const std::string& text, std::uint32_t style,
@@ -66,8 +68,15 @@ private:
 
 using testdriver::ReadFileBytes;
 
+// The bytes as ReadFileBytes gives a file that holds them.
+inline std::string AsText(const Bytes& bytes) {
+    return std::string(bytes.begin(), bytes.end());
+}
+
 // Success when actual is there and is expected, naming both otherwise.
 testing::AssertionResult IsRect(const std::optional<RECT>& actual, const RECT& expected);
+testing::AssertionResult IsSize(const SIZE& actual, const SIZE& expected);
+SIZE SizeOf(const RECT& rect);
 
 // Sets a REG_SZ value as the product stores it; a failure fails the test.
 void SetString(HKEY root, const std::string& key, const std::string& name,
@@ -87,14 +96,17 @@ protected:
     static DWORD ExitCode(testdriver::Process& zembra);
 
     // Waits for the next box zembra shows and reads it into m_box and m_contents; the test fails
-    // fatally when none appears or it cannot be read.
+    // fatally when none appears or it cannot be read. ReadNextBox: a box other than m_box.
     void ReadShownBox(const testdriver::Process& zembra);
+    void ReadNextBox(const testdriver::Process& zembra);
 
     ScratchFolder m_scratch;
     HWND m_box = nullptr;
     std::optional<testdriver::BoxContents> m_contents;
 
 private:
+    void ReadFound(HWND box);
+
     std::vector<std::unique_ptr<SavedValue>> m_saved;
 };
 

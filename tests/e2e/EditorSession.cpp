@@ -54,6 +54,10 @@ bool CloseDialog(HWND dialog) {
            testdriver::WaitUntilGone(dialog, kWindowLimit);
 }
 
+bool CloseDialog(HWND dialog, const DialogExit& way) {
+    return way.take(dialog) && testdriver::WaitUntilGone(dialog, kWindowLimit);
+}
+
 namespace {
 
 bool PressOk(HWND dialog) {
@@ -80,16 +84,25 @@ const DialogExit kEnterKey{"EnterKey", PressEnter};
 const DialogExit kEscapeKey{"EscapeKey", PressEscape};
 const DialogExit kCloseBox{"CloseBox", testdriver::AskToClose};
 
+void EditorRunTest::StartEditor(const std::string& arguments) {
+    m_editor.emplace(ZembraPath(), arguments);
+    m_frame = m_editor->Frame();
+    ASSERT_NE(m_frame, nullptr);
+}
+
 void EditorDialogTest::OpenEditorDialog(UINT command) {
-    m_editor.emplace(ZembraPath());
-    ASSERT_NE(m_editor->Frame(), nullptr);
+    ASSERT_NO_FATAL_FAILURE(StartEditor());
+    ReopenDialog(command);
+}
+
+void EditorDialogTest::ReopenDialog(UINT command) {
     m_dialog = m_editor->OpenDialog(command);
     ASSERT_NE(m_dialog, nullptr) << "the dialog did not open";
 }
 
 void EditorDialogTest::CloseEditorDialog() {
     EXPECT_TRUE(CloseDialog(m_dialog));
-    EXPECT_EQ(m_editor->Close(), DWORD(0));
+    CloseEditor();
 }
 
 namespace {

@@ -66,9 +66,6 @@ private:
     HWND m_frame = nullptr;
 };
 
-// Closes the dialog with Cancel, or OK where there is none; true once it has gone.
-bool CloseDialog(HWND dialog);
-
 // A way a person leaves a dialog, named as the cases that take it are.
 struct DialogExit : testdriver::NamedCase {
     bool (*take)(HWND dialog);
@@ -80,16 +77,34 @@ extern const DialogExit kEnterKey;
 extern const DialogExit kEscapeKey;
 extern const DialogExit kCloseBox;
 
-// A test of one dialog of the editor: the editor is started and the dialog opened by its menu
-// command when the test asks, after setting what the run should start with.
-class EditorDialogTest : public ZembraTest {
+// Closes the dialog with Cancel, or OK where there is none, or the way given; true once it has
+// gone.
+bool CloseDialog(HWND dialog);
+bool CloseDialog(HWND dialog, const DialogExit& way);
+
+// A test of the editor, started when the test asks, after setting what the run should start with.
+class EditorRunTest : public ZembraTest {
+protected:
+    // Starts the editor with arguments and keeps its frame; a fatal failure when none appears.
+    void StartEditor(const std::string& arguments = {});
+    testdriver::Process& Program() { return m_editor->Program(); }
+    // Closes the editor, which must end with 0 without asking anything.
+    void CloseEditor() { EXPECT_EQ(m_editor->Close(), DWORD(0)); }
+
+    std::optional<EditorSession> m_editor;
+    HWND m_frame = nullptr;
+};
+
+// A test of one dialog of the editor, opened by its menu command.
+class EditorDialogTest : public EditorRunTest {
 protected:
     // Starts the editor and opens the dialog of command; a fatal failure when either is missing.
     void OpenEditorDialog(UINT command);
+    // Opens the dialog of command again in the same run.
+    void ReopenDialog(UINT command);
     // Closes the dialog as CloseDialog does and then the editor, which must end with 0.
     void CloseEditorDialog();
 
-    std::optional<EditorSession> m_editor;
     HWND m_dialog = nullptr;
 };
 

@@ -21,24 +21,48 @@ namespace {
 
 using Strings = std::vector<std::string>;
 
-class Editor : public ZembraTest {
+class Editor : public EditorRunTest {
 protected:
-    // Starts the editor and returns its main window.
-    HWND Open(const std::string& arguments = "") {
-        m_editor.emplace(ZembraPath(), arguments);
-        return m_editor->Frame();
-    }
-    Process& Program() { return m_editor->Program(); }
-    std::string Document(const std::string& name, const Bytes& bytes) {
-        return m_scratch.Write(name, bytes);
+    // Writes the document into the scratch folder and opens it in the editor.
+    void OpenDocument(const std::string& name, const Bytes& bytes) {
+        StartEditor("\"" + m_scratch.Write(name, bytes) + "\"");
     }
 
-    static HWND Item(HWND frame, int id) { return FindControl(frame, id); }
-    static std::string Selected(HWND frame, int id) {
-        return ComboSelection(Item(frame, id)).value_or("<none>");
+    HWND Item(int id) const { return FindControl(m_frame, id); }
+    std::string Text(int id) const { return WindowText(Item(id)); }
+    Strings Items(int id) const { return ComboItems(Item(id)).value_or(Strings{}); }
+    std::string Selected(int id) const { return ComboSelection(Item(id)).value_or("<none>"); }
+    // The choices of the icon, button, default button and priority lists.
+    Strings Choices() const {
+        return {Selected(kIcon), Selected(kButton), Selected(kDefButton), Selected(kModal)};
     }
-    static Strings Items(HWND frame, int id) {
-        return ComboItems(Item(frame, id)).value_or(Strings{});
+
+    // Clicks Test and reads the box it shows.
+    void ShowTestBox() {
+        ASSERT_TRUE(Click(Item(kTest)));
+        ReadShownBox(Program());
+    }
+    // Presses id on the box shown and waits until the editor shows none.
+    void Dismiss(int id) {
+        EXPECT_TRUE(PressButton(m_box, id));
+        ASSERT_TRUE(WaitUntilNoBox(Program(), kBoxLimit));
+    }
+    // Runs the menu command and waits for the file dialog it opens into m_files.
+    void OpenFileDialog(UINT command) {
+        ASSERT_TRUE(InvokeCommand(m_frame, command));
+        m_files = WaitForFileDialog(Program(), kBoxLimit);
+        ASSERT_NE(m_files, nullptr) << "no file dialog";
+    }
+    // Saves as name (a path, or a bare name for the dialog's folder) through the file dialog.
+    void SaveAs(const std::string& name) {
+        ASSERT_NO_FATAL_FAILURE(OpenFileDialog(kFileSaveAs));
+        ASSERT_TRUE(ChooseFile(m_files, name));
+        ASSERT_TRUE(WaitUntilGone(m_files, kBoxLimit));
+    }
+    // Waits until the save has put the document at path, which then holds exactly its bytes.
+    static void ExpectSaved(const std::string& path, const Bytes& document) {
+        WaitForFileBytes(path, AsText(document), kBoxLimit);
+        EXPECT_EQ(ReadFileBytes(path), AsText(document));
     }
 
     // The save question that closing a changed document asks; answered with id.
@@ -48,9 +72,15 @@ protected:
         EXPECT_EQ(m_contents->ButtonIds(), (std::vector<int>{IDYES, IDNO, IDCANCEL}));
         EXPECT_TRUE(PressButton(m_box, id));
     }
+    // Closes the changed document's editor, which asks to save: No, and the editor ends with 0.
+    void CloseAnsweringNo() {
+        AskToClose(m_frame);
+        AnswerSaveQuestion(IDNO);
+        EXPECT_EQ(ExitCode(Program()), 0u);
+    }
     // Closes the editor, answering No to a save question if one comes, and returns the exit code.
     DWORD CloseWithoutSaving() {
-        AskToClose(m_editor->Frame());
+        AskToClose(m_frame);
         if (!Program().WaitForExit(milliseconds(1500))) {
             if (HWND box = WaitForBox(Program(), milliseconds(2000)))
                 PressButton(box, IDNO);
@@ -59,34 +89,29 @@ protected:
     }
     // Closes the editor, which asks nothing, and returns the exit code.
     DWORD Close() {
-        AskToClose(m_editor->Frame());
+        AskToClose(m_frame);
         return ExitCode(Program());
     }
 
-    std::optional<EditorSession> m_editor;
+    HWND m_files = nullptr;
 };
 
 } // namespace
 
 TEST_F(Editor, NewDocumentShowsTheDefaultsAndTheFormAsDesigned) {
-    HWND frame = Open();
-    ASSERT_NE(frame, nullptr);
-    EXPECT_EQ(WindowText(frame), "Zembra - Untitled");
-    EXPECT_EQ(WindowText(Item(frame, kCaption)), "");
-    EXPECT_EQ(WindowText(Item(frame, kText)), "");
-    EXPECT_EQ(Items(frame, kIcon),
-              (Strings{"No Icon", "Information", "Warning", "Question", "Error"}));
-    EXPECT_EQ(Items(frame, kButton), (Strings{"OK", "OK, Cancel", "Yes, No", "Yes, No, Cancel",
-                                              "Retry, Cancel", "Abort, Retry, Ignore"}));
-    EXPECT_EQ(Items(frame, kModal), (Strings{"Normal", "System"}));
-    EXPECT_EQ(Items(frame, kDefButton), Strings{"Button 1"});
-    EXPECT_EQ(Selected(frame, kIcon), "No Icon");
-    EXPECT_EQ(Selected(frame, kButton), "OK");
-    EXPECT_EQ(Selected(frame, kDefButton), "Button 1");
-    EXPECT_EQ(Selected(frame, kModal), "Normal");
+    ASSERT_NO_FATAL_FAILURE(StartEditor());
+    EXPECT_EQ(WindowText(m_frame), "Zembra - Untitled");
+    EXPECT_EQ(Text(kCaption), "");
+    EXPECT_EQ(Text(kText), "");
+    EXPECT_EQ(Items(kIcon), (Strings{"No Icon", "Information", "Warning", "Question", "Error"}));
+    EXPECT_EQ(Items(kButton), (Strings{"OK", "OK, Cancel", "Yes, No", "Yes, No, Cancel",
+                                       "Retry, Cancel", "Abort, Retry, Ignore"}));
+    EXPECT_EQ(Items(kModal), (Strings{"Normal", "System"}));
+    EXPECT_EQ(Items(kDefButton), Strings{"Button 1"});
+    EXPECT_EQ(Choices(), (Strings{"No Icon", "OK", "Button 1", "Normal"}));
 
     // The frame cannot be resized or maximised: the form decides its size.
-    const DWORD style = StyleOf(frame);
+    const DWORD style = StyleOf(m_frame);
     EXPECT_EQ(style & (WS_THICKFRAME | WS_MAXIMIZEBOX), 0u);
     EXPECT_EQ(style & (WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX),
               static_cast<DWORD>(WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX));
@@ -102,60 +127,54 @@ TEST_F(Editor, NewDocumentShowsTheDefaultsAndTheFormAsDesigned) {
                   {kGenerate, {95, 185, 145, 199}},
                   {kButtonsAndTime, {10, 185, 90, 199}}};
     for (const auto& control : layout)
-        EXPECT_TRUE(IsRect(DialogUnitRect(Item(frame, control.id), base), control.units))
-            << control.id;
+        EXPECT_TRUE(IsRect(DialogUnitRect(Item(control.id), base), control.units)) << control.id;
     std::vector<int> tabOrder;
-    for (HWND control : TabOrder(GetParent(Item(frame, kCaption))))
+    for (HWND control : TabOrder(GetParent(Item(kCaption))))
         tabOrder.push_back(GetDlgCtrlID(control));
     EXPECT_EQ(tabOrder, (std::vector<int>{kCaption, kText, kIcon, kButton, kDefButton, kModal,
                                           kTest, kGenerate, kButtonsAndTime}));
-    EXPECT_EQ(StyleOf(Item(frame, kTest)) & BS_TYPEMASK, static_cast<DWORD>(BS_DEFPUSHBUTTON));
-    SaveScreenshot(frame, "editor-new");
+    EXPECT_EQ(StyleOf(Item(kTest)) & BS_TYPEMASK, static_cast<DWORD>(BS_DEFPUSHBUTTON));
+    SaveScreenshot(m_frame, "editor-new");
     EXPECT_EQ(CloseWithoutSaving(), 0u);
 }
 
 TEST_F(Editor, TypingACaptionMarksTheDocumentAndClosingAsksToSave) {
-    HWND frame = Open();
-    ASSERT_NE(frame, nullptr);
-    ASSERT_TRUE(SetEditText(Item(frame, kCaption), "Backup"));
-    AskToClose(frame);
+    ASSERT_NO_FATAL_FAILURE(StartEditor());
+    ASSERT_TRUE(SetEditText(Item(kCaption), "Backup"));
+    AskToClose(m_frame);
     AnswerSaveQuestion(IDCANCEL);
     // Cancel keeps the editor open with the text.
     EXPECT_FALSE(Program().WaitForExit(milliseconds(500)));
-    EXPECT_EQ(WindowText(Item(frame, kCaption)), "Backup");
-    AskToClose(frame);
-    AnswerSaveQuestion(IDNO);
-    EXPECT_EQ(ExitCode(Program()), 0u);
+    EXPECT_EQ(Text(kCaption), "Backup");
+    CloseAnsweringNo();
 }
 
 TEST_F(Editor, TheDefaultButtonListFollowsTheButtonCount) {
-    HWND frame = Open();
-    ASSERT_NE(frame, nullptr);
+    ASSERT_NO_FATAL_FAILURE(StartEditor());
     // The choice reaches the editor as posted notifications: each list is read once it has
     // followed.
     const Strings three{"Button 1", "Button 2", "Button 3"};
     const auto follows = [&](const Strings& items) {
-        return WaitUntil([&] { return Items(frame, kDefButton) == items; }, kBoxLimit);
+        return WaitUntil([&] { return Items(kDefButton) == items; }, kBoxLimit);
     };
-    ASSERT_TRUE(ChooseComboItem(Item(frame, kButton), "Yes, No, Cancel"));
+    ASSERT_TRUE(ChooseComboItem(Item(kButton), "Yes, No, Cancel"));
     EXPECT_TRUE(follows(three));
-    ASSERT_TRUE(ChooseComboItem(Item(frame, kDefButton), "Button 3"));
+    ASSERT_TRUE(ChooseComboItem(Item(kDefButton), "Button 3"));
     // Back to one button: the third is gone and the first takes its place.
-    ASSERT_TRUE(ChooseComboItem(Item(frame, kButton), "OK"));
+    ASSERT_TRUE(ChooseComboItem(Item(kButton), "OK"));
     EXPECT_TRUE(follows(Strings{"Button 1"}));
-    EXPECT_EQ(Selected(frame, kDefButton), "Button 1");
+    EXPECT_EQ(Selected(kDefButton), "Button 1");
 
     // A larger set keeps the chosen default button.
-    ASSERT_TRUE(ChooseComboItem(Item(frame, kButton), "Yes, No"));
+    ASSERT_TRUE(ChooseComboItem(Item(kButton), "Yes, No"));
     ASSERT_TRUE(follows(Strings{"Button 1", "Button 2"}));
-    ASSERT_TRUE(ChooseComboItem(Item(frame, kDefButton), "Button 2"));
-    ASSERT_TRUE(ChooseComboItem(Item(frame, kButton), "Yes, No, Cancel"));
+    ASSERT_TRUE(ChooseComboItem(Item(kDefButton), "Button 2"));
+    ASSERT_TRUE(ChooseComboItem(Item(kButton), "Yes, No, Cancel"));
     EXPECT_TRUE(follows(three));
-    EXPECT_EQ(Selected(frame, kDefButton), "Button 2");
+    EXPECT_EQ(Selected(kDefButton), "Button 2");
 
     // What the document holds shows in the box that Test shows.
-    ASSERT_TRUE(Click(Item(frame, kTest)));
-    ASSERT_NO_FATAL_FAILURE(ReadShownBox(Program()));
+    ASSERT_NO_FATAL_FAILURE(ShowTestBox());
     EXPECT_EQ(m_contents->ButtonTexts(), (Strings{"Yes", "No", "Cancel"}));
     EXPECT_EQ(m_contents->defaultButton, IDNO);
     EXPECT_TRUE(PressButton(m_box, IDCANCEL));
@@ -163,41 +182,34 @@ TEST_F(Editor, TheDefaultButtonListFollowsTheButtonCount) {
 }
 
 TEST_F(Editor, TestShowsTheDesignedBoxOwnedByTheEditorAndSystemBoxesUnowned) {
-    const std::string path =
-        Document("ask.zembra", e2e::Document("Disk", "Almost full.", 0x2000 | 0x30 | 4));
-    HWND frame = Open("\"" + path + "\"");
-    ASSERT_NE(frame, nullptr);
-    ASSERT_TRUE(Click(Item(frame, kTest)));
-    ASSERT_NO_FATAL_FAILURE(ReadShownBox(Program()));
+    ASSERT_NO_FATAL_FAILURE(
+        OpenDocument("ask.zembra", e2e::Document("Disk", "Almost full.", 0x2000 | 0x30 | 4)));
+    ASSERT_NO_FATAL_FAILURE(ShowTestBox());
     EXPECT_EQ(m_contents->caption, "Disk");
     EXPECT_EQ(m_contents->text, "Almost full.");
     EXPECT_EQ(m_contents->ButtonTexts(), (Strings{"Yes", "No"}));
     EXPECT_EQ(m_contents->icon, BoxIcon::Warning);
-    EXPECT_EQ(m_contents->owner, frame);
+    EXPECT_EQ(m_contents->owner, m_frame);
     EXPECT_FALSE(m_contents->topmost);
-    EXPECT_TRUE(PressButton(m_box, IDYES));
-    ASSERT_TRUE(WaitUntilNoBox(Program(), kBoxLimit));
+    ASSERT_NO_FATAL_FAILURE(Dismiss(IDYES));
 
-    ASSERT_TRUE(ChooseComboItem(Item(frame, kModal), "System"));
-    ASSERT_TRUE(Click(Item(frame, kTest)));
-    ASSERT_NO_FATAL_FAILURE(ReadShownBox(Program()));
+    ASSERT_TRUE(ChooseComboItem(Item(kModal), "System"));
+    ASSERT_NO_FATAL_FAILURE(ShowTestBox());
     EXPECT_EQ(m_contents->owner, nullptr);
     EXPECT_TRUE(m_contents->topmost);
-    EXPECT_TRUE(PressButton(m_box, IDNO));
     // Test leaves the editor open.
-    ASSERT_TRUE(WaitUntilNoBox(Program(), kBoxLimit));
-    EXPECT_TRUE(IsWindowVisible(frame));
+    ASSERT_NO_FATAL_FAILURE(Dismiss(IDNO));
+    EXPECT_TRUE(IsWindowVisible(m_frame));
     EXPECT_EQ(CloseWithoutSaving(), 0u);
 }
 
 TEST_F(Editor, GenerateHidesTheEditorShowsTheBoxAndEndsWithoutAQuestion) {
-    HWND frame = Open();
-    ASSERT_NE(frame, nullptr);
-    ASSERT_TRUE(SetEditText(Item(frame, kCaption), "Generated"));
-    ASSERT_TRUE(ChooseComboItem(Item(frame, kButton), "OK, Cancel"));
-    ASSERT_TRUE(Click(Item(frame, kGenerate)));
+    ASSERT_NO_FATAL_FAILURE(StartEditor());
+    ASSERT_TRUE(SetEditText(Item(kCaption), "Generated"));
+    ASSERT_TRUE(ChooseComboItem(Item(kButton), "OK, Cancel"));
+    ASSERT_TRUE(Click(Item(kGenerate)));
     ASSERT_NO_FATAL_FAILURE(ReadShownBox(Program()));
-    EXPECT_FALSE(IsWindowVisible(frame));
+    EXPECT_FALSE(IsWindowVisible(m_frame));
     EXPECT_EQ(m_contents->caption, "Generated");
     EXPECT_EQ(m_contents->ButtonTexts(), (Strings{"OK", "Cancel"}));
     EXPECT_TRUE(PressButton(m_box, IDCANCEL));
@@ -206,66 +218,49 @@ TEST_F(Editor, GenerateHidesTheEditorShowsTheBoxAndEndsWithoutAQuestion) {
 }
 
 TEST_F(Editor, SaveAsWritesTheFormatAndSaveWritesAgainWithoutADialog) {
-    HWND frame = Open();
-    ASSERT_NE(frame, nullptr);
-    ASSERT_TRUE(SetEditText(Item(frame, kCaption), "abc"));
-    ASSERT_TRUE(ChooseComboItem(Item(frame, kIcon), "Warning"));
-    ASSERT_TRUE(ChooseComboItem(Item(frame, kButton), "Yes, No"));
-    InvokeCommand(frame, kFileSaveAs);
-    HWND dialog = WaitForFileDialog(Program(), kBoxLimit);
-    ASSERT_NE(dialog, nullptr);
-    const std::string path = m_scratch.Path() + "saved";
-    ASSERT_TRUE(ChooseFile(dialog, path));
-    ASSERT_TRUE(WaitUntilGone(dialog, kBoxLimit));
-    const std::string saved = path + ".zembra";
+    ASSERT_NO_FATAL_FAILURE(StartEditor());
+    ASSERT_TRUE(SetEditText(Item(kCaption), "abc"));
+    ASSERT_TRUE(ChooseComboItem(Item(kIcon), "Warning"));
+    ASSERT_TRUE(ChooseComboItem(Item(kButton), "Yes, No"));
+    ASSERT_NO_FATAL_FAILURE(SaveAs(m_scratch.Path() + "saved"));
+    const std::string saved = m_scratch.Path() + "saved.zembra";
     // The worked example of the format: 24 bytes.
-    const Bytes expected = {0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0xF0, 0x3F, 0x01, 0x00, 0x00, 0x00,
-                            0x03, 'a',  'b',  'c',  0x00, 0x00, 0x00, 0x00, 0x34, 0x20, 0x00, 0x00};
-    WaitForFileBytes(saved, std::string(expected.begin(), expected.end()), kBoxLimit);
-    EXPECT_EQ(ReadFileBytes(saved), std::string(expected.begin(), expected.end()));
-    EXPECT_EQ(WindowText(frame), "Zembra - saved.zembra");
+    ExpectSaved(saved, {0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0xF0, 0x3F, 0x01, 0x00, 0x00, 0x00,
+                        0x03, 'a',  'b',  'c',  0x00, 0x00, 0x00, 0x00, 0x34, 0x20, 0x00, 0x00});
+    EXPECT_EQ(WindowText(m_frame), "Zembra - saved.zembra");
 
     // Save writes the same file again, without asking for a name.
-    ASSERT_TRUE(SetEditText(Item(frame, kCaption), "abcd"));
-    ASSERT_TRUE(InvokeCommand(frame, kFileSave));
-    const Bytes again = e2e::Document("abcd", "", 0x2034);
-    WaitForFileBytes(saved, std::string(again.begin(), again.end()), kBoxLimit);
-    EXPECT_EQ(ReadFileBytes(saved), std::string(again.begin(), again.end()));
+    ASSERT_TRUE(SetEditText(Item(kCaption), "abcd"));
+    ASSERT_TRUE(InvokeCommand(m_frame, kFileSave));
+    ExpectSaved(saved, e2e::Document("abcd", "", 0x2034));
     EXPECT_EQ(WaitForFileDialog(Program(), milliseconds(300)), nullptr);
     // Nothing is left to save.
     EXPECT_EQ(Close(), 0u);
 }
 
 TEST_F(Editor, TheEditVerbsQuotedPathOpensThatFile) {
-    const std::string path = Document(
-        "two words.zembra", e2e::Document("Title", "Line one\r\nLine two", 0x1000 | 0x40 | 1));
-    HWND frame = Open("\"" + path + "\"");
-    ASSERT_NE(frame, nullptr);
-    EXPECT_EQ(WindowText(frame), "Zembra - two words.zembra");
-    EXPECT_EQ(WindowText(Item(frame, kCaption)), "Title");
-    EXPECT_EQ(WindowText(Item(frame, kText)), "Line one\r\nLine two");
-    EXPECT_EQ(Selected(frame, kIcon), "Information");
-    EXPECT_EQ(Selected(frame, kButton), "OK, Cancel");
-    EXPECT_EQ(Selected(frame, kModal), "System");
-    SaveScreenshot(frame, "editor-open");
+    ASSERT_NO_FATAL_FAILURE(OpenDocument(
+        "two words.zembra", e2e::Document("Title", "Line one\r\nLine two", 0x1000 | 0x40 | 1)));
+    EXPECT_EQ(WindowText(m_frame), "Zembra - two words.zembra");
+    EXPECT_EQ(Text(kCaption), "Title");
+    EXPECT_EQ(Text(kText), "Line one\r\nLine two");
+    EXPECT_EQ(Choices(), (Strings{"Information", "OK, Cancel", "Button 1", "System"}));
+    SaveScreenshot(m_frame, "editor-open");
     // Opening changed nothing: closing asks nothing.
     EXPECT_EQ(Close(), 0u);
 }
 
 TEST_F(Editor, ADefaultButtonThatTheSetLacksFallsBackToTheFirstAndMarksTheDocument) {
-    const std::string path = Document("yes-no.zembra", e2e::Document("", "", 0x2000 | 4 | 0x200));
-    HWND frame = Open("\"" + path + "\"");
-    ASSERT_NE(frame, nullptr);
-    EXPECT_EQ(Items(frame, kDefButton), (Strings{"Button 1", "Button 2"}));
-    EXPECT_EQ(Selected(frame, kDefButton), "Button 1");
-    AskToClose(frame);
-    AnswerSaveQuestion(IDNO);
-    EXPECT_EQ(ExitCode(Program()), 0u);
+    ASSERT_NO_FATAL_FAILURE(
+        OpenDocument("yes-no.zembra", e2e::Document("", "", 0x2000 | 4 | 0x200)));
+    EXPECT_EQ(Items(kDefButton), (Strings{"Button 1", "Button 2"}));
+    EXPECT_EQ(Selected(kDefButton), "Button 1");
+    CloseAnsweringNo();
 }
 
 TEST_F(Editor, ADocumentOfAnotherVersionDeclinedLeavesANewDocument) {
     const std::string path =
-        Document("future.zembra", e2e::Document("Future", "Text", 0x2000 | 0x10, 2.0));
+        m_scratch.Write("future.zembra", e2e::Document("Future", "Text", 0x2000 | 0x10, 2.0));
     Process zembra = StartZembra("\"" + path + "\"");
     ASSERT_NO_FATAL_FAILURE(ReadShownBox(zembra));
     EXPECT_EQ(m_contents->text,
@@ -273,17 +268,17 @@ TEST_F(Editor, ADocumentOfAnotherVersionDeclinedLeavesANewDocument) {
               "Attempt anyway?");
     EXPECT_EQ(m_contents->ButtonIds(), (std::vector<int>{IDYES, IDNO}));
     ASSERT_TRUE(PressButton(m_box, IDNO));
-    HWND frame = WaitForWindow(zembra, "FrameWindow", "Zembra - Untitled", kBoxLimit);
-    ASSERT_NE(frame, nullptr);
-    EXPECT_EQ(WindowText(Item(frame, kCaption)), "");
-    EXPECT_EQ(Selected(frame, kIcon), "No Icon");
-    AskToClose(frame);
+    m_frame = WaitForWindow(zembra, "FrameWindow", "Zembra - Untitled", kBoxLimit);
+    ASSERT_NE(m_frame, nullptr);
+    EXPECT_EQ(Text(kCaption), "");
+    EXPECT_EQ(Selected(kIcon), "No Icon");
+    AskToClose(m_frame);
     EXPECT_EQ(ExitCode(zembra), 0u);
 }
 
 TEST_F(Editor, AFileThatCannotBeReadEndsTheStartWithTheFrameworksMessage) {
     const Bytes whole = e2e::Document("Cut", "Short", 0x2000);
-    const std::string cut = Document("cut.zembra", Bytes(whole.begin(), whole.end() - 2));
+    const std::string cut = m_scratch.Write("cut.zembra", Bytes(whole.begin(), whole.end() - 2));
     const struct {
         std::string arguments;
         std::string file;
@@ -295,30 +290,23 @@ TEST_F(Editor, AFileThatCannotBeReadEndsTheStartWithTheFrameworksMessage) {
         EXPECT_NE(m_contents->text.find(c.file), std::string::npos) << m_contents->text;
         EXPECT_EQ(m_contents->icon, BoxIcon::Error);
         ASSERT_TRUE(PressButton(m_box, IDOK));
-        HWND box = WaitForNextBox(zembra, m_box, kBoxLimit);
-        ASSERT_NE(box, nullptr);
-        const auto contents = ReadBox(box);
-        ASSERT_TRUE(contents);
-        EXPECT_EQ(contents->text, "Error:\nProcessShellCommmand() failed.\nInvalid parameters.");
-        ASSERT_TRUE(PressButton(box, IDOK));
+        ASSERT_NO_FATAL_FAILURE(ReadNextBox(zembra));
+        EXPECT_EQ(m_contents->text, "Error:\nProcessShellCommmand() failed.\nInvalid parameters.");
+        ASSERT_TRUE(PressButton(m_box, IDOK));
         EXPECT_EQ(ExitCode(zembra), 0u);
     }
 }
 
 TEST_F(Editor, TheWindowComesBackWhereItWasLeftAndAForeignPlacementIsIgnored) {
-    HWND frame = Open();
-    ASSERT_NE(frame, nullptr);
-    const RECT first = ScreenRect(frame);
-    ASSERT_TRUE(MoveWindowTo(frame, 211, 157));
+    ASSERT_NO_FATAL_FAILURE(StartEditor());
+    const RECT first = ScreenRect(m_frame);
+    ASSERT_TRUE(MoveWindowTo(m_frame, 211, 157));
     ASSERT_EQ(Close(), 0u);
 
-    frame = Open();
-    ASSERT_NE(frame, nullptr);
-    RECT moved = ScreenRect(frame);
-    EXPECT_EQ(moved.left, 211);
-    EXPECT_EQ(moved.top, 157);
-    EXPECT_EQ(moved.right - moved.left, first.right - first.left);
-    EXPECT_EQ(moved.bottom - moved.top, first.bottom - first.top);
+    ASSERT_NO_FATAL_FAILURE(StartEditor());
+    RECT moved = first;
+    OffsetRect(&moved, 211 - first.left, 157 - first.top);
+    EXPECT_TRUE(IsRect(ScreenRect(m_frame), moved));
     ASSERT_EQ(Close(), 0u);
 
     // A value of another size is not a placement of ours: the window keeps its own place.
@@ -327,50 +315,40 @@ TEST_F(Editor, TheWindowComesBackWhereItWasLeftAndAForeignPlacementIsIgnored) {
     ASSERT_EQ(placement->data.size(), 44u);
     EXPECT_TRUE(
         SetBinary(HKEY_CURRENT_USER, kProductKey, "WindowPlacement", placement->data.data(), 43));
-    frame = Open();
-    ASSERT_NE(frame, nullptr);
-    moved = ScreenRect(frame);
-    EXPECT_EQ(moved.left, first.left);
-    EXPECT_EQ(moved.top, first.top);
+    ASSERT_NO_FATAL_FAILURE(StartEditor());
+    EXPECT_TRUE(IsRect(ScreenRect(m_frame), first));
     EXPECT_EQ(Close(), 0u);
 }
 
 TEST_F(Editor, AFailedSaveReportsAndLeavesThePreviousFileAsItWas) {
     const Bytes original = e2e::Document("Kept", "", 0x2000);
-    const std::string path = Document("kept.zembra", original);
-    HWND frame = Open("\"" + path + "\"");
-    ASSERT_NE(frame, nullptr);
-    ASSERT_TRUE(SetEditText(Item(frame, kCaption), "Changed"));
+    ASSERT_NO_FATAL_FAILURE(OpenDocument("kept.zembra", original));
+    const std::string path = m_scratch.Path() + "kept.zembra";
+    ASSERT_TRUE(SetEditText(Item(kCaption), "Changed"));
     // The file cannot be replaced while another program holds it.
     OwnedHandle held(CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
                                  FILE_ATTRIBUTE_NORMAL, nullptr));
     ASSERT_TRUE(held);
-    ASSERT_TRUE(InvokeCommand(frame, kFileSave));
+    ASSERT_TRUE(InvokeCommand(m_frame, kFileSave));
     ReadShownBox(Program());
     held.Reset();
     ASSERT_TRUE(m_contents);
     EXPECT_NE(m_contents->text.find(path), std::string::npos) << m_contents->text;
     EXPECT_EQ(m_contents->icon, BoxIcon::Error);
-    EXPECT_TRUE(PressButton(m_box, IDOK));
-    ASSERT_TRUE(WaitUntilNoBox(Program(), kBoxLimit));
-    EXPECT_EQ(ReadFileBytes(path), std::string(original.begin(), original.end()));
+    ASSERT_NO_FATAL_FAILURE(Dismiss(IDOK));
+    EXPECT_EQ(ReadFileBytes(path), AsText(original));
     // Nothing but the document is left in its folder, and the changes are still unsaved.
     EXPECT_EQ(FileNamesIn(m_scratch.Path()), Strings{"kept.zembra"});
-    AskToClose(frame);
-    AnswerSaveQuestion(IDNO);
-    EXPECT_EQ(ExitCode(Program()), 0u);
+    CloseAnsweringNo();
 }
 
 TEST_F(Editor, SavingOverAFileKeepsItsAttributesAndLeavesNothingElseBehind) {
-    const std::string path = Document("hidden.zembra", e2e::Document("Old", "", 0x2000));
+    const std::string path = m_scratch.Write("hidden.zembra", e2e::Document("Old", "", 0x2000));
     ASSERT_TRUE(SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_HIDDEN));
-    HWND frame = Open("\"" + path + "\"");
-    ASSERT_NE(frame, nullptr);
-    ASSERT_TRUE(SetEditText(Item(frame, kCaption), "New"));
-    ASSERT_TRUE(InvokeCommand(frame, kFileSave));
-    const Bytes saved = e2e::Document("New", "", 0x2000);
-    EXPECT_TRUE(WaitUntil(
-        [&] { return ReadFileBytes(path) == std::string(saved.begin(), saved.end()); }, kBoxLimit));
+    ASSERT_NO_FATAL_FAILURE(StartEditor("\"" + path + "\""));
+    ASSERT_TRUE(SetEditText(Item(kCaption), "New"));
+    ASSERT_TRUE(InvokeCommand(m_frame, kFileSave));
+    ExpectSaved(path, e2e::Document("New", "", 0x2000));
     const DWORD attributes = GetFileAttributesA(path.c_str());
     ASSERT_NE(attributes, INVALID_FILE_ATTRIBUTES);
     EXPECT_TRUE(attributes & FILE_ATTRIBUTE_HIDDEN) << std::hex << attributes;
@@ -383,17 +361,14 @@ TEST_F(Editor, OpenGivesItsDialogTheDefaultExtensionWithoutThePeriod) {
     // The dialog adds the default extension to a name typed without one: "ask" opens ask.zembra.
     // Wine's dialog does so only with "All Files" chosen and when the name also exists as typed;
     // given ".zembra" it would look for "ask..zembra" and open "ask".
-    Document("ask", e2e::Document("Without extension", "", 0x2000));
-    Document("ask.zembra", e2e::Document("With extension", "", 0x2000));
-    HWND frame = Open();
-    ASSERT_NE(frame, nullptr);
-    ASSERT_TRUE(InvokeCommand(frame, kFileOpen));
-    HWND dialog = WaitForFileDialog(Program(), kBoxLimit);
-    ASSERT_NE(dialog, nullptr);
-    ASSERT_TRUE(ChooseFileType(dialog, "All Files (*.*)"));
-    ASSERT_TRUE(ChooseFile(dialog, m_scratch.Path() + "ask"));
-    EXPECT_TRUE(WaitForText(frame, "Zembra - ask.zembra", kBoxLimit)) << WindowText(frame);
-    EXPECT_EQ(WindowText(Item(frame, kCaption)), "With extension");
+    m_scratch.Write("ask", e2e::Document("Without extension", "", 0x2000));
+    m_scratch.Write("ask.zembra", e2e::Document("With extension", "", 0x2000));
+    ASSERT_NO_FATAL_FAILURE(StartEditor());
+    ASSERT_NO_FATAL_FAILURE(OpenFileDialog(kFileOpen));
+    ASSERT_TRUE(ChooseFileType(m_files, "All Files (*.*)"));
+    ASSERT_TRUE(ChooseFile(m_files, m_scratch.Path() + "ask"));
+    EXPECT_TRUE(WaitForText(m_frame, "Zembra - ask.zembra", kBoxLimit)) << WindowText(m_frame);
+    EXPECT_EQ(Text(kCaption), "With extension");
     EXPECT_EQ(Close(), 0u);
 }
 
@@ -449,8 +424,7 @@ TEST_F(Editor, MenuAcceleratorsAndTemplateStringAreThoseOfTheProgramFile) {
 TEST_F(Editor, AnEditorRunLogsItsStartAndEndInOrder) {
     const std::string log = m_scratch.Path() + "editor log.txt";
     SetLogging(true, log, "65536");
-    HWND frame = Open();
-    ASSERT_NE(frame, nullptr);
+    ASSERT_NO_FATAL_FAILURE(StartEditor());
     ASSERT_EQ(Close(), 0u);
     const std::string content = ReadFileBytes(log).value_or("");
     // Nothing of run mode happens in the editor.
@@ -514,76 +488,58 @@ TEST_F(Editor, SaveAsOnANewDocumentStartsInTheUsersDocumentsFolder) {
     const std::string saved = documents + "Zembra editor test.zembra";
     DeleteFileA(saved.c_str());
 
-    HWND frame = Open();
-    ASSERT_NE(frame, nullptr);
-    ASSERT_TRUE(SetEditText(Item(frame, kCaption), "Mine"));
-    ASSERT_TRUE(InvokeCommand(frame, kFileSaveAs));
-    HWND dialog = WaitForFileDialog(Program(), kBoxLimit);
-    ASSERT_NE(dialog, nullptr);
+    ASSERT_NO_FATAL_FAILURE(StartEditor());
+    ASSERT_TRUE(SetEditText(Item(kCaption), "Mine"));
     // A bare name lands in the folder the dialog started in.
-    ASSERT_TRUE(ChooseFile(dialog, "Zembra editor test"));
-    ASSERT_TRUE(WaitUntilGone(dialog, kBoxLimit));
-    const Bytes expected = e2e::Document("Mine", "", 0x2000);
-    // Read once the whole document is there: while the editor still holds the file, it cannot be
-    // read.
-    const std::string document(expected.begin(), expected.end());
-    WaitUntil([&] { return ReadFileBytes(saved) == document; }, kBoxLimit);
-    EXPECT_EQ(ReadFileBytes(saved), document);
+    ASSERT_NO_FATAL_FAILURE(SaveAs("Zembra editor test"));
+    ExpectSaved(saved, e2e::Document("Mine", "", 0x2000));
     EXPECT_EQ(Close(), 0u);
 
     DeleteFileA(saved.c_str());
 }
 
 TEST_F(Editor, CtrlNIsFileNewAndAsksForTheChangesFirst) {
-    HWND frame = Open();
-    ASSERT_NE(frame, nullptr);
-    ASSERT_TRUE(SetEditText(Item(frame, kCaption), "Draft"));
-    ASSERT_TRUE(PressCtrlKey(frame, 'N'));
+    ASSERT_NO_FATAL_FAILURE(StartEditor());
+    ASSERT_TRUE(SetEditText(Item(kCaption), "Draft"));
+    ASSERT_TRUE(PressCtrlKey(m_frame, 'N'));
     AnswerSaveQuestion(IDNO);
-    WaitUntil([&] { return WindowText(Item(frame, kCaption)).empty(); }, kBoxLimit);
-    EXPECT_EQ(WindowText(Item(frame, kCaption)), "");
-    EXPECT_EQ(WindowText(frame), "Zembra - Untitled");
+    EXPECT_TRUE(WaitForText(Item(kCaption), "", kBoxLimit)) << Text(kCaption);
+    EXPECT_EQ(WindowText(m_frame), "Zembra - Untitled");
     // The new document holds no changes.
     EXPECT_EQ(Close(), 0u);
 }
 
 TEST_F(Editor, EnterInTheCaptionPressesTestAndTabMovesOn) {
-    HWND frame = Open();
-    ASSERT_NE(frame, nullptr);
-    ASSERT_TRUE(SetEditText(Item(frame, kCaption), "Keyboard"));
-    EXPECT_EQ(FocusedControl(frame), Item(frame, kCaption));
+    ASSERT_NO_FATAL_FAILURE(StartEditor());
+    ASSERT_TRUE(SetEditText(Item(kCaption), "Keyboard"));
+    EXPECT_EQ(FocusedControl(m_frame), Item(kCaption));
     // Enter in a field presses the form's default button, Test.
-    ASSERT_TRUE(PressKey(frame, VK_RETURN));
+    ASSERT_TRUE(PressKey(m_frame, VK_RETURN));
     ASSERT_NO_FATAL_FAILURE(ReadShownBox(Program()));
     EXPECT_EQ(m_contents->caption, "Keyboard");
-    EXPECT_TRUE(PressButton(m_box, IDOK));
-    ASSERT_TRUE(WaitUntilNoBox(Program(), kBoxLimit));
+    ASSERT_NO_FATAL_FAILURE(Dismiss(IDOK));
     // The focus comes back to the form, and Tab goes on to the text.
-    WaitUntil([&] { return FocusedControl(frame) == Item(frame, kCaption); }, kBoxLimit);
-    ASSERT_TRUE(PressKey(frame, VK_TAB));
-    WaitUntil([&] { return FocusedControl(frame) == Item(frame, kText); }, kBoxLimit);
-    EXPECT_EQ(FocusedControl(frame), Item(frame, kText));
+    WaitUntil([&] { return FocusedControl(m_frame) == Item(kCaption); }, kBoxLimit);
+    ASSERT_TRUE(PressKey(m_frame, VK_TAB));
+    WaitUntil([&] { return FocusedControl(m_frame) == Item(kText); }, kBoxLimit);
+    EXPECT_EQ(FocusedControl(m_frame), Item(kText));
     EXPECT_EQ(CloseWithoutSaving(), 0u);
 }
 
 TEST_F(Editor, SaveAsOverAnExistingFileAsksFirst) {
     const Bytes original = e2e::Document("Other", "", 0x2000);
-    const std::string existing = Document("existing.zembra", original);
-    HWND frame = Open();
-    ASSERT_NE(frame, nullptr);
-    ASSERT_TRUE(SetEditText(Item(frame, kCaption), "New"));
-    ASSERT_TRUE(InvokeCommand(frame, kFileSaveAs));
-    HWND dialog = WaitForFileDialog(Program(), kBoxLimit);
-    ASSERT_NE(dialog, nullptr);
-    ASSERT_TRUE(ChooseFile(dialog, existing));
+    const std::string existing = m_scratch.Write("existing.zembra", original);
+    ASSERT_NO_FATAL_FAILURE(StartEditor());
+    ASSERT_TRUE(SetEditText(Item(kCaption), "New"));
+    ASSERT_NO_FATAL_FAILURE(OpenFileDialog(kFileSaveAs));
+    ASSERT_TRUE(ChooseFile(m_files, existing));
     ASSERT_NO_FATAL_FAILURE(ReadShownBox(Program()));
     EXPECT_EQ(m_contents->ButtonIds(), (std::vector<int>{IDYES, IDNO}));
     // No keeps the file and goes back to the dialog, which is then cancelled.
-    ASSERT_TRUE(PressButton(m_box, IDNO));
-    ASSERT_TRUE(WaitUntilNoBox(Program(), kBoxLimit));
-    ASSERT_TRUE(CancelFileDialog(dialog));
-    ASSERT_TRUE(WaitUntilGone(dialog, kBoxLimit));
-    EXPECT_EQ(ReadFileBytes(existing), std::string(original.begin(), original.end()));
-    EXPECT_EQ(WindowText(frame), "Zembra - Untitled");
+    ASSERT_NO_FATAL_FAILURE(Dismiss(IDNO));
+    ASSERT_TRUE(CancelFileDialog(m_files));
+    ASSERT_TRUE(WaitUntilGone(m_files, kBoxLimit));
+    EXPECT_EQ(ReadFileBytes(existing), AsText(original));
+    EXPECT_EQ(WindowText(m_frame), "Zembra - Untitled");
     EXPECT_EQ(CloseWithoutSaving(), 0u);
 }

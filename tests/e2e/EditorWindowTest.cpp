@@ -30,10 +30,6 @@ void StorePlacement(LONG width, LONG height) {
         SetBinary(HKEY_CURRENT_USER, kProductKey, "WindowPlacement", &placement, sizeof placement));
 }
 
-SIZE SizeOf(const RECT& rect) {
-    return {rect.right - rect.left, rect.bottom - rect.top};
-}
-
 SIZE ClientSize(HWND window) {
     RECT client{};
     GetClientRect(window, &client);
@@ -51,7 +47,7 @@ bool InView(HWND frame, int id) {
     return rect.left >= 0 && rect.top >= 0 && rect.right <= visible.cx && rect.bottom <= visible.cy;
 }
 
-class EditorWindow : public ZembraTest {};
+class EditorWindow : public EditorRunTest {};
 
 } // namespace
 
@@ -63,52 +59,46 @@ TEST_F(EditorWindow, TheFormShowsScrollBarsWhereTheWindowIsSmallerThanIt) {
     for (const auto& c : cases) {
         SCOPED_TRACE(std::to_string(c.window.cx) + "x" + std::to_string(c.window.cy));
         StorePlacement(c.window.cx, c.window.cy);
-        EditorSession editor(ZembraPath());
-        const HWND frame = editor.Frame();
-        ASSERT_NE(frame, nullptr);
+        ASSERT_NO_FATAL_FAILURE(StartEditor());
         // The window keeps the size the user left it at.
-        const SIZE size = SizeOf(ScreenRect(frame));
-        EXPECT_EQ(size.cx, c.window.cx);
-        EXPECT_EQ(size.cy, c.window.cy);
-        EXPECT_EQ(StyleOf(FormOf(frame)) & kBothBars, c.bars);
-        EXPECT_EQ(editor.Close(), std::optional<DWORD>(0));
+        EXPECT_TRUE(IsSize(SizeOf(ScreenRect(m_frame)), c.window));
+        EXPECT_EQ(StyleOf(FormOf(m_frame)) & kBothBars, c.bars);
+        CloseEditor();
     }
 }
 
 TEST_F(EditorWindow, EveryControlOfASmallWindowCanBeScrolledTo) {
     StorePlacement(220, 200);
-    EditorSession editor(ZembraPath());
-    const HWND frame = editor.Frame();
-    ASSERT_NE(frame, nullptr);
-    const HWND form = FormOf(frame);
-    ASSERT_FALSE(InView(frame, kTest));
-    const RECT caption = RectInParent(FindControl(frame, kCaption));
+    ASSERT_NO_FATAL_FAILURE(StartEditor());
+    const HWND form = FormOf(m_frame);
+    ASSERT_FALSE(InView(m_frame, kTest));
+    const RECT caption = RectInParent(FindControl(m_frame, kCaption));
 
     // The scroll bars, pulled to their ends, show Test and Generate.
     ASSERT_TRUE(UseScrollBar(form, SB_VERT, SB_BOTTOM));
     ASSERT_TRUE(UseScrollBar(form, SB_HORZ, SB_BOTTOM));
-    EXPECT_TRUE(
-        WaitUntil([&] { return InView(frame, kTest) && InView(frame, kGenerate); }, kWindowLimit));
-    Settle(frame);
-    SaveScreenshot(frame, "editor-scrolled");
+    EXPECT_TRUE(WaitUntil([&] { return InView(m_frame, kTest) && InView(m_frame, kGenerate); },
+                          kWindowLimit));
+    Settle(m_frame);
+    SaveScreenshot(m_frame, "editor-scrolled");
 
     // The wheel, turned away from the user over the form, goes back up to the caption.
     ASSERT_TRUE(TurnWheel(form, 10));
     EXPECT_TRUE(
-        WaitUntil([&] { return RectInParent(FindControl(frame, kCaption)).top == caption.top; },
+        WaitUntil([&] { return RectInParent(FindControl(m_frame, kCaption)).top == caption.top; },
                   kWindowLimit));
 
     // Back at the start, Shift+Tab from the caption moves the focus to the last tab stop,
     // Buttons and time, out of sight, and the form scrolls to it.
     ASSERT_TRUE(UseScrollBar(form, SB_HORZ, SB_TOP));
-    ASSERT_TRUE(WaitUntil([&] { return !InView(frame, kButtonsAndTime); }, kWindowLimit));
-    ASSERT_EQ(FocusedControl(frame), FindControl(frame, kCaption));
-    ASSERT_TRUE(PressAsKeyboard(frame, VK_TAB, {VK_SHIFT}));
+    ASSERT_TRUE(WaitUntil([&] { return !InView(m_frame, kButtonsAndTime); }, kWindowLimit));
+    ASSERT_EQ(FocusedControl(m_frame), FindControl(m_frame, kCaption));
+    ASSERT_TRUE(PressAsKeyboard(m_frame, VK_TAB, {VK_SHIFT}));
     EXPECT_TRUE(
-        WaitUntil([&] { return FocusedControl(frame) == FindControl(frame, kButtonsAndTime); },
+        WaitUntil([&] { return FocusedControl(m_frame) == FindControl(m_frame, kButtonsAndTime); },
                   kWindowLimit));
-    EXPECT_TRUE(WaitUntil([&] { return InView(frame, kButtonsAndTime); }, kWindowLimit));
-    EXPECT_EQ(editor.Close(), std::optional<DWORD>(0));
+    EXPECT_TRUE(WaitUntil([&] { return InView(m_frame, kButtonsAndTime); }, kWindowLimit));
+    CloseEditor();
 }
 
 TEST_F(EditorWindow, ADpiChangeLaysTheFormOutAgainAndTheWindowFitsItAgain) {
@@ -127,11 +117,9 @@ TEST_F(EditorWindow, ADpiChangeLaysTheFormOutAgainAndTheWindowFitsItAgain) {
             StorePlacement(c.placement->cx, c.placement->cy);
         else
             DeleteValue(HKEY_CURRENT_USER, kProductKey, "WindowPlacement");
-        EditorSession editor(ZembraPath());
-        const HWND frame = editor.Frame();
-        ASSERT_NE(frame, nullptr);
-        const RECT start = ScreenRect(frame);
-        const LONG comboHeight = SizeOf(ScreenRect(FindControl(frame, kIcon))).cy;
+        ASSERT_NO_FATAL_FAILURE(StartEditor());
+        const RECT start = ScreenRect(m_frame);
+        const LONG comboHeight = SizeOf(ScreenRect(FindControl(m_frame, kIcon))).cy;
 
         for (const int dpi : {144, 120, 96}) {
             SCOPED_TRACE(dpi);
@@ -140,8 +128,8 @@ TEST_F(EditorWindow, ADpiChangeLaysTheFormOutAgainAndTheWindowFitsItAgain) {
                                  MulDiv(SizeOf(start).cy, dpi, 96)};
             const RECT suggested = {start.left + 10, start.top + 20, start.left + 10 + scaled.cx,
                                     start.top + 20 + scaled.cy};
-            ASSERT_TRUE(ChangeDpi(frame, static_cast<UINT>(dpi), suggested));
-            const RECT window = ScreenRect(frame);
+            ASSERT_TRUE(ChangeDpi(m_frame, static_cast<UINT>(dpi), suggested));
+            const RECT window = ScreenRect(m_frame);
             EXPECT_EQ(window.left, suggested.left);
             EXPECT_EQ(window.top, suggested.top);
 
@@ -151,34 +139,29 @@ TEST_F(EditorWindow, ADpiChangeLaysTheFormOutAgainAndTheWindowFitsItAgain) {
             for (const DialogItem& item : form->items) {
                 if (item.id == -1 || item.className == "ComboBox")
                     continue;
-                EXPECT_TRUE(IsRect(DialogUnitRect(FindControl(frame, item.id), base), item.units))
+                EXPECT_TRUE(IsRect(DialogUnitRect(FindControl(m_frame, item.id), base), item.units))
                     << item.id;
             }
-            const LONG combo = SizeOf(ScreenRect(FindControl(frame, kIcon))).cy;
+            const LONG combo = SizeOf(ScreenRect(FindControl(m_frame, kIcon))).cy;
             EXPECT_EQ(combo > comboHeight, dpi > 96) << "the lists' font did not follow";
 
-            const RECT whole = ControlUnitsToPixels(form->units, base);
-            const SIZE formSize = SizeOf(whole);
+            const SIZE formSize = SizeOf(ControlUnitsToPixels(form->units, base));
             if (!c.placement) {
                 // The window fits the form exactly again.
-                EXPECT_EQ(ClientSize(frame).cx, formSize.cx);
-                EXPECT_EQ(ClientSize(frame).cy, formSize.cy);
-                EXPECT_EQ(StyleOf(FormOf(frame)) & kBothBars, 0u);
+                EXPECT_TRUE(IsSize(ClientSize(m_frame), formSize));
+                EXPECT_EQ(StyleOf(FormOf(m_frame)) & kBothBars, 0u);
             } else {
                 // The smaller window keeps the suggested size and scrolls.
-                EXPECT_EQ(SizeOf(window).cx, scaled.cx);
-                EXPECT_EQ(SizeOf(window).cy, scaled.cy);
-                EXPECT_EQ(StyleOf(FormOf(frame)) & kBothBars, kBothBars);
+                EXPECT_TRUE(IsSize(SizeOf(window), scaled));
+                EXPECT_EQ(StyleOf(FormOf(m_frame)) & kBothBars, kBothBars);
             }
             if (dpi == 144) {
-                Settle(frame);
-                SaveScreenshot(frame, c.placement ? "editor-dpi-144-small" : "editor-dpi-144");
+                Settle(m_frame);
+                SaveScreenshot(m_frame, c.placement ? "editor-dpi-144-small" : "editor-dpi-144");
             }
         }
         // Back at 96 DPI the window is as it was.
-        const RECT back = ScreenRect(frame);
-        EXPECT_EQ(SizeOf(back).cx, SizeOf(start).cx);
-        EXPECT_EQ(SizeOf(back).cy, SizeOf(start).cy);
-        EXPECT_EQ(editor.Close(), std::optional<DWORD>(0));
+        EXPECT_TRUE(IsSize(SizeOf(ScreenRect(m_frame)), SizeOf(start)));
+        CloseEditor();
     }
 }

@@ -2,6 +2,7 @@
 // mismatch; the run goes on and its exit code is still the box's.
 
 #include "tests/e2e/E2e.h"
+#include "tests/e2e/EditorSession.h"
 
 using namespace e2e;
 using testdriver::Process;
@@ -20,24 +21,19 @@ protected:
 
     // Runs the document; expects the warning first when warned, then answers the box with No.
     void ExpectRun(bool warned) {
-        Process zembra = StartZembra("RUN \"" + m_document + "\"");
-        HWND box = testdriver::WaitForBox(zembra, kBoxLimit);
-        auto contents = testdriver::ReadBox(box);
-        ASSERT_TRUE(contents);
+        Process zembra = StartRun(m_document);
+        ASSERT_NO_FATAL_FAILURE(ReadShownBox(zembra));
         if (warned) {
-            EXPECT_EQ(contents->caption, "Zembra");
-            EXPECT_EQ(contents->text, kWarning);
-            EXPECT_EQ(contents->icon, testdriver::BoxIcon::Error);
-            EXPECT_EQ(contents->ButtonTexts(), std::vector<std::string>{"OK"});
-            EXPECT_TRUE(testdriver::PressButton(box, IDOK));
-            HWND next = testdriver::WaitForNextBox(zembra, box, kBoxLimit);
-            contents = testdriver::ReadBox(next);
-            ASSERT_TRUE(contents);
-            box = next;
+            EXPECT_EQ(m_contents->caption, "Zembra");
+            EXPECT_EQ(m_contents->text, kWarning);
+            EXPECT_EQ(m_contents->icon, testdriver::BoxIcon::Error);
+            EXPECT_EQ(m_contents->ButtonTexts(), std::vector<std::string>{"OK"});
+            EXPECT_TRUE(testdriver::PressButton(m_box, IDOK));
+            ASSERT_NO_FATAL_FAILURE(ReadNextBox(zembra));
         }
-        EXPECT_EQ(contents->caption, "Box");
-        EXPECT_EQ(contents->text, "Designed");
-        EXPECT_TRUE(testdriver::PressButton(box, IDNO));
+        EXPECT_EQ(m_contents->caption, "Box");
+        EXPECT_EQ(m_contents->text, "Designed");
+        EXPECT_TRUE(testdriver::PressButton(m_box, IDNO));
         EXPECT_EQ(ExitCode(zembra), 7u);
     }
 
@@ -83,16 +79,9 @@ TEST_F(InstallationCheck, MissingRecordWarnsBeforeTheBoxAndIsLogged) {
     const std::string log = m_scratch.Path() + "log.txt";
     SetLogging(true, log, "65536");
     ExpectRun(true);
-    const std::string content = ReadFileBytes(log).value_or("");
-    const std::string expected = "-> Checking core registry settings.\r\n";
-    const std::size_t at = content.find(expected);
-    ASSERT_NE(at, std::string::npos) << content;
-    const std::size_t next = content.find("-> ", at + expected.size());
-    const std::size_t after = content.find("-> ", next + 3);
-    EXPECT_EQ(content.substr(next, content.find("\r\n", next) - next),
-              "-> Invalid/missing core registry keys.");
-    EXPECT_EQ(content.substr(after, content.find("\r\n", after) - after),
-              std::string("-> ") +
-                  "Program path/version mismatch.\\nConsider re-installing the application.\\n"
-                  "See the help file for more information.");
+    EXPECT_TRUE(HasConsecutive(
+        LogFileEntries(log),
+        {"Checking core registry settings.", "Invalid/missing core registry keys.",
+         "Program path/version mismatch.\\nConsider re-installing the application.\\n"
+         "See the help file for more information."}));
 }

@@ -61,6 +61,8 @@ Strings CrLfLines(const std::string& content) {
     return lines;
 }
 
+const char* const kNotOutput = "Log file could not be outputted.\n";
+
 const std::regex kHeader(R"(\[Zembra version 1\.0 started at \d\d/\d\d/\d{4} \d\d:\d\d:\d\d\])");
 const std::regex kEntry(R"(\d\d:\d\d:\d\d-> (.*))");
 const std::regex kEnd(R"(\[Program ended at \d\d/\d\d/\d{4} \d\d:\d\d:\d\d\])");
@@ -86,10 +88,18 @@ protected:
         m_log = m_scratch.Path() + "Log file.txt";
     }
 
-    // Runs the document and answers OK.
-    void RunOnce() {
-        Process zembra = StartZembra("RUN \"" + m_document + "\"");
+    // Runs the document, answers OK and returns what the log file then holds.
+    std::string RunOnce() {
+        Process zembra = StartRun(m_document);
         EXPECT_EQ(Answer(zembra, IDOK), 1u);
+        return ReadFileBytes(m_log).value_or("");
+    }
+
+    // The registry holds these settings, as a run stores them at exit.
+    static void ExpectStored(const char* outputLog, const std::string& path, const char* size) {
+        EXPECT_EQ(GetString(HKEY_CURRENT_USER, kProductKey, "bOutputLog"), outputLog);
+        EXPECT_EQ(GetString(HKEY_CURRENT_USER, kProductKey, "LogPath"), path);
+        EXPECT_EQ(GetString(HKEY_CURRENT_USER, kProductKey, "nMaxLogSize"), size);
     }
 
     std::string m_document;
@@ -100,18 +110,13 @@ protected:
 
 TEST_F(LogFile, RunWritesItsWholeLogInOrder) {
     SetLogging(true, m_log, "65536");
-    RunOnce();
-    const auto content = ReadFileBytes(m_log);
-    ASSERT_TRUE(content);
-    ExpectRun(CrLfLines(*content), kRunEntries);
+    ExpectRun(CrLfLines(RunOnce()), kRunEntries);
 }
 
 TEST_F(LogFile, NextRunFollowsAfterExactlyOneEmptyLine) {
     SetLogging(true, m_log, "65536");
-    RunOnce();
-    const std::string first = ReadFileBytes(m_log).value_or("");
-    RunOnce();
-    const std::string both = ReadFileBytes(m_log).value_or("");
+    const std::string first = RunOnce();
+    const std::string both = RunOnce();
     ASSERT_EQ(both.compare(0, first.size(), first), 0);
     ASSERT_EQ(both.compare(first.size(), 2, "\r\n"), 0);
     ExpectRun(CrLfLines(both.substr(first.size() + 2)), kRunEntries);
@@ -119,8 +124,7 @@ TEST_F(LogFile, NextRunFollowsAfterExactlyOneEmptyLine) {
 
 TEST_F(LogFile, LimitEmptiesTheFileOnlyWhenTheSumIsOverIt) {
     SetLogging(true, m_log, "65536");
-    RunOnce();
-    const std::string run = ReadFileBytes(m_log).value_or("");
+    const std::string run = RunOnce();
     ASSERT_FALSE(run.empty());
     // What the limit is held against: the run's text in memory, without the CRs of the file and
     // without the end and run-time lines, which are added after the size check.
@@ -132,16 +136,14 @@ TEST_F(LogFile, LimitEmptiesTheFileOnlyWhenTheSumIsOverIt) {
 
     m_scratch.Write("Log file.txt", earlier);
     SetLogging(true, m_log, std::to_string(earlier.size() + textLength));
-    RunOnce();
-    std::string content = ReadFileBytes(m_log).value_or("");
+    std::string content = RunOnce();
     EXPECT_EQ(content.compare(0, earlier.size() + 2, earlier + "\r\n"), 0)
         << "emptied at the limit";
     EXPECT_EQ(content.size(), earlier.size() + 2 + run.size());
 
     m_scratch.Write("Log file.txt", earlier);
     SetLogging(true, m_log, std::to_string(earlier.size() + textLength - 1));
-    RunOnce();
-    content = ReadFileBytes(m_log).value_or("");
+    content = RunOnce();
     EXPECT_EQ(content.size(), run.size()) << "not emptied past the limit";
     ExpectRun(CrLfLines(content), kRunEntries);
 }
@@ -149,65 +151,52 @@ TEST_F(LogFile, LimitEmptiesTheFileOnlyWhenTheSumIsOverIt) {
 TEST_F(LogFile, ZeroLimitEmptiesTheFileBeforeEveryRun) {
     m_scratch.Write("Log file.txt", std::string("old\r\n"));
     SetLogging(true, m_log, "0");
-    RunOnce();
-    const std::string content = ReadFileBytes(m_log).value_or("");
-    ExpectRun(CrLfLines(content), kRunEntries);
+    ExpectRun(CrLfLines(RunOnce()), kRunEntries);
 }
 
 TEST_F(LogFile, LoggingOffLeavesTheFileUntouched) {
     const std::string old = "old\r\n";
     m_scratch.Write("Log file.txt", old);
     SetLogging(false, m_log, "0");
-    RunOnce();
-    EXPECT_EQ(ReadFileBytes(m_log), old);
+    EXPECT_EQ(RunOnce(), old);
     SetString(HKEY_CURRENT_USER, kProductKey, "bOutputLog", "true");
-    RunOnce();
-    EXPECT_EQ(ReadFileBytes(m_log), old);
+    EXPECT_EQ(RunOnce(), old);
 }
 
 TEST_F(LogFile, MissingFolderIsReportedOnceAndKeepsTheExitCode) {
     SetLogging(true, m_scratch.Path() + "missing\\log.txt", "65536");
     const std::string question =
         m_scratch.Write("question.zembra", Document("Ask", "Yes or no?", 0x2000 | 0x20 | 4));
-    Process zembra = StartZembra("RUN \"" + question + "\"");
-    HWND box = testdriver::WaitForBox(zembra, kBoxLimit);
-    ASSERT_NE(box, nullptr);
-    EXPECT_TRUE(testdriver::PressButton(box, IDNO));
+    Process zembra = StartRun(question);
+    ASSERT_NO_FATAL_FAILURE(ReadShownBox(zembra));
+    EXPECT_TRUE(testdriver::PressButton(m_box, IDNO));
 
-    HWND failure = testdriver::WaitForNextBox(zembra, box, kBoxLimit);
-    const auto contents = testdriver::ReadBox(failure);
-    ASSERT_TRUE(contents);
-    EXPECT_EQ(contents->caption, "Zembra");
-    EXPECT_EQ(contents->text.rfind("Log file could not be outputted.\n", 0), 0u) << contents->text;
-    EXPECT_GT(contents->text.size(), std::string("Log file could not be outputted.\n").size());
-    EXPECT_EQ(contents->icon, testdriver::BoxIcon::Error);
-    EXPECT_TRUE(testdriver::PressButton(failure, IDOK));
+    ASSERT_NO_FATAL_FAILURE(ReadNextBox(zembra));
+    EXPECT_EQ(m_contents->caption, "Zembra");
+    EXPECT_EQ(m_contents->text.rfind(kNotOutput, 0), 0u) << m_contents->text;
+    EXPECT_GT(m_contents->text.size(), std::string(kNotOutput).size());
+    EXPECT_EQ(m_contents->icon, testdriver::BoxIcon::Error);
+    EXPECT_TRUE(testdriver::PressButton(m_box, IDOK));
 
     EXPECT_TRUE(testdriver::WaitUntilNoBox(zembra, kBoxLimit));
     EXPECT_EQ(ExitCode(zembra), 7u);
 }
 
 TEST_F(LogFile, SettingsAreStoredAtExitInTheirOwnForm) {
-    const std::string key = kProductKey;
-    DeleteValue(HKEY_CURRENT_USER, key, "bOutputLog");
-    DeleteValue(HKEY_CURRENT_USER, key, "LogPath");
-    DeleteValue(HKEY_CURRENT_USER, key, "nMaxLogSize");
+    for (const char* name : {"bOutputLog", "LogPath", "nMaxLogSize"})
+        DeleteValue(HKEY_CURRENT_USER, kProductKey, name);
     RunOnce();
-    EXPECT_EQ(GetString(HKEY_CURRENT_USER, key, "bOutputLog"), "False");
-    EXPECT_EQ(GetString(HKEY_CURRENT_USER, key, "LogPath"), ZembraFolder() + "Log.txt");
-    EXPECT_EQ(GetString(HKEY_CURRENT_USER, key, "nMaxLogSize"), "65536");
+    ExpectStored("False", ZembraFolder() + "Log.txt", "65536");
 
-    SetString(HKEY_CURRENT_USER, key, "bOutputLog", "TRUE");
-    SetString(HKEY_CURRENT_USER, key, "LogPath", "");
-    SetString(HKEY_CURRENT_USER, key, "nMaxLogSize", "2048 bytes");
+    SetString(HKEY_CURRENT_USER, kProductKey, "bOutputLog", "TRUE");
+    SetString(HKEY_CURRENT_USER, kProductKey, "LogPath", "");
+    SetString(HKEY_CURRENT_USER, kProductKey, "nMaxLogSize", "2048 bytes");
     RunOnce();
-    EXPECT_EQ(GetString(HKEY_CURRENT_USER, key, "bOutputLog"), "False");
-    EXPECT_EQ(GetString(HKEY_CURRENT_USER, key, "LogPath"), ZembraFolder() + "Log.txt");
-    EXPECT_EQ(GetString(HKEY_CURRENT_USER, key, "nMaxLogSize"), "2048");
+    ExpectStored("False", ZembraFolder() + "Log.txt", "2048");
 
-    SetString(HKEY_CURRENT_USER, key, "nMaxLogSize", "-1");
+    SetString(HKEY_CURRENT_USER, kProductKey, "nMaxLogSize", "-1");
     RunOnce();
-    EXPECT_EQ(GetString(HKEY_CURRENT_USER, key, "nMaxLogSize"), "4294967295");
+    EXPECT_EQ(GetString(HKEY_CURRENT_USER, kProductKey, "nMaxLogSize"), "4294967295");
 }
 
 TEST_F(LogFile, ARunEndingWhileAnotherHoldsTheFileWaitsForItBriefly) {
@@ -220,10 +209,9 @@ TEST_F(LogFile, ARunEndingWhileAnotherHoldsTheFileWaitsForItBriefly) {
         testdriver::OwnedHandle held(CreateFileA(m_log.c_str(), GENERIC_WRITE, 0, nullptr,
                                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
         ASSERT_TRUE(held);
-        Process zembra = StartZembra("RUN \"" + m_document + "\"");
-        HWND box = testdriver::WaitForBox(zembra, kBoxLimit);
-        ASSERT_NE(box, nullptr);
-        EXPECT_TRUE(testdriver::PressButton(box, IDOK));
+        Process zembra = StartRun(m_document);
+        ASSERT_NO_FATAL_FAILURE(ReadShownBox(zembra));
+        EXPECT_TRUE(testdriver::PressButton(m_box, IDOK));
         if (heldMs < 1000) {
             Sleep(heldMs);
             held.Reset();
@@ -233,12 +221,10 @@ TEST_F(LogFile, ARunEndingWhileAnotherHoldsTheFileWaitsForItBriefly) {
             ExpectRun(CrLfLines(content.substr(earlier.size() + 2)), kRunEntries);
         } else {
             // Held for longer than a run waits: the failure is reported, the file is untouched.
-            HWND failure = testdriver::WaitForNextBox(zembra, box, kBoxLimit);
-            const auto contents = testdriver::ReadBox(failure);
+            ASSERT_NO_FATAL_FAILURE(ReadNextBox(zembra));
             held.Reset();
-            ASSERT_TRUE(contents);
-            EXPECT_EQ(contents->text.rfind("Log file could not be outputted.\n", 0), 0u);
-            EXPECT_TRUE(testdriver::PressButton(failure, IDOK));
+            EXPECT_EQ(m_contents->text.rfind(kNotOutput, 0), 0u);
+            EXPECT_TRUE(testdriver::PressButton(m_box, IDOK));
             EXPECT_EQ(ExitCode(zembra), 1u);
             EXPECT_EQ(ReadFileBytes(m_log), earlier);
         }

@@ -31,29 +31,12 @@ std::optional<std::string> Stored(const char* name) {
 
 class LogOptions : public EditorDialogTest {
 protected:
-    // The stored settings the editor starts with.
-    void Store(bool outputLog, const std::string& path, const std::string& maxLogSize) {
-        SetLogging(outputLog, path, maxLogSize);
-    }
-
     // Starts the editor and opens the dialog.
     void Open() { OpenEditorDialog(kLogOptions); }
-
-    // Opens the dialog again in the same run.
-    void Reopen() {
-        m_dialog = m_editor->OpenDialog(kLogOptions);
-        ASSERT_NE(m_dialog, nullptr) << "the dialog did not open again";
-    }
 
     HWND Item(int id) const { return m_dialog ? FindControl(m_dialog, id) : nullptr; }
     std::string Text(int id) const { return WindowText(Item(id)); }
     std::optional<int> Checked() const { return CheckState(Item(kOutputLog)); }
-
-    // Presses the button and waits for the dialog to go.
-    void Press(int id) {
-        ASSERT_TRUE(Click(Item(id)));
-        ASSERT_TRUE(WaitUntilGone(m_dialog, kWindowLimit));
-    }
 
     // Clicks the check box and waits until it shows state.
     void ClickCheckBox(int state) {
@@ -82,9 +65,6 @@ protected:
         EXPECT_EQ(Stored("LogPath"), path);
         EXPECT_EQ(Stored("nMaxLogSize"), maxLogSize);
     }
-
-    // Closes the editor, which stores the settings on its way out.
-    void CloseEditor() { EXPECT_EQ(m_editor->Close(), DWORD(0)); }
 };
 
 // A stored limit, what the dialog shows for it and what OK without a change stores back.
@@ -107,11 +87,11 @@ class StoredSettings : public LogOptions, public testing::WithParamInterface<Sto
 TEST_P(StoredSettings, ShowAndComeBackThroughOk) {
     const StoredSize& size = GetParam();
     const std::string path = m_scratch.Path() + "stored log.txt";
-    Store(size.outputLog, path, size.stored);
+    SetLogging(size.outputLog, path, size.stored);
     ASSERT_NO_FATAL_FAILURE(Open());
     ExpectShown(size.outputLog, path, size.shown);
     ExpectDependentFieldsEnabled(size.outputLog);
-    ASSERT_NO_FATAL_FAILURE(Press(IDOK));
+    ASSERT_TRUE(CloseDialog(m_dialog, kOkButton));
     CloseEditor();
     ExpectStored(size.outputLog, path, size.storedBack);
 }
@@ -136,10 +116,10 @@ const TypedSize kTypedSizes[] = {
 class TypedSizes : public LogOptions, public testing::WithParamInterface<TypedSize> {};
 
 TEST_P(TypedSizes, AreStoredInBytesAtExit) {
-    Store(true, m_scratch.Path() + "log.txt", "65536");
+    SetLogging(true, m_scratch.Path() + "log.txt", "65536");
     ASSERT_NO_FATAL_FAILURE(Open());
     ASSERT_TRUE(SetEditText(Item(kMaxLogSize), GetParam().typed));
-    ASSERT_NO_FATAL_FAILURE(Press(IDOK));
+    ASSERT_TRUE(CloseDialog(m_dialog, kOkButton));
     CloseEditor();
     EXPECT_EQ(Stored("nMaxLogSize"), std::string(GetParam().stored));
 }
@@ -151,7 +131,7 @@ INSTANTIATE_TEST_SUITE_P(Limits, TypedSizes, testing::ValuesIn(kTypedSizes),
 // one gets a log, and the disabled fields are stored all the same.
 TEST_F(LogOptions, CheckBoxSwitchesTheFieldsThatDependOnItAndOkStoresThemAnyway) {
     const std::string logging = m_scratch.Path() + "log.txt";
-    Store(true, logging, "65536");
+    SetLogging(true, logging, "65536");
     ASSERT_NO_FATAL_FAILURE(Open());
     ASSERT_NO_FATAL_FAILURE(ClickCheckBox(BST_UNCHECKED));
     ExpectDependentFieldsEnabled(false);
@@ -164,7 +144,7 @@ TEST_F(LogOptions, CheckBoxSwitchesTheFieldsThatDependOnItAndOkStoresThemAnyway)
     const std::string path = m_scratch.Path() + "elsewhere.txt";
     ASSERT_TRUE(SetEditText(Item(kLogPath), path));
     ASSERT_TRUE(SetEditText(Item(kMaxLogSize), "2"));
-    ASSERT_NO_FATAL_FAILURE(Press(IDOK));
+    ASSERT_TRUE(CloseDialog(m_dialog, kOkButton));
     CloseEditor();
     ExpectStored(false, path, "2048");
     EXPECT_FALSE(ReadFileBytes(path)) << "a log was written with logging off";
@@ -174,20 +154,19 @@ TEST_F(LogOptions, CheckBoxSwitchesTheFieldsThatDependOnItAndOkStoresThemAnyway)
 // Each way of leaving the dialog without OK in turn, in one run.
 TEST_F(LogOptions, DismissingChangesNothing) {
     const std::string path = m_scratch.Path() + "kept.txt";
-    Store(true, path, "1500");
+    SetLogging(true, path, "1500");
     ASSERT_NO_FATAL_FAILURE(Open());
     for (const DialogExit& way : {kCancelButton, kEscapeKey, kCloseBox}) {
         SCOPED_TRACE(way.name);
         ASSERT_NO_FATAL_FAILURE(ClickCheckBox(BST_UNCHECKED));
         ASSERT_TRUE(SetEditText(Item(kLogPath), m_scratch.Path() + "changed.txt"));
         ASSERT_TRUE(SetEditText(Item(kMaxLogSize), "7"));
-        ASSERT_TRUE(way.take(m_dialog));
-        ASSERT_TRUE(WaitUntilGone(m_dialog, kWindowLimit));
+        ASSERT_TRUE(CloseDialog(m_dialog, way));
         // The same run still has the settings it started with...
-        ASSERT_NO_FATAL_FAILURE(Reopen());
+        ASSERT_NO_FATAL_FAILURE(ReopenDialog(kLogOptions));
         ExpectShown(true, path, "1");
     }
-    ASSERT_NO_FATAL_FAILURE(Press(IDCANCEL));
+    ASSERT_TRUE(CloseDialog(m_dialog, kCancelButton));
     CloseEditor();
     // ...stores them unchanged (the limit in bytes as it was loaded) and writes its log by them.
     ExpectStored(true, path, "1500");
@@ -196,16 +175,16 @@ TEST_F(LogOptions, DismissingChangesNothing) {
 
 TEST_F(LogOptions, OkWithLoggingOnWritesTheLogOfTheSameRun) {
     const std::string path = m_scratch.Path() + "switched on.txt";
-    Store(false, "", "65536");
+    SetLogging(false, "", "65536");
     ASSERT_NO_FATAL_FAILURE(Open());
     ASSERT_NO_FATAL_FAILURE(ClickCheckBox(BST_CHECKED));
     ASSERT_TRUE(SetEditText(Item(kLogPath), path));
     ASSERT_TRUE(SetEditText(Item(kMaxLogSize), "32"));
-    ASSERT_NO_FATAL_FAILURE(Press(IDOK));
+    ASSERT_TRUE(CloseDialog(m_dialog, kOkButton));
     // Opened again, the dialog shows the settings as they now are.
-    ASSERT_NO_FATAL_FAILURE(Reopen());
+    ASSERT_NO_FATAL_FAILURE(ReopenDialog(kLogOptions));
     ExpectShown(true, path, "32");
-    ASSERT_NO_FATAL_FAILURE(Press(IDOK));
+    ASSERT_TRUE(CloseDialog(m_dialog, kOkButton));
     CloseEditor();
     ExpectStored(true, path, "32768");
     EXPECT_TRUE(HasConsecutive(
@@ -218,10 +197,10 @@ TEST_F(LogOptions, OkWithLoggingOnWritesTheLogOfTheSameRun) {
 TEST_F(LogOptions, LimitSetInTheDialogGovernsTheSameRunsLog) {
     const std::string earlier = "an earlier run\r\n";
     const std::string path = m_scratch.Write("limited.txt", earlier);
-    Store(true, path, "65536");
+    SetLogging(true, path, "65536");
     ASSERT_NO_FATAL_FAILURE(Open());
     ASSERT_TRUE(SetEditText(Item(kMaxLogSize), "0"));
-    ASSERT_NO_FATAL_FAILURE(Press(IDOK));
+    ASSERT_TRUE(CloseDialog(m_dialog, kOkButton));
     CloseEditor();
     const auto content = ReadFileBytes(path);
     ASSERT_TRUE(content) << "the run wrote no log";
@@ -231,11 +210,11 @@ TEST_F(LogOptions, LimitSetInTheDialogGovernsTheSameRunsLog) {
 
 class Browse : public LogOptions {
 protected:
-    // Clicks Browse and returns the file dialog it opens.
-    HWND OpenFileDialog() {
-        if (!Click(Item(kBrowse)))
-            return nullptr;
-        return WaitForFileDialog(m_editor->Program(), kWindowLimit);
+    // Clicks Browse and waits for the file dialog it opens into m_files.
+    void OpenFileDialog() {
+        ASSERT_TRUE(Click(Item(kBrowse)));
+        m_files = WaitForFileDialog(Program(), kWindowLimit);
+        ASSERT_NE(m_files, nullptr) << "no file dialog";
     }
 
     // The path field once it reads expected, within the time limit; what it reads otherwise.
@@ -243,6 +222,8 @@ protected:
         WaitUntil([&] { return Text(kLogPath) == expected; }, kWindowLimit);
         return Text(kLogPath);
     }
+
+    HWND m_files = nullptr;
 };
 
 // The file dialog's controls: the file type list and the file name box.
@@ -254,34 +235,31 @@ constexpr int kFileName = 1148;
 TEST_F(Browse, IsASaveDialogForTextFilesThatCancelsAddsTxtAndTakesAnExistingFile) {
     const std::string current = m_scratch.Path() + "current.txt";
     const std::string existing = m_scratch.Write("existing.txt", std::string("earlier runs\r\n"));
-    Store(true, current, "65536");
+    SetLogging(true, current, "65536");
     ASSERT_NO_FATAL_FAILURE(Open());
-    HWND files = OpenFileDialog();
-    ASSERT_NE(files, nullptr) << "no file dialog";
-    EXPECT_EQ(GetWindow(files, GW_OWNER), m_dialog);
-    EXPECT_EQ(TextOf(files), std::string("Select Output File"));
-    EXPECT_EQ(TextOf(FindControl(files, IDOK, "Button")), std::string("&Save"));
-    EXPECT_EQ(TextOf(FindControl(files, kFileName, "Edit")), std::string("current.txt"));
-    EXPECT_EQ(ComboItems(FindControl(files, kFileTypes, "ComboBox")),
+    ASSERT_NO_FATAL_FAILURE(OpenFileDialog());
+    EXPECT_EQ(GetWindow(m_files, GW_OWNER), m_dialog);
+    EXPECT_EQ(TextOf(m_files), std::string("Select Output File"));
+    EXPECT_EQ(TextOf(FindControl(m_files, IDOK, "Button")), std::string("&Save"));
+    EXPECT_EQ(TextOf(FindControl(m_files, kFileName, "Edit")), std::string("current.txt"));
+    EXPECT_EQ(ComboItems(FindControl(m_files, kFileTypes, "ComboBox")),
               (std::vector<std::string>{"Text Files (*.txt)", "All Files (*.*)"}));
-    Settle(files);
-    EXPECT_FALSE(SaveScreenshot(files, "log-options-browse").empty());
-    ASSERT_TRUE(CancelFileDialog(files));
-    ASSERT_TRUE(WaitUntilGone(files, kWindowLimit));
+    Settle(m_files);
+    EXPECT_FALSE(SaveScreenshot(m_files, "log-options-browse").empty());
+    ASSERT_TRUE(CancelFileDialog(m_files));
+    ASSERT_TRUE(WaitUntilGone(m_files, kWindowLimit));
     Settle(m_dialog);
     EXPECT_EQ(Text(kLogPath), current);
 
-    files = OpenFileDialog();
-    ASSERT_NE(files, nullptr) << "no file dialog";
-    ASSERT_TRUE(ChooseFile(files, m_scratch.Path() + "chosen"));
+    ASSERT_NO_FATAL_FAILURE(OpenFileDialog());
+    ASSERT_TRUE(ChooseFile(m_files, m_scratch.Path() + "chosen"));
     EXPECT_EQ(PathBecomes(m_scratch.Path() + "chosen.txt"), m_scratch.Path() + "chosen.txt");
 
-    files = OpenFileDialog();
-    ASSERT_NE(files, nullptr) << "no file dialog";
-    ASSERT_TRUE(ChooseFile(files, existing));
+    ASSERT_NO_FATAL_FAILURE(OpenFileDialog());
+    ASSERT_TRUE(ChooseFile(m_files, existing));
     EXPECT_EQ(PathBecomes(existing), existing);
-    EXPECT_TRUE(VisibleBoxes(m_editor->Program().Id()).empty()) << "the dialog asked a question";
-    ASSERT_NO_FATAL_FAILURE(Press(IDOK));
+    EXPECT_TRUE(VisibleBoxes(Program().Id()).empty()) << "the dialog asked a question";
+    ASSERT_TRUE(CloseDialog(m_dialog, kOkButton));
     CloseEditor();
     EXPECT_EQ(Stored("LogPath"), existing);
 }

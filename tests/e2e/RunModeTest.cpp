@@ -6,7 +6,6 @@
 using namespace e2e;
 using testdriver::BoxIcon;
 using testdriver::Process;
-using testdriver::ReadBox;
 using testdriver::WaitForBox;
 
 namespace {
@@ -135,13 +134,10 @@ TEST_F(RunMode, OtherVersionAsksFirst) {
 
     ASSERT_NO_FATAL_FAILURE(Run(Quoted(path)));
     EXPECT_TRUE(testdriver::PressButton(m_box, IDYES));
-    HWND box = testdriver::WaitForNextBox(*m_zembra, m_box, kBoxLimit);
-    const auto contents = ReadBox(box);
-    ASSERT_TRUE(contents);
-    EXPECT_EQ(contents->caption, "Later");
-    EXPECT_EQ(contents->text, "From the future");
-    EXPECT_TRUE(testdriver::PressButton(box, IDYES));
-    EXPECT_EQ(ExitCode(*m_zembra), 6u);
+    ASSERT_NO_FATAL_FAILURE(ReadNextBox(*m_zembra));
+    EXPECT_EQ(m_contents->caption, "Later");
+    EXPECT_EQ(m_contents->text, "From the future");
+    EXPECT_EQ(Press(IDYES), 6u);
 }
 
 TEST_F(RunMode, CommandLineFormsOfThePath) {
@@ -161,17 +157,16 @@ TEST_F(RunMode, CommandLineFormsOfThePath) {
 
 TEST_F(RunMode, OneDocumentRunsTwiceAtOnceAndCanBeSavedMeanwhile) {
     const std::string path = m_scratch.Write("twice.zembra", Document("Twice", "A", 0x2000 | 1));
-    Process first = StartZembra("RUN " + Quoted(path));
-    Process second = StartZembra("RUN " + Quoted(path));
+    Process first = StartRun(path);
+    Process second = StartRun(path);
     HWND firstBox = WaitForBox(first, kBoxLimit);
     HWND secondBox = WaitForBox(second, kBoxLimit);
     ASSERT_NE(firstBox, nullptr);
     ASSERT_NE(secondBox, nullptr);
 
-    m_scratch.Write("twice.zembra", Document("Twice", "B", 0x2000 | 1));
-    EXPECT_EQ(ReadFileBytes(path),
-              std::string(reinterpret_cast<const char*>(Document("Twice", "B", 0x2000 | 1).data()),
-                          Document("Twice", "B", 0x2000 | 1).size()));
+    const Bytes changed = Document("Twice", "B", 0x2000 | 1);
+    m_scratch.Write("twice.zembra", changed);
+    EXPECT_EQ(ReadFileBytes(path), AsText(changed));
 
     EXPECT_TRUE(testdriver::PressButton(secondBox, IDCANCEL));
     EXPECT_TRUE(testdriver::PressButton(firstBox, IDOK));

@@ -49,7 +49,7 @@ std::optional<POINT> StoredPlace() {
     return POINT{placement.rcNormalPosition.left, placement.rcNormalPosition.top};
 }
 
-class SessionEnd : public ZembraTest {};
+class SessionEnd : public EditorRunTest {};
 
 } // namespace
 
@@ -63,24 +63,19 @@ TEST_F(SessionEnd, TheEditorKeepsTheUsersWorkAndEndsItsRunBeforeTheSystemEndsIt)
         SetLogging(true, log, "65536");
         DeleteValue(HKEY_CURRENT_USER, kProductKey, "WindowPlacement");
         const std::string path = m_scratch.Write("session.zembra", before);
-        EditorSession editor(ZembraPath(), c.titled ? QuoteArgument(path) : "");
-        const HWND frame = editor.Frame();
-        ASSERT_NE(frame, nullptr);
-        ASSERT_TRUE(MoveWindowTo(frame, kPlace.x, kPlace.y));
+        ASSERT_NO_FATAL_FAILURE(StartEditor(c.titled ? QuoteArgument(path) : ""));
+        ASSERT_TRUE(MoveWindowTo(m_frame, kPlace.x, kPlace.y));
         if (c.modified) {
-            ASSERT_TRUE(SetEditText(FindControl(frame, kCaption), "After"));
+            ASSERT_TRUE(SetEditText(FindControl(m_frame, kCaption), "After"));
         }
 
-        EndSessionQuery query(frame, kWindowLimit);
+        EndSessionQuery query(m_frame, kWindowLimit);
         if (c.answer != kNoQuestion) {
-            const HWND box = WaitForBox(editor.Program(), kWindowLimit);
-            ASSERT_NE(box, nullptr) << "no save question";
-            const auto question = ReadBox(box);
-            ASSERT_TRUE(question);
-            EXPECT_EQ(question->ButtonIds(), (std::vector<int>{IDYES, IDNO, IDCANCEL}));
-            ASSERT_TRUE(PressButton(box, c.answer));
+            ASSERT_NO_FATAL_FAILURE(ReadShownBox(Program())) << "no save question";
+            EXPECT_EQ(m_contents->ButtonIds(), (std::vector<int>{IDYES, IDNO, IDCANCEL}));
+            ASSERT_TRUE(PressButton(m_box, c.answer));
             if (!c.titled) {
-                const HWND dialog = WaitForFileDialog(editor.Program(), kWindowLimit);
+                const HWND dialog = WaitForFileDialog(Program(), kWindowLimit);
                 ASSERT_NE(dialog, nullptr) << "no Save As dialog";
                 ASSERT_TRUE(CancelFileDialog(dialog));
             }
@@ -89,20 +84,17 @@ TEST_F(SessionEnd, TheEditorKeepsTheUsersWorkAndEndsItsRunBeforeTheSystemEndsIt)
         const std::optional<bool> ends = query.Answer(kWindowLimit);
         ASSERT_TRUE(ends.has_value()) << "the editor did not answer";
         EXPECT_EQ(*ends, c.ends);
-        ASSERT_TRUE(EndSession(frame, *ends, kWindowLimit));
+        ASSERT_TRUE(EndSession(m_frame, *ends, kWindowLimit));
 
         if (!*ends) {
             // Nothing ended: the editor goes on with the change, and closing asks about it.
-            EXPECT_TRUE(editor.Program().IsRunning());
-            EXPECT_EQ(WindowText(FindControl(frame, kCaption)), "After");
-            ASSERT_TRUE(AskToClose(frame));
-            const HWND box = WaitForBox(editor.Program(), kWindowLimit);
-            ASSERT_NE(box, nullptr) << "closing asked nothing";
-            ASSERT_TRUE(PressButton(box, IDNO));
-            EXPECT_EQ(editor.Program().WaitForExit(kWindowLimit), 0u);
+            EXPECT_TRUE(Program().IsRunning());
+            EXPECT_EQ(WindowText(FindControl(m_frame, kCaption)), "After");
+            ASSERT_TRUE(AskToClose(m_frame));
+            EXPECT_EQ(Answer(Program(), IDNO), 0u) << "closing asked nothing";
             continue;
         }
-        ASSERT_TRUE(editor.Program().Terminate());
+        ASSERT_TRUE(Program().Terminate());
         const Bytes& saved = c.answer == IDYES ? after : before;
         EXPECT_EQ(ReadFileBytes(path), std::string(saved.begin(), saved.end()));
         const std::optional<POINT> place = StoredPlace();

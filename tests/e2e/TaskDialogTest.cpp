@@ -30,9 +30,11 @@ class TaskDialogRun : public ZembraTest {
 protected:
     // Runs the document with RUN and reads the task dialog it shows into m_dialog and m_shown.
     void Run(const Bytes& document) {
-        const std::string path = m_scratch.Write("designed.zembra", document);
-        m_zembra.emplace(StartZembra("RUN \"" + path + "\""));
-        m_dialog = testdriver::WaitForTaskDialog(*m_zembra, kBoxLimit);
+        m_zembra.emplace(StartRun(m_scratch.Write("designed.zembra", document)));
+        ReadTaskDialogOf(*m_zembra);
+    }
+    void ReadTaskDialogOf(const Process& zembra) {
+        m_dialog = testdriver::WaitForTaskDialog(zembra, kBoxLimit);
         ASSERT_NE(m_dialog, nullptr) << "no task dialog appeared";
         m_shown = testdriver::ReadTaskDialog(m_dialog);
         ASSERT_TRUE(m_shown.has_value());
@@ -97,19 +99,16 @@ TEST_F(TaskDialogRun, ACountdownShowsTheTimeLeftAndEndsWithItsAnswer) {
             m_scratch.Write("countdown " + std::to_string(c.answer) + ".zembra",
                             DesignedDocument("Soon", "Closing by itself.", 0x2000 | 4,
                                              {{}, Countdown{3, c.answer}, {}}));
-        runs.push_back(StartZembra("RUN \"" + path + "\""));
+        runs.push_back(StartRun(path));
     }
     std::vector<std::pair<HWND, std::string>> footers;
     for (std::size_t i = 0; i < runs.size(); ++i) {
         SCOPED_TRACE(cases[i].answer);
-        const HWND dialog = testdriver::WaitForTaskDialog(runs[i], kBoxLimit);
-        ASSERT_NE(dialog, nullptr) << "no task dialog appeared";
-        const std::optional<TaskDialogContents> shown = testdriver::ReadTaskDialog(dialog);
-        ASSERT_TRUE(shown.has_value());
+        ASSERT_NO_FATAL_FAILURE(ReadTaskDialogOf(runs[i]));
         // Without own words the buttons are the system's.
-        EXPECT_EQ(shown->ButtonIds(), (std::vector<int>{IDYES, IDNO}));
-        EXPECT_EQ(shown->footer.rfind("This box closes in 0:0", 0), 0u) << shown->footer;
-        footers.emplace_back(dialog, shown->footer);
+        EXPECT_EQ(m_shown->ButtonIds(), (std::vector<int>{IDYES, IDNO}));
+        EXPECT_EQ(m_shown->footer.rfind("This box closes in 0:0", 0), 0u) << m_shown->footer;
+        footers.emplace_back(m_dialog, m_shown->footer);
     }
     for (std::size_t i = 0; i < runs.size(); ++i) {
         SCOPED_TRACE(cases[i].answer);
@@ -144,9 +143,8 @@ TEST_F(TaskDialogRun, EscAndTheCloseBoxAnswerAsTheStandardBoxDoes) {
 }
 
 TEST_F(TaskDialogRun, AStyleWordTheTablesCannotNameShowsTheStandardBox) {
-    const std::string path = m_scratch.Write(
-        "set6.zembra", DesignedDocument("Six", "Set 6.", 0x2000 | 6, {{}, Countdown{60, 6}, {}}));
-    Process zembra = StartZembra("RUN \"" + path + "\"");
+    Process zembra = StartRun(m_scratch.Write(
+        "set6.zembra", DesignedDocument("Six", "Set 6.", 0x2000 | 6, {{}, Countdown{60, 6}, {}})));
     ASSERT_NO_FATAL_FAILURE(ReadShownBox(zembra));
     EXPECT_EQ(m_contents->caption, "Six");
     EXPECT_EQ(Answer(zembra, m_contents->buttons.front().id),

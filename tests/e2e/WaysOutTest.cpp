@@ -33,7 +33,7 @@ const Strings kEditorExit = {
     "m_LogFileSettings.Save() returned.", "CZembra::ExitInstance() succeeded.",
     "CZembra object being destroyed.  Flushing log."};
 
-class WaysOut : public ZembraTest {
+class WaysOut : public EditorRunTest {
 protected:
     // The entries the run left in its log file end with closing, after which nothing follows.
     void ExpectLogEndsWith(const Strings& closing) {
@@ -43,28 +43,21 @@ protected:
             Strings(entries.end() - static_cast<std::ptrdiff_t>(closing.size()), entries.end()),
             closing);
     }
-    // Starts the editor on a new document; a fatal failure when no frame appears.
-    void StartEditor() {
-        m_editor.emplace(ZembraPath());
-        ASSERT_NE(m_editor->Frame(), nullptr);
-    }
-
     const std::string m_log = m_scratch.Path() + "ways out.txt";
-    std::optional<EditorSession> m_editor;
 
     void SetUp() override { SetLogging(true, m_log, "65536"); }
 };
 
 TEST_F(WaysOut, ExitFromTheFileMenu) {
     ASSERT_NO_FATAL_FAILURE(StartEditor());
-    ASSERT_TRUE(InvokeCommand(m_editor->Frame(), 0xE141)); // ID_APP_EXIT
-    EXPECT_EQ(ExitCode(m_editor->Program()), 0u);
+    ASSERT_TRUE(InvokeCommand(m_frame, 0xE141)); // ID_APP_EXIT
+    EXPECT_EQ(ExitCode(Program()), 0u);
     ExpectLogEndsWith(Joined({kFrameDestroyed, kObjectsEnd, kEditorExit}));
 }
 
 TEST_F(WaysOut, TheCloseBox) {
     ASSERT_NO_FATAL_FAILURE(StartEditor());
-    EXPECT_EQ(m_editor->Close(), 0u);
+    CloseEditor();
     ExpectLogEndsWith(Joined({kFrameDestroyed, kObjectsEnd, kEditorExit}));
 }
 
@@ -72,8 +65,8 @@ TEST_F(WaysOut, TheCloseBox) {
 // the placement is not stored, but the objects end before the application does.
 TEST_F(WaysOut, Generate) {
     ASSERT_NO_FATAL_FAILURE(StartEditor());
-    ASSERT_TRUE(Click(FindControl(m_editor->Frame(), kGenerate)));
-    EXPECT_EQ(Answer(m_editor->Program(), IDOK), 0u);
+    ASSERT_TRUE(Click(FindControl(m_frame, kGenerate)));
+    EXPECT_EQ(Answer(Program(), IDOK), 0u);
     ExpectLogEndsWith(Joined({{"CZembraView::OnGenerate() ended."}, kObjectsEnd, kEditorExit}));
 }
 
@@ -93,8 +86,7 @@ TEST_F(WaysOut, AStartWhoseDocumentCannotBeOpened) {
 }
 
 TEST_F(WaysOut, RunMode) {
-    const std::string file = m_scratch.Write("run.zembra", Document("Run", "", 0x2000));
-    Process zembra = StartZembra("RUN \"" + file + "\"");
+    Process zembra = StartRun(m_scratch.Write("run.zembra", Document("Run", "", 0x2000)));
     EXPECT_EQ(Answer(zembra, IDOK), 1u);
     ExpectLogEndsWith(
         {"File run.", "CZembra::InitInstance() returning false.\\n(Don't start editor).",
