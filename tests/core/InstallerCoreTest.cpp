@@ -161,10 +161,6 @@ TEST(PayloadMessages, NameTheFileAloneNeverItsFolder) {
               "Attempting to continue installation.");
 }
 
-} // namespace
-
-namespace {
-
 using Verdict = installer::FolderCheck::Verdict;
 constexpr std::uint32_t kFolder = installer::kAttributeDirectory;
 constexpr std::uint32_t kLink = installer::kAttributeDirectory | installer::kAttributeReparsePoint;

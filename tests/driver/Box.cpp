@@ -1,9 +1,11 @@
 #include "tests/driver/Box.h"
+#include "tests/driver/Control.h"
 #include "tests/driver/Input.h"
 #include "tests/driver/Poll.h"
 #include "tests/driver/Window.h"
 
 #include <algorithm>
+#include <iterator>
 
 namespace testdriver {
 
@@ -11,40 +13,18 @@ namespace {
 
 constexpr int kTextControlId = 0xFFFF;
 
-bool IsButtonClass(HWND window) {
-    return lstrcmpiA(ClassOf(window).c_str(), "Button") == 0;
-}
-
-BOOL CALLBACK CollectChild(HWND window, LPARAM param) {
-    reinterpret_cast<std::vector<HWND>*>(param)->push_back(window);
-    return TRUE;
-}
-
-bool IsDefaultPushButton(HWND button) {
-    const auto style = static_cast<DWORD>(GetWindowLongPtrA(button, GWL_STYLE));
-    return (style & BS_TYPEMASK) == BS_DEFPUSHBUTTON;
-}
-
-// The visible buttons of the box, from left to right (top to bottom where they share a column).
-std::vector<HWND> ButtonsOf(HWND box) {
-    std::vector<HWND> children;
-    EnumChildWindows(box, CollectChild, reinterpret_cast<LPARAM>(&children));
-    std::vector<std::pair<RECT, HWND>> buttons;
-    for (HWND child : children) {
-        if (GetParent(child) != box || !IsWindowVisible(child) || !IsButtonClass(child))
-            continue;
-        RECT rect{};
-        GetWindowRect(child, &rect);
-        buttons.emplace_back(rect, child);
+// The visible buttons of the dialog, from left to right (top to bottom where they share a column).
+std::vector<HWND> ButtonsOf(HWND dialog) {
+    std::vector<HWND> buttons;
+    for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        if (IsWindowVisible(child) && lstrcmpiA(ClassOf(child).c_str(), "Button") == 0)
+            buttons.push_back(child);
     }
-    std::stable_sort(buttons.begin(), buttons.end(), [](const auto& a, const auto& b) {
-        return a.first.left != b.first.left ? a.first.left < b.first.left
-                                            : a.first.top < b.first.top;
+    std::stable_sort(buttons.begin(), buttons.end(), [](HWND a, HWND b) {
+        const RECT ra = ScreenRect(a), rb = ScreenRect(b);
+        return ra.left != rb.left ? ra.left < rb.left : ra.top < rb.top;
     });
-    std::vector<HWND> ordered;
-    for (const auto& button : buttons)
-        ordered.push_back(button.second);
-    return ordered;
+    return buttons;
 }
 
 bool ClickBoxButton(HWND box, HWND button) {
@@ -86,27 +66,16 @@ std::vector<HWND> VisibleBoxes(DWORD pid) {
 }
 
 HWND WaitForBox(const Process& process, milliseconds limit) {
-    return Poll(process, limit, [&]() -> HWND {
-        const auto boxes = VisibleBoxes(process.Id());
-        return boxes.empty() ? nullptr : boxes.front();
-    });
+    return WaitForWindowWhere(process, IsMessageBox, limit);
 }
 
 HWND WaitForWindow(const Process& process, milliseconds limit) {
-    return Poll(process, limit, [&]() -> HWND {
-        const auto windows = VisibleWindows(process.Id());
-        return windows.empty() ? nullptr : windows.front();
-    });
+    return WaitForWindow(process, {}, {}, limit);
 }
 
 HWND WaitForNextBox(const Process& process, HWND previous, milliseconds limit) {
-    return Poll(process, limit, [&]() -> HWND {
-        for (HWND box : VisibleBoxes(process.Id())) {
-            if (box != previous)
-                return box;
-        }
-        return nullptr;
-    });
+    return WaitForWindowWhere(
+        process, [&](HWND window) { return window != previous && IsMessageBox(window); }, limit);
 }
 
 bool WaitUntilNoBox(const Process& process, milliseconds limit) {
@@ -114,21 +83,10 @@ bool WaitUntilNoBox(const Process& process, milliseconds limit) {
 }
 
 const char* ToString(BoxIcon icon) {
-    switch (icon) {
-    case BoxIcon::None:
-        return "None";
-    case BoxIcon::Error:
-        return "Error";
-    case BoxIcon::Question:
-        return "Question";
-    case BoxIcon::Warning:
-        return "Warning";
-    case BoxIcon::Information:
-        return "Information";
-    case BoxIcon::Unknown:
-        return "Unknown";
-    }
-    return "Unknown";
+    static const char* const kNames[] = {"None",    "Error",       "Question",
+                                         "Warning", "Information", "Unknown"};
+    const auto index = static_cast<std::size_t>(icon);
+    return index < std::size(kNames) ? kNames[index] : "Unknown";
 }
 
 std::ostream& operator<<(std::ostream& out, BoxIcon icon) {
@@ -149,35 +107,39 @@ std::vector<int> ButtonIdsOf(const std::vector<BoxButton>& buttons) {
     return ids;
 }
 
-std::optional<BoxContents> ReadBox(HWND box, milliseconds iconLimit) {
-    if (!IsMessageBox(box))
-        return std::nullopt;
-    BoxContents contents;
-    const auto caption = TextOf(box);
-    const auto wideCaption = WideTextOf(box);
-    if (!caption || !wideCaption)
-        return std::nullopt;
-    contents.caption = *caption;
-    contents.wideCaption = *wideCaption;
-    if (HWND textControl = GetDlgItem(box, kTextControlId)) {
-        const auto text = TextOf(textControl);
-        const auto wideText = WideTextOf(textControl);
-        if (!text || !wideText)
-            return std::nullopt;
-        contents.text = *text;
-        contents.wideText = *wideText;
-    }
-    for (HWND button : ButtonsOf(box)) {
+std::optional<std::vector<BoxButton>> ReadButtons(HWND dialog, std::optional<int>& defaultButton) {
+    std::vector<BoxButton> read;
+    for (HWND button : ButtonsOf(dialog)) {
         const auto raw = TextOf(button);
         if (!raw)
             return std::nullopt;
         const int id = GetDlgCtrlID(button);
-        contents.buttons.push_back({id, WithoutMnemonics(*raw), *raw});
-        if (IsDefaultPushButton(button))
-            contents.defaultButton = id;
+        read.push_back({id, WithoutMnemonics(*raw), *raw});
+        if ((StyleOf(button) & BS_TYPEMASK) == BS_DEFPUSHBUTTON)
+            defaultButton = id;
     }
-    const auto exStyle = static_cast<DWORD>(GetWindowLongPtrA(box, GWL_EXSTYLE));
-    contents.topmost = (exStyle & WS_EX_TOPMOST) != 0;
+    return read;
+}
+
+std::optional<BoxContents> ReadBox(HWND box, milliseconds iconLimit) {
+    if (!IsMessageBox(box))
+        return std::nullopt;
+    BoxContents contents;
+    // Both forms of each text; false when the window does not answer.
+    const auto read = [](HWND window, std::string& text, std::wstring& wide) {
+        const auto narrow = TextOf(window);
+        const auto wideText = WideTextOf(window);
+        text = narrow.value_or("");
+        wide = wideText.value_or(L"");
+        return narrow && wideText;
+    };
+    HWND textControl = GetDlgItem(box, kTextControlId);
+    auto buttons = ReadButtons(box, contents.defaultButton);
+    if (!read(box, contents.caption, contents.wideCaption) ||
+        (textControl && !read(textControl, contents.text, contents.wideText)) || !buttons)
+        return std::nullopt;
+    contents.buttons = std::move(*buttons);
+    contents.topmost = (ExStyleOf(box) & WS_EX_TOPMOST) != 0;
     contents.owner = GetWindow(box, GW_OWNER);
     contents.icon = ReadBoxIcon(box, iconLimit);
     // A box that went away while being read may have given empty or partial answers.

@@ -56,6 +56,10 @@ struct BoxButton {
 // The buttons' shown texts and their ids, in the order given.
 std::vector<std::string> ButtonTextsOf(const std::vector<BoxButton>& buttons);
 std::vector<int> ButtonIdsOf(const std::vector<BoxButton>& buttons);
+// The visible buttons of a message box or task dialog from left to right (top to bottom where they
+// share a column), and in defaultButton the id of the one drawn as the default (BS_DEFPUSHBUTTON);
+// nothing when a button does not answer.
+std::optional<std::vector<BoxButton>> ReadButtons(HWND dialog, std::optional<int>& defaultButton);
 
 struct BoxContents {
     // As the ANSI messages give them (in the code page), and as the box holds them.

@@ -36,6 +36,19 @@ std::optional<LONG> ToUnits(LONG pixels, int base, int perBase) {
     return std::nullopt;
 }
 
+// Horizontal left and right, vertical top and bottom in dialog units; nothing when one has none.
+std::optional<RECT> ToUnits(const RECT& pixels, DialogBaseUnits base) {
+    if (base.x <= 0 || base.y <= 0)
+        return std::nullopt;
+    const auto left = ToUnits(pixels.left, base.x, 4);
+    const auto top = ToUnits(pixels.top, base.y, 8);
+    const auto right = ToUnits(pixels.right, base.x, 4);
+    const auto bottom = ToUnits(pixels.bottom, base.y, 8);
+    if (!left || !top || !right || !bottom)
+        return std::nullopt;
+    return RECT{*left, *top, *right, *bottom};
+}
+
 } // namespace
 
 HWND FindControl(HWND window, int id, const std::string& className) {
@@ -143,21 +156,8 @@ DialogBaseUnits BaseUnitsOf(const std::string& face, int points, int dpi) {
     return {static_cast<int>((size.cx / 26 + 1) / 2), static_cast<int>(metrics.tmHeight)};
 }
 
-RECT DialogUnitsToPixels(const RECT& units, DialogBaseUnits base) {
-    return {MulDiv(units.left, base.x, 4), MulDiv(units.top, base.y, 8),
-            MulDiv(units.right, base.x, 4), MulDiv(units.bottom, base.y, 8)};
-}
-
 std::optional<RECT> PixelsToDialogUnits(const RECT& pixels, DialogBaseUnits base) {
-    if (base.x <= 0 || base.y <= 0)
-        return std::nullopt;
-    const auto left = ToUnits(pixels.left, base.x, 4);
-    const auto top = ToUnits(pixels.top, base.y, 8);
-    const auto right = ToUnits(pixels.right, base.x, 4);
-    const auto bottom = ToUnits(pixels.bottom, base.y, 8);
-    if (!left || !top || !right || !bottom)
-        return std::nullopt;
-    return RECT{*left, *top, *right, *bottom};
+    return ToUnits(pixels, base);
 }
 
 RECT ControlUnitsToPixels(const RECT& units, DialogBaseUnits base) {
@@ -168,15 +168,14 @@ RECT ControlUnitsToPixels(const RECT& units, DialogBaseUnits base) {
 }
 
 std::optional<RECT> ControlPixelsToUnits(const RECT& pixels, DialogBaseUnits base) {
-    if (base.x <= 0 || base.y <= 0)
-        return std::nullopt;
-    const auto left = ToUnits(pixels.left, base.x, 4);
-    const auto top = ToUnits(pixels.top, base.y, 8);
-    const auto width = ToUnits(pixels.right - pixels.left, base.x, 4);
-    const auto height = ToUnits(pixels.bottom - pixels.top, base.y, 8);
-    if (!left || !top || !width || !height)
-        return std::nullopt;
-    return RECT{*left, *top, *left + *width, *top + *height};
+    // The size is mapped on its own: right and bottom carry the width and the height.
+    auto units = ToUnits(
+        {pixels.left, pixels.top, pixels.right - pixels.left, pixels.bottom - pixels.top}, base);
+    if (units) {
+        units->right += units->left;
+        units->bottom += units->top;
+    }
+    return units;
 }
 
 std::optional<RECT> DialogUnitRect(HWND control, DialogBaseUnits base) {

@@ -56,9 +56,8 @@ struct DialogBaseUnits {
 // (average width of the letters A-Z and a-z, height of the font), on this screen or, with a dpi,
 // on a display of that DPI.
 DialogBaseUnits BaseUnitsOf(const std::string& face, int points, int dpi = 0);
-// A rectangle in dialog units mapped to pixels, as MapDialogRect does.
-RECT DialogUnitsToPixels(const RECT& units, DialogBaseUnits base);
-// The dialog-unit rectangle that maps exactly to pixels; nothing when no whole numbers do.
+// The dialog-unit rectangle that MapDialogRect maps exactly to pixels; nothing when no whole
+// numbers do.
 std::optional<RECT> PixelsToDialogUnits(const RECT& pixels, DialogBaseUnits base);
 // A template control's rectangle in dialog units mapped to pixels as the dialog manager places
 // the control: its position and its size are mapped separately (so 75 units from the left and 35

@@ -7,6 +7,8 @@
 
 #include <windows.h>
 
+#include <vector>
+
 namespace testdriver {
 
 // A kernel handle (process, thread, event, job, file, snapshot), closed with CloseHandle. NULL and
@@ -49,6 +51,14 @@ public:
     int Height() const { return m_height; }
     // Call GdiFlush first when GDI has just drawn into the bitmap.
     DWORD Pixel(int x, int y) const { return m_bits[y * m_width + x] & 0x00FFFFFF; }
+    // Every pixel, row by row from the top, once GDI has finished drawing.
+    std::vector<DWORD> Pixels() const {
+        GdiFlush();
+        std::vector<DWORD> pixels;
+        for (int i = 0; i < m_width * m_height; ++i)
+            pixels.push_back(m_bits[i] & 0x00FFFFFF);
+        return pixels;
+    }
 
 private:
     int m_width;

@@ -3,8 +3,11 @@
 // with each system icon drawn here on the dialog's background at the same size.
 
 #include "tests/driver/Box.h"
+#include "tests/driver/Control.h"
 #include "tests/driver/Handles.h"
+#include "tests/driver/Messages.h"
 #include "tests/driver/Poll.h"
+#include "tests/driver/Screenshot.h"
 
 #include <cstdlib>
 #include <vector>
@@ -14,7 +17,6 @@ namespace testdriver {
 namespace {
 
 constexpr int kIconControlId = 0x0440;
-constexpr UINT kMessageLimitMs = 2000;
 constexpr milliseconds kRetryInterval(50);
 // How far a pixel may stray per colour channel, and how many pixels may stray, before a picture
 // no longer counts as the icon: room for rounding in scaling or blending, never for another icon.
@@ -22,33 +24,6 @@ constexpr int kChannelTolerance = 16;
 constexpr int kStrayPixelsPerHundred = 1;
 
 using Pixels = std::vector<DWORD>;
-
-Pixels PixelsOf(const DibSection& dib) {
-    GdiFlush();
-    Pixels pixels;
-    pixels.reserve(static_cast<std::size_t>(dib.Width()) * dib.Height());
-    for (int y = 0; y < dib.Height(); ++y) {
-        for (int x = 0; x < dib.Width(); ++x)
-            pixels.push_back(dib.Pixel(x, y));
-    }
-    return pixels;
-}
-
-// What the screen shows in rect (screen coordinates); nothing when it cannot be copied.
-std::optional<Pixels> CaptureScreen(const RECT& rect) {
-    const int width = rect.right - rect.left;
-    const int height = rect.bottom - rect.top;
-    ScreenDC screen;
-    MemoryDC memory;
-    DibSection dib(width, height);
-    if (!screen || !memory || !dib)
-        return std::nullopt;
-    SelectedObject selected(memory.Get(), dib.Get());
-    if (!selected ||
-        !BitBlt(memory.Get(), 0, 0, width, height, screen.Get(), rect.left, rect.top, SRCCOPY))
-        return std::nullopt;
-    return PixelsOf(dib);
-}
 
 // The system icon drawn as a static control draws it, on the dialog's face colour.
 std::optional<Pixels> DrawSystemIcon(LPCSTR name, int width, int height) {
@@ -64,7 +39,7 @@ std::optional<Pixels> DrawSystemIcon(LPCSTR name, int width, int height) {
     FillRect(memory.Get(), &all, GetSysColorBrush(COLOR_3DFACE));
     if (!DrawIconEx(memory.Get(), 0, 0, icon, width, height, 0, nullptr, DI_NORMAL))
         return std::nullopt;
-    return PixelsOf(dib);
+    return dib.Pixels();
 }
 
 bool ChannelsClose(DWORD a, DWORD b) {
@@ -122,11 +97,10 @@ BoxIcon ReadBoxIcon(HWND box, milliseconds limit) {
     HWND control = GetDlgItem(box, kIconControlId);
     if (!control || !IsWindowVisible(control))
         return BoxIcon::None;
-    DWORD_PTR handle = 0;
-    if (!SendMessageTimeoutA(control, STM_GETICON, 0, 0, SMTO_ABORTIFHUNG, kMessageLimitMs,
-                             &handle))
+    const auto handle = Ask(control, STM_GETICON);
+    if (!handle)
         return BoxIcon::Unknown;
-    if (handle == 0)
+    if (*handle == 0)
         return BoxIcon::None;
     return ReadIconControl(control, limit);
 }
@@ -136,14 +110,13 @@ BoxIcon ReadIconControl(HWND control, milliseconds limit) {
     BoxIcon icon = BoxIcon::Unknown;
     WaitUntil(
         [&] {
-            RECT rect{};
-            if (!IsWindow(control) || !GetClientRect(control, &rect))
+            if (!IsWindow(control))
                 return true;
-            MapWindowPoints(control, nullptr, reinterpret_cast<POINT*>(&rect), 2);
+            const RECT rect = ClientRectOnScreen(control);
             const int width = rect.right - rect.left;
             const int height = rect.bottom - rect.top;
             if (width > 0 && height > 0) {
-                if (const auto seen = CaptureScreen(rect))
+                if (const auto seen = ScreenPixels(rect))
                     icon = Recognise(*seen, width, height);
             }
             return icon != BoxIcon::Unknown;

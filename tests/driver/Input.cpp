@@ -51,23 +51,15 @@ bool SetEditText(HWND edit, const std::string& text) {
 }
 
 bool TypeText(HWND control, const std::string& text) {
-    if (!IsWindow(control))
-        return false;
-    for (const char c : text) {
-        if (!PostMessageA(control, WM_CHAR, static_cast<unsigned char>(c), 1))
-            return false;
-    }
-    return true;
+    return IsWindow(control) && std::all_of(text.begin(), text.end(), [&](char c) {
+               return PostMessageA(control, WM_CHAR, static_cast<unsigned char>(c), 1) != FALSE;
+           });
 }
 
 bool TypeWideText(HWND control, const std::wstring& text) {
-    if (!IsWindow(control))
-        return false;
-    for (const wchar_t unit : text) {
-        if (!PostMessageW(control, WM_CHAR, static_cast<WPARAM>(unit), 1))
-            return false;
-    }
-    return true;
+    return IsWindow(control) && std::all_of(text.begin(), text.end(), [&](wchar_t unit) {
+               return PostMessageW(control, WM_CHAR, static_cast<WPARAM>(unit), 1) != FALSE;
+           });
 }
 
 bool PressKey(HWND window, WORD virtualKey) {

@@ -75,6 +75,25 @@ std::optional<std::vector<std::string>> ImportedFunctions(const ImageBytes& imag
     return std::nullopt;
 }
 
+// Calls each(descriptor, its DLL's name) for every descriptor of the table at rva (none when rva is
+// 0) up to the one whose name is 0; false when the table or a name runs off the file or each fails.
+template <typename Descriptor, typename Each>
+bool EachDescriptor(const ImageBytes& image, DWORD rva, DWORD Descriptor::*name, Each each) {
+    if (rva == 0)
+        return true;
+    for (auto at = image.OffsetOf(rva); at; *at += sizeof(Descriptor)) {
+        const auto descriptor = image.At<Descriptor>(*at);
+        if (!descriptor)
+            return false;
+        if ((*descriptor).*name == 0)
+            return true;
+        const auto text = image.TextAtRva((*descriptor).*name);
+        if (!text || !each(*descriptor, *text))
+            return false;
+    }
+    return false;
+}
+
 } // namespace
 
 std::optional<ProgramImage> ReadProgramImage(const std::string& path) {
@@ -114,44 +133,26 @@ std::optional<ProgramImage> ReadProgramImage(const std::string& path) {
     };
     result.relocationsSize = directory(IMAGE_DIRECTORY_ENTRY_BASERELOC).Size;
 
-    const IMAGE_DATA_DIRECTORY imports = directory(IMAGE_DIRECTORY_ENTRY_IMPORT);
-    if (imports.VirtualAddress != 0) {
-        auto at = image.OffsetOf(imports.VirtualAddress);
-        for (; at; *at += sizeof(IMAGE_IMPORT_DESCRIPTOR)) {
-            const auto descriptor = image.At<IMAGE_IMPORT_DESCRIPTOR>(*at);
-            if (!descriptor)
-                return std::nullopt;
-            if (descriptor->Name == 0)
-                break;
-            const auto name = image.TextAtRva(descriptor->Name);
-            const DWORD thunks = descriptor->OriginalFirstThunk != 0
-                                     ? descriptor->OriginalFirstThunk
-                                     : descriptor->FirstThunk;
-            const auto functions = ImportedFunctions(image, thunks);
-            if (!name || !functions)
-                return std::nullopt;
-            result.imports.push_back({*name, *functions});
-        }
-        if (!at)
-            return std::nullopt;
-    }
-    const IMAGE_DATA_DIRECTORY delayed = directory(IMAGE_DIRECTORY_ENTRY_DELAY_IMPORT);
-    if (delayed.VirtualAddress != 0) {
-        auto at = image.OffsetOf(delayed.VirtualAddress);
-        for (; at; *at += sizeof(IMAGE_DELAYLOAD_DESCRIPTOR)) {
-            const auto descriptor = image.At<IMAGE_DELAYLOAD_DESCRIPTOR>(*at);
-            if (!descriptor)
-                return std::nullopt;
-            if (descriptor->DllNameRVA == 0)
-                break;
-            const auto name = image.TextAtRva(descriptor->DllNameRVA);
-            if (!name)
-                return std::nullopt;
-            result.delayImports.push_back(*name);
-        }
-        if (!at)
-            return std::nullopt;
-    }
+    const bool read =
+        EachDescriptor<IMAGE_IMPORT_DESCRIPTOR>(
+            image, directory(IMAGE_DIRECTORY_ENTRY_IMPORT).VirtualAddress,
+            &IMAGE_IMPORT_DESCRIPTOR::Name,
+            [&](const auto& descriptor, const std::string& name) {
+                const auto functions = ImportedFunctions(image, descriptor.OriginalFirstThunk != 0
+                                                                    ? descriptor.OriginalFirstThunk
+                                                                    : descriptor.FirstThunk);
+                if (functions)
+                    result.imports.push_back({name, *functions});
+                return functions.has_value();
+            }) &&
+        EachDescriptor<IMAGE_DELAYLOAD_DESCRIPTOR>(
+            image, directory(IMAGE_DIRECTORY_ENTRY_DELAY_IMPORT).VirtualAddress,
+            &IMAGE_DELAYLOAD_DESCRIPTOR::DllNameRVA, [&](const auto&, const std::string& name) {
+                result.delayImports.push_back(name);
+                return true;
+            });
+    if (!read)
+        return std::nullopt;
     return result;
 }
 

@@ -67,6 +67,13 @@ std::string Escaped(const std::string& bytes) {
     return text + "\"";
 }
 
+// Makes the key exactly what the snapshot holds (removing it when it did not exist).
+void RestoreSnapshot(HKEY root, const std::string& key, const RegistrySnapshot& snapshot) {
+    DeleteTree(root, key);
+    if (snapshot.exists)
+        WriteSnapshot(root, key, snapshot);
+}
+
 } // namespace
 
 std::optional<RegistryValue> ReadValue(HKEY root, const std::string& key, const std::string& name) {
@@ -162,12 +169,6 @@ RegistrySnapshot TakeSnapshot(HKEY root, const std::string& key) {
     for (const std::string& child : Names(root, key, true))
         snapshot.subkeys[child] = TakeSnapshot(root, key + "\\" + child);
     return snapshot;
-}
-
-void RestoreSnapshot(HKEY root, const std::string& key, const RegistrySnapshot& snapshot) {
-    DeleteTree(root, key);
-    if (snapshot.exists)
-        WriteSnapshot(root, key, snapshot);
 }
 
 std::ostream& operator<<(std::ostream& out, const RegistrySnapshot& snapshot) {

@@ -71,8 +71,6 @@ struct RegistrySnapshot {
     }
 };
 RegistrySnapshot TakeSnapshot(HKEY root, const std::string& key);
-// Makes the key exactly what the snapshot holds (removing it when it did not exist).
-void RestoreSnapshot(HKEY root, const std::string& key, const RegistrySnapshot& snapshot);
 std::ostream& operator<<(std::ostream& out, const RegistrySnapshot& snapshot);
 
 // One registry value as it was, put back (or removed again) on destruction.

@@ -10,8 +10,6 @@
 
 namespace testdriver {
 
-namespace {} // namespace
-
 std::string TestOutputFolder() {
     const char* chosen = std::getenv("ZEMBRA_TEST_OUTPUT");
     std::string folder = chosen && *chosen ? chosen : WindowsPathOf(ZEMBRA_TEST_OUTPUT_DIR);
@@ -25,6 +23,21 @@ std::string TestOutputFolder() {
     return folder;
 }
 
+std::optional<std::vector<DWORD>> ScreenPixels(const RECT& rect) {
+    const int width = rect.right - rect.left;
+    const int height = rect.bottom - rect.top;
+    ScreenDC screen;
+    MemoryDC memory;
+    DibSection dib(width, height);
+    if (width <= 0 || height <= 0 || !screen || !memory || !dib)
+        return std::nullopt;
+    SelectedObject selected(memory.Get(), dib.Get());
+    if (!selected ||
+        !BitBlt(memory.Get(), 0, 0, width, height, screen.Get(), rect.left, rect.top, SRCCOPY))
+        return std::nullopt;
+    return dib.Pixels();
+}
+
 std::string SaveScreenshot(HWND window, const std::string& name) {
     RECT rect{};
     if (!IsWindow(window) || !GetWindowRect(window, &rect))
@@ -32,28 +45,14 @@ std::string SaveScreenshot(HWND window, const std::string& name) {
     // Painted to the end first: a window just shown may not yet have drawn every control.
     RedrawWindow(window, nullptr, nullptr,
                  RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
-    const int width = rect.right - rect.left;
-    const int height = rect.bottom - rect.top;
-    ScreenDC screen;
-    MemoryDC memory;
-    DibSection dib(width, height);
-    if (width <= 0 || height <= 0 || !screen || !memory || !dib)
+    const auto pixels = ScreenPixels(rect);
+    if (!pixels)
         return {};
-    {
-        SelectedObject selected(memory.Get(), dib.Get());
-        if (!selected ||
-            !BitBlt(memory.Get(), 0, 0, width, height, screen.Get(), rect.left, rect.top, SRCCOPY))
-            return {};
-    }
-    GdiFlush();
-    std::vector<std::uint32_t> pixels;
-    pixels.reserve(static_cast<std::size_t>(width) * height);
-    for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width; ++x)
-            pixels.push_back(dib.Pixel(x, y));
-    }
     const std::string path = TestOutputFolder() + name + ".png";
-    return WriteBytes(path, EncodePng(width, height, pixels)) ? path : std::string();
+    return WriteBytes(path, EncodePng(rect.right - rect.left, rect.bottom - rect.top,
+                                      {pixels->begin(), pixels->end()}))
+               ? path
+               : std::string();
 }
 
 int ScreenDpi() {

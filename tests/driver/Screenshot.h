@@ -3,13 +3,19 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <string>
+#include <vector>
 
 namespace testdriver {
 
 // The folder the tests keep their output in (build/test-output, or ZEMBRA_TEST_OUTPUT when that
 // environment variable is set), with a trailing backslash; created when missing.
 std::string TestOutputFolder();
+
+// What the screen shows in rect (screen coordinates), row by row from the top, each pixel
+// 0x00RRGGBB; nothing when it cannot be copied.
+std::optional<std::vector<DWORD>> ScreenPixels(const RECT& rect);
 
 // Saves what the screen shows of window (which must not be covered), once it has painted itself
 // afresh, as name.png in the test output folder; name must be a plain file name without

@@ -77,21 +77,10 @@ std::optional<TaskDialogContents> ReadTaskDialog(HWND dialog, milliseconds iconL
         contents.content = WindowText(statics.front());
     if (statics.size() > 1)
         contents.footer = WindowText(statics.back());
-    std::vector<std::pair<RECT, HWND>> buttons;
-    for (HWND child : ChildrenOf(dialog))
-        if (IsPushButton(child))
-            buttons.emplace_back(ScreenRect(child), child);
-    std::stable_sort(buttons.begin(), buttons.end(),
-                     [](const auto& a, const auto& b) { return a.first.left < b.first.left; });
-    for (const auto& button : buttons) {
-        const auto raw = TextOf(button.second);
-        if (!raw)
-            return std::nullopt;
-        const int id = GetDlgCtrlID(button.second);
-        contents.buttons.push_back({id, WithoutMnemonics(*raw), *raw});
-        if ((StyleOf(button.second) & BS_TYPEMASK) == BS_DEFPUSHBUTTON)
-            contents.defaultButton = id;
-    }
+    auto buttons = ReadButtons(dialog, contents.defaultButton);
+    if (!buttons)
+        return std::nullopt;
+    contents.buttons = std::move(*buttons);
     for (HWND child : ChildrenOf(dialog))
         if (IsStatic(child) && IsIcon(child))
             contents.icon = ReadIconControl(child, iconLimit);

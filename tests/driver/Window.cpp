@@ -33,11 +33,31 @@ BOOL CALLBACK CollectVisibleWindow(HWND window, LPARAM param) {
     return TRUE;
 }
 
+// An empty className or caption matches any.
+bool Matches(HWND window, const std::string& className, const std::string& caption) {
+    return (className.empty() || ClassOf(window) == className) &&
+           (caption.empty() || WindowText(window) == caption);
+}
+
 bool IsBoxButton(HWND control) {
     const DWORD type = static_cast<DWORD>(GetWindowLongPtrA(control, GWL_STYLE)) & BS_TYPEMASK;
     const int id = GetDlgCtrlID(control);
     return (type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON) && id >= kFirstBoxButton &&
            id <= kLastBoxButton;
+}
+
+// The window's text through the ANSI or the wide messages.
+template <typename Char, typename Send>
+std::optional<std::basic_string<Char>> Text(HWND window, Send send) {
+    DWORD_PTR length = 0;
+    if (!send(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, kMessageLimitMs, &length))
+        return std::nullopt;
+    std::vector<Char> buffer(length + 1, Char());
+    DWORD_PTR copied = 0;
+    if (!send(window, WM_GETTEXT, buffer.size(), reinterpret_cast<LPARAM>(buffer.data()),
+              SMTO_ABORTIFHUNG, kMessageLimitMs, &copied))
+        return std::nullopt;
+    return std::basic_string<Char>(buffer.data(), std::min<std::size_t>(copied, length));
 }
 
 } // namespace
@@ -49,31 +69,11 @@ std::string ClassOf(HWND window) {
 }
 
 std::optional<std::string> TextOf(HWND window) {
-    DWORD_PTR length = 0;
-    if (!SendMessageTimeoutA(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, kMessageLimitMs,
-                             &length))
-        return std::nullopt;
-    std::vector<char> buffer(length + 1, '\0');
-    DWORD_PTR copied = 0;
-    if (!SendMessageTimeoutA(window, WM_GETTEXT, buffer.size(),
-                             reinterpret_cast<LPARAM>(buffer.data()), SMTO_ABORTIFHUNG,
-                             kMessageLimitMs, &copied))
-        return std::nullopt;
-    return std::string(buffer.data(), std::min<std::size_t>(copied, length));
+    return Text<char>(window, SendMessageTimeoutA);
 }
 
 std::optional<std::wstring> WideTextOf(HWND window) {
-    DWORD_PTR length = 0;
-    if (!SendMessageTimeoutW(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, kMessageLimitMs,
-                             &length))
-        return std::nullopt;
-    std::vector<wchar_t> buffer(length + 1, L'\0');
-    DWORD_PTR copied = 0;
-    if (!SendMessageTimeoutW(window, WM_GETTEXT, buffer.size(),
-                             reinterpret_cast<LPARAM>(buffer.data()), SMTO_ABORTIFHUNG,
-                             kMessageLimitMs, &copied))
-        return std::nullopt;
-    return std::wstring(buffer.data(), std::min<std::size_t>(copied, length));
+    return Text<wchar_t>(window, SendMessageTimeoutW);
 }
 
 std::string WindowText(HWND window) {
@@ -111,21 +111,16 @@ std::vector<HWND> FindWindows(DWORD pid, const std::string& className, const std
     EnumWindows(CollectVisibleWindow, reinterpret_cast<LPARAM>(&search));
     std::vector<HWND> matching;
     for (HWND window : search.found) {
-        if (!className.empty() && ClassOf(window) != className)
-            continue;
-        if (!caption.empty() && WindowText(window) != caption)
-            continue;
-        matching.push_back(window);
+        if (Matches(window, className, caption))
+            matching.push_back(window);
     }
     return matching;
 }
 
 HWND WaitForWindow(const Process& process, const std::string& className, const std::string& caption,
                    milliseconds limit) {
-    return Poll(process, limit, [&]() -> HWND {
-        const auto windows = FindWindows(process.Id(), className, caption);
-        return windows.empty() ? nullptr : windows.front();
-    });
+    return WaitForWindowWhere(
+        process, [&](HWND window) { return Matches(window, className, caption); }, limit);
 }
 
 HWND WaitForWindowWhere(const Process& process, const std::function<bool(HWND)>& matches,
@@ -142,10 +137,7 @@ HWND WaitForWindowWhere(const Process& process, const std::function<bool(HWND)>&
 HWND WaitForDialog(const Process& process, const std::string& caption, milliseconds limit) {
     return WaitForWindowWhere(
         process,
-        [&](HWND window) {
-            return ClassOf(window) == "#32770" &&
-                   (caption.empty() || WindowText(window) == caption) && !IsMessageBox(window);
-        },
+        [&](HWND window) { return Matches(window, "#32770", caption) && !IsMessageBox(window); },
         limit);
 }
 

@@ -18,6 +18,7 @@
 
 #include <fstream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 using namespace testdriver;
@@ -489,32 +490,19 @@ TEST(ProgramResources, ReadsMenuAcceleratorsAndStringsFromTheFile) {
     ASSERT_TRUE(menu);
     ASSERT_EQ(menu->size(), 1u);
     EXPECT_EQ((*menu)[0].text, "&Probe");
-    struct Item {
-        const char* text;
-        UINT id;
-        bool separator;
-        bool grayed;
-    };
-    const Item expected[] = {
-        {"&Dialog...\tCtrl+D", ID_PROBE_DIALOG, false, false},
-        {"&Open...", ID_PROBE_OPEN, false, false},
-        {"Save &As...", ID_PROBE_SAVE, false, false},
-        {"&Grayed", ID_PROBE_GRAYED, false, true},
-        {"&Note...", ID_PROBE_NOTE, false, false},
-        {"", 0, true, false},
-        {"E&xit", ID_PROBE_EXIT, false, false},
-    };
-    const auto& items = (*menu)[0].items;
-    ASSERT_EQ(items.size(), std::size(expected));
-    for (std::size_t i = 0; i < items.size(); ++i) {
-        SCOPED_TRACE(expected[i].text);
-        EXPECT_EQ(items[i].text, expected[i].text);
-        EXPECT_EQ(items[i].id, expected[i].id);
-        EXPECT_EQ(items[i].separator, expected[i].separator);
-        if (!expected[i].separator) {
-            EXPECT_EQ((items[i].state & MFS_GRAYED) != 0, expected[i].grayed);
-        }
-    }
+    // Text, id, separator and grayed (which a separator does not carry) of each item.
+    using Item = std::tuple<std::string, UINT, bool, bool>;
+    std::vector<Item> items;
+    for (const MenuEntry& item : (*menu)[0].items)
+        items.emplace_back(item.text, item.id, item.separator,
+                           !item.separator && (item.state & MFS_GRAYED) != 0);
+    EXPECT_EQ(items, (std::vector<Item>{{"&Dialog...\tCtrl+D", ID_PROBE_DIALOG, false, false},
+                                        {"&Open...", ID_PROBE_OPEN, false, false},
+                                        {"Save &As...", ID_PROBE_SAVE, false, false},
+                                        {"&Grayed", ID_PROBE_GRAYED, false, true},
+                                        {"&Note...", ID_PROBE_NOTE, false, false},
+                                        {"", 0, true, false},
+                                        {"E&xit", ID_PROBE_EXIT, false, false}}));
 
     const auto accelerators = resources->Accelerators(IDR_PROBE_FRAME);
     ASSERT_TRUE(accelerators);
