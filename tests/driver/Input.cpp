@@ -21,8 +21,9 @@ bool PostKey(HWND target, WORD virtualKey) {
     const UINT scan = MapVirtualKeyA(virtualKey, MAPVK_VK_TO_VSC);
     const LPARAM down = 1 | (static_cast<LPARAM>(scan) << 16);
     const LPARAM up = down | (LPARAM(1) << 30) | (LPARAM(1) << 31);
+    // The key down may already have closed the target (Esc, Enter) when the key up is posted.
     return PostMessageA(target, WM_KEYDOWN, virtualKey, down) &&
-           PostMessageA(target, WM_KEYUP, virtualKey, up);
+           (PostMessageA(target, WM_KEYUP, virtualKey, up) || !IsWindow(target));
 }
 
 INPUT KeyInput(WORD virtualKey, bool up) {

@@ -125,8 +125,10 @@ TEST_F(ButtonsAndTime, WordsOfAnyScriptAreKeptAndShown) {
     const std::wstring yes = L"\u518d\u8d77\u52d5 \u2713", no = L"\u038c\u03c7\u03b9";
     ASSERT_TRUE(TypeWideText(Item(kWords[0]), yes));
     ASSERT_TRUE(TypeWideText(Item(kWords[1]), no));
-    Settle(m_dialog);
-    EXPECT_EQ(WideTextOf(Item(kWords[0])), yes);
+    // The typed characters are posted: wait until the fields have taken them all.
+    EXPECT_TRUE(WaitUntil(
+        [&] { return WideTextOf(Item(kWords[0])) == yes && WideTextOf(Item(kWords[1])) == no; },
+        kWindowLimit));
     ASSERT_TRUE(CloseDialog(m_dialog, kOkButton));
 
     ASSERT_TRUE(Click(FindControl(m_frame, kTest)));
