@@ -71,6 +71,17 @@ const std::string kEmptyDocument = kVersion1 + kNoString + kNoString + Bytes({0,
 class Cli : public testing::Test {
 protected:
     int Run(const Strings& arguments) { return cli::RunCli(arguments, m_system); }
+    // Runs a command that must end with the exit code, and gives what it printed.
+    std::string Printed(const Strings& arguments, int exitCode) {
+        m_system.out.clear();
+        EXPECT_EQ(Run(arguments), exitCode) << testing::PrintToString(arguments);
+        return m_system.out;
+    }
+    // Runs a command that must end with the exit code and print part among its output.
+    void ExpectPrinted(const Strings& arguments, int exitCode, const std::string& part) {
+        const std::string out = Printed(arguments, exitCode);
+        EXPECT_NE(out.find(part), std::string::npos) << out;
+    }
     MemorySystem m_system;
 };
 
@@ -172,13 +183,9 @@ TEST_F(Cli, ForceReplacesAndOptionsEndAtTheDoubleDash) {
 }
 
 TEST_F(Cli, HelpAndVersion) {
-    EXPECT_EQ(Run({"--version"}), 0);
-    EXPECT_EQ(m_system.out, "zembra-cli 1.0\n");
-    for (const Strings& arguments : {Strings{"--help"}, Strings{"new", "--help"}}) {
-        m_system.out.clear();
-        EXPECT_EQ(Run(arguments), 0);
-        EXPECT_EQ(m_system.out.rfind("Usage:\n", 0), 0u);
-    }
+    EXPECT_EQ(Printed({"--version"}, 0), "zembra-cli 1.0\n");
+    for (const Strings& arguments : {Strings{"--help"}, Strings{"new", "--help"}})
+        EXPECT_EQ(Printed(arguments, 0).rfind("Usage:\n", 0), 0u);
     EXPECT_EQ(m_system.err, "");
 }
 
@@ -187,41 +194,36 @@ TEST_F(Cli, ShowPrintsWindows1252AndWideStringsAsUtf8) {
     m_system.files["doc.zembra"] = kVersion1 + kString + Bytes({2, 0x80, 0xE9}) + kString +
                                    Bytes({0xFF, 0xFE, 0xFF, 2, 0xAC, 0x20, '!', 0}) +
                                    Bytes({0x34, 0x21, 0x04, 0});
-    EXPECT_EQ(Run({"show", "doc.zembra", "--json"}), 0);
-    EXPECT_EQ(m_system.out, "{\n"
-                            "  \"version\": 1.0,\n"
-                            "  \"caption\": \"\xe2\x82\xac\xc3\xa9\",\n"
-                            "  \"text\": \"\xe2\x82\xac!\",\n"
-                            "  \"icon\": \"warning\",\n"
-                            "  \"buttons\": \"yes-no\",\n"
-                            "  \"default\": 2,\n"
-                            "  \"priority\": \"normal\",\n"
-                            "  \"style\": 270644,\n"
-                            "  \"buttonTexts\": null,\n"
-                            "  \"countdown\": null\n"
-                            "}\n");
-    m_system.out.clear();
+    EXPECT_EQ(Printed({"show", "doc.zembra", "--json"}, 0),
+              "{\n"
+              "  \"version\": 1.0,\n"
+              "  \"caption\": \"\xe2\x82\xac\xc3\xa9\",\n"
+              "  \"text\": \"\xe2\x82\xac!\",\n"
+              "  \"icon\": \"warning\",\n"
+              "  \"buttons\": \"yes-no\",\n"
+              "  \"default\": 2,\n"
+              "  \"priority\": \"normal\",\n"
+              "  \"style\": 270644,\n"
+              "  \"buttonTexts\": null,\n"
+              "  \"countdown\": null\n"
+              "}\n");
     m_system.files["lines.zembra"] = kVersion1 + kNoString + kString +
                                      "\x07"
                                      "a\r\n\r\nbc" +
                                      Bytes({0x56, 0x30, 0, 0});
-    EXPECT_EQ(Run({"show", "lines.zembra"}), 0);
-    EXPECT_EQ(m_system.out, "version   1.0\n"
-                            "caption\n"
-                            "text      a\n"
-                            "\n"
-                            "          bc\n"
-                            "icon      bits 0x0050, which no word names\n"
-                            "buttons   bits 0x0006, which no word names\n"
-                            "default   1\n"
-                            "priority  bits 0x3000, which no word names\n"
-                            "style     0x00003056\n");
-    m_system.out.clear();
-    EXPECT_EQ(Run({"show", "--json", "lines.zembra"}), 0);
-    EXPECT_NE(m_system.out.find("\"icon\": null,\n  \"buttons\": null,\n  \"default\": 1,\n"
-                                "  \"priority\": null,\n  \"style\": 12374,\n"),
-              std::string::npos)
-        << m_system.out;
+    EXPECT_EQ(Printed({"show", "lines.zembra"}, 0), "version   1.0\n"
+                                                    "caption\n"
+                                                    "text      a\n"
+                                                    "\n"
+                                                    "          bc\n"
+                                                    "icon      bits 0x0050, which no word names\n"
+                                                    "buttons   bits 0x0006, which no word names\n"
+                                                    "default   1\n"
+                                                    "priority  bits 0x3000, which no word names\n"
+                                                    "style     0x00003056\n");
+    ExpectPrinted({"show", "--json", "lines.zembra"}, 0,
+                  "\"icon\": null,\n  \"buttons\": null,\n  \"default\": 1,\n"
+                  "  \"priority\": null,\n  \"style\": 12374,\n");
     EXPECT_EQ(m_system.err, "");
 }
 
@@ -243,22 +245,20 @@ TEST_F(Cli, CheckNamesWhatTheReaderFinds) {
         {"v2", Bytes({0, 0, 0, 0, 0, 0, 0, 0x40}) + kNoString + kNoString + Bytes({0, 0x20, 0, 0})},
         {"v1.04", Bytes({0xA4, 0x70, 0x3D, 0x0A, 0xD7, 0xA3, 0xF0, 0x3F})},
     };
-    EXPECT_EQ(Run({"check", "sound", "trailing"}), 0);
-    EXPECT_EQ(m_system.out, "sound: ok\ntrailing: ok\n");
-    m_system.out.clear();
-    EXPECT_EQ(Run({"check", "sound", "cut", "cut-style", "cut-record", "hostile", "hostile-wide",
-                   "malformed", "v2", "v1.04", "missing"}),
-              1);
-    EXPECT_EQ(m_system.out, "sound: ok\n"
-                            "cut: cut short at byte 10\n"
-                            "cut-style: cut short at byte 23\n"
-                            "cut-record: the length at byte 12 reaches beyond the end\n"
-                            "hostile: the length at byte 12 reaches beyond the end\n"
-                            "hostile-wide: the length at byte 16 reaches beyond the end\n"
-                            "malformed: the length at byte 12 is malformed\n"
-                            "v2: version 2.0 instead of 1.0\n"
-                            "v1.04: version 1.04 instead of 1.0\n"
-                            "missing: cannot be read (No such file)\n");
+    EXPECT_EQ(Printed({"check", "sound", "trailing"}, 0), "sound: ok\ntrailing: ok\n");
+    EXPECT_EQ(Printed({"check", "sound", "cut", "cut-style", "cut-record", "hostile",
+                       "hostile-wide", "malformed", "v2", "v1.04", "missing"},
+                      1),
+              "sound: ok\n"
+              "cut: cut short at byte 10\n"
+              "cut-style: cut short at byte 23\n"
+              "cut-record: the length at byte 12 reaches beyond the end\n"
+              "hostile: the length at byte 12 reaches beyond the end\n"
+              "hostile-wide: the length at byte 16 reaches beyond the end\n"
+              "malformed: the length at byte 12 is malformed\n"
+              "v2: version 2.0 instead of 1.0\n"
+              "v1.04: version 1.04 instead of 1.0\n"
+              "missing: cannot be read (No such file)\n");
     EXPECT_EQ(m_system.err, "");
 }
 
@@ -302,20 +302,14 @@ TEST_F(Cli, OwnWordsAndCountdownAreWrittenShownAndRun) {
               kVersion1 + kString + "\x06Update" + kNoString + Bytes({0x04, 0x20, 0, 0}));
     EXPECT_EQ(bytes.substr(27, 4), "ZBOX");
 
-    EXPECT_EQ(Run({"show", "doc"}), 0);
-    EXPECT_NE(m_system.out.find("style     0x00002004\n"
-                                "words     Restart now\n"
-                                "          Later\n"
-                                "countdown 300 seconds, then no\n"),
-              std::string::npos)
-        << m_system.out;
-    m_system.out.clear();
-    EXPECT_EQ(Run({"show", "--json", "doc"}), 0);
-    EXPECT_NE(m_system.out.find(
+    ExpectPrinted({"show", "doc"}, 0,
+                  "style     0x00002004\n"
+                  "words     Restart now\n"
+                  "          Later\n"
+                  "countdown 300 seconds, then no\n");
+    ExpectPrinted({"show", "--json", "doc"}, 0,
                   "  \"buttonTexts\": [\n    \"Restart now\",\n    \"Later\"\n  ],\n"
-                  "  \"countdown\": {\n    \"seconds\": 300,\n    \"answer\": \"no\"\n  }\n"),
-              std::string::npos)
-        << m_system.out;
+                  "  \"countdown\": {\n    \"seconds\": 300,\n    \"answer\": \"no\"\n  }\n");
 
     m_system.answer = 7;
     EXPECT_EQ(Run({"run", "doc"}), 7);
@@ -343,10 +337,10 @@ TEST_F(Cli, CheckNamesWhatIsWrongInTheBoxBlock) {
         {"answer",
          head + "ZBOX" + Bytes({1, 0, 14, 0, 0, 0, 2, 0, 8, 0, 0, 0, 5, 0, 0, 0, 1, 0, 0, 0})},
     };
-    EXPECT_EQ(Run({"check", "cut", "answer"}), 1);
-    EXPECT_EQ(m_system.out, "cut: the box block at byte 20 is cut short at byte 32\n"
-                            "answer: the box block at byte 20 is malformed: its countdown answers "
-                            "1, which is no button of the set\n");
+    EXPECT_EQ(Printed({"check", "cut", "answer"}, 1),
+              "cut: the box block at byte 20 is cut short at byte 32\n"
+              "answer: the box block at byte 20 is malformed: its countdown answers "
+              "1, which is no button of the set\n");
 }
 
 // A document cannot drive the terminal: show prints a control character of its strings as an
