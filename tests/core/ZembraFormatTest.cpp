@@ -156,9 +156,8 @@ TEST(ZembraFormat, OtherVersionsAreReadAndRecognised) {
     EXPECT_EQ(version, 1.04);
     EXPECT_TRUE(IsOtherVersion(version));
     EXPECT_EQ(design.GetStyle(), 0x2034u);
-    EXPECT_TRUE(IsOtherVersion(0.0));
-    EXPECT_TRUE(IsOtherVersion(-1.0));
-    EXPECT_TRUE(IsOtherVersion(INFINITY));
+    for (const double other : {0.0, -1.0, double(INFINITY)})
+        EXPECT_TRUE(IsOtherVersion(other)) << other;
     EXPECT_FALSE(IsOtherVersion(NAN));
 }
 
