@@ -117,8 +117,7 @@ TEST_P(IconFile, HasTheImagesTheShellExpectsAndSaneArtwork) {
     const IconCase& icon = GetParam();
     const Bytes file = ReadFile(std::string(ZEMBRA_SOURCE_DIR) + "/" + icon.path);
     ASSERT_GE(file.size(), 6u) << icon.path;
-    EXPECT_EQ(U16(file, 0), 0u) << "reserved";
-    EXPECT_EQ(U16(file, 2), 1u) << "type: icon";
+    EXPECT_EQ(U32(file, 0), 0x10000u) << "reserved, then the type: icon";
     ASSERT_EQ(U16(file, 4), icon.images.size()) << "image count";
     ASSERT_GE(file.size(), 6 + 16 * icon.images.size());
 
