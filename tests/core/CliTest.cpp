@@ -66,6 +66,10 @@ std::string Bytes(std::initializer_list<int> bytes) {
 const std::string kVersion1 = Bytes({0, 0, 0, 0, 0, 0, 0xF0, 0x3F});
 const std::string kNoString = Bytes({0, 0, 0, 0});
 const std::string kString = Bytes({1, 0, 0, 0});
+// A string that is there, in the narrow record of the short length form.
+std::string Narrow(const std::string& text) {
+    return kString + static_cast<char>(text.size()) + text;
+}
 const std::string kEmptyDocument = kVersion1 + kNoString + kNoString + Bytes({0, 0x20, 0, 0});
 
 class Cli : public testing::Test {
@@ -177,7 +181,7 @@ TEST_F(Cli, ForceReplacesAndOptionsEndAtTheDoubleDash) {
     EXPECT_EQ(m_system.files["old.zembra"], kEmptyDocument);
     EXPECT_EQ(Run({"new", "--caption", "--text", "--", "--help"}), 0);
     EXPECT_EQ(m_system.files["--help"],
-              kVersion1 + kString + "\x06--text" + kNoString + Bytes({0, 0x20, 0, 0}));
+              kVersion1 + Narrow("--text") + kNoString + Bytes({0, 0x20, 0, 0}));
 }
 
 TEST_F(Cli, HelpAndVersion) {
@@ -205,10 +209,8 @@ TEST_F(Cli, ShowPrintsWindows1252AndWideStringsAsUtf8) {
               "  \"buttonTexts\": null,\n"
               "  \"countdown\": null\n"
               "}\n");
-    m_system.files["lines.zembra"] = kVersion1 + kNoString + kString +
-                                     "\x07"
-                                     "a\r\n\r\nbc" +
-                                     Bytes({0x56, 0x30, 0, 0});
+    m_system.files["lines.zembra"] =
+        kVersion1 + kNoString + Narrow("a\r\n\r\nbc") + Bytes({0x56, 0x30, 0, 0});
     EXPECT_EQ(Printed({"show", "lines.zembra"}, 0), "version   1.0\n"
                                                     "caption\n"
                                                     "text      a\n"
@@ -226,10 +228,7 @@ TEST_F(Cli, ShowPrintsWindows1252AndWideStringsAsUtf8) {
 }
 
 TEST_F(Cli, CheckNamesWhatTheReaderFinds) {
-    const std::string sound = kVersion1 + kString +
-                              "\x03"
-                              "abc" +
-                              kNoString + Bytes({0, 0x20, 0, 0});
+    const std::string sound = kVersion1 + Narrow("abc") + kNoString + Bytes({0, 0x20, 0, 0});
     m_system.files = {
         {"sound", sound},
         {"trailing", sound + "more"},
@@ -261,10 +260,8 @@ TEST_F(Cli, CheckNamesWhatTheReaderFinds) {
 }
 
 TEST_F(Cli, RunShowsTheStyleWordUnchangedAndExitsWithTheAnswer) {
-    m_system.files["doc.zembra"] = kVersion1 + kString +
-                                   "\x01"
-                                   "C" +
-                                   kNoString + Bytes({0x34, 0x21, 0x04, 0x00});
+    m_system.files["doc.zembra"] =
+        kVersion1 + Narrow("C") + kNoString + Bytes({0x34, 0x21, 0x04, 0x00});
     m_system.answer = 7;
     EXPECT_EQ(Run({"run", "doc.zembra", "--timeout", "2147483"}), 7);
     ASSERT_EQ(m_system.shown.size(), 1u);
@@ -297,7 +294,7 @@ TEST_F(Cli, OwnWordsAndCountdownAreWrittenShownAndRun) {
     const std::string& bytes = m_system.files["doc"];
     // The document as before, then the block: the style word ends at byte 27.
     EXPECT_EQ(bytes.substr(0, 27),
-              kVersion1 + kString + "\x06Update" + kNoString + Bytes({0x04, 0x20, 0, 0}));
+              kVersion1 + Narrow("Update") + kNoString + Bytes({0x04, 0x20, 0, 0}));
     EXPECT_EQ(bytes.substr(27, 4), "ZBOX");
 
     ExpectPrinted({"show", "doc"}, 0,
