@@ -3,14 +3,14 @@
 // stay inside the file without overlapping, a mask that agrees with the colours, and artwork that
 // is more than a blank square.
 
+#include "tests/driver/core/NamedCase.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cctype>
 #include <cstdint>
 #include <fstream>
 #include <iterator>
-#include <ostream>
 #include <set>
 #include <string>
 #include <vector>
@@ -24,7 +24,8 @@ struct Format {
     int bits;
 };
 
-struct IconCase {
+// Named after the file's name without its dot and blanks.
+struct IconCase : testdriver::NamedCase {
     const char* path; // relative to the source tree
     std::vector<Format> images;
 };
@@ -33,15 +34,11 @@ const std::vector<Format> kProgramImages = {{16, 32}, {32, 32}, {48, 32},
                                             {16, 8},  {32, 8},  {48, 8}};
 
 const IconCase kIcons[] = {
-    {"app/Zembra.ico", kProgramImages},
-    {"uninstaller/Uninstall.ico", kProgramImages},
-    {"installer/Install.ico", kProgramImages},
-    {"installer/payload/FileType Icon.ico", {{32, 4}, {64, 8}}},
+    {{"Zembraico"}, "app/Zembra.ico", kProgramImages},
+    {{"Uninstallico"}, "uninstaller/Uninstall.ico", kProgramImages},
+    {{"Installico"}, "installer/Install.ico", kProgramImages},
+    {{"FileTypeIconico"}, "installer/payload/FileType Icon.ico", {{32, 4}, {64, 8}}},
 };
-
-void PrintTo(const IconCase& icon, std::ostream* out) {
-    *out << icon.path;
-}
 
 Bytes ReadFile(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
@@ -73,12 +70,13 @@ Picture Decode(const Bytes& file, size_t offset, const Format& format) {
     Picture picture;
     picture.size = format.size;
     const int n = format.size;
-    EXPECT_EQ(U32(file, offset), 40u) << "BITMAPINFOHEADER size";
-    EXPECT_EQ(static_cast<int>(U32(file, offset + 4)), n) << "width";
-    EXPECT_EQ(static_cast<int>(U32(file, offset + 8)), 2 * n) << "height counts colour and mask";
-    EXPECT_EQ(U16(file, offset + 12), 1u) << "planes";
-    EXPECT_EQ(static_cast<int>(U16(file, offset + 14)), format.bits) << "bit count";
-    EXPECT_EQ(U32(file, offset + 16), 0u) << "uncompressed";
+    // The BITMAPINFOHEADER's size, width, height (colour and mask), planes, bit count and
+    // compression (none).
+    EXPECT_EQ((std::vector<std::uint32_t>{U32(file, offset), U32(file, offset + 4),
+                                          U32(file, offset + 8), U16(file, offset + 12),
+                                          U16(file, offset + 14), U32(file, offset + 16)}),
+              (std::vector<std::uint32_t>{40, std::uint32_t(n), std::uint32_t(2 * n), 1,
+                                          std::uint32_t(format.bits), 0}));
 
     const size_t paletteEntries = format.bits <= 8 ? size_t{1} << format.bits : 0;
     const size_t palette = offset + 40;
@@ -119,8 +117,7 @@ TEST_P(IconFile, HasTheImagesTheShellExpectsAndSaneArtwork) {
     const IconCase& icon = GetParam();
     const Bytes file = ReadFile(std::string(ZEMBRA_SOURCE_DIR) + "/" + icon.path);
     ASSERT_GE(file.size(), 6u) << icon.path;
-    EXPECT_EQ(U16(file, 0), 0u) << "reserved";
-    EXPECT_EQ(U16(file, 2), 1u) << "type: icon";
+    EXPECT_EQ(U32(file, 0), 0x10000u) << "reserved, then the type: icon";
     ASSERT_EQ(U16(file, 4), icon.images.size()) << "image count";
     ASSERT_GE(file.size(), 6 + 16 * icon.images.size());
 
@@ -130,12 +127,12 @@ TEST_P(IconFile, HasTheImagesTheShellExpectsAndSaneArtwork) {
         SCOPED_TRACE("image " + std::to_string(i));
         const Format& format = icon.images[i];
         const size_t entry = 6 + 16 * i;
-        EXPECT_EQ(file[entry], format.size % 256) << "width";
-        EXPECT_EQ(file[entry + 1], format.size % 256) << "height";
-        EXPECT_EQ(file[entry + 2], format.bits == 4 ? 16 : 0) << "colour count";
-        EXPECT_EQ(file[entry + 3], 0) << "reserved";
-        EXPECT_EQ(U16(file, entry + 4), 1u) << "planes";
-        EXPECT_EQ(static_cast<int>(U16(file, entry + 6)), format.bits) << "bit count";
+        // Width, height, colour count, reserved, planes and bit count, little-endian.
+        const auto size = static_cast<unsigned char>(format.size % 256);
+        const auto bits = static_cast<unsigned char>(format.bits);
+        EXPECT_EQ(
+            Bytes(file.begin() + entry, file.begin() + entry + 8),
+            (Bytes{size, size, static_cast<unsigned char>(bits == 4 ? 16 : 0), 0, 1, 0, bits, 0}));
         const size_t length = U32(file, entry + 8);
         const size_t offset = U32(file, entry + 12);
         const size_t paletteBytes = format.bits <= 8 ? 4 * (size_t{1} << format.bits) : 0;
@@ -189,17 +186,6 @@ TEST_P(IconFile, HasTheImagesTheShellExpectsAndSaneArtwork) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Committed, IconFile, testing::ValuesIn(kIcons),
-                         [](const testing::TestParamInfo<IconCase>& info) {
-                             std::string name = info.param.path;
-                             name = name.substr(name.find_last_of('/') + 1);
-                             name.erase(std::remove_if(name.begin(), name.end(),
-                                                       [](char c) {
-                                                           return !std::isalnum(
-                                                               static_cast<unsigned char>(c));
-                                                       }),
-                                        name.end());
-                             return name;
-                         });
+INSTANTIATE_TEST_SUITE_P(Committed, IconFile, testing::ValuesIn(kIcons), testdriver::CaseName());
 
 } // namespace

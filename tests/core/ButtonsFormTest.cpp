@@ -4,35 +4,31 @@
 
 TEST(ButtonsForm, WordsForAllOrNoneAndACountdownInRange) {
     const BoxExtras kept = {{u"old", u"words"}, Countdown{5, 6}, {{40, {1, 2}}}};
+    const std::string missing = "Every button needs its own word, or none does.\nMissing: ";
     struct Case {
         const char* name;
         ButtonsForm form;
         bool sound;
         std::vector<std::u16string> words;
         std::optional<Countdown> countdown;
-        const char* problem = "";
+        std::string problem = "";
         int fieldInError = -1;
     } cases[] = {
-        {"no words, no countdown", {4, {u"", u""}, false, "", 32000}, true, {}, std::nullopt},
-        {"all words",
-         {4, {u"Go", u"Stay"}, false, "", 32000},
-         true,
-         {u"Go", u"Stay"},
-         std::nullopt},
+        {"no words, no countdown", {4, {u"", u""}, false, ""}, true, {}, std::nullopt},
+        {"all words", {4, {u"Go", u"Stay"}, false, ""}, true, {u"Go", u"Stay"}, std::nullopt},
         {"one missing",
-         {3, {u"Go", u"", u"Quit"}, false, "", 32000},
+         {3, {u"Go", u"", u"Quit"}, false, ""},
          false,
          {},
          std::nullopt,
-         "Every button needs its own word, or none does.\nMissing: Button 2 (No).",
+         missing + "Button 2 (No).",
          1},
         {"two missing",
-         {2, {u"", u"", u"Skip"}, false, "", 32000},
+         {2, {u"", u"", u"Skip"}, false, ""},
          false,
          {},
          std::nullopt,
-         "Every button needs its own word, or none does.\nMissing: Button 1 (Abort), Button 2 "
-         "(Retry).",
+         missing + "Button 1 (Abort), Button 2 (Retry).",
          0},
         {"countdown", {4, {u"", u""}, true, "300", 7}, true, {}, Countdown{300, 7}},
         {"a day", {0, {u""}, true, "86400", 1}, true, {}, Countdown{86400, 1}},

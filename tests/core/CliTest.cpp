@@ -66,11 +66,26 @@ std::string Bytes(std::initializer_list<int> bytes) {
 const std::string kVersion1 = Bytes({0, 0, 0, 0, 0, 0, 0xF0, 0x3F});
 const std::string kNoString = Bytes({0, 0, 0, 0});
 const std::string kString = Bytes({1, 0, 0, 0});
+// A string that is there, in the narrow record of the short length form.
+std::string Narrow(const std::string& text) {
+    return kString + static_cast<char>(text.size()) + text;
+}
 const std::string kEmptyDocument = kVersion1 + kNoString + kNoString + Bytes({0, 0x20, 0, 0});
 
 class Cli : public testing::Test {
 protected:
     int Run(const Strings& arguments) { return cli::RunCli(arguments, m_system); }
+    // Runs a command that must end with the exit code, and gives what it printed.
+    std::string Printed(const Strings& arguments, int exitCode) {
+        m_system.out.clear();
+        EXPECT_EQ(Run(arguments), exitCode) << testing::PrintToString(arguments);
+        return m_system.out;
+    }
+    // Runs a command that must end with the exit code and print part among its output.
+    void ExpectPrinted(const Strings& arguments, int exitCode, const std::string& part) {
+        const std::string out = Printed(arguments, exitCode);
+        EXPECT_NE(out.find(part), std::string::npos) << out;
+    }
     MemorySystem m_system;
 };
 
@@ -78,6 +93,12 @@ protected:
 
 TEST_F(Cli, RefusalsChangeNothingAndSayWhyOnOneLine) {
     m_system.files["old.zembra"] = kEmptyDocument;
+    // new of the file a, then the rest of the arguments.
+    const auto NewA = [](const Strings& options) {
+        Strings arguments = {"new", "a"};
+        arguments.insert(arguments.end(), options.begin(), options.end());
+        return arguments;
+    };
     const struct {
         Strings arguments;
         int exitCode;
@@ -86,28 +107,26 @@ TEST_F(Cli, RefusalsChangeNothingAndSayWhyOnOneLine) {
         {{}, 2, "no command given"},
         {{"frobnicate"}, 2, "unknown command \"frobnicate\""},
         {{"new"}, 2, "new needs a FILE"},
-        {{"new", "a", "b"}, 2, "unexpected argument \"b\""},
-        {{"new", "a", "--icon", "big"},
-         2,
+        {NewA({"b"}), 2, "unexpected argument \"b\""},
+        {NewA({"--icon", "big"}), 2,
          "--icon takes one of none, information, warning, question, error, not \"big\""},
-        {{"new", "a", "--buttons", "Yes-No"}, 2, "--buttons takes one of ok, ok-cancel"},
-        {{"new", "a", "--default", "4"}, 2, "--default takes one of 1, 2, 3, not \"4\""},
-        {{"new", "a", "--default", "2"}, 2, "--default 2 is beyond the 1 button of ok"},
-        {{"new", "a", "--buttons", "yes-no", "--default", "3"},
-         2,
+        {NewA({"--buttons", "Yes-No"}), 2, "--buttons takes one of ok, ok-cancel"},
+        {NewA({"--default", "4"}), 2, "--default takes one of 1, 2, 3, not \"4\""},
+        {NewA({"--default", "2"}), 2, "--default 2 is beyond the 1 button of ok"},
+        {NewA({"--buttons", "yes-no", "--default", "3"}), 2,
          "--default 3 is beyond the 2 buttons of yes-no"},
-        {{"new", "a", "--priority", "high"}, 2, "--priority takes one of normal, system"},
-        {{"new", "a", "--caption"}, 2, "--caption needs a value"},
-        {{"new", "a", "--force=yes"}, 2, "--force takes no value"},
-        {{"new", "a", "--icon", "error", "--icon=none"}, 2, "--icon is given twice"},
-        {{"new", "a", "--json"}, 2, "new has no option --json"},
-        {{"new", "a", "--timeout", "5"}, 2, "new has no option --timeout"},
-        {{"new", "a", "-f"}, 2, "new has no option -f"},
+        {NewA({"--priority", "high"}), 2, "--priority takes one of normal, system"},
+        {NewA({"--caption"}), 2, "--caption needs a value"},
+        {NewA({"--force=yes"}), 2, "--force takes no value"},
+        {NewA({"--icon", "error", "--icon=none"}), 2, "--icon is given twice"},
+        {NewA({"--json"}), 2, "new has no option --json"},
+        {NewA({"--timeout", "5"}), 2, "new has no option --timeout"},
+        {NewA({"-f"}), 2, "new has no option -f"},
         {{"new", "old.zembra"}, 2, "old.zembra exists; --force replaces it"},
         // Any character is taken; only what is not UTF-8 at all is refused.
-        {{"new", "a", "--text", "ok \xce"}, 2, "--text is not well-formed UTF-8"},
-        {{"new", "a", "--caption", "\xff"}, 2, "--caption is not well-formed UTF-8"},
-        {{"new", "a", "--caption", "\xc0\xaf"}, 2, "--caption is not well-formed UTF-8"},
+        {NewA({"--text", "ok \xce"}), 2, "--text is not well-formed UTF-8"},
+        {NewA({"--caption", "\xff"}), 2, "--caption is not well-formed UTF-8"},
+        {NewA({"--caption", "\xc0\xaf"}), 2, "--caption is not well-formed UTF-8"},
         {{"new", "locked/a"}, 1, "locked/a: cannot be written (Access denied)"},
         {{"show"}, 2, "show needs a FILE"},
         {{"show", "old.zembra", "--force"}, 2, "show has no option --force"},
@@ -122,26 +141,20 @@ TEST_F(Cli, RefusalsChangeNothingAndSayWhyOnOneLine) {
         {{"ask", "--caption", "\xed\xa0\x80"}, 255, "--caption is not well-formed UTF-8"},
         {{"ask", "--force"}, 255, "ask has no option --force"},
         // Own words and a countdown: nothing the set lacks.
-        {{"new", "a", "--buttons", "yes-no", "--button-text", "Go"},
-         2,
+        {NewA({"--buttons", "yes-no", "--button-text", "Go"}), 2,
          "--button-text is given 1 time for the 2 buttons of yes-no"},
-        {{"new", "a", "--button-text", "A", "--button-text", "B"},
-         2,
+        {NewA({"--button-text", "A", "--button-text", "B"}), 2,
          "--button-text is given 2 times for the 1 button of ok"},
-        {{"new", "a", "--button-text="}, 2, "--button-text needs a word"},
-        {{"new", "a", "--button-text", "a\x80"}, 2, "--button-text is not well-formed UTF-8"},
-        {{"new", "a", "--close-after", "0"}, 2, "--close-after takes a whole number"},
-        {{"new", "a", "--close-after", "86401"}, 2, "from 1 to 86400, not \"86401\""},
-        {{"new", "a", "--answer", "ok"}, 2, "--answer needs --close-after"},
-        {{"new", "a", "--close-after", "5", "--answer", "yes"},
-         2,
+        {NewA({"--button-text="}), 2, "--button-text needs a word"},
+        {NewA({"--button-text", "a\x80"}), 2, "--button-text is not well-formed UTF-8"},
+        {NewA({"--close-after", "0"}), 2, "--close-after takes a whole number"},
+        {NewA({"--close-after", "86401"}), 2, "from 1 to 86400, not \"86401\""},
+        {NewA({"--answer", "ok"}), 2, "--answer needs --close-after"},
+        {NewA({"--close-after", "5", "--answer", "yes"}), 2,
          "--answer takes one of ok, timeout, not \"yes\""},
-        {{"new", "a", "--buttons", "abort-retry-ignore", "--close-after", "5", "--answer", "Retry"},
-         2,
+        {NewA({"--buttons", "abort-retry-ignore", "--close-after", "5", "--answer", "Retry"}), 2,
          "--answer takes one of abort, retry, ignore, timeout, not \"Retry\""},
-        {{"new", "a", "--close-after", "5", "--close-after", "6"},
-         2,
-         "--close-after is given twice"},
+        {NewA({"--close-after", "5", "--close-after", "6"}), 2, "--close-after is given twice"},
         {{"ask", "--close-after", "5", "--timeout", "5"},
          255,
          "--timeout and --close-after cannot both be given"},
@@ -168,17 +181,13 @@ TEST_F(Cli, ForceReplacesAndOptionsEndAtTheDoubleDash) {
     EXPECT_EQ(m_system.files["old.zembra"], kEmptyDocument);
     EXPECT_EQ(Run({"new", "--caption", "--text", "--", "--help"}), 0);
     EXPECT_EQ(m_system.files["--help"],
-              kVersion1 + kString + "\x06--text" + kNoString + Bytes({0, 0x20, 0, 0}));
+              kVersion1 + Narrow("--text") + kNoString + Bytes({0, 0x20, 0, 0}));
 }
 
 TEST_F(Cli, HelpAndVersion) {
-    EXPECT_EQ(Run({"--version"}), 0);
-    EXPECT_EQ(m_system.out, "zembra-cli 1.0\n");
-    for (const Strings& arguments : {Strings{"--help"}, Strings{"new", "--help"}}) {
-        m_system.out.clear();
-        EXPECT_EQ(Run(arguments), 0);
-        EXPECT_EQ(m_system.out.rfind("Usage:\n", 0), 0u);
-    }
+    EXPECT_EQ(Printed({"--version"}, 0), "zembra-cli 1.0\n");
+    for (const Strings& arguments : {Strings{"--help"}, Strings{"new", "--help"}})
+        EXPECT_EQ(Printed(arguments, 0).rfind("Usage:\n", 0), 0u);
     EXPECT_EQ(m_system.err, "");
 }
 
@@ -187,49 +196,39 @@ TEST_F(Cli, ShowPrintsWindows1252AndWideStringsAsUtf8) {
     m_system.files["doc.zembra"] = kVersion1 + kString + Bytes({2, 0x80, 0xE9}) + kString +
                                    Bytes({0xFF, 0xFE, 0xFF, 2, 0xAC, 0x20, '!', 0}) +
                                    Bytes({0x34, 0x21, 0x04, 0});
-    EXPECT_EQ(Run({"show", "doc.zembra", "--json"}), 0);
-    EXPECT_EQ(m_system.out, "{\n"
-                            "  \"version\": 1.0,\n"
-                            "  \"caption\": \"\xe2\x82\xac\xc3\xa9\",\n"
-                            "  \"text\": \"\xe2\x82\xac!\",\n"
-                            "  \"icon\": \"warning\",\n"
-                            "  \"buttons\": \"yes-no\",\n"
-                            "  \"default\": 2,\n"
-                            "  \"priority\": \"normal\",\n"
-                            "  \"style\": 270644,\n"
-                            "  \"buttonTexts\": null,\n"
-                            "  \"countdown\": null\n"
-                            "}\n");
-    m_system.out.clear();
-    m_system.files["lines.zembra"] = kVersion1 + kNoString + kString +
-                                     "\x07"
-                                     "a\r\n\r\nbc" +
-                                     Bytes({0x56, 0x30, 0, 0});
-    EXPECT_EQ(Run({"show", "lines.zembra"}), 0);
-    EXPECT_EQ(m_system.out, "version   1.0\n"
-                            "caption\n"
-                            "text      a\n"
-                            "\n"
-                            "          bc\n"
-                            "icon      bits 0x0050, which no word names\n"
-                            "buttons   bits 0x0006, which no word names\n"
-                            "default   1\n"
-                            "priority  bits 0x3000, which no word names\n"
-                            "style     0x00003056\n");
-    m_system.out.clear();
-    EXPECT_EQ(Run({"show", "--json", "lines.zembra"}), 0);
-    EXPECT_NE(m_system.out.find("\"icon\": null,\n  \"buttons\": null,\n  \"default\": 1,\n"
-                                "  \"priority\": null,\n  \"style\": 12374,\n"),
-              std::string::npos)
-        << m_system.out;
+    EXPECT_EQ(Printed({"show", "doc.zembra", "--json"}, 0),
+              "{\n"
+              "  \"version\": 1.0,\n"
+              "  \"caption\": \"\xe2\x82\xac\xc3\xa9\",\n"
+              "  \"text\": \"\xe2\x82\xac!\",\n"
+              "  \"icon\": \"warning\",\n"
+              "  \"buttons\": \"yes-no\",\n"
+              "  \"default\": 2,\n"
+              "  \"priority\": \"normal\",\n"
+              "  \"style\": 270644,\n"
+              "  \"buttonTexts\": null,\n"
+              "  \"countdown\": null\n"
+              "}\n");
+    m_system.files["lines.zembra"] =
+        kVersion1 + kNoString + Narrow("a\r\n\r\nbc") + Bytes({0x56, 0x30, 0, 0});
+    EXPECT_EQ(Printed({"show", "lines.zembra"}, 0), "version   1.0\n"
+                                                    "caption\n"
+                                                    "text      a\n"
+                                                    "\n"
+                                                    "          bc\n"
+                                                    "icon      bits 0x0050, which no word names\n"
+                                                    "buttons   bits 0x0006, which no word names\n"
+                                                    "default   1\n"
+                                                    "priority  bits 0x3000, which no word names\n"
+                                                    "style     0x00003056\n");
+    ExpectPrinted({"show", "--json", "lines.zembra"}, 0,
+                  "\"icon\": null,\n  \"buttons\": null,\n  \"default\": 1,\n"
+                  "  \"priority\": null,\n  \"style\": 12374,\n");
     EXPECT_EQ(m_system.err, "");
 }
 
 TEST_F(Cli, CheckNamesWhatTheReaderFinds) {
-    const std::string sound = kVersion1 + kString +
-                              "\x03"
-                              "abc" +
-                              kNoString + Bytes({0, 0x20, 0, 0});
+    const std::string sound = kVersion1 + Narrow("abc") + kNoString + Bytes({0, 0x20, 0, 0});
     m_system.files = {
         {"sound", sound},
         {"trailing", sound + "more"},
@@ -243,30 +242,26 @@ TEST_F(Cli, CheckNamesWhatTheReaderFinds) {
         {"v2", Bytes({0, 0, 0, 0, 0, 0, 0, 0x40}) + kNoString + kNoString + Bytes({0, 0x20, 0, 0})},
         {"v1.04", Bytes({0xA4, 0x70, 0x3D, 0x0A, 0xD7, 0xA3, 0xF0, 0x3F})},
     };
-    EXPECT_EQ(Run({"check", "sound", "trailing"}), 0);
-    EXPECT_EQ(m_system.out, "sound: ok\ntrailing: ok\n");
-    m_system.out.clear();
-    EXPECT_EQ(Run({"check", "sound", "cut", "cut-style", "cut-record", "hostile", "hostile-wide",
-                   "malformed", "v2", "v1.04", "missing"}),
-              1);
-    EXPECT_EQ(m_system.out, "sound: ok\n"
-                            "cut: cut short at byte 10\n"
-                            "cut-style: cut short at byte 23\n"
-                            "cut-record: the length at byte 12 reaches beyond the end\n"
-                            "hostile: the length at byte 12 reaches beyond the end\n"
-                            "hostile-wide: the length at byte 16 reaches beyond the end\n"
-                            "malformed: the length at byte 12 is malformed\n"
-                            "v2: version 2.0 instead of 1.0\n"
-                            "v1.04: version 1.04 instead of 1.0\n"
-                            "missing: cannot be read (No such file)\n");
+    EXPECT_EQ(Printed({"check", "sound", "trailing"}, 0), "sound: ok\ntrailing: ok\n");
+    EXPECT_EQ(Printed({"check", "sound", "cut", "cut-style", "cut-record", "hostile",
+                       "hostile-wide", "malformed", "v2", "v1.04", "missing"},
+                      1),
+              "sound: ok\n"
+              "cut: cut short at byte 10\n"
+              "cut-style: cut short at byte 23\n"
+              "cut-record: the length at byte 12 reaches beyond the end\n"
+              "hostile: the length at byte 12 reaches beyond the end\n"
+              "hostile-wide: the length at byte 16 reaches beyond the end\n"
+              "malformed: the length at byte 12 is malformed\n"
+              "v2: version 2.0 instead of 1.0\n"
+              "v1.04: version 1.04 instead of 1.0\n"
+              "missing: cannot be read (No such file)\n");
     EXPECT_EQ(m_system.err, "");
 }
 
 TEST_F(Cli, RunShowsTheStyleWordUnchangedAndExitsWithTheAnswer) {
-    m_system.files["doc.zembra"] = kVersion1 + kString +
-                                   "\x01"
-                                   "C" +
-                                   kNoString + Bytes({0x34, 0x21, 0x04, 0x00});
+    m_system.files["doc.zembra"] =
+        kVersion1 + Narrow("C") + kNoString + Bytes({0x34, 0x21, 0x04, 0x00});
     m_system.answer = 7;
     EXPECT_EQ(Run({"run", "doc.zembra", "--timeout", "2147483"}), 7);
     ASSERT_EQ(m_system.shown.size(), 1u);
@@ -299,30 +294,23 @@ TEST_F(Cli, OwnWordsAndCountdownAreWrittenShownAndRun) {
     const std::string& bytes = m_system.files["doc"];
     // The document as before, then the block: the style word ends at byte 27.
     EXPECT_EQ(bytes.substr(0, 27),
-              kVersion1 + kString + "\x06Update" + kNoString + Bytes({0x04, 0x20, 0, 0}));
+              kVersion1 + Narrow("Update") + kNoString + Bytes({0x04, 0x20, 0, 0}));
     EXPECT_EQ(bytes.substr(27, 4), "ZBOX");
 
-    EXPECT_EQ(Run({"show", "doc"}), 0);
-    EXPECT_NE(m_system.out.find("style     0x00002004\n"
-                                "words     Restart now\n"
-                                "          Later\n"
-                                "countdown 300 seconds, then no\n"),
-              std::string::npos)
-        << m_system.out;
-    m_system.out.clear();
-    EXPECT_EQ(Run({"show", "--json", "doc"}), 0);
-    EXPECT_NE(m_system.out.find(
+    ExpectPrinted({"show", "doc"}, 0,
+                  "style     0x00002004\n"
+                  "words     Restart now\n"
+                  "          Later\n"
+                  "countdown 300 seconds, then no\n");
+    ExpectPrinted({"show", "--json", "doc"}, 0,
                   "  \"buttonTexts\": [\n    \"Restart now\",\n    \"Later\"\n  ],\n"
-                  "  \"countdown\": {\n    \"seconds\": 300,\n    \"answer\": \"no\"\n  }\n"),
-              std::string::npos)
-        << m_system.out;
+                  "  \"countdown\": {\n    \"seconds\": 300,\n    \"answer\": \"no\"\n  }\n");
 
     m_system.answer = 7;
     EXPECT_EQ(Run({"run", "doc"}), 7);
     ASSERT_EQ(m_system.shown.size(), 1u);
-    const BoxExtras& extras = m_system.shown[0].GetExtras();
-    EXPECT_EQ(extras.buttonTexts, (std::vector<std::u16string>{u"Restart now", u"Later"}));
-    EXPECT_EQ(extras.countdown, (Countdown{300, 7}));
+    EXPECT_EQ(m_system.shown[0].GetExtras(),
+              (BoxExtras{{u"Restart now", u"Later"}, Countdown{300, 7}, {}}));
     EXPECT_FALSE(m_system.timeout);
     // run's timeout is handed on; the box puts it in place of the document's countdown.
     EXPECT_EQ(Run({"run", "doc", "--timeout", "9"}), 7);
@@ -331,9 +319,8 @@ TEST_F(Cli, OwnWordsAndCountdownAreWrittenShownAndRun) {
     EXPECT_EQ(Run({"ask", "--buttons", "ok-cancel", "--button-text", "\xce\xa9", "--button-text",
                    "No", "--close-after", "3"}),
               7);
-    EXPECT_EQ(m_system.shown.back().GetExtras().buttonTexts,
-              (std::vector<std::u16string>{u"\u03a9", u"No"}));
-    EXPECT_EQ(m_system.shown.back().GetExtras().countdown, (Countdown{3, 32000}));
+    EXPECT_EQ(m_system.shown.back().GetExtras(),
+              (BoxExtras{{u"\u03a9", u"No"}, Countdown{3, 32000}, {}}));
 }
 
 TEST_F(Cli, CheckNamesWhatIsWrongInTheBoxBlock) {
@@ -343,10 +330,10 @@ TEST_F(Cli, CheckNamesWhatIsWrongInTheBoxBlock) {
         {"answer",
          head + "ZBOX" + Bytes({1, 0, 14, 0, 0, 0, 2, 0, 8, 0, 0, 0, 5, 0, 0, 0, 1, 0, 0, 0})},
     };
-    EXPECT_EQ(Run({"check", "cut", "answer"}), 1);
-    EXPECT_EQ(m_system.out, "cut: the box block at byte 20 is cut short at byte 32\n"
-                            "answer: the box block at byte 20 is malformed: its countdown answers "
-                            "1, which is no button of the set\n");
+    EXPECT_EQ(Printed({"check", "cut", "answer"}, 1),
+              "cut: the box block at byte 20 is cut short at byte 32\n"
+              "answer: the box block at byte 20 is malformed: its countdown answers "
+              "1, which is no button of the set\n");
 }
 
 // A document cannot drive the terminal: show prints a control character of its strings as an

@@ -124,20 +124,19 @@ TEST(InstallerCommandLine, ReadsTheSwitchesInAnyCaseAndTheFolderAsTheRestOfTheLi
         const char* commandLine;
         bool silent;
         std::optional<std::string> folder;
-        const char* logFile;
-        const char* unknown;
+        const char* logFile = "";
+        const char* unknown = "";
     };
     const Case cases[] = {
-        {"", false, std::nullopt, "", ""},
-        {"/S", true, std::nullopt, "", ""},
-        {"  /s\t", true, std::nullopt, "", ""},
-        {"/S /D=C:\\Program Files\\Zembra Deploy", true, "C:\\Program Files\\Zembra Deploy", "",
-         ""},
-        {"/d=D:\\My  Apps\\ /S \t ", false, "D:\\My  Apps\\ /S", "", ""},
-        {"/S /D=\"C:\\Quoted\"", true, "\"C:\\Quoted\"", "", ""},
-        {"/D=", false, "", "", ""},
-        {"/LOG=C:\\x.log /S", true, std::nullopt, "C:\\x.log", ""},
-        {"/log=\"C:\\my logs\\x.log\" /s /D=C:\\Z", true, "C:\\Z", "C:\\my logs\\x.log", ""},
+        {"", false, std::nullopt},
+        {"/S", true, std::nullopt},
+        {"  /s\t", true, std::nullopt},
+        {"/S /D=C:\\Program Files\\Zembra Deploy", true, "C:\\Program Files\\Zembra Deploy"},
+        {"/d=D:\\My  Apps\\ /S \t ", false, "D:\\My  Apps\\ /S"},
+        {"/S /D=\"C:\\Quoted\"", true, "\"C:\\Quoted\""},
+        {"/D=", false, ""},
+        {"/LOG=C:\\x.log /S", true, std::nullopt, "C:\\x.log"},
+        {"/log=\"C:\\my logs\\x.log\" /s /D=C:\\Z", true, "C:\\Z", "C:\\my logs\\x.log"},
         {"/S /LOG=", true, std::nullopt, "", "/LOG="},
         {"/Silent /X", false, std::nullopt, "", "/Silent"},
         {"Zembra /S", true, std::nullopt, "", "Zembra"},

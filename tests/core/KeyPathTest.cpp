@@ -48,10 +48,8 @@ TEST(JoinKeyPath, JoinedPathsNestWithoutDoubledBackslashes) {
 }
 
 TEST(IsRootPath, IsTrueOnlyForPathsWithoutAKeyName) {
-    EXPECT_TRUE(IsRootPath(""));
-    EXPECT_TRUE(IsRootPath("\\"));
-    EXPECT_TRUE(IsRootPath("\\\\"));
-    EXPECT_FALSE(IsRootPath("Software"));
-    EXPECT_FALSE(IsRootPath("Software\\"));
-    EXPECT_FALSE(IsRootPath("\\Software"));
+    for (const char* root : {"", "\\", "\\\\"})
+        EXPECT_TRUE(IsRootPath(root)) << root;
+    for (const char* key : {"Software", "Software\\", "\\Software"})
+        EXPECT_FALSE(IsRootPath(key)) << key;
 }

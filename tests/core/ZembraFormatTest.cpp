@@ -6,14 +6,13 @@
 
 #include <cmath>
 #include <cstring>
+#include <optional>
+#include <tuple>
 #include <vector>
 
 namespace {
 
 using Bytes = std::vector<unsigned char>;
-
-const Bytes kEmptyDocument = {0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0xF0, 0x3F, 0x00, 0x00,
-                              0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x20, 0x00, 0x00};
 
 Bytes Write(const MessageBoxDesign& design) {
     MemoryStream stream;
@@ -34,6 +33,24 @@ MessageBoxDesign Read(const Bytes& bytes, double* version = nullptr) {
     return design;
 }
 
+// The caption, the text and the style word: what a design is made of.
+std::tuple<std::u16string, std::u16string, std::uint32_t> Fields(const MessageBoxDesign& design) {
+    return {design.GetCaption(), design.GetText(), design.GetStyle()};
+}
+
+// Reading the bytes fails at the end of the file, at the record of the offset where one is given.
+void ExpectEndOfFile(const Bytes& bytes, std::optional<std::uint64_t> offset = std::nullopt) {
+    try {
+        Read(bytes);
+        ADD_FAILURE() << "read succeeded";
+    } catch (const CArchiveException& e) {
+        EXPECT_EQ(e.GetCause(), CArchiveException::endOfFile);
+        if (offset) {
+            EXPECT_EQ(e.GetRecordOffset(), *offset);
+        }
+    }
+}
+
 Bytes Concat(std::initializer_list<Bytes> parts) {
     Bytes all;
     for (const Bytes& part : parts)
@@ -44,7 +61,9 @@ Bytes Concat(std::initializer_list<Bytes> parts) {
 const Bytes kVersion1 = {0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0xF0, 0x3F};
 const Bytes kFlagSet = {0x01, 0x00, 0x00, 0x00};
 const Bytes kFlagClear = {0x00, 0x00, 0x00, 0x00};
+const Bytes kStyle2000 = {0x00, 0x20, 0x00, 0x00};
 const Bytes kStyle2034 = {0x34, 0x20, 0x00, 0x00};
+const Bytes kEmptyDocument = Concat({kVersion1, kFlagClear, kFlagClear, kStyle2000});
 
 Bytes VersionBytes(double version) {
     Bytes bytes(8);
@@ -60,9 +79,7 @@ TEST(ZembraFormat, EmptyDocumentIsTwentyBytesBothWays) {
     const MessageBoxDesign design = Read(kEmptyDocument, &version);
     EXPECT_EQ(version, 1.0);
     EXPECT_FALSE(IsOtherVersion(version));
-    EXPECT_EQ(design.GetCaption(), u"");
-    EXPECT_EQ(design.GetText(), u"");
-    EXPECT_EQ(design.GetStyle(), 0x2000u);
+    EXPECT_EQ(Fields(design), Fields({u"", u"", 0x2000}));
 }
 
 TEST(ZembraFormat, WorkedExampleIsTwentyFourBytesBothWays) {
@@ -72,10 +89,7 @@ TEST(ZembraFormat, WorkedExampleIsTwentyFourBytesBothWays) {
     design.SetCaption(u"abc");
     design.SetStyle(0x2034);
     EXPECT_EQ(Write(design), expected);
-    const MessageBoxDesign read = Read(expected);
-    EXPECT_EQ(read.GetCaption(), u"abc");
-    EXPECT_EQ(read.GetText(), u"");
-    EXPECT_EQ(read.GetStyle(), 0x2034u);
+    EXPECT_EQ(Fields(Read(expected)), Fields({u"abc", u"", 0x2034}));
 }
 
 TEST(ZembraFormat, LengthFormsChangeAtTheirEdges) {
@@ -96,14 +110,9 @@ TEST(ZembraFormat, LengthFormsChangeAtTheirEdges) {
         MessageBoxDesign design;
         design.SetText(std::u16string(c.length, u'x'));
         const Bytes bytes = Write(design);
-        Bytes expected = Concat({kVersion1, kFlagClear});
-        if (c.length == 0) {
-            expected = Concat({expected, kFlagClear});
-        } else {
-            expected = Concat({expected, kFlagSet, c.prefix, Bytes(c.length, 'x')});
-        }
-        expected = Concat({expected, {0x00, 0x20, 0x00, 0x00}});
-        EXPECT_EQ(bytes, expected);
+        const Bytes text =
+            c.length == 0 ? kFlagClear : Concat({kFlagSet, c.prefix, Bytes(c.length, 'x')});
+        EXPECT_EQ(bytes, Concat({kVersion1, kFlagClear, text, kStyle2000}));
         EXPECT_EQ(Read(bytes).GetText(), design.GetText());
     }
 }
@@ -127,10 +136,8 @@ TEST(ZembraFormat, ReaderTakesEveryFormARecordMayHave) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::PrintToString(c.body));
-        const MessageBoxDesign design = Read(Concat({kVersion1, c.body, kStyle2034}));
-        EXPECT_EQ(design.GetCaption(), c.caption);
-        EXPECT_EQ(design.GetText(), c.text);
-        EXPECT_EQ(design.GetStyle(), 0x2034u);
+        EXPECT_EQ(Fields(Read(Concat({kVersion1, c.body, kStyle2034}))),
+                  Fields({c.caption, c.text, 0x2034}));
     }
 }
 
@@ -149,9 +156,8 @@ TEST(ZembraFormat, OtherVersionsAreReadAndRecognised) {
     EXPECT_EQ(version, 1.04);
     EXPECT_TRUE(IsOtherVersion(version));
     EXPECT_EQ(design.GetStyle(), 0x2034u);
-    EXPECT_TRUE(IsOtherVersion(0.0));
-    EXPECT_TRUE(IsOtherVersion(-1.0));
-    EXPECT_TRUE(IsOtherVersion(INFINITY));
+    for (const double other : {0.0, -1.0, double(INFINITY)})
+        EXPECT_TRUE(IsOtherVersion(other)) << other;
     EXPECT_FALSE(IsOtherVersion(NAN));
 }
 
@@ -162,13 +168,7 @@ TEST(ZembraFormat, EveryTruncationIsAnEndOfFile) {
     const Bytes whole = Write(design);
     for (std::size_t size = 0; size < whole.size(); ++size) {
         SCOPED_TRACE(size);
-        const Bytes cut(whole.begin(), whole.begin() + static_cast<std::ptrdiff_t>(size));
-        try {
-            Read(cut);
-            ADD_FAILURE() << "read succeeded";
-        } catch (const CArchiveException& e) {
-            EXPECT_EQ(e.GetCause(), CArchiveException::endOfFile);
-        }
+        ExpectEndOfFile(Bytes(whole.begin(), whole.begin() + static_cast<std::ptrdiff_t>(size)));
     }
 }
 
@@ -185,6 +185,11 @@ Bytes Units(const std::u16string& text) {
 
 const Bytes kWideMarker = {0xFF, 0xFE, 0xFF};
 
+// A wide record of the short length form.
+Bytes Wide(unsigned char length, const std::u16string& text) {
+    return Concat({kWideMarker, {length}, Units(text)});
+}
+
 } // namespace
 
 // The ANSI code page is Windows-1252 natively and in the test prefix.
@@ -199,9 +204,9 @@ TEST(ZembraFormat, EachStringTakesTheNarrowRecordOnlyWhenTheCodePageHoldsIt) {
         // A byte the code page leaves free reads as the control character of its number.
         {u"\u0081", {0x01, 0x81}},
         {u"\u03a9", Concat({kWideMarker, {0x01, 0xA9, 0x03}})},
-        {u"\u518d\u8d77\u52d5 \u2713", Concat({kWideMarker, {0x05}, Units(u"再起動 ✓")})},
+        {u"\u518d\u8d77\u52d5 \u2713", Wide(0x05, u"再起動 ✓")},
         // One character the code page lacks takes the whole string wide.
-        {u"Caf\u00e9 \u2713", Concat({kWideMarker, {0x06}, Units(u"Café ✓")})},
+        {u"Caf\u00e9 \u2713", Wide(0x06, u"Café ✓")},
         // A best fit would turn these into "A" and "a"; they are not held.
         {u"\u0100", Concat({kWideMarker, {0x01, 0x00, 0x01}})},
         {u"\uff41", Concat({kWideMarker, {0x01, 0x41, 0xFF}})},
@@ -219,7 +224,7 @@ TEST(ZembraFormat, EachStringTakesTheNarrowRecordOnlyWhenTheCodePageHoldsIt) {
         MessageBoxDesign design;
         design.SetCaption(c.text);
         const Bytes bytes = Write(design);
-        EXPECT_EQ(bytes, Concat({kVersion1, kFlagSet, c.record, kFlagClear, {0x00, 0x20, 0, 0}}));
+        EXPECT_EQ(bytes, Concat({kVersion1, kFlagSet, c.record, kFlagClear, kStyle2000}));
         EXPECT_EQ(Read(bytes).GetCaption(), c.text);
     }
 }
@@ -234,61 +239,38 @@ TEST(ZembraFormat, MixedDocumentsRoundTripStringByString) {
     } cases[] = {
         {u"Grüße", u"", Concat({kFlagSet, {0x05, 'G', 'r', 0xFC, 0xDF, 'e'}, kFlagClear})},
         {u"再起動 ✓", greek,
-         Concat({kFlagSet,
-                 kWideMarker,
-                 {0x05},
-                 Units(u"再起動 ✓"),
-                 kFlagSet,
-                 kWideMarker,
-                 {0x0D},
-                 Units(greek)})},
+         Concat({kFlagSet, Wide(0x05, u"再起動 ✓"), kFlagSet, Wide(0x0D, greek)})},
         {u"Backup", greek,
-         Concat({kFlagSet,
-                 {0x06, 'B', 'a', 'c', 'k', 'u', 'p'},
-                 kFlagSet,
-                 kWideMarker,
-                 {0x0D},
-                 Units(greek)})},
-        {u"✓", u"Done",
-         Concat({kFlagSet, kWideMarker, {0x01, 0x13, 0x27}, kFlagSet, {0x04, 'D', 'o', 'n', 'e'}})},
+         Concat({kFlagSet, {0x06, 'B', 'a', 'c', 'k', 'u', 'p'}, kFlagSet, Wide(0x0D, greek)})},
+        {u"✓", u"Done", Concat({kFlagSet, Wide(0x01, u"✓"), kFlagSet, {0x04, 'D', 'o', 'n', 'e'}})},
     };
     for (const auto& c : cases) {
         const MessageBoxDesign design(c.caption, c.text, 0x2034);
         const Bytes bytes = Write(design);
         EXPECT_EQ(bytes, Concat({kVersion1, c.body, kStyle2034}));
         const MessageBoxDesign read = Read(bytes);
-        EXPECT_EQ(read.GetCaption(), c.caption);
-        EXPECT_EQ(read.GetText(), c.text);
-        EXPECT_EQ(read.GetStyle(), 0x2034u);
+        EXPECT_EQ(Fields(read), Fields(design));
         EXPECT_EQ(Write(read), bytes);
     }
 }
 
-// Lengths beyond the file fail without allocating, at the record that gives them.
+// Lengths beyond the file fail without allocating, at the record that gives them: the caption's,
+// at byte 12.
 TEST(ZembraFormat, HostileLengthsEndTheReadAtTheirRecord) {
-    const struct {
-        Bytes record;
-        std::uint64_t offset;
-    } cases[] = {
-        {{0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 'a', 'b'}, 12},
-        {Concat({kWideMarker, {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}, {'a'}}), 12},
-        {{0x04, 'a', 'b', 'c'}, 12},
+    const Bytes records[] = {
+        {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 'a', 'b'},
+        Concat({kWideMarker, {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}, {'a'}}),
+        {0x04, 'a', 'b', 'c'},
         // One unit is two bytes: a length of two units over three bytes reaches beyond the end.
-        {Concat({kWideMarker, {0x02, 'a', 0, 'b'}}), 12},
-        {Concat({kWideMarker, {0xFF, 0x00, 0x80}, Bytes(100, 'x')}), 12},
-        {Concat({kWideMarker, {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}, Bytes(16, 'x')}), 12},
-        {Concat({kWideMarker, {0xFF, 0xFF, 0xFF, 0x00, 0x00, 0x00, 0x80}, Bytes(16, 'x')}), 12},
+        Concat({kWideMarker, {0x02, 'a', 0, 'b'}}),
+        Concat({kWideMarker, {0xFF, 0x00, 0x80}, Bytes(100, 'x')}),
+        Concat({kWideMarker, {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}, Bytes(16, 'x')}),
+        Concat({kWideMarker, {0xFF, 0xFF, 0xFF, 0x00, 0x00, 0x00, 0x80}, Bytes(16, 'x')}),
     };
     const Bytes twoMarkers = Concat({kVersion1, kFlagSet, kWideMarker, kWideMarker});
     EXPECT_THROW(Read(twoMarkers), CArchiveException);
-    for (const auto& c : cases) {
-        SCOPED_TRACE(testing::PrintToString(c.record));
-        try {
-            Read(Concat({kVersion1, kFlagSet, c.record}));
-            ADD_FAILURE() << "read succeeded";
-        } catch (const CArchiveException& e) {
-            EXPECT_EQ(e.GetCause(), CArchiveException::endOfFile);
-            EXPECT_EQ(e.GetRecordOffset(), c.offset);
-        }
+    for (const Bytes& record : records) {
+        SCOPED_TRACE(testing::PrintToString(record));
+        ExpectEndOfFile(Concat({kVersion1, kFlagSet, record}), 12);
     }
 }

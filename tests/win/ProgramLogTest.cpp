@@ -44,6 +44,13 @@ protected:
     std::string m_path;
 };
 
+// The boxes this process showed while run ran, each closed with its OK button.
+template <typename Run> std::vector<testdriver::SeenBox> BoxesShownBy(Run run) {
+    BoxCloser closer;
+    run();
+    return closer.Seen();
+}
+
 // The log's text as the file holds it: every line feed written as CR LF.
 std::string AsFileText(const std::string& text) {
     std::string file;
@@ -86,12 +93,7 @@ TEST_F(ProgramLogFile, SecondWriteIsRefusedWithAMessage) {
     ProgramLog log;
     ASSERT_TRUE(log.WriteToFile(m_path));
     const std::string written = Content();
-    std::vector<testdriver::SeenBox> seen;
-    {
-        BoxCloser closer;
-        EXPECT_FALSE(log.WriteToFile(m_path));
-        seen = closer.Seen();
-    }
+    const auto seen = BoxesShownBy([&] { EXPECT_FALSE(log.WriteToFile(m_path)); });
     ASSERT_EQ(seen.size(), 1u);
     EXPECT_EQ(seen[0].caption, "log_test");
     EXPECT_EQ(seen[0].text,
@@ -107,12 +109,8 @@ TEST_F(ProgramLogFile, SecondWriteIsRefusedWithAMessage) {
 TEST_F(ProgramLogFile, MissingFolderIsReportedAndTheTextKept) {
     ProgramLog log;
     log.Append("kept");
-    std::vector<testdriver::SeenBox> seen;
-    {
-        BoxCloser closer;
-        EXPECT_FALSE(log.WriteToFile(m_folder + "missing\\log.txt"));
-        seen = closer.Seen();
-    }
+    const auto seen =
+        BoxesShownBy([&] { EXPECT_FALSE(log.WriteToFile(m_folder + "missing\\log.txt")); });
     ASSERT_EQ(seen.size(), 1u);
     const std::string first = "Log file could not be outputted.\n";
     EXPECT_EQ(seen[0].text.rfind(first, 0), 0u);

@@ -51,10 +51,9 @@ protected:
     }
 
     // Writes a value past RegistryKey, with exactly the given bytes.
-    static void WriteRaw(const std::string& path, const char* name, DWORD type, const void* data,
-                         DWORD size) {
-        ASSERT_TRUE(testdriver::SetValue(HKEY_CURRENT_USER, path, name,
-                                         {type, std::string(static_cast<const char*>(data), size)}))
+    static void WriteRaw(const std::string& path, const char* name, DWORD type,
+                         const std::string& data) {
+        ASSERT_TRUE(testdriver::SetValue(HKEY_CURRENT_USER, path, name, {type, data}))
             << path << " " << name;
     }
 
@@ -62,24 +61,21 @@ protected:
     static RawValue ReadRaw(const std::string& path, const wchar_t* name) {
         RawValue value;
         RegKeyHandle key;
-        if (RegOpenKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, KEY_READ, key.Receive()) !=
-            ERROR_SUCCESS)
-            return value;
         DWORD size = 0;
-        if (RegQueryValueExW(key.Get(), name, NULL, &value.type, NULL, &size) != ERROR_SUCCESS)
+        if (RegOpenKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, KEY_READ, key.Receive()) !=
+                ERROR_SUCCESS ||
+            RegQueryValueExW(key.Get(), name, NULL, &value.type, NULL, &size) != ERROR_SUCCESS)
             return value;
         value.bytes.resize(size);
-        if (RegQueryValueExW(key.Get(), name, NULL, &value.type, value.bytes.data(), &size) !=
-            ERROR_SUCCESS)
-            return value;
-        value.bytes.resize(size);
-        value.found = true;
+        value.found = RegQueryValueExW(key.Get(), name, NULL, &value.type, value.bytes.data(),
+                                       &size) == ERROR_SUCCESS;
+        value.bytes.resize(value.found ? size : 0);
         return value;
     }
 
     // What the registry holds for a string written as exactly its bytes, without terminator.
     RawValue StoredText(const std::string& text) const {
-        WriteRaw(Path("reference"), "Text", REG_SZ, text.data(), static_cast<DWORD>(text.size()));
+        WriteRaw(Path("reference"), "Text", REG_SZ, text);
         return ReadRaw(Path("reference"), L"Text");
     }
 
@@ -135,7 +131,7 @@ TEST_F(RegistryKeyTest, GetStringReadsUpToTheFirstNulWhateverTheTypeOrGivesTheDe
                  {"Binary", REG_BINARY, "bin", "bin"},
                  {"EmbeddedNul", REG_BINARY, std::string("ab\0cd", 5), "ab"}};
     for (const auto& c : cases) {
-        WriteRaw(Path(), c.name, c.type, c.data.data(), static_cast<DWORD>(c.data.size()));
+        WriteRaw(Path(), c.name, c.type, c.data);
         EXPECT_EQ(key.GetString(c.name, "default"), c.read) << c.name;
         EXPECT_FALSE(key.Failed()) << c.name;
     }
@@ -186,8 +182,7 @@ TEST_F(RegistryKeyTest, BinaryValuesRoundTripWithTheirSize) {
 }
 
 TEST_F(RegistryKeyTest, GetBinaryNeverWritesPastTheGivenBuffer) {
-    std::vector<BYTE> stored(16, 0xAB);
-    WriteRaw(Path(), "Grown", REG_BINARY, stored.data(), static_cast<DWORD>(stored.size()));
+    WriteRaw(Path(), "Grown", REG_BINARY, std::string(16, '\xAB'));
 
     BYTE buffer[32];
     std::memset(buffer, 0xCC, sizeof buffer);
@@ -285,9 +280,9 @@ TEST_F(RegistryKeyTest, SetKeyAimsLaterOperationsAtTheNewKey) {
 TEST_F(RegistryKeyTest, DeleteKeyRemovesTheWholeTreeAndNothingBeside) {
     const std::string sibling = Path() + "Sibling";
     CreateKey(sibling);
-    WriteRaw(Path(), "Top", REG_SZ, "t", 1);
-    WriteRaw(Path("a"), "Middle", REG_SZ, "m", 1);
-    WriteRaw(Path("a\\one\\leaf"), "Bottom", REG_SZ, "b", 1);
+    WriteRaw(Path(), "Top", REG_SZ, "t");
+    WriteRaw(Path("a"), "Middle", REG_SZ, "m");
+    WriteRaw(Path("a\\one\\leaf"), "Bottom", REG_SZ, "b");
     CreateKey(Path("a\\two"));
     CreateKey(Path("b\\three"));
 

@@ -44,6 +44,13 @@ protected:
     CWinApp m_app;
 };
 
+// The boxes this process showed while run ran, each closed with its OK button.
+template <typename Run> std::vector<SeenBox> BoxesShownBy(Run run) {
+    BoxCloser closer;
+    run();
+    return closer.Seen();
+}
+
 std::string CurrentDirectory() {
     char buffer[MAX_PATH];
     const DWORD length = GetCurrentDirectoryA(MAX_PATH, buffer);
@@ -95,12 +102,8 @@ TEST_F(MessageSeamsTest, ShowMessageShowsABoxOwnedByTheMainWindowOrOwnerlessWith
     for (HWND owner : {static_cast<HWND>(NULL), mainWindow.Get()}) {
         m_app.m_hMainWnd = owner;
         int pressed = 0;
-        std::vector<SeenBox> seen;
-        {
-            BoxCloser closer;
-            pressed = ShowMessage("Message.", "Zembra box test", MB_OK | MB_ICONERROR);
-            seen = closer.Seen();
-        }
+        const std::vector<SeenBox> seen = BoxesShownBy(
+            [&] { pressed = ShowMessage("Message.", "Zembra box test", MB_OK | MB_ICONERROR); });
         EXPECT_EQ(pressed, IDOK);
         ASSERT_EQ(seen.size(), 1u);
         EXPECT_EQ(seen[0].caption, "Zembra box test");
@@ -112,13 +115,8 @@ TEST_F(MessageSeamsTest, ShowMessageShowsABoxOwnedByTheMainWindowOrOwnerlessWith
 TEST(ShellRun, FailsForADocumentTypeWithoutAssociatedProgram) {
     const std::string document = TempFolder() + "ZembraTest.zembratestnoassociation";
     ASSERT_TRUE(testdriver::WriteFileBytes(document, ""));
-    bool started = true;
-    {
-        // The shell tells the user itself that no program opens the file.
-        BoxCloser closer;
-        started = ShellRun(document, "", SW_SHOWNORMAL);
-    }
-    EXPECT_FALSE(started);
+    // The shell tells the user itself that no program opens the file.
+    BoxesShownBy([&] { EXPECT_FALSE(ShellRun(document, "", SW_SHOWNORMAL)); });
     DeleteFileA(document.c_str());
 }
 
@@ -135,13 +133,12 @@ TEST(ShellRun, RunAndWaitReturnsOnlyAfterTheProgramHasEnded) {
 
 TEST(ShellRun, RunAndWaitFailsForAMissingProgramAndTellsOfItOnlyWhenAllowed) {
     for (const ShellErrors errors : {ShellErrors::Shown, ShellErrors::Hidden}) {
-        bool started = true;
-        BoxCloser closer;
-        started =
-            ShellRunAndWait(TempFolder() + "ZembraTestMissing.exe", "Silent", SW_HIDE, {}, errors);
-        EXPECT_FALSE(started);
         // The shell's own box comes before the call returns.
-        EXPECT_EQ(closer.Seen().size(), errors == ShellErrors::Shown ? 1u : 0u);
+        EXPECT_EQ(BoxesShownBy([&] {
+                      EXPECT_FALSE(ShellRunAndWait(TempFolder() + "ZembraTestMissing.exe", "Silent",
+                                                   SW_HIDE, {}, errors));
+                  }).size(),
+                  errors == ShellErrors::Shown ? 1u : 0u);
     }
 }
 
@@ -201,6 +198,11 @@ TEST(ChangeToMyDocumentsTest, EntersTheShellsDocumentsFolderWhereverItLies) {
     ASSERT_TRUE(GetUserNameA(userName, &length));
     const std::wstring user(userName, userName + length - 1);
     const std::wstring temp = ToWide(CP_ACP, TempFolder());
+    const auto WithoutTrailingBackslash = [](std::wstring path) {
+        if (path.size() > 3 && path.back() == L'\\')
+            path.pop_back();
+        return path;
+    };
     const struct {
         const char* what;
         std::vector<std::wstring> folders; // made for the test, the last one the documents
@@ -233,13 +235,8 @@ TEST(ChangeToMyDocumentsTest, EntersTheShellsDocumentsFolderWhereverItLies) {
         ChangeToMyDocuments();
         wchar_t current[MAX_PATH] = L"";
         const DWORD currentLength = GetCurrentDirectoryW(MAX_PATH, current);
-        std::wstring now(current, currentLength);
-        if (now.size() > 3 && now.back() == L'\\')
-            now.pop_back();
-        std::wstring start = temp;
-        if (start.back() == L'\\')
-            start.pop_back();
-        EXPECT_EQ(now, c.exists ? documents : start);
+        EXPECT_EQ(WithoutTrailingBackslash(std::wstring(current, currentLength)),
+                  c.exists ? documents : WithoutTrailingBackslash(temp));
         SetCurrentDirectoryA(previous.c_str());
         for (auto folder = made.rbegin(); folder != made.rend(); ++folder)
             RemoveDirectoryW(folder->c_str());
