@@ -28,13 +28,25 @@ bool FolderExists(const std::string& path) {
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-std::optional<std::string> ReadFileBytes(const std::string& path) {
+namespace {
+
+template <typename Path> std::optional<std::string> ReadWhole(const Path& path) {
     std::ifstream in(path, std::ios::binary);
     if (!in)
         return std::nullopt;
     std::ostringstream content;
     content << in.rdbuf();
     return content.str();
+}
+
+} // namespace
+
+std::optional<std::string> ReadFileBytes(const std::string& path) {
+    return ReadWhole(path);
+}
+
+std::optional<std::string> ReadFileBytes(const std::wstring& path) {
+    return ReadWhole(path.c_str());
 }
 
 bool WaitForFileBytes(const std::string& path, const std::string& bytes,

@@ -14,6 +14,7 @@ bool FileExists(const std::string& path);
 bool FolderExists(const std::string& path);
 // The whole file; nothing when it cannot be read.
 std::optional<std::string> ReadFileBytes(const std::string& path);
+std::optional<std::string> ReadFileBytes(const std::wstring& path);
 // True once the file at path holds exactly bytes, within limit. The file is opened only while its
 // size is that of bytes: Wine refuses to replace a file that anyone has open, so a test reading a
 // file while the program saves it by moving a new one over it would make that save fail.

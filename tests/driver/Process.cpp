@@ -93,7 +93,8 @@ Process Process::Start(const std::string& commandLine, const std::string& workin
     return Adopt(info, following, commandLine);
 }
 
-Process Process::Start(const std::wstring& commandLine, CapturedOutput& output) {
+Process Process::Start(const std::wstring& commandLine, CapturedOutput& output,
+                       const std::wstring& workingDirectory) {
     std::vector<wchar_t> line(commandLine.begin(), commandLine.end());
     line.push_back(L'\0');
     STARTUPINFOW startup{};
@@ -104,8 +105,9 @@ Process Process::Start(const std::wstring& commandLine, CapturedOutput& output) 
     startup.hStdError = output.m_err.Get();
     PROCESS_INFORMATION info{};
     if (!StartRetryingAnInternalError([&] {
-            return CreateProcessW(nullptr, line.data(), nullptr, nullptr, TRUE, CREATE_SUSPENDED,
-                                  nullptr, nullptr, &startup, &info);
+            return CreateProcessW(
+                nullptr, line.data(), nullptr, nullptr, TRUE, CREATE_SUSPENDED, nullptr,
+                workingDirectory.empty() ? nullptr : workingDirectory.c_str(), &startup, &info);
         })) {
         const DWORD error = GetLastError();
         throw std::runtime_error("CreateProcessW failed with error " + std::to_string(error));

@@ -52,8 +52,9 @@ public:
     static Process Start(const std::string& commandLine, const std::string& workingDirectory = {},
                          Following following = Following::Job);
     // Starts a command line in UTF-16 (for arguments the ANSI code page cannot hold) as Start
-    // does, in the caller's current folder, its standard output and error going to output.
-    static Process Start(const std::wstring& commandLine, CapturedOutput& output);
+    // does, its standard output and error going to output.
+    static Process Start(const std::wstring& commandLine, CapturedOutput& output,
+                         const std::wstring& workingDirectory = {});
 
     Process(const Process&) = delete;
     Process& operator=(const Process&) = delete;

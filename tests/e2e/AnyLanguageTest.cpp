@@ -4,6 +4,7 @@
 // ANSI code page holds keeps its narrow record.
 
 #include "tests/driver/Control.h"
+#include "tests/driver/Files.h"
 #include "tests/driver/Input.h"
 #include "tests/driver/Poll.h"
 #include "tests/driver/Screenshot.h"
@@ -29,21 +30,6 @@ constexpr int kLogPathField = 1001;
 
 std::wstring Quoted(const std::wstring& text) {
     return L"\"" + text + L"\"";
-}
-
-// The whole file at a path of any script; nothing when it cannot be read.
-std::optional<std::string> ReadWide(const std::wstring& path) {
-    const HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return std::nullopt;
-    std::string bytes;
-    char buffer[4096];
-    DWORD read = 0;
-    while (ReadFile(file, buffer, sizeof buffer, &read, nullptr) && read > 0)
-        bytes.append(buffer, read);
-    CloseHandle(file);
-    return bytes;
 }
 
 // Makes text the clipboard's Unicode text.
@@ -109,23 +95,6 @@ std::wstring WideValue(HKEY root, const std::wstring& name) {
     return buffer;
 }
 
-// The test's current folder for a while, so that a program it starts runs from there.
-class CurrentFolder {
-public:
-    explicit CurrentFolder(const std::wstring& folder) { SetCurrentDirectoryW(folder.c_str()); }
-    ~CurrentFolder() { SetCurrentDirectoryW(m_previous.c_str()); }
-    CurrentFolder(const CurrentFolder&) = delete;
-    CurrentFolder& operator=(const CurrentFolder&) = delete;
-
-private:
-    std::wstring m_previous = Previous();
-    static std::wstring Previous() {
-        wchar_t buffer[MAX_PATH] = L"";
-        const DWORD length = GetCurrentDirectoryW(MAX_PATH, buffer);
-        return std::wstring(buffer, length < MAX_PATH ? length : 0);
-    }
-};
-
 class AnyLanguage : public e2e::ZembraTest {
 protected:
     // Runs a command line to its end and returns the exit code; the output stays in m_output.
@@ -185,14 +154,14 @@ TEST_F(AnyLanguage, DocumentInACyrillicFolderIsRunEditedSavedAndShownWithItsText
                            L" --text " + Quoted(c.text)),
                   0u)
             << m_output->Err();
-        const std::optional<std::string> written = ReadWide(path);
+        const std::optional<std::string> written = testdriver::ReadFileBytes(path);
         ASSERT_TRUE(written);
         EXPECT_EQ(written->substr(12, c.captionRecord.size()), c.captionRecord);
 
         // Run from its folder: the box says what the document says.
         {
-            const CurrentFolder there(folder.Path());
-            Process run = Process::Start(program + L" RUN " + Quoted(path), Output());
+            Process run =
+                Process::Start(program + L" RUN " + Quoted(path), Output(), folder.Path());
             ASSERT_NO_FATAL_FAILURE(ReadShownBox(run));
             EXPECT_EQ(m_contents->wideCaption, c.caption);
             EXPECT_EQ(m_contents->wideText, c.text);
@@ -214,7 +183,7 @@ TEST_F(AnyLanguage, DocumentInACyrillicFolderIsRunEditedSavedAndShownWithItsText
             testdriver::SaveScreenshot(editor.Frame(), c.picture + "-editor");
             ASSERT_TRUE(testdriver::InvokeCommand(editor.Frame(), e2e::kFileSave));
             e2e::Settle(editor.Frame());
-            EXPECT_EQ(ReadWide(path), written);
+            EXPECT_EQ(testdriver::ReadFileBytes(path), written);
 
             // Typed where the caret is (the field's start), a character beyond the code page is
             // kept and marks a change, which the question on closing names by the whole path.
@@ -232,7 +201,7 @@ TEST_F(AnyLanguage, DocumentInACyrillicFolderIsRunEditedSavedAndShownWithItsText
             EXPECT_EQ(m_contents->wideText, L"Save changes to " + path + L"?");
             EXPECT_TRUE(testdriver::PressButton(m_box, IDNO));
             EXPECT_EQ(ExitCode(editor.Program()), 0u);
-            EXPECT_EQ(ReadWide(path), written);
+            EXPECT_EQ(testdriver::ReadFileBytes(path), written);
         }
 
         ASSERT_EQ(RunToEnd(Cli() + L" show --json " + Quoted(path)), 0u) << m_output->Err();
@@ -263,7 +232,8 @@ TEST_F(AnyLanguage, MessageNamesAFileOfAnyScriptAndTheLogFileNamesWhatItsCodePag
                                    "<U+041A><U+0438><U+0440><U+0438><U+043B><U+043B><U+0438>"
                                    "<U+0446><U+0430>\\<U+0395><U+03BB><U+03BB><U+03AC><U+03B4>"
                                    "<U+03B1> <U+2713>.zembra";
-    const std::vector<std::string> entries = e2e::LogEntries(ReadWide(logPath).value_or(""));
+    const std::vector<std::string> entries =
+        e2e::LogEntries(testdriver::ReadFileBytes(logPath).value_or(""));
     ASSERT_FALSE(entries.empty()) << "the run wrote no log";
     EXPECT_TRUE(std::any_of(entries.begin(), entries.end(),
                             [&](const std::string& entry) {

@@ -119,34 +119,30 @@ TEST_F(PlantedDlls, EditorRunModeAndZembraCli) {
         return std::string(bytes.begin(), bytes.end());
     }()));
 
-    {
-        Process zembra = Process::Start("\"" + m_product + "Zembra.exe\" RUN \"" + document + "\"");
-        const HWND box = testdriver::WaitForBox(zembra, install::kWindowLimit);
-        ASSERT_NE(box, nullptr) << "no box in run mode";
-        EXPECT_TRUE(testdriver::PressButton(box, IDCANCEL));
-        EXPECT_EQ(zembra.WaitForExit(install::kWindowLimit), static_cast<DWORD>(IDCANCEL));
-        EXPECT_EQ(LoadedAtRunTime(m_product), Loads{}) << "run mode";
+    // Run mode and zembra-cli ask each show a box, answered with one of its buttons.
+    const struct {
+        std::string road, arguments;
+        int answer;
+    } boxes[] = {
+        {"run mode", "Zembra.exe\" RUN \"" + document + "\"", IDCANCEL},
+        {"zembra-cli ask", "zembra-cli.exe\" ask --text \"Planted?\" --buttons yes-no", IDYES}};
+    for (const auto& b : boxes) {
+        Process program = Process::Start("\"" + m_product + b.arguments);
+        const HWND box = testdriver::WaitForBox(program, install::kWindowLimit);
+        ASSERT_NE(box, nullptr) << "no box in " << b.road;
+        EXPECT_TRUE(testdriver::PressButton(box, b.answer));
+        EXPECT_EQ(program.WaitForExit(install::kWindowLimit), static_cast<DWORD>(b.answer));
+        EXPECT_EQ(LoadedAtRunTime(m_product), Loads{}) << b.road;
     }
-    {
-        e2e::EditorSession editor(m_product + "Zembra.exe");
-        ASSERT_NE(editor.Frame(), nullptr);
-        for (const UINT command : {e2e::kFileOpen, e2e::kAbout}) {
-            const HWND dialog = editor.OpenDialog(command);
-            ASSERT_NE(dialog, nullptr) << command;
-            EXPECT_TRUE(e2e::CloseDialog(dialog)) << command;
-        }
-        EXPECT_EQ(editor.Close(), 0u);
-        EXPECT_EQ(LoadedAtRunTime(m_product), Loads{}) << "the editor";
+    e2e::EditorSession editor(m_product + "Zembra.exe");
+    ASSERT_NE(editor.Frame(), nullptr);
+    for (const UINT command : {e2e::kFileOpen, e2e::kAbout}) {
+        const HWND dialog = editor.OpenDialog(command);
+        ASSERT_NE(dialog, nullptr) << command;
+        EXPECT_TRUE(e2e::CloseDialog(dialog)) << command;
     }
-    {
-        Process cli = Process::Start("\"" + m_product +
-                                     "zembra-cli.exe\" ask --text \"Planted?\" --buttons yes-no");
-        const HWND box = testdriver::WaitForBox(cli, install::kWindowLimit);
-        ASSERT_NE(box, nullptr) << "no box from zembra-cli ask";
-        EXPECT_TRUE(testdriver::PressButton(box, IDYES));
-        EXPECT_EQ(cli.WaitForExit(install::kWindowLimit), static_cast<DWORD>(IDYES));
-        EXPECT_EQ(LoadedAtRunTime(m_product), Loads{}) << "zembra-cli ask";
-    }
+    EXPECT_EQ(editor.Close(), 0u);
+    EXPECT_EQ(LoadedAtRunTime(m_product), Loads{}) << "the editor";
 }
 
 } // namespace
