@@ -32,6 +32,25 @@ inline constexpr milliseconds kRunLimit{30000};
 inline const std::vector<std::string> kUninstallationPrograms{"Uninstall.exe", "cmd.exe",
                                                               "ping.exe"};
 
+// The installer's and the old uninstaller's texts the tests expect, and the keys they read.
+inline constexpr const char* kStartQuestion =
+    "This program will install Zembra 1.0\nDo you want to continue?";
+inline constexpr const char* kComplete = "Installation complete.";
+inline constexpr const char* kIncomplete = "Zembra 1.0 was not completely installed.";
+inline constexpr const char* kReinstall =
+    "Zembra 1.0 has already been detected on your system.\nWould you like to re-install?";
+inline constexpr const char* kHigher = "A higher version of Zembra is already installed on your "
+                                       "system.\nWould you like to replace is with Zembra 1.0";
+inline constexpr const char* kNotRemoved =
+    "The previous version of Zembra could not be completely removed.\n"
+    "Continuing with installation anyway.";
+inline constexpr const char* kSaveFailed =
+    "Could not create shortcut.\nIShellLink::Save() failed.\n";
+inline constexpr const char* kConfirmUninstall = "Are you sure you want to uninstall Zembra 1.0?";
+inline constexpr const char* kUninstallKey =
+    "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Zembra";
+inline constexpr const char* kProductKey = "Software\\Zembra";
+
 // The programs under test and the payload's sources, as Windows sees them.
 std::string InstallerPath();
 std::string UninstallerPath();
@@ -59,6 +78,35 @@ using testdriver::TakeSnapshot;
 
 // The system's text as the framework's file exceptions carry it: without the line end.
 std::string FileExceptionText(unsigned long code);
+
+// Wide forms for paths the ANSI code page cannot hold.
+std::wstring Wide(const std::string& text);
+// A string value of the machine read through the registry's wide functions; empty when there is
+// none.
+std::wstring WideValue(const char* key, const wchar_t* name);
+// Deletes the payload's files in folder (ending in a backslash) and the folder; true when the
+// folder was removed.
+bool RemoveInstalledFolder(const std::wstring& folder);
+
+// A shortcut as the shell's link object reads it back; itemTarget is the target as the item list
+// holds it, in UTF-16 (the path the link object gives may be its ANSI copy).
+struct Link {
+    std::string target;
+    std::string workingDirectory;
+    std::string description;
+    std::string arguments;
+    std::wstring itemTarget;
+    bool operator==(const Link& other) const;
+};
+std::ostream& operator<<(std::ostream& out, const Link& link);
+std::optional<Link> ReadLink(const std::string& path);
+
+// The product's registry trees as they are now.
+std::vector<RegistrySnapshot> ProductState();
+// Deletes the product's registry trees.
+void DeleteProductTrees();
+// Checks that none of the product's registry trees exists.
+void ExpectProductTreesGone();
 
 // A message box the installer showed and how the test answered it.
 struct Message {
@@ -126,6 +174,8 @@ protected:
     static std::vector<Message> InstallInDialog(Process& installer, HWND dialog,
                                                 const std::string& path,
                                                 const Answerer& answer = AnswerYes);
+    // Cancel pressed in the dialog: the installer ends with 2 without another message.
+    static void CancelDialog(Process& installer, HWND dialog);
 
     // The whole run: start, Yes, the path typed into the path field, Install pressed, every later
     // message answered with answer. The messages after Install; the exit code is kept for

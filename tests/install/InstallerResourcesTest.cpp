@@ -2,6 +2,7 @@
 // version and the manifest asking for administrator rights; and what every program's manifest
 // asks of the system.
 
+#include "tests/driver/Control.h"
 #include "tests/driver/Manifest.h"
 #include "tests/install/InstallerImage.h"
 
@@ -57,10 +58,7 @@ TEST_F(InstallerResources, DialogTemplate101) {
         EXPECT_EQ(item.textId, want.textId);
         EXPECT_EQ(item.style & ~static_cast<DWORD>(WS_CHILD | WS_VISIBLE), want.style);
         EXPECT_EQ(item.style & (WS_CHILD | WS_VISIBLE), static_cast<DWORD>(WS_CHILD | WS_VISIBLE));
-        EXPECT_EQ(item.units.left, want.units.left);
-        EXPECT_EQ(item.units.top, want.units.top);
-        EXPECT_EQ(item.units.right, want.units.right);
-        EXPECT_EQ(item.units.bottom, want.units.bottom);
+        EXPECT_EQ(testdriver::EdgesOf(item.units), testdriver::EdgesOf(want.units));
     }
 }
 
@@ -121,10 +119,9 @@ TEST(ProgramFiles, NameTheProductVersionAndRightsTheyNeed) {
         VS_FIXEDFILEINFO* fixed = nullptr;
         UINT length = 0;
         ASSERT_TRUE(VerQueryValueA(info.data(), "\\", reinterpret_cast<void**>(&fixed), &length));
-        EXPECT_EQ(fixed->dwFileVersionMS, 0x00010000u);
-        EXPECT_EQ(fixed->dwFileVersionLS, 0u);
-        EXPECT_EQ(fixed->dwProductVersionMS, 0x00010000u);
-        EXPECT_EQ(fixed->dwProductVersionLS, 0u);
+        EXPECT_EQ((std::vector<DWORD>{fixed->dwFileVersionMS, fixed->dwFileVersionLS,
+                                      fixed->dwProductVersionMS, fixed->dwProductVersionLS}),
+                  (std::vector<DWORD>{0x00010000u, 0u, 0x00010000u, 0u}));
         EXPECT_EQ(VersionString(info, "ProductName"), "Zembra");
         EXPECT_EQ(VersionString(info, "ProductVersion"), "1.0");
         EXPECT_EQ(VersionString(info, "FileVersion"), "1.0");
