@@ -14,6 +14,7 @@
 #include <sddl.h>
 
 #include <cstring>
+#include <tuple>
 
 using namespace install;
 
@@ -93,9 +94,12 @@ TEST_F(InstallFlow, FirstInstallationWritesEveryValueFileAndTheShortcut) {
     EXPECT_TRUE(messages.back().ownedByDialog);
     EXPECT_FALSE(messages.back().dialogVisible);
     ExpectInstalled(dir);
-    EXPECT_EQ(ReadLink(ShortcutPath()),
-              (Link{dir + "Zembra.exe", dir, "Runs and edits message box (.zembra) files.", "",
-                    Wide(dir + "Zembra.exe")}));
+    const Link link = ReadLink(ShortcutPath()).value_or(Link{});
+    EXPECT_EQ(std::tie(link.target, link.workingDirectory, link.description, link.arguments,
+                       link.itemTarget),
+              std::make_tuple(dir + "Zembra.exe", dir,
+                              std::string("Runs and edits message box (.zembra) files."),
+                              std::string(), Wide(dir + "Zembra.exe")));
     EXPECT_EQ(StoredShowCommand(ShortcutPath()), std::optional<std::uint32_t>(SW_SHOW));
 }
 

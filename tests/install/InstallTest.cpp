@@ -6,10 +6,10 @@
 #include <objbase.h>
 #include <shlobj.h>
 
+#include <algorithm>
 #include <memory>
 #include <ostream>
 #include <set>
-#include <tuple>
 
 namespace install {
 
@@ -23,32 +23,11 @@ const char* const kShellFolders =
 const char* const kCommonDesktop = "Common Desktop";
 
 bool IsQuestion(const testdriver::BoxContents& box) {
-    for (const auto& button : box.buttons) {
-        if (button.id == IDYES)
-            return true;
-    }
-    return false;
-}
-
-// Sets the machine's value key\name to text, or deletes it when text is empty; the key is made
-// either way.
-void RecordText(const char* key, const char* name, const std::string& text) {
-    ASSERT_TRUE(testdriver::CreateKey(HKEY_LOCAL_MACHINE, key)) << key;
-    if (text.empty())
-        testdriver::DeleteValue(HKEY_LOCAL_MACHINE, key, name);
-    else
-        EXPECT_TRUE(testdriver::SetString(HKEY_LOCAL_MACHINE, key, name, text)) << name;
+    const std::vector<int> ids = box.ButtonIds();
+    return std::find(ids.begin(), ids.end(), IDYES) != ids.end();
 }
 
 } // namespace
-
-std::string InstallerPath() {
-    return testdriver::WindowsPathOf(ZEMBRA_INSTALLER_PATH);
-}
-
-std::string UninstallerPath() {
-    return testdriver::WindowsPathOf(ZEMBRA_UNINSTALLER_PATH);
-}
 
 const std::vector<PayloadSource>& PayloadSources() {
     static const std::vector<PayloadSource> sources = {
@@ -86,18 +65,6 @@ bool RemoveInstalledFolder(const std::wstring& folder) {
     for (const PayloadSource& file : PayloadSources())
         DeleteFileW((folder + Wide(file.fileName)).c_str());
     return RemoveDirectoryW(folder.c_str()) != FALSE;
-}
-
-bool Link::operator==(const Link& other) const {
-    return std::tie(target, workingDirectory, description, arguments, itemTarget) ==
-           std::tie(other.target, other.workingDirectory, other.description, other.arguments,
-                    other.itemTarget);
-}
-
-std::ostream& operator<<(std::ostream& out, const Link& link) {
-    return out << "{" << link.target << ", in " << link.workingDirectory << ", \""
-               << link.description << "\", arguments \"" << link.arguments << "\", items "
-               << testing::PrintToString(link.itemTarget) << "}";
 }
 
 std::optional<Link> ReadLink(const std::string& path) {
@@ -225,16 +192,12 @@ void InstallerTest::MoveDesktop(const std::string& folder) {
                                      {REG_EXPAND_SZ, folder.substr(0, folder.size() - 1) + '\0'}));
 }
 
-void InstallerTest::RecordVersion(const std::string& version) {
-    RecordText(kProductKey, "Version", version);
-}
-
-void InstallerTest::RecordPath(const std::string& path) {
-    RecordText(kProductKey, "Path", path);
-}
-
-void InstallerTest::RecordUninstaller(const std::string& command) {
-    RecordText(kUninstallKey, "UninstallString", command);
+void InstallerTest::RecordText(const char* key, const char* name, const std::string& text) {
+    ASSERT_TRUE(testdriver::CreateKey(HKEY_LOCAL_MACHINE, key)) << key;
+    if (text.empty())
+        testdriver::DeleteValue(HKEY_LOCAL_MACHINE, key, name);
+    else
+        EXPECT_TRUE(testdriver::SetString(HKEY_LOCAL_MACHINE, key, name, text)) << name;
 }
 
 Process InstallerTest::StartToDialog(HWND& dialog, const std::string& program,

@@ -52,8 +52,12 @@ inline constexpr const char* kUninstallKey =
 inline constexpr const char* kProductKey = "Software\\Zembra";
 
 // The programs under test and the payload's sources, as Windows sees them.
-std::string InstallerPath();
-std::string UninstallerPath();
+inline std::string InstallerPath() {
+    return testdriver::WindowsPathOf(ZEMBRA_INSTALLER_PATH);
+}
+inline std::string UninstallerPath() {
+    return testdriver::WindowsPathOf(ZEMBRA_UNINSTALLER_PATH);
+}
 struct PayloadSource {
     std::string fileName;
     std::string sourcePath;
@@ -96,9 +100,7 @@ struct Link {
     std::string description;
     std::string arguments;
     std::wstring itemTarget;
-    bool operator==(const Link& other) const;
 };
-std::ostream& operator<<(std::ostream& out, const Link& link);
 std::optional<Link> ReadLink(const std::string& path);
 
 // The product's registry trees as they are now.
@@ -155,9 +157,11 @@ protected:
 
     // Records an earlier installation's version, folder and uninstaller's command (each value
     // removed when empty).
-    void RecordVersion(const std::string& version);
-    void RecordPath(const std::string& path);
-    void RecordUninstaller(const std::string& command);
+    void RecordVersion(const std::string& version) { RecordText(kProductKey, "Version", version); }
+    void RecordPath(const std::string& path) { RecordText(kProductKey, "Path", path); }
+    void RecordUninstaller(const std::string& command) {
+        RecordText(kUninstallKey, "UninstallString", command);
+    }
 
     // Starts the installer (program with arguments, in workingDirectory when given) and answers
     // its start question with Yes.
@@ -196,6 +200,10 @@ protected:
     static void ExpectRegistryInstalled(const std::string& dir);
 
 private:
+    // Sets the machine's value key\name to text, or deletes it when text is empty; the key is made
+    // either way.
+    static void RecordText(const char* key, const char* name, const std::string& text);
+
     FILETIME m_began{};
     std::string m_scratch;
     std::optional<DWORD> m_exitCode;

@@ -20,7 +20,6 @@ class InstallerResources : public InstallerImage {};
 } // namespace
 
 TEST_F(InstallerResources, DialogTemplate101) {
-    ASSERT_TRUE(m_installer.has_value());
     const auto dialog = m_installer->Dialog(101);
     ASSERT_TRUE(dialog.has_value());
     EXPECT_EQ(dialog->style,
@@ -63,7 +62,6 @@ TEST_F(InstallerResources, DialogTemplate101) {
 }
 
 TEST_F(InstallerResources, IconOfTheDialogAndTheProgram) {
-    ASSERT_TRUE(m_installer.has_value());
     EXPECT_FALSE(m_installer->Bytes(RT_GROUP_ICON, MAKEINTRESOURCEA(103)).empty());
     EXPECT_NE(LoadImageA(m_installer->Module(), MAKEINTRESOURCEA(103), IMAGE_ICON, 32, 32, 0),
               nullptr);

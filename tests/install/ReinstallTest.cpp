@@ -37,8 +37,7 @@ TEST_F(Reinstall, YesRunsTheOldUninstallerAndWaitsForIt) {
     // A file of the user's in the old folder: the old uninstaller leaves it, and its removal
     // script therefore leaves the folder.
     const std::string own = dir + "Mine.zembra";
-    ASSERT_TRUE(CloseHandle(CreateFileA(own.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                        FILE_ATTRIBUTE_NORMAL, nullptr)));
+    ASSERT_TRUE(testdriver::WriteFileBytes(own, ""));
     // The old installation also had the user's settings, which its uninstaller removes.
     ASSERT_TRUE(testdriver::CreateKey(HKEY_CURRENT_USER, "Software\\Zembra"));
     EXPECT_EQ(Texts(Install(dir)), (std::vector<std::string>{kReinstall, kComplete}));
