@@ -242,16 +242,8 @@ TEST_F(InstallFlow, BrowseCancelledLeavesThePathAndConfirmedTakesTheFolder) {
     for (const int button : {IDCANCEL, IDOK}) {
         SCOPED_TRACE(button == IDOK ? "confirmed" : "cancelled");
         Click(dialog, 1001);
-        const HWND picker = testdriver::WaitFor(
-            [&]() -> HWND {
-                HWND other = nullptr;
-                for (HWND window : testdriver::VisibleWindows(installer.Id())) {
-                    if (window != dialog && FindInstallDialog(installer.Id()) != window)
-                        other = window;
-                }
-                return other;
-            },
-            kWindowLimit);
+        const HWND picker = testdriver::WaitForWindowWhere(
+            installer, [&](HWND window) { return window != dialog; }, kWindowLimit);
         ASSERT_NE(picker, nullptr) << "no folder picker";
         EXPECT_EQ(GetWindow(picker, GW_OWNER), dialog);
         // Answered once the picker shows its folders, and, where it is confirmed, its
