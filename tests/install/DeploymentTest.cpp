@@ -3,15 +3,12 @@
 // of the list of installed programs.
 
 #include "tests/driver/Box.h"
-
 #include "tests/install/InstallTest.h"
-#include <shlobj.h>
 
 using namespace install;
 
 namespace {
 
-const char* const kUninstallKey = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Zembra";
 const std::string kDefaultFolder = "C:\\Program Files\\Zembra\\";
 const std::string kDeployFolder = "C:\\Program Files\\Zembra Deploy\\";
 
@@ -28,30 +25,30 @@ protected:
     std::optional<DWORD> Deploy(const std::string& arguments) {
         return RunUnseen("\"" + InstallerPath() + "\" " + arguments);
     }
-
     std::optional<DWORD> RunUnseen(const std::string& commandLine) {
-        Process run = Process::Start(commandLine, Scratch());
-        const testdriver::WatchedRun watched = testdriver::WatchUntilTreeEnds(run, kRunLimit);
-        EXPECT_TRUE(watched.ended) << commandLine << " did not end";
-        EXPECT_EQ(watched.windows, std::vector<std::string>{}) << commandLine;
-        return run.WaitForExit(milliseconds(0));
+        SCOPED_TRACE(commandLine);
+        return Watch(Process::Start(commandLine, Scratch()));
     }
-
     // The same for a command line in UTF-16, run in the test's own current folder.
-    std::optional<DWORD> RunUnseen(const std::wstring& commandLine) {
+    static std::optional<DWORD> RunUnseen(const std::wstring& commandLine) {
         testdriver::CapturedOutput output;
-        Process run = Process::Start(commandLine, output);
+        return Watch(Process::Start(commandLine, output));
+    }
+    static std::optional<DWORD> Watch(Process run) {
         const testdriver::WatchedRun watched = testdriver::WatchUntilTreeEnds(run, kRunLimit);
         EXPECT_TRUE(watched.ended) << "the run did not end";
         EXPECT_EQ(watched.windows, std::vector<std::string>{});
         return run.WaitForExit(milliseconds(0));
     }
 
-    std::vector<RegistrySnapshot> ProductState() const {
-        std::vector<RegistrySnapshot> state;
-        for (const auto& [root, key] : ProductTrees())
-            state.push_back(TakeSnapshot(root, key));
-        return state;
+    // Installs silently into folder, then removes it through the entry's quiet command.
+    void DeployAndRemoveQuietly(const std::string& folder) {
+        EXPECT_EQ(Deploy("/S /D=" + folder), std::optional<DWORD>(0));
+        ExpectInstalled(folder);
+        const auto command = GetString(HKEY_LOCAL_MACHINE, kUninstallKey, "QuietUninstallString");
+        ASSERT_TRUE(command.has_value());
+        EXPECT_EQ(RunUnseen(*command), std::optional<DWORD>(0));
+        EXPECT_FALSE(FolderExists(folder));
     }
 };
 
@@ -133,8 +130,7 @@ TEST_F(Deployment, SilentRunsShowNothingAndEndWithTheirExitCodeAndLog) {
         DeleteFileA(log.c_str());
         RemoveTree(kDefaultFolder);
         RemoveTree(kDeployFolder);
-        for (const auto& [root, key] : ProductTrees())
-            DeleteTree(root, key);
+        DeleteProductTrees();
     }
 }
 
@@ -174,71 +170,18 @@ TEST_F(Deployment, SilentAgainReinstallsAndNothingIsLostAfterwards) {
 }
 
 TEST_F(Deployment, TheQuietUninstallCommandRemovesEverythingWithoutABox) {
-    EXPECT_EQ(Deploy("/S /D=" + InstallFolder()), std::optional<DWORD>(0));
-    ExpectInstalled(InstallFolder());
-    const auto command = GetString(HKEY_LOCAL_MACHINE, kUninstallKey, "QuietUninstallString");
-    ASSERT_TRUE(command.has_value());
-    EXPECT_EQ(RunUnseen(*command), std::optional<DWORD>(0));
-    EXPECT_FALSE(FolderExists(InstallFolder()));
+    ASSERT_NO_FATAL_FAILURE(DeployAndRemoveQuietly(InstallFolder()));
     EXPECT_FALSE(FileExists(ShortcutPath()));
-    for (const auto& [root, key] : ProductTrees())
-        EXPECT_FALSE(KeyExists(root, key)) << key;
+    ExpectProductTreesGone();
 }
 
 // A folder whose name the command interpreter would expand: the removal script still reaches it,
 // and the removal leaves neither the folder nor a command interpreter behind (the run is watched
 // until every process it started has ended).
 TEST_F(Deployment, ASilentRemovalLeavesNoFolderOfAnyNameBehind) {
-    for (const std::string folder : {"C:\\Program Files\\Zembra 100%\\"}) {
-        SCOPED_TRACE(folder);
-        EXPECT_EQ(Deploy("/S /D=" + folder), std::optional<DWORD>(0));
-        ExpectInstalled(folder);
-        const auto command = GetString(HKEY_LOCAL_MACHINE, kUninstallKey, "QuietUninstallString");
-        ASSERT_TRUE(command.has_value());
-        EXPECT_EQ(RunUnseen(*command), std::optional<DWORD>(0));
-        EXPECT_FALSE(FolderExists(folder));
-        RemoveTree(folder);
-    }
-}
-
-std::wstring Wide(const std::string& text) {
-    return std::wstring(text.begin(), text.end());
-}
-
-// A string value read through the registry's wide functions; empty when there is none.
-std::wstring WideValue(const char* key, const wchar_t* name) {
-    wchar_t data[1024] = L"";
-    DWORD size = sizeof data;
-    if (RegGetValueW(HKEY_LOCAL_MACHINE, Wide(key).c_str(), name, RRF_RT_REG_SZ, nullptr, data,
-                     &size) != ERROR_SUCCESS)
-        return std::wstring();
-    return data;
-}
-
-// The target of a shell link, read through the wide link object.
-std::wstring LinkTarget(const std::string& linkPath) {
-    std::wstring target;
-    if (FAILED(CoInitialize(nullptr)))
-        return target;
-    IShellLinkW* link = nullptr;
-    if (SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
-                                   reinterpret_cast<void**>(&link)))) {
-        IPersistFile* file = nullptr;
-        wchar_t path[MAX_PATH] = L"";
-        if (SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file)))) {
-            // The item list holds the names in UTF-16 (the path the link object gives may be
-            // its ANSI copy).
-            LPITEMIDLIST items = nullptr;
-            if (SUCCEEDED(file->Load(Wide(linkPath).c_str(), STGM_READ)) &&
-                SUCCEEDED(link->GetIDList(&items)) && SHGetPathFromIDListW(items, path))
-                target = path;
-            CoTaskMemFree(items);
-            file->Release();
-        }
-        link->Release();
-    }
-    CoUninitialize();
-    return target;
+    const std::string folder = "C:\\Program Files\\Zembra 100%\\";
+    ASSERT_NO_FATAL_FAILURE(DeployAndRemoveQuietly(folder));
+    RemoveTree(folder);
 }
 
 // A folder named in scripts the ANSI code page does not hold: the installer takes it from /D=,
@@ -263,21 +206,18 @@ TEST_F(Deployment, AFolderNamedInAnyScriptIsInstalledAndRemovedWhole) {
         EXPECT_NE(GetFileAttributesW((folder + Wide(file.fileName)).c_str()),
                   INVALID_FILE_ATTRIBUTES)
             << file.fileName;
-    EXPECT_EQ(WideValue("Software\\Zembra", L"Path"), folder);
+    EXPECT_EQ(WideValue(kProductKey, L"Path"), folder);
     EXPECT_EQ(WideValue(kUninstallKey, L"DisplayIcon"), folder + L"Zembra.exe");
     EXPECT_EQ(WideValue("Software\\Classes\\Zembra.Document\\Shell\\Open\\Command", L""),
               L"\"" + folder + L"Zembra.exe\" RUN \"%1\"");
-    EXPECT_EQ(LinkTarget(ShortcutPath()), folder + L"Zembra.exe");
+    EXPECT_EQ(ReadLink(ShortcutPath()).value_or(Link{}).itemTarget, folder + L"Zembra.exe");
     const std::wstring quiet = WideValue(kUninstallKey, L"QuietUninstallString");
     ASSERT_EQ(quiet, L"\"" + folder + L"Uninstall.exe\" Silent");
     EXPECT_EQ(RunUnseen(quiet), std::optional<DWORD>(0));
     EXPECT_EQ(GetFileAttributesW(folder.c_str()), INVALID_FILE_ATTRIBUTES);
     EXPECT_EQ(GetFileAttributesW(Wide(ShortcutPath()).c_str()), INVALID_FILE_ATTRIBUTES);
-    for (const auto& [root, key] : ProductTrees())
-        EXPECT_FALSE(KeyExists(root, key)) << key;
-    for (const PayloadSource& file : PayloadSources())
-        DeleteFileW((folder + Wide(file.fileName)).c_str());
-    RemoveDirectoryW(folder.c_str());
+    ExpectProductTreesGone();
+    RemoveInstalledFolder(folder);
 }
 
 // A message naming a folder in another script than the ANSI code page's shows it whole.
@@ -311,7 +251,5 @@ TEST_F(Deployment, WithoutSilentAnUnknownSwitchShowsTheUsageAndAFolderFillsThePa
     Process installer = StartToDialog(dialog, InstallerPath(), {}, "/D=D:\\My Apps\\Zembra");
     ASSERT_NE(dialog, nullptr);
     EXPECT_EQ(ControlText(dialog, 1002), "D:\\My Apps\\Zembra");
-    Click(dialog, IDCANCEL);
-    EXPECT_TRUE(Converse(installer, AnswerYes).empty());
-    EXPECT_EQ(installer.WaitForExit(kWindowLimit), std::optional<DWORD>(2));
+    CancelDialog(installer, dialog);
 }

@@ -6,25 +6,19 @@ using namespace install;
 
 namespace {
 
-const char* const kComplete = "Installation complete.";
-const char* const kIncomplete = "Zembra 1.0 was not completely installed.";
-
-class InstallFaults : public InstallerTest {};
+// The all-users desktop exists unless a test moves it.
+class InstallFaults : public InstallerTest {
+protected:
+    InstallFaults() { CreateDesktopFolder(); }
+};
 
 } // namespace
 
 TEST_F(InstallFaults, MissingParentFolderChangesNothingAtAll) {
-    CreateDesktopFolder();
     // An earlier installation, which must not be removed for a folder that cannot be made.
     RecordVersion("1.0");
     const std::string dir = Scratch() + "Missing Parent\\Zembra\\";
-    const auto productState = [] {
-        std::vector<RegistrySnapshot> state;
-        for (const auto& [root, key] : ProductTrees())
-            state.push_back(TakeSnapshot(root, key));
-        return state;
-    };
-    const std::vector<RegistrySnapshot> before = productState();
+    const std::vector<RegistrySnapshot> before = ProductState();
     const auto messages = Install(dir);
     EXPECT_EQ(Texts(messages), (std::vector<std::string>{"Could not create directory.\n" +
                                                              SystemText(ERROR_PATH_NOT_FOUND),
@@ -33,11 +27,10 @@ TEST_F(InstallFaults, MissingParentFolderChangesNothingAtAll) {
     EXPECT_FALSE(FolderExists(dir));
     EXPECT_FALSE(FileExists(ShortcutPath()));
     // Neither removed nor written: no value names the folder, nor was the old one's run.
-    EXPECT_EQ(productState(), before);
+    EXPECT_EQ(ProductState(), before);
 }
 
 TEST_F(InstallFaults, LockedFileIsReportedByItsNameAloneAndTheOthersAreWritten) {
-    CreateDesktopFolder();
     const std::string dir = InstallFolder();
     CreateFolders(dir);
     const std::string locked = dir + "Help.htm";
@@ -62,7 +55,6 @@ TEST_F(InstallFaults, LockedFileIsReportedByItsNameAloneAndTheOthersAreWritten) 
 }
 
 TEST_F(InstallFaults, MissingOldUninstallerIsReportedAndInstallationContinues) {
-    CreateDesktopFolder();
     RecordVersion("1.0");
     RecordUninstaller(Scratch() + "Gone\\Uninstall.exe");
     const auto messages = Install(InstallFolder());
@@ -70,12 +62,9 @@ TEST_F(InstallFaults, MissingOldUninstallerIsReportedAndInstallationContinues) {
     // The shell tells of the missing file itself (in a box of its own caption) before the
     // installer's message.
     ASSERT_EQ(texts.size(), 4u) << testing::PrintToString(messages);
-    EXPECT_EQ(
-        texts[0],
-        "Zembra 1.0 has already been detected on your system.\nWould you like to re-install?");
+    EXPECT_EQ(texts[0], kReinstall);
     EXPECT_NE(messages[1].caption, "Install Zembra 1.0");
-    EXPECT_EQ(texts[2], "The previous version of Zembra could not be completely removed.\n"
-                        "Continuing with installation anyway.");
+    EXPECT_EQ(texts[2], kNotRemoved);
     // A failed removal alone does not make the installation incomplete.
     EXPECT_EQ(texts[3], kComplete);
     EXPECT_EQ(ExitCode(), std::optional<DWORD>(0));
@@ -86,15 +75,14 @@ TEST_F(InstallFaults, MissingOldUninstallerIsReportedAndInstallationContinues) {
 }
 
 TEST_F(InstallFaults, AShortcutNameThatLinksToAnotherFileIsRefusedAndTheOtherFileKept) {
-    CreateDesktopFolder();
     const std::string other = Scratch() + "other.txt";
     ASSERT_TRUE(testdriver::WriteFileBytes(other, "another file"));
     ASSERT_TRUE(CreateHardLinkA(ShortcutPath().c_str(), other.c_str(), nullptr));
     const auto messages = Install(InstallFolder());
-    EXPECT_EQ(Texts(messages),
-              (std::vector<std::string>{"Could not create shortcut.\nIShellLink::Save() failed.\n" +
-                                            SystemText(HRESULT_FROM_WIN32(ERROR_CANT_ACCESS_FILE)),
-                                        kIncomplete}));
+    EXPECT_EQ(
+        Texts(messages),
+        (std::vector<std::string>{
+            kSaveFailed + SystemText(HRESULT_FROM_WIN32(ERROR_CANT_ACCESS_FILE)), kIncomplete}));
     EXPECT_EQ(ExitCode(), std::optional<DWORD>(1));
     EXPECT_EQ(ReadFileBytes(other), std::optional<std::string>("another file"));
     ExpectInstalled(InstallFolder());
@@ -104,10 +92,10 @@ TEST_F(InstallFaults, LinkPathTooLongForTheShortcutIsReportedAsAFailedShortcut) 
     // The shared desktop's path fits in MAX_PATH characters, the link's path within it does not.
     MoveDesktop(Scratch() + std::string(254 - Scratch().size(), 'd') + "\\");
     const auto messages = Install(InstallFolder());
-    EXPECT_EQ(Texts(messages), (std::vector<std::string>{
-                                   "Could not create shortcut.\nIShellLink::Save() failed.\n" +
-                                       SystemText(HRESULT_FROM_WIN32(ERROR_FILENAME_EXCED_RANGE)),
-                                   kIncomplete}));
+    EXPECT_EQ(Texts(messages),
+              (std::vector<std::string>{
+                  kSaveFailed + SystemText(HRESULT_FROM_WIN32(ERROR_FILENAME_EXCED_RANGE)),
+                  kIncomplete}));
     EXPECT_EQ(ExitCode(), std::optional<DWORD>(1));
     ExpectInstalled(InstallFolder());
 }

@@ -11,63 +11,14 @@
 
 #include <aclapi.h>
 #include <commctrl.h>
-#include <objbase.h>
 #include <sddl.h>
-#include <shlobj.h>
 
 #include <cstring>
+#include <tuple>
 
 using namespace install;
 
 namespace {
-
-const char* const kComplete = "Installation complete.";
-const char* const kIncomplete = "Zembra 1.0 was not completely installed.";
-const char* const kReinstall =
-    "Zembra 1.0 has already been detected on your system.\nWould you like to re-install?";
-const char* const kHigher = "A higher version of Zembra is already installed on your system.\n"
-                            "Would you like to replace is with Zembra 1.0";
-
-struct Link {
-    std::string target;
-    std::string workingDirectory;
-    std::string description;
-    std::string arguments;
-};
-
-// The shortcut as the shell's link object reads it back.
-std::optional<Link> ReadLink(const std::string& path) {
-    if (FAILED(CoInitialize(nullptr)))
-        return std::nullopt;
-    std::optional<Link> link;
-    IShellLinkA* shellLink = nullptr;
-    if (SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
-                                   reinterpret_cast<void**>(&shellLink)))) {
-        IPersistFile* file = nullptr;
-        if (SUCCEEDED(
-                shellLink->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file)))) {
-            wchar_t widePath[MAX_PATH] = L"";
-            MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, widePath, MAX_PATH);
-            if (SUCCEEDED(file->Load(widePath, STGM_READ))) {
-                char text[MAX_PATH] = "";
-                Link read;
-                shellLink->GetPath(text, MAX_PATH, nullptr, SLGP_RAWPATH);
-                read.target = text;
-                shellLink->GetWorkingDirectory(text, MAX_PATH);
-                read.workingDirectory = text;
-                shellLink->GetDescription(text, MAX_PATH);
-                read.description = text;
-                shellLink->GetArguments(text, MAX_PATH);
-                read.arguments = text;
-                link = read;
-            }
-            file->Release();
-        }
-        shellLink->Release();
-    }
-    CoUninitialize();
-    return link;
-}
 
 // The show command as the link file stores it (the link object always reports 1 under Wine).
 std::optional<std::uint32_t> StoredShowCommand(const std::string& path) {
@@ -112,8 +63,7 @@ TEST_F(InstallFlow, TheFolderOfferedIsZembraInProgramFilesWhereverTheSystemKeeps
         Process installer = StartToDialog(dialog);
         ASSERT_NE(dialog, nullptr);
         EXPECT_EQ(ControlText(dialog, 1002), offered);
-        Click(dialog, IDCANCEL);
-        EXPECT_TRUE(Converse(installer, AnswerYes).empty());
+        CancelDialog(installer, dialog);
     }
 }
 
@@ -121,9 +71,7 @@ TEST_F(InstallFlow, DialogOffersTheDefaultFolderSelectedInTheFocusedPathField) {
     HWND dialog = nullptr;
     Process installer = StartToDialog(dialog);
     ASSERT_NE(dialog, nullptr);
-    char title[256] = "";
-    GetWindowTextA(dialog, title, sizeof title);
-    EXPECT_STREQ(title, "Install Zembra 1.0");
+    EXPECT_EQ(testdriver::WindowText(dialog), "Install Zembra 1.0");
     EXPECT_EQ(ControlText(dialog, 1002), "C:\\Program Files\\Zembra\\");
     EXPECT_EQ(ControlText(dialog, 1003), "Zembra 1.0 runs on Windows 7, 8, 8.1, 10 and 11.");
     EXPECT_EQ(ControlText(dialog, IDOK), "&Install");
@@ -131,8 +79,7 @@ TEST_F(InstallFlow, DialogOffersTheDefaultFolderSelectedInTheFocusedPathField) {
     EXPECT_EQ(ControlText(dialog, 1001), "&Browse...");
     EXPECT_TRUE(PathFieldSelected(dialog));
     EXPECT_NE(testdriver::SaveScreenshot(dialog, "installer-dialog"), "");
-    Click(dialog, IDCANCEL);
-    EXPECT_TRUE(Converse(installer, AnswerYes).empty());
+    CancelDialog(installer, dialog);
 }
 
 TEST_F(InstallFlow, FirstInstallationWritesEveryValueFileAndTheShortcut) {
@@ -147,12 +94,12 @@ TEST_F(InstallFlow, FirstInstallationWritesEveryValueFileAndTheShortcut) {
     EXPECT_TRUE(messages.back().ownedByDialog);
     EXPECT_FALSE(messages.back().dialogVisible);
     ExpectInstalled(dir);
-    const auto link = ReadLink(ShortcutPath());
-    ASSERT_TRUE(link.has_value()) << ShortcutPath();
-    EXPECT_EQ(link->target, dir + "Zembra.exe");
-    EXPECT_EQ(link->workingDirectory, dir);
-    EXPECT_EQ(link->description, "Runs and edits message box (.zembra) files.");
-    EXPECT_EQ(link->arguments, "");
+    const Link link = ReadLink(ShortcutPath()).value_or(Link{});
+    EXPECT_EQ(std::tie(link.target, link.workingDirectory, link.description, link.arguments,
+                       link.itemTarget),
+              std::make_tuple(dir + "Zembra.exe", dir,
+                              std::string("Runs and edits message box (.zembra) files."),
+                              std::string(), Wide(dir + "Zembra.exe")));
     EXPECT_EQ(StoredShowCommand(ShortcutPath()), std::optional<std::uint32_t>(SW_SHOW));
 }
 
@@ -167,8 +114,8 @@ TEST_F(InstallFlow, PathWithoutBackslashGetsOneAppended) {
 // A folder typed in another script than the ANSI code page's is taken whole from the path field.
 TEST_F(InstallFlow, APathFieldInAnyScriptInstallsIntoThatFolder) {
     CreateDesktopFolder();
-    const std::wstring folder = std::wstring(Scratch().begin(), Scratch().end()) +
-                                L"Zembra \u0395\u03bb\u03bb\u03b7\u03bd\u03b9\u03ba\u03ac\\";
+    const std::wstring folder =
+        Wide(Scratch()) + L"Zembra \u0395\u03bb\u03bb\u03b7\u03bd\u03b9\u03ba\u03ac\\";
     HWND dialog = nullptr;
     Process installer = StartToDialog(dialog);
     ASSERT_NE(dialog, nullptr);
@@ -176,36 +123,24 @@ TEST_F(InstallFlow, APathFieldInAnyScriptInstallsIntoThatFolder) {
     Click(dialog, IDOK);
     EXPECT_EQ(Texts(Converse(installer, AnswerYes)), std::vector<std::string>{kComplete});
     EXPECT_EQ(installer.WaitForExit(kWindowLimit), std::optional<DWORD>(0));
-    wchar_t recorded[MAX_PATH] = L"";
-    DWORD size = sizeof recorded;
-    EXPECT_EQ(RegGetValueW(HKEY_LOCAL_MACHINE, L"Software\\Zembra", L"Path", RRF_RT_REG_SZ, nullptr,
-                           recorded, &size),
-              ERROR_SUCCESS);
-    EXPECT_EQ(recorded, folder);
-    const std::wstring program = folder + L"Zembra.exe";
-    EXPECT_NE(GetFileAttributesW(program.c_str()), INVALID_FILE_ATTRIBUTES);
-    for (const PayloadSource& file : PayloadSources())
-        DeleteFileW((folder + std::wstring(file.fileName.begin(), file.fileName.end())).c_str());
-    EXPECT_TRUE(RemoveDirectoryW(folder.c_str()));
+    EXPECT_EQ(WideValue(kProductKey, L"Path"), folder);
+    EXPECT_NE(GetFileAttributesW((folder + L"Zembra.exe").c_str()), INVALID_FILE_ATTRIBUTES);
+    EXPECT_TRUE(RemoveInstalledFolder(folder));
 }
 
 TEST_F(InstallFlow, WithoutTheSharedDesktopTheShortcutFailsAndInstallationIsIncomplete) {
     const std::string dir = InstallFolder();
     const auto messages = Install(dir);
     // The missing folder: the path of the link file cannot be found.
-    const std::string saveFailed =
-        std::string("Could not create shortcut.\nIShellLink::Save() failed.\n") +
-        SystemText(0x80070003);
-    EXPECT_EQ(Texts(messages), (std::vector<std::string>{saveFailed, kIncomplete}));
+    EXPECT_EQ(Texts(messages),
+              (std::vector<std::string>{kSaveFailed + SystemText(0x80070003), kIncomplete}));
     EXPECT_EQ(ExitCode(), std::optional<DWORD>(1));
     ExpectInstalled(dir);
     EXPECT_FALSE(FileExists(ShortcutPath()));
 }
 
 TEST_F(InstallFlow, CancelEscAndTheCloseBoxChangeNothingAndExitWithTwo) {
-    std::vector<RegistrySnapshot> before;
-    for (const auto& [root, key] : ProductTrees())
-        before.push_back(TakeSnapshot(root, key));
+    const std::vector<RegistrySnapshot> before = ProductState();
     const std::pair<const char*, std::function<void(HWND)>> ways[] = {
         {"Cancel", [](HWND dialog) { Click(dialog, IDCANCEL); }},
         {"Esc", [](HWND dialog) { EXPECT_TRUE(testdriver::SendKey(dialog, VK_ESCAPE)); }},
@@ -221,18 +156,14 @@ TEST_F(InstallFlow, CancelEscAndTheCloseBoxChangeNothingAndExitWithTwo) {
         EXPECT_TRUE(Converse(installer, AnswerYes).empty());
         EXPECT_EQ(installer.WaitForExit(kWindowLimit), std::optional<DWORD>(2));
         EXPECT_FALSE(FolderExists(InstallFolder()));
-        std::size_t i = 0;
-        for (const auto& [root, key] : ProductTrees())
-            EXPECT_EQ(TakeSnapshot(root, key), before[i++]) << key;
+        EXPECT_EQ(ProductState(), before);
     }
 }
 
 TEST_F(InstallFlow, NoToTheStartQuestionEndsTheProgramWithTwo) {
     Process installer = Process::Start("\"" + InstallerPath() + "\"");
     const auto messages = Converse(installer, AnswerNo);
-    EXPECT_EQ(
-        Texts(messages),
-        std::vector<std::string>{"This program will install Zembra 1.0\nDo you want to continue?"});
+    EXPECT_EQ(Texts(messages), std::vector<std::string>{kStartQuestion});
     EXPECT_EQ(FindInstallDialog(installer.Id()), nullptr);
     EXPECT_EQ(installer.WaitForExit(kWindowLimit), std::optional<DWORD>(2));
 }
@@ -280,11 +211,8 @@ TEST_F(InstallFlow, OnlyAFullPathNeitherARootNorALinkIsAcceptedOtherwiseTheDialo
         EXPECT_TRUE(IsWindowVisible(dialog));
         EXPECT_EQ(ControlText(dialog, 1002), path);
     }
-    Click(dialog, IDCANCEL);
-    EXPECT_TRUE(Converse(installer, AnswerYes).empty());
-    EXPECT_EQ(installer.WaitForExit(kWindowLimit), std::optional<DWORD>(2));
-    for (const auto& [root, key] : ProductTrees())
-        EXPECT_FALSE(TakeSnapshot(root, key).exists) << key;
+    CancelDialog(installer, dialog);
+    ExpectProductTreesGone();
     for (const std::string& folder :
          {Scratch() + "Zembra", std::string("C:\\Zembra"), Scratch() + "Elsewhere\\Zembra"})
         EXPECT_FALSE(FolderExists(folder)) << folder;
@@ -314,16 +242,8 @@ TEST_F(InstallFlow, BrowseCancelledLeavesThePathAndConfirmedTakesTheFolder) {
     for (const int button : {IDCANCEL, IDOK}) {
         SCOPED_TRACE(button == IDOK ? "confirmed" : "cancelled");
         Click(dialog, 1001);
-        const HWND picker = testdriver::WaitFor(
-            [&]() -> HWND {
-                HWND other = nullptr;
-                for (HWND window : testdriver::VisibleWindows(installer.Id())) {
-                    if (window != dialog && FindInstallDialog(installer.Id()) != window)
-                        other = window;
-                }
-                return other;
-            },
-            kWindowLimit);
+        const HWND picker = testdriver::WaitForWindowWhere(
+            installer, [&](HWND window) { return window != dialog; }, kWindowLimit);
         ASSERT_NE(picker, nullptr) << "no folder picker";
         EXPECT_EQ(GetWindow(picker, GW_OWNER), dialog);
         // Answered once the picker shows its folders, and, where it is confirmed, its
@@ -351,8 +271,7 @@ TEST_F(InstallFlow, BrowseCancelledLeavesThePathAndConfirmedTakesTheFolder) {
         EXPECT_EQ(ControlText(dialog, 1002), folder);
     }
     SetControlText(dialog, 1002, "C:\\Some Other Place");
-    Click(dialog, IDCANCEL);
-    EXPECT_TRUE(Converse(installer, AnswerYes).empty());
+    CancelDialog(installer, dialog);
 }
 
 namespace {
@@ -389,8 +308,7 @@ TEST_F(InstallFlow, RecordedVersionDecidesWhetherToAskAndNoInstallsNothing) {
             EXPECT_FALSE(KeyExists(HKEY_CLASSES_ROOT, ".zembra"));
         }
         RemoveTree(InstallFolder());
-        for (const auto& [root, key] : ProductTrees())
-            DeleteTree(root, key);
+        DeleteProductTrees();
         RecordUninstaller(Scratch() + "No Such Folder\\Uninstall.exe");
     }
 }

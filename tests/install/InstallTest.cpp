@@ -3,6 +3,10 @@
 #include "tests/driver/Poll.h"
 #include "tests/driver/Window.h"
 
+#include <objbase.h>
+#include <shlobj.h>
+
+#include <algorithm>
 #include <memory>
 #include <ostream>
 #include <set>
@@ -11,8 +15,6 @@ namespace install {
 
 namespace {
 
-const char* const kUninstallKey = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Zembra";
-const char* const kProductKey = "Software\\Zembra";
 // The document type lies in the machine's own classes, not in the merged view.
 const std::string kClasses = "Software\\Classes\\";
 constexpr int kPathField = 1002;
@@ -21,32 +23,11 @@ const char* const kShellFolders =
 const char* const kCommonDesktop = "Common Desktop";
 
 bool IsQuestion(const testdriver::BoxContents& box) {
-    for (const auto& button : box.buttons) {
-        if (button.id == IDYES)
-            return true;
-    }
-    return false;
-}
-
-// Sets the machine's value key\name to text, or deletes it when text is empty; the key is made
-// either way.
-void RecordText(const char* key, const char* name, const std::string& text) {
-    ASSERT_TRUE(testdriver::CreateKey(HKEY_LOCAL_MACHINE, key)) << key;
-    if (text.empty())
-        testdriver::DeleteValue(HKEY_LOCAL_MACHINE, key, name);
-    else
-        EXPECT_TRUE(testdriver::SetString(HKEY_LOCAL_MACHINE, key, name, text)) << name;
+    const std::vector<int> ids = box.ButtonIds();
+    return std::find(ids.begin(), ids.end(), IDYES) != ids.end();
 }
 
 } // namespace
-
-std::string InstallerPath() {
-    return testdriver::WindowsPathOf(ZEMBRA_INSTALLER_PATH);
-}
-
-std::string UninstallerPath() {
-    return testdriver::WindowsPathOf(ZEMBRA_UNINSTALLER_PATH);
-}
 
 const std::vector<PayloadSource>& PayloadSources() {
     static const std::vector<PayloadSource> sources = {
@@ -65,6 +46,79 @@ std::string FileExceptionText(unsigned long code) {
     while (!text.empty() && (text.back() == '\n' || text.back() == '\r' || text.back() == ' '))
         text.pop_back();
     return text;
+}
+
+std::wstring Wide(const std::string& text) {
+    return std::wstring(text.begin(), text.end());
+}
+
+std::wstring WideValue(const char* key, const wchar_t* name) {
+    wchar_t data[1024] = L"";
+    DWORD size = sizeof data;
+    if (RegGetValueW(HKEY_LOCAL_MACHINE, Wide(key).c_str(), name, RRF_RT_REG_SZ, nullptr, data,
+                     &size) != ERROR_SUCCESS)
+        return std::wstring();
+    return data;
+}
+
+bool RemoveInstalledFolder(const std::wstring& folder) {
+    for (const PayloadSource& file : PayloadSources())
+        DeleteFileW((folder + Wide(file.fileName)).c_str());
+    return RemoveDirectoryW(folder.c_str()) != FALSE;
+}
+
+std::optional<Link> ReadLink(const std::string& path) {
+    if (FAILED(CoInitialize(nullptr)))
+        return std::nullopt;
+    std::optional<Link> link;
+    IShellLinkA* shellLink = nullptr;
+    if (SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
+                                   reinterpret_cast<void**>(&shellLink)))) {
+        IPersistFile* file = nullptr;
+        if (SUCCEEDED(
+                shellLink->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file)))) {
+            if (SUCCEEDED(file->Load(Wide(path).c_str(), STGM_READ))) {
+                char text[MAX_PATH] = "";
+                Link read;
+                shellLink->GetPath(text, MAX_PATH, nullptr, SLGP_RAWPATH);
+                read.target = text;
+                shellLink->GetWorkingDirectory(text, MAX_PATH);
+                read.workingDirectory = text;
+                shellLink->GetDescription(text, MAX_PATH);
+                read.description = text;
+                shellLink->GetArguments(text, MAX_PATH);
+                read.arguments = text;
+                LPITEMIDLIST items = nullptr;
+                wchar_t itemPath[MAX_PATH] = L"";
+                if (SUCCEEDED(shellLink->GetIDList(&items)) &&
+                    SHGetPathFromIDListW(items, itemPath))
+                    read.itemTarget = itemPath;
+                CoTaskMemFree(items);
+                link = read;
+            }
+            file->Release();
+        }
+        shellLink->Release();
+    }
+    CoUninitialize();
+    return link;
+}
+
+std::vector<RegistrySnapshot> ProductState() {
+    std::vector<RegistrySnapshot> state;
+    for (const auto& [root, key] : ProductTrees())
+        state.push_back(TakeSnapshot(root, key));
+    return state;
+}
+
+void DeleteProductTrees() {
+    for (const auto& [root, key] : ProductTrees())
+        DeleteTree(root, key);
+}
+
+void ExpectProductTreesGone() {
+    for (const auto& [root, key] : ProductTrees())
+        EXPECT_FALSE(KeyExists(root, key)) << key;
 }
 
 std::ostream& operator<<(std::ostream& out, const Message& message) {
@@ -138,16 +192,12 @@ void InstallerTest::MoveDesktop(const std::string& folder) {
                                      {REG_EXPAND_SZ, folder.substr(0, folder.size() - 1) + '\0'}));
 }
 
-void InstallerTest::RecordVersion(const std::string& version) {
-    RecordText(kProductKey, "Version", version);
-}
-
-void InstallerTest::RecordPath(const std::string& path) {
-    RecordText(kProductKey, "Path", path);
-}
-
-void InstallerTest::RecordUninstaller(const std::string& command) {
-    RecordText(kUninstallKey, "UninstallString", command);
+void InstallerTest::RecordText(const char* key, const char* name, const std::string& text) {
+    ASSERT_TRUE(testdriver::CreateKey(HKEY_LOCAL_MACHINE, key)) << key;
+    if (text.empty())
+        testdriver::DeleteValue(HKEY_LOCAL_MACHINE, key, name);
+    else
+        EXPECT_TRUE(testdriver::SetString(HKEY_LOCAL_MACHINE, key, name, text)) << name;
 }
 
 Process InstallerTest::StartToDialog(HWND& dialog, const std::string& program,
@@ -162,7 +212,7 @@ Process InstallerTest::StartToDialog(HWND& dialog, const std::string& program,
     if (!question)
         return installer;
     EXPECT_EQ(question->caption, "Install Zembra 1.0");
-    EXPECT_EQ(question->text, "This program will install Zembra 1.0\nDo you want to continue?");
+    EXPECT_EQ(question->text, kStartQuestion);
     EXPECT_EQ(question->owner, nullptr) << "the start question has an owner";
     EXPECT_TRUE(testdriver::PressButton(box, IDYES));
     dialog = testdriver::Poll(installer, kWindowLimit,
@@ -215,6 +265,12 @@ std::vector<Message> InstallerTest::InstallInDialog(Process& installer, HWND dia
     return Converse(installer, answer);
 }
 
+void InstallerTest::CancelDialog(Process& installer, HWND dialog) {
+    Click(dialog, IDCANCEL);
+    EXPECT_TRUE(Converse(installer, AnswerYes).empty());
+    EXPECT_EQ(installer.WaitForExit(kWindowLimit), std::optional<DWORD>(2));
+}
+
 std::vector<Message> InstallerTest::Install(const std::string& path, const Answerer& answer) {
     m_exitCode.reset();
     HWND dialog = nullptr;
@@ -248,54 +304,49 @@ void InstallerTest::ExpectFilesInstalled(const std::string& dir) {
         const auto installed = ReadFileBytes(dir + file.fileName);
         const auto source = ReadFileBytes(file.sourcePath);
         ASSERT_TRUE(source.has_value()) << file.sourcePath;
-        EXPECT_TRUE(installed.has_value()) << dir + file.fileName << " is missing";
-        EXPECT_TRUE(installed == source) << dir + file.fileName << " differs from its source";
+        EXPECT_TRUE(installed == source)
+            << dir + file.fileName << (installed ? " differs from its source" : " is missing");
     }
 }
 
 void InstallerTest::ExpectRegistryInstalled(const std::string& dir) {
     struct Row {
-        HKEY root;
         std::string key;
         std::string name;
         RegistryValue value;
     };
     const auto text = [](const std::string& s) { return RegistryValue{REG_SZ, s}; };
     const RegistryValue one{REG_DWORD, std::string("\x01\x00\x00\x00", 4)};
+    const std::string program = "\"" + dir + "Zembra.exe\" ";
+    const std::string verbs = kClasses + "Zembra.Document\\Shell\\";
+    // Every value lies under HKEY_LOCAL_MACHINE.
     const std::vector<Row> rows = {
-        {HKEY_LOCAL_MACHINE, kClasses + ".zembra", "", text("Zembra.Document")},
-        {HKEY_LOCAL_MACHINE, kClasses + ".zembra\\ShellNew", "FileName",
-         text(dir + "New MessageBox.zembra")},
-        {HKEY_LOCAL_MACHINE, kClasses + "Zembra.Document", "", text("Zembra Document")},
-        {HKEY_LOCAL_MACHINE, kClasses + "Zembra.Document\\DefaultIcon", "",
-         text(dir + "FileType Icon.ico")},
-        {HKEY_LOCAL_MACHINE, kClasses + "Zembra.Document\\Shell\\Open\\Command", "",
-         text("\"" + dir + "Zembra.exe\" RUN \"%1\"")},
-        {HKEY_LOCAL_MACHINE, kClasses + "Zembra.Document\\Shell\\Edit\\Command", "",
-         text("\"" + dir + "Zembra.exe\" \"%1\"")},
-        {HKEY_LOCAL_MACHINE, kUninstallKey, "DisplayIcon", text(dir + "Zembra.exe")},
-        {HKEY_LOCAL_MACHINE, kUninstallKey, "DisplayName", text("Zembra 1.0")},
-        {HKEY_LOCAL_MACHINE, kUninstallKey, "DisplayVersion", text("1.0")},
-        {HKEY_LOCAL_MACHINE, kUninstallKey, "UninstallString",
-         text("\"" + dir + "Uninstall.exe\"")},
-        {HKEY_LOCAL_MACHINE, kUninstallKey, "NoModify", one},
-        {HKEY_LOCAL_MACHINE, kUninstallKey, "NoRepair", one},
+        {kClasses + ".zembra", "", text("Zembra.Document")},
+        {kClasses + ".zembra\\ShellNew", "FileName", text(dir + "New MessageBox.zembra")},
+        {kClasses + "Zembra.Document", "", text("Zembra Document")},
+        {kClasses + "Zembra.Document\\DefaultIcon", "", text(dir + "FileType Icon.ico")},
+        {verbs + "Open\\Command", "", text(program + "RUN \"%1\"")},
+        {verbs + "Edit\\Command", "", text(program + "\"%1\"")},
+        {kUninstallKey, "DisplayIcon", text(dir + "Zembra.exe")},
+        {kUninstallKey, "DisplayName", text("Zembra 1.0")},
+        {kUninstallKey, "DisplayVersion", text("1.0")},
+        {kUninstallKey, "UninstallString", text("\"" + dir + "Uninstall.exe\"")},
+        {kUninstallKey, "NoModify", one},
+        {kUninstallKey, "NoRepair", one},
         // The installer's own, besides the layout's fourteen.
-        {HKEY_LOCAL_MACHINE, kUninstallKey, "QuietUninstallString",
-         text("\"" + dir + "Uninstall.exe\" Silent")},
-        {HKEY_LOCAL_MACHINE, kProductKey, "Version", text("1.0")},
-        {HKEY_LOCAL_MACHINE, kProductKey, "Path", text(dir)},
+        {kUninstallKey, "QuietUninstallString", text("\"" + dir + "Uninstall.exe\" Silent")},
+        {kProductKey, "Version", text("1.0")},
+        {kProductKey, "Path", text(dir)},
     };
     for (const Row& row : rows) {
-        auto value = ReadValue(row.root, row.key, row.name);
+        auto value = ReadValue(HKEY_LOCAL_MACHINE, row.key, row.name);
         // Wine keeps a terminating NUL with every string, whatever length was written.
         if (value && value->type == REG_SZ && !value->data.empty() && value->data.back() == '\0')
             value->data.pop_back();
-        EXPECT_TRUE(value.has_value()) << row.key << " \"" << row.name << "\" is missing";
-        if (value) {
-            EXPECT_EQ(value->type, row.value.type) << row.key << " \"" << row.name << "\"";
-            EXPECT_EQ(value->data, row.value.data) << row.key << " \"" << row.name << "\"";
-        }
+        EXPECT_TRUE(value == row.value)
+            << row.key << " \"" << row.name << "\" is "
+            << (value ? std::to_string(value->type) + " " + testing::PrintToString(value->data)
+                      : "missing");
     }
 }
 

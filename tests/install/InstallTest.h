@@ -32,9 +32,32 @@ inline constexpr milliseconds kRunLimit{30000};
 inline const std::vector<std::string> kUninstallationPrograms{"Uninstall.exe", "cmd.exe",
                                                               "ping.exe"};
 
+// The installer's and the old uninstaller's texts the tests expect, and the keys they read.
+inline constexpr const char* kStartQuestion =
+    "This program will install Zembra 1.0\nDo you want to continue?";
+inline constexpr const char* kComplete = "Installation complete.";
+inline constexpr const char* kIncomplete = "Zembra 1.0 was not completely installed.";
+inline constexpr const char* kReinstall =
+    "Zembra 1.0 has already been detected on your system.\nWould you like to re-install?";
+inline constexpr const char* kHigher = "A higher version of Zembra is already installed on your "
+                                       "system.\nWould you like to replace is with Zembra 1.0";
+inline constexpr const char* kNotRemoved =
+    "The previous version of Zembra could not be completely removed.\n"
+    "Continuing with installation anyway.";
+inline constexpr const char* kSaveFailed =
+    "Could not create shortcut.\nIShellLink::Save() failed.\n";
+inline constexpr const char* kConfirmUninstall = "Are you sure you want to uninstall Zembra 1.0?";
+inline constexpr const char* kUninstallKey =
+    "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Zembra";
+inline constexpr const char* kProductKey = "Software\\Zembra";
+
 // The programs under test and the payload's sources, as Windows sees them.
-std::string InstallerPath();
-std::string UninstallerPath();
+inline std::string InstallerPath() {
+    return testdriver::WindowsPathOf(ZEMBRA_INSTALLER_PATH);
+}
+inline std::string UninstallerPath() {
+    return testdriver::WindowsPathOf(ZEMBRA_UNINSTALLER_PATH);
+}
 struct PayloadSource {
     std::string fileName;
     std::string sourcePath;
@@ -59,6 +82,33 @@ using testdriver::TakeSnapshot;
 
 // The system's text as the framework's file exceptions carry it: without the line end.
 std::string FileExceptionText(unsigned long code);
+
+// Wide forms for paths the ANSI code page cannot hold.
+std::wstring Wide(const std::string& text);
+// A string value of the machine read through the registry's wide functions; empty when there is
+// none.
+std::wstring WideValue(const char* key, const wchar_t* name);
+// Deletes the payload's files in folder (ending in a backslash) and the folder; true when the
+// folder was removed.
+bool RemoveInstalledFolder(const std::wstring& folder);
+
+// A shortcut as the shell's link object reads it back; itemTarget is the target as the item list
+// holds it, in UTF-16 (the path the link object gives may be its ANSI copy).
+struct Link {
+    std::string target;
+    std::string workingDirectory;
+    std::string description;
+    std::string arguments;
+    std::wstring itemTarget;
+};
+std::optional<Link> ReadLink(const std::string& path);
+
+// The product's registry trees as they are now.
+std::vector<RegistrySnapshot> ProductState();
+// Deletes the product's registry trees.
+void DeleteProductTrees();
+// Checks that none of the product's registry trees exists.
+void ExpectProductTreesGone();
 
 // A message box the installer showed and how the test answered it.
 struct Message {
@@ -107,9 +157,11 @@ protected:
 
     // Records an earlier installation's version, folder and uninstaller's command (each value
     // removed when empty).
-    void RecordVersion(const std::string& version);
-    void RecordPath(const std::string& path);
-    void RecordUninstaller(const std::string& command);
+    void RecordVersion(const std::string& version) { RecordText(kProductKey, "Version", version); }
+    void RecordPath(const std::string& path) { RecordText(kProductKey, "Path", path); }
+    void RecordUninstaller(const std::string& command) {
+        RecordText(kUninstallKey, "UninstallString", command);
+    }
 
     // Starts the installer (program with arguments, in workingDirectory when given) and answers
     // its start question with Yes.
@@ -126,6 +178,8 @@ protected:
     static std::vector<Message> InstallInDialog(Process& installer, HWND dialog,
                                                 const std::string& path,
                                                 const Answerer& answer = AnswerYes);
+    // Cancel pressed in the dialog: the installer ends with 2 without another message.
+    static void CancelDialog(Process& installer, HWND dialog);
 
     // The whole run: start, Yes, the path typed into the path field, Install pressed, every later
     // message answered with answer. The messages after Install; the exit code is kept for
@@ -146,6 +200,10 @@ protected:
     static void ExpectRegistryInstalled(const std::string& dir);
 
 private:
+    // Sets the machine's value key\name to text, or deletes it when text is empty; the key is made
+    // either way.
+    static void RecordText(const char* key, const char* name, const std::string& text);
+
     FILETIME m_began{};
     std::string m_scratch;
     std::optional<DWORD> m_exitCode;

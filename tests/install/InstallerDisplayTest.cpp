@@ -21,15 +21,13 @@ TEST_F(TodaysControls, InstallerDialogAndUninstallerBoxLoadTheSideBySideVersion6
     Process installer = StartToDialog(dialog);
     ASSERT_NE(dialog, nullptr);
     EXPECT_EQ(CommonControlsOtherThanVersion6(installer.Id()), "") << "the installer";
-    Click(dialog, IDCANCEL);
-    EXPECT_TRUE(Converse(installer, AnswerNo).empty());
+    CancelDialog(installer, dialog);
 
     // Nothing is installed: the uninstaller asks first, and No ends it.
     Process uninstaller = Process::Start(QuoteArgument(UninstallerPath()));
     ASSERT_NE(WaitForBox(uninstaller, kWindowLimit), nullptr);
     EXPECT_EQ(CommonControlsOtherThanVersion6(uninstaller.Id()), "") << "the uninstaller";
-    EXPECT_EQ(Texts(Converse(uninstaller, AnswerNo)),
-              std::vector<std::string>{"Are you sure you want to uninstall Zembra 1.0?"});
+    EXPECT_EQ(Texts(Converse(uninstaller, AnswerNo)), std::vector<std::string>{kConfirmUninstall});
 }
 
 class InstallerAtThisDpi : public InstallerTest {};
@@ -55,8 +53,7 @@ TEST_F(InstallerAtThisDpi, DialogShowsEveryControlAndItsIconAtTheDisplaysSizeAnd
         ASSERT_TRUE(ChangeDpi(dialog, static_cast<UINT>(dpi), ScreenRect(dialog)));
         expectIconAt(dpi);
     }
-    Click(dialog, IDCANCEL);
-    EXPECT_TRUE(Converse(installer, AnswerNo).empty());
+    CancelDialog(installer, dialog);
 }
 
 } // namespace

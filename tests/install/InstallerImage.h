@@ -11,6 +11,7 @@
 
 class InstallerImage : public testing::Test {
 protected:
+    void SetUp() override { ASSERT_TRUE(m_installer.has_value()); }
     const std::optional<testdriver::ProgramResources> m_installer =
         testdriver::ProgramResources::Load(testdriver::WindowsPathOf(ZEMBRA_INSTALLER_PATH));
 };

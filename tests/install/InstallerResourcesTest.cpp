@@ -2,6 +2,7 @@
 // version and the manifest asking for administrator rights; and what every program's manifest
 // asks of the system.
 
+#include "tests/driver/Control.h"
 #include "tests/driver/Manifest.h"
 #include "tests/install/InstallerImage.h"
 
@@ -19,7 +20,6 @@ class InstallerResources : public InstallerImage {};
 } // namespace
 
 TEST_F(InstallerResources, DialogTemplate101) {
-    ASSERT_TRUE(m_installer.has_value());
     const auto dialog = m_installer->Dialog(101);
     ASSERT_TRUE(dialog.has_value());
     EXPECT_EQ(dialog->style,
@@ -57,15 +57,11 @@ TEST_F(InstallerResources, DialogTemplate101) {
         EXPECT_EQ(item.textId, want.textId);
         EXPECT_EQ(item.style & ~static_cast<DWORD>(WS_CHILD | WS_VISIBLE), want.style);
         EXPECT_EQ(item.style & (WS_CHILD | WS_VISIBLE), static_cast<DWORD>(WS_CHILD | WS_VISIBLE));
-        EXPECT_EQ(item.units.left, want.units.left);
-        EXPECT_EQ(item.units.top, want.units.top);
-        EXPECT_EQ(item.units.right, want.units.right);
-        EXPECT_EQ(item.units.bottom, want.units.bottom);
+        EXPECT_EQ(testdriver::EdgesOf(item.units), testdriver::EdgesOf(want.units));
     }
 }
 
 TEST_F(InstallerResources, IconOfTheDialogAndTheProgram) {
-    ASSERT_TRUE(m_installer.has_value());
     EXPECT_FALSE(m_installer->Bytes(RT_GROUP_ICON, MAKEINTRESOURCEA(103)).empty());
     EXPECT_NE(LoadImageA(m_installer->Module(), MAKEINTRESOURCEA(103), IMAGE_ICON, 32, 32, 0),
               nullptr);
@@ -121,10 +117,9 @@ TEST(ProgramFiles, NameTheProductVersionAndRightsTheyNeed) {
         VS_FIXEDFILEINFO* fixed = nullptr;
         UINT length = 0;
         ASSERT_TRUE(VerQueryValueA(info.data(), "\\", reinterpret_cast<void**>(&fixed), &length));
-        EXPECT_EQ(fixed->dwFileVersionMS, 0x00010000u);
-        EXPECT_EQ(fixed->dwFileVersionLS, 0u);
-        EXPECT_EQ(fixed->dwProductVersionMS, 0x00010000u);
-        EXPECT_EQ(fixed->dwProductVersionLS, 0u);
+        EXPECT_EQ((std::vector<DWORD>{fixed->dwFileVersionMS, fixed->dwFileVersionLS,
+                                      fixed->dwProductVersionMS, fixed->dwProductVersionLS}),
+                  (std::vector<DWORD>{0x00010000u, 0u, 0x00010000u, 0u}));
         EXPECT_EQ(VersionString(info, "ProductName"), "Zembra");
         EXPECT_EQ(VersionString(info, "ProductVersion"), "1.0");
         EXPECT_EQ(VersionString(info, "FileVersion"), "1.0");

@@ -39,7 +39,6 @@ TEST_F(PayloadLookup, TheUsersLanguageIsTheOneThisRunExpects) {
 }
 
 TEST_F(PayloadLookup, FindsEveryPayloadFileByteForByte) {
-    ASSERT_TRUE(m_installer.has_value());
     ASSERT_EQ(installer::kPayloadCount, std::size(kSources));
     for (std::size_t i = 0; i < installer::kPayloadCount; ++i) {
         const installer::PayloadFile& file = installer::kPayload[i];
@@ -57,7 +56,6 @@ TEST_F(PayloadLookup, FindsEveryPayloadFileByteForByte) {
 }
 
 TEST_F(PayloadLookup, PayloadIsStoredInUsEnglishOnly) {
-    ASSERT_TRUE(m_installer.has_value());
     for (const installer::PayloadFile& file : installer::kPayload) {
         SCOPED_TRACE(file.fileName);
         std::vector<WORD> languages;
@@ -73,7 +71,6 @@ TEST_F(PayloadLookup, PayloadIsStoredInUsEnglishOnly) {
 }
 
 TEST_F(PayloadLookup, MissingResourceGivesTheSystemsCodeAndNoBytes) {
-    ASSERT_TRUE(m_installer.has_value());
     const ResourceBytes missingId =
         PayloadResource(installer::kPayloadType, 134, m_installer->Module());
     EXPECT_EQ(missingId.GetErrorCode(), static_cast<DWORD>(ERROR_RESOURCE_NAME_NOT_FOUND));

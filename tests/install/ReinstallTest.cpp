@@ -12,11 +12,14 @@ using namespace install;
 
 namespace {
 
-const char* const kComplete = "Installation complete.";
-const char* const kReinstall =
-    "Zembra 1.0 has already been detected on your system.\nWould you like to re-install?";
-
-class Reinstall : public InstallerTest {};
+// Every test re-installs over a first installation, with its shortcut.
+class Reinstall : public InstallerTest {
+protected:
+    Reinstall() { CreateDesktopFolder(); }
+    void InstallFirst() {
+        ASSERT_EQ(Texts(Install(InstallFolder())), std::vector<std::string>{kComplete});
+    }
+};
 
 // The processes whose program file is name.
 int CountProcesses(const char* name) {
@@ -29,14 +32,12 @@ int CountProcesses(const char* name) {
 } // namespace
 
 TEST_F(Reinstall, YesRunsTheOldUninstallerAndWaitsForIt) {
-    CreateDesktopFolder();
+    ASSERT_NO_FATAL_FAILURE(InstallFirst());
     const std::string dir = InstallFolder();
-    ASSERT_EQ(Texts(Install(dir)), std::vector<std::string>{kComplete});
     // A file of the user's in the old folder: the old uninstaller leaves it, and its removal
     // script therefore leaves the folder.
     const std::string own = dir + "Mine.zembra";
-    ASSERT_TRUE(CloseHandle(CreateFileA(own.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                        FILE_ATTRIBUTE_NORMAL, nullptr)));
+    ASSERT_TRUE(testdriver::WriteFileBytes(own, ""));
     // The old installation also had the user's settings, which its uninstaller removes.
     ASSERT_TRUE(testdriver::CreateKey(HKEY_CURRENT_USER, "Software\\Zembra"));
     EXPECT_EQ(Texts(Install(dir)), (std::vector<std::string>{kReinstall, kComplete}));
@@ -49,21 +50,15 @@ TEST_F(Reinstall, YesRunsTheOldUninstallerAndWaitsForIt) {
 }
 
 TEST_F(Reinstall, HigherVersionAnsweredYesIsReplaced) {
-    CreateDesktopFolder();
-    const std::string dir = InstallFolder();
-    ASSERT_EQ(Texts(Install(dir)), std::vector<std::string>{kComplete});
+    ASSERT_NO_FATAL_FAILURE(InstallFirst());
     RecordVersion("2.0");
-    EXPECT_EQ(Texts(Install(dir)),
-              (std::vector<std::string>{"A higher version of Zembra is already installed on your "
-                                        "system.\nWould you like to replace is with Zembra 1.0",
-                                        kComplete}));
-    ExpectInstalled(dir);
+    EXPECT_EQ(Texts(Install(InstallFolder())), (std::vector<std::string>{kHigher, kComplete}));
+    ExpectInstalled(InstallFolder());
 }
 
 TEST_F(Reinstall, TwentyTimesInARowKeepsEveryFileAndValue) {
-    CreateDesktopFolder();
+    ASSERT_NO_FATAL_FAILURE(InstallFirst());
     const std::string dir = InstallFolder();
-    ASSERT_EQ(Texts(Install(dir)), std::vector<std::string>{kComplete});
     for (int round = 1; round <= 20; ++round) {
         SCOPED_TRACE("round " + std::to_string(round));
         ASSERT_EQ(Texts(Install(dir)), (std::vector<std::string>{kReinstall, kComplete}));
@@ -84,14 +79,10 @@ namespace {
 // kind mode names running after it has ended.
 class ReinstallOverProbe : public Reinstall {
 protected:
-    ReinstallOverProbe() {
-        CreateDesktopFolder();
-        RecordVersion("1.0");
-    }
+    ReinstallOverProbe() { RecordVersion("1.0"); }
     ~ReinstallOverProbe() override {
-        SetEnvironmentVariableA("ZEMBRA_PROBE_MODE", nullptr);
-        SetEnvironmentVariableA("ZEMBRA_PROBE_COPY", nullptr);
-        SetEnvironmentVariableA("ZEMBRA_PROBE_RECORD", nullptr);
+        for (const char* name : {"ZEMBRA_PROBE_MODE", "ZEMBRA_PROBE_COPY", "ZEMBRA_PROBE_RECORD"})
+            SetEnvironmentVariableA(name, nullptr);
     }
 
     // The probe copied to path as an old uninstaller (its folder created when missing).
@@ -183,9 +174,6 @@ TEST_F(ReinstallOverProbe, OnlyTheRecordedInstallationsOwnUninstallerRunsNeverOn
     const std::string record = Scratch() + "started.txt";
     SetEnvironmentVariableA("ZEMBRA_PROBE_MODE", "record");
     SetEnvironmentVariableA("ZEMBRA_PROBE_RECORD", record.c_str());
-    const char* const notRemoved =
-        "The previous version of Zembra could not be completely removed.\n"
-        "Continuing with installation anyway.";
     struct Case {
         const char* name;
         std::string uninstallString; // empty: none
@@ -202,8 +190,7 @@ TEST_F(ReinstallOverProbe, OnlyTheRecordedInstallationsOwnUninstallerRunsNeverOn
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         DeleteFileA(record.c_str());
-        for (const auto& [root, key] : ProductTrees())
-            DeleteTree(root, key);
+        DeleteProductTrees();
         RecordVersion("1.0");
         RecordPath(c.path);
         RecordUninstaller(c.uninstallString);
@@ -212,7 +199,7 @@ TEST_F(ReinstallOverProbe, OnlyTheRecordedInstallationsOwnUninstallerRunsNeverOn
         ASSERT_NE(dialog, nullptr);
         const std::vector<std::string> expected =
             c.oldOneRuns ? std::vector<std::string>{kReinstall, kComplete}
-                         : std::vector<std::string>{kReinstall, notRemoved, kComplete};
+                         : std::vector<std::string>{kReinstall, kNotRemoved, kComplete};
         EXPECT_EQ(Texts(InstallInDialog(installer, dialog, InstallFolder())), expected);
         EXPECT_EQ(ReadFileBytes(record).value_or(""),
                   c.oldOneRuns ? oldUninstaller + "|Silent\r\n" : "");

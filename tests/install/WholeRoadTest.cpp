@@ -11,15 +11,10 @@
 
 #include <shellapi.h>
 
-#include <fstream>
-
 using namespace install;
 
 namespace {
 
-const char* const kComplete = "Installation complete.";
-const char* const kReinstall =
-    "Zembra 1.0 has already been detected on your system.\nWould you like to re-install?";
 constexpr int kCaptionField = 1000;
 constexpr UINT kFileSave = 0xE103;
 
@@ -29,9 +24,8 @@ std::string DocumentBytes(const std::u16string& caption, const std::u16string& t
     return std::string(bytes.begin(), bytes.end());
 }
 
-void WriteBytes(const std::string& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary)
-        .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+HWND FirstOf(const std::vector<HWND>& windows) {
+    return windows.empty() ? nullptr : windows.front();
 }
 
 // A program the shell started for a document, ended if the test leaves it running.
@@ -106,10 +100,8 @@ std::vector<std::string> Names(const std::map<std::string, std::string>& tree) {
 class WholeRoad : public InstallerTest {
 protected:
     // The registry the product touches, and the list of installed programs as a whole.
-    std::vector<RegistrySnapshot> RegistryState() const {
-        std::vector<RegistrySnapshot> state;
-        for (const auto& [root, key] : ProductTrees())
-            state.push_back(TakeSnapshot(root, key));
+    static std::vector<RegistrySnapshot> RegistryState() {
+        std::vector<RegistrySnapshot> state = ProductState();
         state.push_back(TakeSnapshot(HKEY_LOCAL_MACHINE,
                                      "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall"));
         return state;
@@ -133,16 +125,13 @@ TEST_F(WholeRoad, InstallUseReinstallUninstallLeavesTheMachineAsBefore) {
 
     // A double-click runs the document and hands back the pressed button.
     const std::string document = documents + "Ask before backup.zembra";
-    WriteBytes(document, DocumentBytes(u"Backup", u"Start the backup now?", 0x2000 | 0x20 | 4));
+    ASSERT_TRUE(testdriver::WriteFileBytes(
+        document, DocumentBytes(u"Backup", u"Start the backup now?", 0x2000 | 0x20 | 4)));
     {
         ShellStarted run(document, nullptr);
         ASSERT_TRUE(run.Started());
         const HWND box = testdriver::WaitFor(
-            [&]() -> HWND {
-                const auto boxes = testdriver::VisibleBoxes(run.Id());
-                return boxes.empty() ? nullptr : boxes.front();
-            },
-            kWindowLimit);
+            [&] { return FirstOf(testdriver::VisibleBoxes(run.Id())); }, kWindowLimit);
         ASSERT_NE(box, nullptr) << "the document's box did not appear";
         const auto contents = testdriver::ReadBox(box, milliseconds(0));
         ASSERT_TRUE(contents.has_value());
@@ -157,10 +146,7 @@ TEST_F(WholeRoad, InstallUseReinstallUninstallLeavesTheMachineAsBefore) {
         ShellStarted edit(document, "edit");
         ASSERT_TRUE(edit.Started());
         const HWND frame = testdriver::WaitFor(
-            [&]() -> HWND {
-                const auto frames = testdriver::FindWindows(edit.Id(), "FrameWindow", "");
-                return frames.empty() ? nullptr : frames.front();
-            },
+            [&] { return FirstOf(testdriver::FindWindows(edit.Id(), "FrameWindow", "")); },
             kWindowLimit);
         ASSERT_NE(frame, nullptr) << "the editor did not open";
         const HWND caption = testdriver::FindControl(frame, kCaptionField);
@@ -188,14 +174,12 @@ TEST_F(WholeRoad, InstallUseReinstallUninstallLeavesTheMachineAsBefore) {
     ExpectInstalled(dir);
 
     // Uninstall as the list of installed programs starts it: the command as recorded, quoted.
-    const auto command = GetString(
-        HKEY_LOCAL_MACHINE, "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Zembra",
-        "UninstallString");
+    const auto command = GetString(HKEY_LOCAL_MACHINE, kUninstallKey, "UninstallString");
     ASSERT_TRUE(command.has_value());
     Process uninstaller = Process::Start(*command);
-    EXPECT_EQ(Texts(Converse(uninstaller, AnswerYes)),
-              (std::vector<std::string>{"Are you sure you want to uninstall Zembra 1.0?",
-                                        "Zembra 1.0 was successfully removed."}));
+    EXPECT_EQ(
+        Texts(Converse(uninstaller, AnswerYes)),
+        (std::vector<std::string>{kConfirmUninstall, "Zembra 1.0 was successfully removed."}));
     EXPECT_EQ(uninstaller.WaitForExit(kWindowLimit), std::optional<DWORD>(0));
     EXPECT_TRUE(uninstaller.WaitForProcessTree(kWindowLimit)) << "the removal script did not end";
 

@@ -32,13 +32,6 @@ std::vector<std::string> CreateFolders(const std::string& path) {
     return created;
 }
 
-// Removes the folder's files and then the folder, when it still exists.
-void RemoveFolder(const std::string& folder) {
-    for (const std::string& name : testdriver::FileNamesIn(folder))
-        DeleteFileA((folder + name).c_str());
-    RemoveDirectoryA(folder.c_str());
-}
-
 } // namespace
 
 std::string WindowsTempFolder() {
@@ -100,7 +93,7 @@ Installation::Installation() {
 }
 
 Installation::~Installation() {
-    RemoveFolder(m_folder);
+    testdriver::RemoveTree(m_folder);
     DeleteFileA(m_shortcut.c_str());
     for (auto folder = m_createdFolders.rbegin(); folder != m_createdFolders.rend(); ++folder)
         RemoveDirectoryA(folder->c_str());

@@ -94,12 +94,9 @@ TEST_F(WriteRegistryEntriesTest, WritesTheOtherRowsWhenAKeyCannotBeCreated) {
 // The all-users desktop where the system keeps its place, as the uninstaller finds the shortcut
 // on it: a full path in UTF-8 with its trailing backslash, named whether or not it exists.
 TEST(GetCommonDesktopPath, IsTheSystemsAllUsersDesktopWithItsTrailingBackslash) {
-    const wchar_t* const key =
-        L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders";
-    const testdriver::SavedValue saved(
-        HKEY_LOCAL_MACHINE,
-        "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders",
-        "Common Desktop");
+    const char* const key =
+        "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders";
+    const testdriver::SavedValue saved(HKEY_LOCAL_MACHINE, key, "Common Desktop");
     wchar_t publicFolder[MAX_PATH] = L"";
     ASSERT_NE(GetEnvironmentVariableW(L"PUBLIC", publicFolder, MAX_PATH), 0u);
     const std::pair<std::wstring, std::string> cases[] = {
@@ -109,8 +106,8 @@ TEST(GetCommonDesktopPath, IsTheSystemsAllUsersDesktopWithItsTrailingBackslash) 
          "C:\\\xce\x95\xce\xbb\xce\xbb\xce\xb7\xce\xbd\xce\xb9\xce\xba\xce\xac\\"},
     };
     for (const auto& [place, expected] : cases) {
-        ASSERT_EQ(RegSetKeyValueW(HKEY_LOCAL_MACHINE, key, L"Common Desktop", REG_EXPAND_SZ,
-                                  place.c_str(),
+        ASSERT_EQ(RegSetKeyValueW(HKEY_LOCAL_MACHINE, WidePath(key).c_str(), L"Common Desktop",
+                                  REG_EXPAND_SZ, place.c_str(),
                                   static_cast<DWORD>((place.size() + 1) * sizeof(wchar_t))),
                   ERROR_SUCCESS);
         EXPECT_EQ(GetCommonDesktopPath(), expected);

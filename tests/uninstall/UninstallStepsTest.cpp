@@ -160,7 +160,8 @@ TEST_F(UninstallStepsTest, AnExceptionStopsTheRunIncompleteWithTheFinalReport) {
     EXPECT_EQ(app.ExitInstance(), 1);
 }
 
-// The program file's resources as the system and Explorer read them.
+// The program file's resources as the system and Explorer read them. (Its version's numbers and
+// texts are read, with every program's, by ProgramFiles.NameTheProductVersionAndRightsTheyNeed.)
 TEST(UninstallerFile, CarriesItsIconAManifestAskingForAdministratorAndItsVersion) {
     const auto module = testdriver::ProgramResources::Load(BuiltUninstallerPath());
     ASSERT_TRUE(module.has_value());
@@ -168,27 +169,7 @@ TEST(UninstallerFile, CarriesItsIconAManifestAskingForAdministratorAndItsVersion
     EXPECT_NE(
         module->Bytes(RT_MANIFEST, MAKEINTRESOURCEA(1)).find("level=\"requireAdministrator\""),
         std::string::npos);
-    std::string version = module->Bytes(RT_VERSION, MAKEINTRESOURCEA(1));
-    ASSERT_FALSE(version.empty());
-
-    auto text = [&version](const char* name) {
-        char* value = nullptr;
-        UINT length = 0;
-        const std::string path = std::string("\\StringFileInfo\\040904B0\\") + name;
-        return VerQueryValueA(version.data(), path.c_str(), reinterpret_cast<void**>(&value),
-                              &length)
-                   ? std::string(value)
-                   : std::string();
-    };
-    EXPECT_EQ(text("ProductName"), "Zembra");
-    EXPECT_EQ(text("ProductVersion"), "1.0");
-    EXPECT_EQ(text("FileVersion"), "1.0");
-    EXPECT_FALSE(text("FileDescription").empty());
-    VS_FIXEDFILEINFO* fixed = nullptr;
-    UINT length = 0;
-    ASSERT_TRUE(VerQueryValueA(version.data(), "\\", reinterpret_cast<void**>(&fixed), &length));
-    EXPECT_EQ(fixed->dwFileVersionMS, 0x00010000u);
-    EXPECT_EQ(fixed->dwProductVersionMS, 0x00010000u);
+    EXPECT_FALSE(module->Bytes(RT_VERSION, MAKEINTRESOURCEA(1)).empty());
 }
 
 } // namespace
