@@ -100,6 +100,31 @@ std::optional<std::string> GetString(HKEY root, const std::string& key, const st
     return value->data;
 }
 
+namespace {
+
+std::wstring FromAscii(const std::string& text) {
+    return std::wstring(text.begin(), text.end());
+}
+
+} // namespace
+
+std::optional<std::wstring> GetWideString(HKEY root, const std::string& key,
+                                          const std::string& name) {
+    wchar_t data[1024] = L"";
+    DWORD size = sizeof data;
+    if (RegGetValueW(root, FromAscii(key).c_str(), FromAscii(name).c_str(), RRF_RT_REG_SZ, nullptr,
+                     data, &size) != ERROR_SUCCESS)
+        return std::nullopt;
+    return std::wstring(data);
+}
+
+bool SetWideString(HKEY root, const std::string& key, const std::string& name,
+                   const std::wstring& text) {
+    return RegSetKeyValueW(root, FromAscii(key).c_str(), FromAscii(name).c_str(), REG_SZ,
+                           text.c_str(),
+                           static_cast<DWORD>(text.size() * sizeof(wchar_t))) == ERROR_SUCCESS;
+}
+
 bool KeyExists(HKEY root, const std::string& key) {
     return static_cast<bool>(Open(root, key));
 }

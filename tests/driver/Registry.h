@@ -28,6 +28,13 @@ std::optional<RegistryValue> ReadValue(HKEY root, const std::string& key, const 
 // The text of a REG_SZ value without the terminator the registry may keep after it; nothing when
 // the value is missing or of another type.
 std::optional<std::string> GetString(HKEY root, const std::string& key, const std::string& name);
+// A REG_SZ value read and written through the registry's wide functions, for text the ANSI code
+// page cannot hold (key and name in ASCII). Written as the product writes it, without a
+// terminator; nothing read when the value is missing or of another type.
+std::optional<std::wstring> GetWideString(HKEY root, const std::string& key,
+                                          const std::string& name);
+bool SetWideString(HKEY root, const std::string& key, const std::string& name,
+                   const std::wstring& text);
 bool KeyExists(HKEY root, const std::string& key);
 // The names of the key's values, in the registry's order.
 std::vector<std::string> ValueNames(HKEY root, const std::string& key);

@@ -7,6 +7,7 @@
 #include "tests/driver/Files.h"
 #include "tests/driver/Input.h"
 #include "tests/driver/Poll.h"
+#include "tests/driver/Registry.h"
 #include "tests/driver/Screenshot.h"
 #include "tests/driver/Window.h"
 #include "tests/e2e/EditorSession.h"
@@ -80,21 +81,6 @@ private:
     std::wstring m_path;
 };
 
-// A REG_SZ of the product's, written and read through the wide functions as the product does.
-bool SetWideValue(HKEY root, const std::wstring& name, const std::wstring& text) {
-    return RegSetKeyValueW(root, L"Software\\Zembra\\", name.c_str(), REG_SZ, text.c_str(),
-                           static_cast<DWORD>(text.size() * sizeof(wchar_t))) == ERROR_SUCCESS;
-}
-
-std::wstring WideValue(HKEY root, const std::wstring& name) {
-    wchar_t buffer[1024] = L"";
-    DWORD size = sizeof buffer;
-    if (RegGetValueW(root, L"Software\\Zembra\\", name.c_str(), RRF_RT_REG_SZ, nullptr, buffer,
-                     &size) != ERROR_SUCCESS)
-        return std::wstring();
-    return buffer;
-}
-
 class AnyLanguage : public e2e::ZembraTest {
 protected:
     // Runs a command line to its end and returns the exit code; the output stays in m_output.
@@ -146,7 +132,8 @@ TEST_F(AnyLanguage, DocumentInACyrillicFolderIsRunEditedSavedAndShownWithItsText
     const std::wstring program = Quoted(folder.Path() + L"Zembra.exe");
     ASSERT_TRUE(CopyFileW(Widen(e2e::ZembraPath()).c_str(), (folder.Path() + L"Zembra.exe").c_str(),
                           FALSE));
-    ASSERT_TRUE(SetWideValue(HKEY_LOCAL_MACHINE, L"Path", folder.Path()));
+    ASSERT_TRUE(
+        testdriver::SetWideString(HKEY_LOCAL_MACHINE, e2e::kProductKey, "Path", folder.Path()));
     for (const auto& c : cases) {
         SCOPED_TRACE(Narrowed(c.name));
         const std::wstring path = folder.Path() + c.name;
@@ -218,7 +205,7 @@ TEST_F(AnyLanguage, MessageNamesAFileOfAnyScriptAndTheLogFileNamesWhatItsCodePag
     // options store it.
     SetLogging(true, "", "65536");
     const std::wstring logPath = folder.Path() + L"Log.txt";
-    ASSERT_TRUE(SetWideValue(HKEY_CURRENT_USER, L"LogPath", logPath));
+    ASSERT_TRUE(testdriver::SetWideString(HKEY_CURRENT_USER, e2e::kProductKey, "LogPath", logPath));
 
     const std::wstring missing =
         folder.Path() + L"\u0395\u03bb\u03bb\u03ac\u03b4\u03b1 \u2713.zembra";
@@ -247,7 +234,7 @@ TEST_F(AnyLanguage, LogOptionsShowAndKeepALogPathOfAnyScript) {
     const CyrillicFolder folder(m_scratch.Path());
     const std::wstring logPath = folder.Path() + L"\u65e5\u8a8c \u2713.txt";
     SetLogging(false, "", "65536");
-    ASSERT_TRUE(SetWideValue(HKEY_CURRENT_USER, L"LogPath", logPath));
+    ASSERT_TRUE(testdriver::SetWideString(HKEY_CURRENT_USER, e2e::kProductKey, "LogPath", logPath));
     e2e::EditorSession editor(Zembra(), Output());
     ASSERT_NE(editor.Frame(), nullptr);
     const HWND dialog = editor.OpenDialog(e2e::kLogOptions);
@@ -256,7 +243,7 @@ TEST_F(AnyLanguage, LogOptionsShowAndKeepALogPathOfAnyScript) {
     ASSERT_TRUE(e2e::CloseDialog(dialog, e2e::kOkButton));
     EXPECT_EQ(editor.Close(), 0u);
     // Saved at the end of the run as it was read, unit for unit.
-    EXPECT_EQ(WideValue(HKEY_CURRENT_USER, L"LogPath"), logPath);
+    EXPECT_EQ(testdriver::GetWideString(HKEY_CURRENT_USER, e2e::kProductKey, "LogPath"), logPath);
 }
 
 TEST_F(AnyLanguage, TheShellOpensADocumentOfAnyScriptInRunMode) {

@@ -206,12 +206,15 @@ TEST_F(Deployment, AFolderNamedInAnyScriptIsInstalledAndRemovedWhole) {
         EXPECT_NE(GetFileAttributesW((folder + Wide(file.fileName)).c_str()),
                   INVALID_FILE_ATTRIBUTES)
             << file.fileName;
-    EXPECT_EQ(WideValue(kProductKey, L"Path"), folder);
-    EXPECT_EQ(WideValue(kUninstallKey, L"DisplayIcon"), folder + L"Zembra.exe");
-    EXPECT_EQ(WideValue("Software\\Classes\\Zembra.Document\\Shell\\Open\\Command", L""),
+    EXPECT_EQ(GetWideString(HKEY_LOCAL_MACHINE, kProductKey, "Path"), folder);
+    EXPECT_EQ(GetWideString(HKEY_LOCAL_MACHINE, kUninstallKey, "DisplayIcon"),
+              folder + L"Zembra.exe");
+    EXPECT_EQ(GetWideString(HKEY_LOCAL_MACHINE,
+                            "Software\\Classes\\Zembra.Document\\Shell\\Open\\Command", ""),
               L"\"" + folder + L"Zembra.exe\" RUN \"%1\"");
     EXPECT_EQ(ReadLink(ShortcutPath()).value_or(Link{}).itemTarget, folder + L"Zembra.exe");
-    const std::wstring quiet = WideValue(kUninstallKey, L"QuietUninstallString");
+    const std::wstring quiet =
+        GetWideString(HKEY_LOCAL_MACHINE, kUninstallKey, "QuietUninstallString").value_or(L"");
     ASSERT_EQ(quiet, L"\"" + folder + L"Uninstall.exe\" Silent");
     EXPECT_EQ(RunUnseen(quiet), std::optional<DWORD>(0));
     EXPECT_EQ(GetFileAttributesW(folder.c_str()), INVALID_FILE_ATTRIBUTES);

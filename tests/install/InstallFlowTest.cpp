@@ -123,7 +123,7 @@ TEST_F(InstallFlow, APathFieldInAnyScriptInstallsIntoThatFolder) {
     Click(dialog, IDOK);
     EXPECT_EQ(Texts(Converse(installer, AnswerYes)), std::vector<std::string>{kComplete});
     EXPECT_EQ(installer.WaitForExit(kWindowLimit), std::optional<DWORD>(0));
-    EXPECT_EQ(WideValue(kProductKey, L"Path"), folder);
+    EXPECT_EQ(GetWideString(HKEY_LOCAL_MACHINE, kProductKey, "Path"), folder);
     EXPECT_NE(GetFileAttributesW((folder + L"Zembra.exe").c_str()), INVALID_FILE_ATTRIBUTES);
     EXPECT_TRUE(RemoveInstalledFolder(folder));
 }

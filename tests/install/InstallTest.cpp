@@ -1,5 +1,6 @@
 #include "tests/install/InstallTest.h"
 
+#include "framework/CodePage.h"
 #include "tests/driver/Poll.h"
 #include "tests/driver/Window.h"
 
@@ -49,16 +50,7 @@ std::string FileExceptionText(unsigned long code) {
 }
 
 std::wstring Wide(const std::string& text) {
-    return std::wstring(text.begin(), text.end());
-}
-
-std::wstring WideValue(const char* key, const wchar_t* name) {
-    wchar_t data[1024] = L"";
-    DWORD size = sizeof data;
-    if (RegGetValueW(HKEY_LOCAL_MACHINE, Wide(key).c_str(), name, RRF_RT_REG_SZ, nullptr, data,
-                     &size) != ERROR_SUCCESS)
-        return std::wstring();
-    return data;
+    return ToWide(CP_ACP, text);
 }
 
 bool RemoveInstalledFolder(const std::wstring& folder) {

@@ -70,6 +70,7 @@ using testdriver::DeleteTree;
 using testdriver::FileExists;
 using testdriver::FolderExists;
 using testdriver::GetString;
+using testdriver::GetWideString;
 using testdriver::KeyExists;
 using testdriver::ProductTrees;
 using testdriver::ReadFileBytes;
@@ -83,11 +84,8 @@ using testdriver::TakeSnapshot;
 // The system's text as the framework's file exceptions carry it: without the line end.
 std::string FileExceptionText(unsigned long code);
 
-// Wide forms for paths the ANSI code page cannot hold.
+// A path in the ANSI code page as UTF-16, to be joined with text the code page cannot hold.
 std::wstring Wide(const std::string& text);
-// A string value of the machine read through the registry's wide functions; empty when there is
-// none.
-std::wstring WideValue(const char* key, const wchar_t* name);
 // Deletes the payload's files in folder (ending in a backslash) and the folder; true when the
 // folder was removed.
 bool RemoveInstalledFolder(const std::wstring& folder);
